@@ -1,0 +1,57 @@
+#pragma once
+// What a command needs from the person in front of it. The real windows
+// implement it in the Qt shell, tests script it, the command line answers
+// without asking.
+
+#include <optional>
+#include <string>
+
+#include "core/Colour.h"
+#include "core/Picture.h"
+
+namespace nimbara {
+
+enum class MessageIcon { None, Information, Warning, Critical };
+
+// The windows a command can show, hide or bring forward.
+enum class WindowId { Tenki1, Kaiyou1, Gyogyou, Teisei, FrmAdjust, Danmen, Cont };
+
+// A request for the file chooser.
+struct ChooserRequest {
+  std::string caption;
+  std::string pattern;                 // "*.txt"
+  std::optional<Colour> background;    // unchanged when not given
+  bool showImageOptions = false;       // the three image-type options
+};
+
+class Ui {
+ public:
+  virtual ~Ui() = default;
+
+  virtual void Message(const std::string& title, const std::string& text, MessageIcon icon) = 0;
+  // Yes -> true. `defaultNo` makes No the default button.
+  virtual bool AskYesNo(const std::string& title, const std::string& text, bool defaultNo = false) = 0;
+  // The answer, or nothing when cancelled.
+  virtual std::optional<std::string> InputBox(const std::string& title, const std::string& prompt,
+                                              const std::string& defaultText) = 0;
+  // The chosen path, or nothing when cancelled.
+  virtual std::optional<std::string> ChooseFile(const ChooserRequest& request) = 0;
+
+  // Windows. `offsetTwips` places a window below and right of the main window.
+  virtual void ShowWindow(WindowId id, int offsetTwips = 0) = 0;
+  virtual void HideWindow(WindowId id) = 0;
+  virtual void BringForward(WindowId id) = 0;
+  // The rows or fields of a window changed in the state; its widgets follow.
+  virtual void RefreshWindow(WindowId id) = 0;
+
+  virtual void ProcessEvents() = 0;
+  // Seconds since midnight, for the slide show's pauses.
+  virtual double TimeOfDaySeconds() = 0;
+
+  virtual std::optional<std::string> ClipboardText() = 0;
+  virtual std::optional<Picture> ClipboardPicture() = 0;
+  virtual void SetClipboardText(const std::string& text) = 0;
+  virtual void SetClipboardPicture(const Picture& picture) = 0;
+};
+
+}  // namespace nimbara

@@ -1,0 +1,7 @@
+#include "cli/CommandLine.h"
+
+namespace nimbara {
+
+int RunMain(int, char**) { return 0; }
+
+}  // namespace nimbara

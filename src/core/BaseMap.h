@@ -1,0 +1,16 @@
+#pragma once
+
+#include "core/Canvas.h"
+
+namespace nimbara {
+
+// Sets the Canvas user scale from the map view (a width or height of 0 never
+// reaches the Canvas, see UsableMapView).
+void ApplyMapView(Canvas& canvas, const MapView& view);
+// Erases everything drawn; the background picture stays.
+void ClearCanvas(Canvas& canvas);
+// The coastline in the map colour with the current line width; a pen-up mark
+// suppresses both segments that touch it.
+void DrawBaseMap(Canvas& canvas, Colour mapColour);
+
+}  // namespace nimbara

@@ -1,0 +1,15 @@
+#pragma once
+// Uncompressed Windows bitmaps, for the headless canvas: 24- and 32-bit
+// pictures are read, 24-bit pictures are written.
+
+#include <optional>
+#include <string>
+
+#include "core/Picture.h"
+
+namespace nimbara {
+
+std::optional<Picture> DecodeBmp(const std::string& bytes);
+std::string EncodeBmp(const Picture& picture);
+
+}  // namespace nimbara

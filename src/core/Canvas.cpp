@@ -1,0 +1,61 @@
+#include "core/Canvas.h"
+
+namespace nimbara {
+
+void Canvas::SetScale(const MapView& view) {
+  m_view = UsableMapView(view);
+  OnScaleChanged();
+}
+
+PointF Canvas::ToPixels(PointF p) const {
+  return {(p.x - m_view.left) * PixelWidth() / m_view.width,
+          (p.y - m_view.top) * PixelHeight() / m_view.height};
+}
+
+PointF Canvas::FromPixels(PointF pixel) const {
+  return {m_view.left + pixel.x * m_view.width / PixelWidth(),
+          m_view.top + pixel.y * m_view.height / PixelHeight()};
+}
+
+void Canvas::SetBackColour(Colour c) {
+  m_backColour = c;
+  OnBackColourChanged();
+}
+
+void Canvas::Clear() {
+  m_current = {};
+  DoClear();
+}
+
+void Canvas::Line(PointF from, PointF to, Colour colour) {
+  m_current = to;
+  DoLine(from, to, colour);
+}
+
+void Canvas::LineTo(PointF to, Colour colour) {
+  const PointF from = m_current;
+  m_current = to;
+  DoLine(from, to, colour);
+}
+
+void Canvas::Rect(PointF a, PointF b, Colour colour, bool filled) {
+  m_current = b;
+  DoRect(a, b, colour, filled);
+}
+
+void Canvas::Circle(PointF centre, double radius, Colour colour, std::optional<ArcAngles> arc) {
+  m_current = centre;
+  DoCircle(centre, radius, colour, arc);
+}
+
+void Canvas::Polygon(std::span<const PointF> vertices) {
+  if (vertices.empty()) return;
+  DoPolygon(vertices);
+}
+
+void Canvas::Text(PointF topLeft, std::string_view text) {
+  m_current = topLeft;
+  DoText(topLeft, text);
+}
+
+}  // namespace nimbara

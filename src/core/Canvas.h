@@ -1,0 +1,114 @@
+#pragma once
+// The drawing surface of the map, in map units. Everything the map draws goes
+// through this port; QtCanvas paints it, RecordingCanvas writes the drawing log.
+//
+// Drawing state (colours, fill, line width, font) persists until changed, and
+// the current point follows the last line, as the map's drawing code expects.
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "core/Colour.h"
+#include "core/MapView.h"
+#include "core/Picture.h"
+
+namespace nimbara {
+
+struct PointF {
+  double x = 0.0;
+  double y = 0.0;
+  bool operator==(const PointF&) const = default;
+};
+
+enum class FillStyle { Solid, Transparent };
+
+struct DrawState {
+  Colour foreColour = kBlack;
+  Colour fillColour = kBlack;
+  FillStyle fillStyle = FillStyle::Transparent;
+  int lineWidth = 1;
+  double fontSize = 9.0;  // points
+  bool fontBold = false;
+};
+
+// An arc runs counter-clockwise (as seen on the screen) from start to end, in
+// radians from the direction of growing x. A negative angle also draws the
+// radius to that end, so two negative angles make a closed, fillable sector.
+struct ArcAngles {
+  double start = 0.0;
+  double end = 0.0;
+};
+
+class Canvas {
+ public:
+  virtual ~Canvas() = default;
+
+  // --- user scale (MapView) and size ---
+  void SetScale(const MapView& view);
+  const MapView& Scale() const { return m_view; }
+  virtual int PixelWidth() const = 0;
+  virtual int PixelHeight() const = 0;
+  // Map units -> device pixels (not rounded).
+  PointF ToPixels(PointF p) const;
+  PointF FromPixels(PointF pixel) const;
+
+  // --- persistent state ---
+  void SetForeColour(Colour c) { m_state.foreColour = c; }
+  void SetFillColour(Colour c) { m_state.fillColour = c; }
+  void SetFillStyle(FillStyle s) { m_state.fillStyle = s; }
+  void SetLineWidth(int w) { m_state.lineWidth = w; }
+  void SetFontSize(double points) { m_state.fontSize = points; }
+  void SetFontBold(bool bold) { m_state.fontBold = bold; }
+  const DrawState& State() const { return m_state; }
+  PointF CurrentPoint() const { return m_current; }
+  void SetBackColour(Colour c);
+  Colour BackColour() const { return m_backColour; }
+
+  // --- drawing ---
+  // Erases everything drawn; the background picture stays.
+  void Clear();
+  void Line(PointF from, PointF to, Colour colour);
+  // From the current point.
+  void LineTo(PointF to, Colour colour);
+  // Outline in `colour`; `filled` fills the box with the same colour.
+  void Rect(PointF a, PointF b, Colour colour, bool filled);
+  // Outline in `colour`, filled per the fill state; radius in horizontal map units.
+  void Circle(PointF centre, double radius, Colour colour, std::optional<ArcAngles> arc = {});
+  // Closed polygon through map-unit vertices: outline in the fore colour and
+  // line width, filled per the fill state. The backend converts the vertices
+  // to whole device pixels (rounded) before filling.
+  void Polygon(std::span<const PointF> vertices);
+  // Text with its upper-left corner at `topLeft`, in the fore colour and font.
+  void Text(PointF topLeft, std::string_view text);
+  // The colour shown at a point (drawing over picture over background), or -1
+  // outside the surface.
+  virtual Colour PointColour(PointF p) const = 0;
+
+  // --- background picture: under all drawing, not moved by the user scale ---
+  virtual bool LoadPicture(const std::string& path) = 0;
+  virtual bool SavePictureBmp(const std::string& path) const = 0;
+  virtual void SetPicture(const Picture& picture) = 0;
+  virtual std::optional<Picture> GetPicture() const = 0;
+  virtual void ClearPicture() = 0;
+  virtual bool HasPicture() const = 0;
+
+ protected:
+  virtual void OnScaleChanged() {}
+  virtual void OnBackColourChanged() {}
+  virtual void DoClear() = 0;
+  virtual void DoLine(PointF from, PointF to, Colour colour) = 0;
+  virtual void DoRect(PointF a, PointF b, Colour colour, bool filled) = 0;
+  virtual void DoCircle(PointF centre, double radius, Colour colour, std::optional<ArcAngles> arc) = 0;
+  virtual void DoPolygon(std::span<const PointF> vertices) = 0;
+  virtual void DoText(PointF topLeft, std::string_view text) = 0;
+
+ private:
+  MapView m_view;
+  DrawState m_state;
+  PointF m_current;
+  Colour m_backColour = kWhite;
+};
+
+}  // namespace nimbara

@@ -1,0 +1,57 @@
+#pragma once
+// Colours are 24-bit values in a 32-bit integer, red in the low byte, then
+// green, then blue (the order the files store them in).
+
+#include <array>
+#include <cstdint>
+
+namespace nimbara {
+
+using Colour = std::int32_t;
+
+constexpr Colour Rgb(int red, int green, int blue) {
+  return static_cast<Colour>((red & 0xFF) | ((green & 0xFF) << 8) | ((blue & 0xFF) << 16));
+}
+constexpr int RedOf(Colour c) { return c & 0xFF; }
+constexpr int GreenOf(Colour c) { return (c >> 8) & 0xFF; }
+constexpr int BlueOf(Colour c) { return (c >> 16) & 0xFF; }
+
+// Entries of the standard 16-colour palette that the map uses.
+inline constexpr Colour kBlack = Rgb(0, 0, 0);
+inline constexpr Colour kWhite = Rgb(255, 255, 255);
+inline constexpr Colour kLightBlue = Rgb(0, 0, 255);   // palette 9
+inline constexpr Colour kLightRed = Rgb(255, 0, 0);    // palette 12
+inline constexpr Colour kDarkBlue = Rgb(0, 0, 128);    // palette 1
+inline constexpr Colour kDarkCyan = Rgb(0, 128, 128);  // palette 3
+
+// The ten colour slots, numbered 1 to 10 as the colour window and the files
+// number them.
+enum ColourSlot : int {
+  kTextColour = 1,
+  kMapColour = 2,
+  kIsobarColour = 3,
+  kWeatherColour = 4,
+  kWindColour = 5,
+  kWarmFrontColour = 6,
+  kColdFrontColour = 7,
+  kStationaryFrontColour = 8,
+  kOccludedFrontColour = 9,
+  kBackgroundColour = 10,
+};
+inline constexpr int kColourSlotCount = 10;
+
+struct ColourSlots {
+  std::array<Colour, kColourSlotCount + 1> values = StartupValues();  // [0] unused
+
+  Colour operator[](int slot) const { return values[static_cast<std::size_t>(slot)]; }
+  Colour& operator[](int slot) { return values[static_cast<std::size_t>(slot)]; }
+  bool operator==(const ColourSlots&) const = default;
+
+  // "はじめの色": the colours of a first start.
+  static constexpr std::array<Colour, kColourSlotCount + 1> StartupValues() {
+    return {0,         kBlack,    kLightBlue, kLightBlue, kLightBlue, kLightBlue,
+            kLightRed, kLightRed, kLightRed,  kLightRed,  kWhite};
+  }
+};
+
+}  // namespace nimbara

@@ -1,0 +1,71 @@
+#pragma once
+// The one store of observations: the station table with its records, the ship
+// reports, the system entries and the observation-date text. Every table has
+// 201 slots (0 to 200); nothing is ever stored beyond slot 200.
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace nimbara {
+
+inline constexpr int kSlotCount = 201;
+inline constexpr int kLastSlot = kSlotCount - 1;
+inline constexpr int kBuiltInStationCount = 54;  // 53 bulletin stations and 富士山
+inline constexpr int kBulletinStationCount = 53;
+
+struct StationRecord {
+  std::int32_t direction = 0;
+  std::int32_t force = 0;
+  std::int32_t weather = 0;
+  std::int32_t pressure = 0;     // whole hPa, 0 missing
+  std::int32_t temperature = 0;  // whole degrees Celsius
+  bool operator==(const StationRecord&) const = default;
+};
+
+struct ShipRecord {
+  std::int32_t latitude = 0;
+  std::int32_t longitude = 0;
+  std::int32_t direction = 0;
+  std::int32_t force = 0;
+  std::int32_t weather = 0;
+  std::int32_t pressure = 0;
+  bool operator==(const ShipRecord&) const = default;
+};
+
+struct SystemEntry {
+  std::string kind;
+  std::int32_t latitude = 0;
+  std::int32_t longitude = 0;
+  std::int32_t pressure = 0;
+  bool operator==(const SystemEntry&) const = default;
+};
+
+// Station names and fixed map positions. Slots 54 to 200 of the name table
+// hold the kind names that BuildPlotPoints writes for system entries.
+struct StationTable {
+  std::array<std::string, kSlotCount> names{};
+  std::array<std::int32_t, kSlotCount> x{};
+  std::array<std::int32_t, kSlotCount> y{};
+  bool operator==(const StationTable&) const = default;
+};
+
+// The built-in station table (names and positions of slots 0 to 53).
+StationTable BuiltInStationTable();
+
+struct ObservationStore {
+  std::string observationDate;
+  StationTable stations = BuiltInStationTable();
+  std::array<StationRecord, kSlotCount> stationRecords{};
+  std::array<ShipRecord, kSlotCount> ships{};
+  std::array<SystemEntry, kSlotCount> systems{};
+  std::int16_t stationCount = kBuiltInStationCount;
+  std::int16_t shipCount = 0;
+  std::int16_t systemCount = 0;
+  bool operator==(const ObservationStore&) const = default;
+};
+
+// Clamps a count read from outside to what the tables hold (0 to 201).
+std::int16_t ClampCount(long long count);
+
+}  // namespace nimbara

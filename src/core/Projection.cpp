@@ -1,0 +1,49 @@
+#include "core/Projection.h"
+
+#include <array>
+#include <cmath>
+#include <utility>
+
+#include "core/Numbers.h"
+
+namespace nimbara {
+namespace {
+
+constexpr double kBaseRadius = 265.0;
+constexpr double kBandDegrees = 5.0;
+// (threshold latitude, radius step of the band below it), north to south.
+constexpr std::array<std::pair<double, double>, 8> kBands = {
+    {{50, 34}, {45, 38}, {40, 40}, {35, 42}, {30, 44}, {25, 46}, {20, 48}, {15, 50}}};
+constexpr double kSouthernBandStep = 50.0;  // the bands up to 15 degrees
+
+// The step of the 5-degree band starting at `bandStart`: the step of the first
+// threshold below it.
+double BandStep(double bandStart) {
+  for (const auto& [threshold, step] : kBands) {
+    if (bandStart > threshold) return step;
+  }
+  return kSouthernBandStep;
+}
+
+}  // namespace
+
+double PolarRadius(double latitude) {
+  if (latitude < kSouthernmostLatitude || latitude > kNorthernmostLatitude) return 0.0;
+  double r = kBaseRadius;
+  for (const auto& [threshold, step] : kBands) {
+    if (latitude < threshold) r += step;
+  }
+  const double band = kBandDegrees * std::floor(latitude / kBandDegrees);
+  const double fraction = latitude - band;
+  const double b = BandStep(band);
+  return r + b - b * fraction / kBandDegrees;
+}
+
+MapPoint ProjectLatLon(double latitude, double longitude) {
+  const double r = PolarRadius(latitude);
+  if (r == 0.0) return {};
+  const double theta = (longitude - kCentralMeridian) / 180.0 * kMapPi * kMeridianFactor;
+  return {RoundToInt(kPoleX + r * std::sin(theta)), RoundToInt(r * std::cos(theta) + kPoleY)};
+}
+
+}  // namespace nimbara

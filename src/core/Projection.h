@@ -1,0 +1,29 @@
+#pragma once
+// From latitude and longitude to map units. The pole lies at (263, -237);
+// meridians are straight lines through it, 0.9 times their difference in
+// longitude apart, and parallels are arcs around it.
+
+#include <cstdint>
+
+namespace nimbara {
+
+struct MapPoint {
+  std::int32_t x = 0;
+  std::int32_t y = 0;
+  bool operator==(const MapPoint&) const = default;
+};
+
+inline constexpr double kMapPi = 3.141592;  // the constant the map was drawn with
+inline constexpr double kPoleX = 263.0;
+inline constexpr double kPoleY = -237.0;
+inline constexpr double kCentralMeridian = 135.0;
+inline constexpr double kMeridianFactor = 0.9;
+inline constexpr double kSouthernmostLatitude = 10.0;
+inline constexpr double kNorthernmostLatitude = 56.0;
+
+// Radius in map units, 0 when the latitude lies outside the map.
+double PolarRadius(double latitude);
+// (0, 0) when the latitude lies outside the map.
+MapPoint ProjectLatLon(double latitude, double longitude);
+
+}  // namespace nimbara

@@ -1,0 +1,148 @@
+#include "core/Text.h"
+
+namespace nimbara {
+namespace {
+
+constexpr char32_t kReplacement = 0xFFFD;
+
+// Decodes one code point at `pos`, advancing it; invalid bytes give U+FFFD.
+char32_t DecodeAt(std::string_view s, std::size_t& pos) {
+  const auto lead = static_cast<unsigned char>(s[pos]);
+  int extra = 0;
+  char32_t cp = 0;
+  if (lead < 0x80) {
+    ++pos;
+    return lead;
+  } else if ((lead & 0xE0) == 0xC0) {
+    extra = 1;
+    cp = lead & 0x1F;
+  } else if ((lead & 0xF0) == 0xE0) {
+    extra = 2;
+    cp = lead & 0x0F;
+  } else if ((lead & 0xF8) == 0xF0) {
+    extra = 3;
+    cp = lead & 0x07;
+  } else {
+    ++pos;
+    return kReplacement;
+  }
+  if (pos + extra >= s.size()) {
+    ++pos;
+    return kReplacement;
+  }
+  for (int i = 1; i <= extra; ++i) {
+    const auto b = static_cast<unsigned char>(s[pos + i]);
+    if ((b & 0xC0) != 0x80) {
+      ++pos;
+      return kReplacement;
+    }
+    cp = (cp << 6) | (b & 0x3F);
+  }
+  pos += extra + 1;
+  return cp;
+}
+
+// Byte offset of character index `index` (or the text size when beyond).
+std::size_t ByteOffset(std::string_view s, std::size_t index) {
+  std::size_t pos = 0;
+  for (std::size_t i = 0; i < index && pos < s.size(); ++i) DecodeAt(s, pos);
+  return pos;
+}
+
+}  // namespace
+
+void AppendUtf8(std::string& out, char32_t cp) {
+  if (cp < 0x80) {
+    out += static_cast<char>(cp);
+  } else if (cp < 0x800) {
+    out += static_cast<char>(0xC0 | (cp >> 6));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else if (cp < 0x10000) {
+    out += static_cast<char>(0xE0 | (cp >> 12));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (cp >> 18));
+    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  }
+}
+
+std::u32string ToCodePoints(std::string_view s) {
+  std::u32string out;
+  out.reserve(s.size());
+  for (std::size_t pos = 0; pos < s.size();) out += DecodeAt(s, pos);
+  return out;
+}
+
+std::string FromCodePoints(std::u32string_view cps) {
+  std::string out;
+  out.reserve(cps.size());
+  for (char32_t cp : cps) AppendUtf8(out, cp);
+  return out;
+}
+
+std::size_t CharLength(std::string_view s) {
+  std::size_t n = 0;
+  for (std::size_t pos = 0; pos < s.size(); ++n) DecodeAt(s, pos);
+  return n;
+}
+
+std::string CharSubstr(std::string_view s, std::size_t start, std::size_t count) {
+  const std::size_t begin = ByteOffset(s, start);
+  if (count == kNoPosition) return std::string(s.substr(begin));
+  std::size_t end = begin;
+  for (std::size_t i = 0; i < count && end < s.size(); ++i) DecodeAt(s, end);
+  return std::string(s.substr(begin, end - begin));
+}
+
+std::size_t CharFind(std::string_view s, std::string_view needle, std::size_t from) {
+  std::size_t pos = ByteOffset(s, from);
+  std::size_t index = from;
+  if (pos >= s.size() && !(needle.empty() && pos == s.size())) return kNoPosition;
+  while (pos <= s.size()) {
+    if (s.substr(pos, needle.size()) == needle) return index;
+    if (pos == s.size()) break;
+    DecodeAt(s, pos);
+    ++index;
+  }
+  return kNoPosition;
+}
+
+std::string PadRight(std::string_view text, std::size_t characters) {
+  std::string out(text);
+  const std::size_t len = CharLength(text);
+  if (len < characters) out.append(characters - len, ' ');
+  return out;
+}
+
+std::string PadLeft(std::string_view text, std::size_t characters) {
+  const std::size_t len = CharLength(text);
+  std::string out;
+  if (len < characters) out.assign(characters - len, ' ');
+  out += text;
+  return out;
+}
+
+std::string PadRightColumns(std::string_view text, std::size_t columns) {
+  std::string out(text);
+  const std::size_t used = 2 * CharLength(text);
+  if (used < columns) out.append(columns - used, ' ');
+  return out;
+}
+
+std::string TrimSpaces(std::string_view text) {
+  const auto first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) return {};
+  const auto last = text.find_last_not_of(' ');
+  return std::string(text.substr(first, last - first + 1));
+}
+
+std::string TrimRightSpaces(std::string_view text) {
+  const auto last = text.find_last_not_of(' ');
+  if (last == std::string_view::npos) return {};
+  return std::string(text.substr(0, last + 1));
+}
+
+}  // namespace nimbara

@@ -1,0 +1,123 @@
+#include "render/RecordingCanvas.h"
+
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+
+#include "core/Bmp.h"
+
+namespace nimbara {
+
+std::string LogNumber(double value) {
+  if (!std::isfinite(value)) return "0";
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, "%.4f", value);
+  std::string out(buffer);
+  out.erase(out.find_last_not_of('0') + 1);
+  if (out.back() == '.') out.pop_back();
+  if (out == "-0") out = "0";
+  return out;
+}
+
+std::string LogColour(Colour colour) {
+  char buffer[8];
+  std::snprintf(buffer, sizeof buffer, "#%02X%02X%02X", RedOf(colour), GreenOf(colour), BlueOf(colour));
+  return buffer;
+}
+
+namespace {
+
+std::string FillField(const DrawState& state) {
+  return state.fillStyle == FillStyle::Solid ? LogColour(state.fillColour) : "-";
+}
+
+std::string Join(std::initializer_list<std::string> fields) {
+  std::string line;
+  for (const auto& f : fields) {
+    if (!line.empty()) line += ' ';
+    line += f;
+  }
+  return line;
+}
+
+}  // namespace
+
+RecordingCanvas::RecordingCanvas(int pixelWidth, int pixelHeight)
+    : m_pixelWidth(pixelWidth), m_pixelHeight(pixelHeight) {}
+
+std::string RecordingCanvas::Log() const {
+  std::string out;
+  for (const auto& line : m_lines) out += line + "\n";
+  return out;
+}
+
+Colour RecordingCanvas::PointColour(PointF p) const {
+  const PointF pixel = ToPixels(p);
+  const int px = static_cast<int>(std::floor(pixel.x));
+  const int py = static_cast<int>(std::floor(pixel.y));
+  if (!std::isfinite(pixel.x) || !std::isfinite(pixel.y) || pixel.x < 0 || pixel.y < 0 ||
+      px >= m_pixelWidth || py >= m_pixelHeight)
+    return -1;
+  if (px < m_picture.width && py < m_picture.height) {
+    const std::uint32_t argb = m_picture.At(px, py);
+    return Rgb(static_cast<int>((argb >> 16) & 0xFF), static_cast<int>((argb >> 8) & 0xFF),
+               static_cast<int>(argb & 0xFF));
+  }
+  return BackColour();
+}
+
+bool RecordingCanvas::LoadPicture(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
+  const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  auto picture = DecodeBmp(bytes);
+  if (!picture) return false;
+  m_picture = std::move(*picture);
+  return true;
+}
+
+bool RecordingCanvas::SavePictureBmp(const std::string& path) const {
+  if (!HasPicture()) return false;
+  std::ofstream out(path, std::ios::binary);
+  out << EncodeBmp(m_picture);
+  return static_cast<bool>(out.flush());
+}
+
+std::optional<Picture> RecordingCanvas::GetPicture() const {
+  if (!HasPicture()) return std::nullopt;
+  return m_picture;
+}
+
+void RecordingCanvas::DoClear() { m_lines.emplace_back("clear"); }
+
+void RecordingCanvas::DoLine(PointF from, PointF to, Colour colour) {
+  m_lines.push_back(Join({"line", LogNumber(from.x), LogNumber(from.y), LogNumber(to.x), LogNumber(to.y),
+                          std::to_string(State().lineWidth), LogColour(colour)}));
+}
+
+void RecordingCanvas::DoRect(PointF a, PointF b, Colour colour, bool filled) {
+  m_lines.push_back(Join({"rect", LogNumber(a.x), LogNumber(a.y), LogNumber(b.x), LogNumber(b.y),
+                          LogColour(colour), filled ? LogColour(colour) : "-"}));
+}
+
+void RecordingCanvas::DoCircle(PointF centre, double radius, Colour colour, std::optional<ArcAngles> arc) {
+  m_lines.push_back(Join({"circle", LogNumber(centre.x), LogNumber(centre.y), LogNumber(radius),
+                          arc ? LogNumber(arc->start) : "-", arc ? LogNumber(arc->end) : "-",
+                          std::to_string(State().lineWidth), LogColour(colour), FillField(State())}));
+}
+
+void RecordingCanvas::DoPolygon(std::span<const PointF> vertices) {
+  std::string line = Join({"polygon", std::to_string(State().lineWidth), LogColour(State().foreColour),
+                           FillField(State())});
+  for (const PointF& v : vertices) line += " " + LogNumber(v.x) + " " + LogNumber(v.y);
+  m_lines.push_back(std::move(line));
+}
+
+void RecordingCanvas::DoText(PointF topLeft, std::string_view text) {
+  m_lines.push_back(Join({"text", LogNumber(topLeft.x), LogNumber(topLeft.y), LogNumber(State().fontSize),
+                          State().fontBold ? "1" : "0", LogColour(State().foreColour)}) +
+                    " " + std::string(text));
+}
+
+}  // namespace nimbara
