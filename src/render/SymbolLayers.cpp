@@ -1,0 +1,77 @@
+#include "render/SymbolLayers.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "core/Projection.h"
+#include "render/WeatherSymbol.h"
+#include "render/WindSymbol.h"
+
+namespace nimbara {
+
+namespace {
+
+constexpr int kThinnedLeadingSlots = 5;   // slots 0 to 4
+constexpr int kThinnedFirstSkipped = 7;   // then every fourth slot from 7 …
+constexpr int kThinnedStride = 4;
+constexpr int kThinnedDenseFrom = 44;     // … and every slot from 44 on
+constexpr int kWindLineWidth = 2;
+
+// Codes live in 32-bit records but the symbols take 16-bit codes; a value
+// beyond that range stays beyond the code tables instead of wrapping into them.
+std::int16_t ToCode(std::int32_t value) {
+  return static_cast<std::int16_t>(std::clamp<std::int32_t>(value, std::numeric_limits<std::int16_t>::min(),
+                                                            std::numeric_limits<std::int16_t>::max()));
+}
+
+}  // namespace
+
+PlotCounts ClampedPlotCounts(const ObservationStore& store) {
+  PlotCounts counts;
+  counts.stations = std::clamp<int>(store.stationCount, 0, kSlotCount);
+  counts.ships = std::clamp<int>(store.shipCount, 0, kSlotCount - counts.stations);
+  counts.systems = std::clamp<int>(store.systemCount, 0, kSlotCount - counts.stations - counts.ships);
+  return counts;
+}
+
+std::vector<int> SelectedStationSlots(int stationCount, bool allStations) {
+  const int last = std::min(stationCount, kSlotCount) - 2;
+  std::vector<int> slots;
+  for (int slot = 0; slot <= last; ++slot) {
+    const bool thinnedIn = slot < kThinnedLeadingSlots || slot >= kThinnedDenseFrom ||
+                           (slot >= kThinnedFirstSkipped && (slot - kThinnedFirstSkipped) % kThinnedStride == 0);
+    if (allStations || thinnedIn) slots.push_back(slot);
+  }
+  return slots;
+}
+
+std::vector<SymbolPlace> SymbolPlaces(const ObservationStore& store, bool allStations) {
+  const PlotCounts counts = ClampedPlotCounts(store);
+  std::vector<SymbolPlace> places;
+  for (int slot : SelectedStationSlots(counts.stations, allStations)) {
+    const StationRecord& r = store.stationRecords[static_cast<std::size_t>(slot)];
+    places.push_back({static_cast<float>(store.stations.x[static_cast<std::size_t>(slot)]),
+                      static_cast<float>(store.stations.y[static_cast<std::size_t>(slot)]), ToCode(r.weather),
+                      ToCode(r.direction), ToCode(r.force)});
+  }
+  for (int j = 0; j < counts.ships; ++j) {
+    const ShipRecord& ship = store.ships[static_cast<std::size_t>(j)];
+    const MapPoint p = ProjectLatLon(ship.latitude, ship.longitude);
+    places.push_back({static_cast<float>(p.x), static_cast<float>(p.y), ToCode(ship.weather),
+                      ToCode(ship.direction), ToCode(ship.force)});
+  }
+  return places;
+}
+
+void DrawWeatherLayer(Canvas& canvas, std::span<const SymbolPlace> places, const SymbolSize& size,
+                      const ColourSlots& colours) {
+  for (const SymbolPlace& p : places) DrawWeatherSymbol(canvas, p.x, p.y, p.weather, size, colours);
+}
+
+void DrawWindLayer(Canvas& canvas, std::span<const SymbolPlace> places, const SymbolSize& size, Colour colour) {
+  if (size.IsEnlarged()) canvas.SetLineWidth(kWindLineWidth);
+  for (const SymbolPlace& p : places) DrawWindSymbol(canvas, p.x, p.y, p.direction, p.force, size, colour);
+  canvas.SetLineWidth(kWindLineWidth);
+}
+
+}  // namespace nimbara

@@ -1,0 +1,47 @@
+#pragma once
+// The weather and wind layers: one symbol per selected station, then one per
+// ship report.
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "core/Canvas.h"
+#include "core/Colour.h"
+#include "core/ObservationStore.h"
+#include "core/SymbolSize.h"
+
+namespace nimbara {
+
+// Where a symbol stands and what it shows.
+struct SymbolPlace {
+  float x = 0;
+  float y = 0;
+  std::int16_t weather = 0;
+  std::int16_t direction = 0;
+  std::int16_t force = 0;
+};
+
+// How many stations, ships and system entries fit the 201 plot slots, in that order.
+struct PlotCounts {
+  int stations = 0;
+  int ships = 0;
+  int systems = 0;
+};
+PlotCounts ClampedPlotCounts(const ObservationStore& store);
+
+// Station slots 0 to S − 2 (the last slot, 富士山 in the built-in table, is
+// never drawn), or the thinned set 0–4, 7, 11, …, 43, 44 to S − 2.
+std::vector<int> SelectedStationSlots(int stationCount, bool allStations);
+
+// The selected stations at their fixed positions, then every ship report at
+// its projected position.
+std::vector<SymbolPlace> SymbolPlaces(const ObservationStore& store, bool allStations);
+
+// Leave the line width as they find it.
+void DrawWeatherLayer(Canvas& canvas, std::span<const SymbolPlace> places, const SymbolSize& size,
+                      const ColourSlots& colours);
+// Enlarged symbols are drawn 2 wide; leaves width 2 in both modes.
+void DrawWindLayer(Canvas& canvas, std::span<const SymbolPlace> places, const SymbolSize& size, Colour colour);
+
+}  // namespace nimbara
