@@ -1,0 +1,216 @@
+#include "qt/QtCanvas.h"
+
+#include <QFont>
+#include <QPainterPath>
+
+#include <cmath>
+#include <numbers>
+
+namespace nimbara {
+namespace {
+
+// Line widths and font sizes are given for a map drawn 800 pixels wide.
+constexpr double kReferenceWidth = 800.0;
+constexpr double kPointsToPixels = 96.0 / 72.0;
+constexpr double kSixteenthsPerRadian = 180.0 * 16.0 / std::numbers::pi;
+const char* const kMapFontFamily = "IPAGothic";
+
+QPointF ToQPoint(PointF p) { return {p.x, p.y}; }
+
+}  // namespace
+
+QColor ToQColor(Colour colour) { return QColor(RedOf(colour), GreenOf(colour), BlueOf(colour)); }
+
+QImage ToQImage(const Picture& picture) {
+  QImage image(picture.width, picture.height, QImage::Format_ARGB32);
+  for (int y = 0; y < picture.height; ++y) {
+    auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+    for (int x = 0; x < picture.width; ++x) line[x] = picture.At(x, y);
+  }
+  return image;
+}
+
+Picture ToPicture(const QImage& source) {
+  const QImage image = source.convertToFormat(QImage::Format_ARGB32);
+  Picture picture{image.width(), image.height(), {}};
+  picture.pixels.reserve(static_cast<std::size_t>(image.width()) * image.height());
+  for (int y = 0; y < image.height(); ++y) {
+    const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+    picture.pixels.insert(picture.pixels.end(), line, line + image.width());
+  }
+  return picture;
+}
+
+QtCanvas::QtCanvas(int pixelWidth, int pixelHeight)
+    : m_layer(std::max(1, pixelWidth), std::max(1, pixelHeight), QImage::Format_ARGB32_Premultiplied) {
+  m_layer.fill(Qt::transparent);
+}
+
+void QtCanvas::Resize(int pixelWidth, int pixelHeight) {
+  m_layer = QImage(std::max(1, pixelWidth), std::max(1, pixelHeight), QImage::Format_ARGB32_Premultiplied);
+  m_layer.fill(Qt::transparent);
+  QPainter painter(&m_layer);
+  PaintDrawing(painter);
+}
+
+void QtCanvas::PaintDrawing(QPainter& painter) const {
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setRenderHint(QPainter::TextAntialiasing);
+  for (const auto& call : m_calls) call(painter);
+}
+
+void QtCanvas::Record(DrawCall call) {
+  QPainter painter(&m_layer);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setRenderHint(QPainter::TextAntialiasing);
+  call(painter);
+  m_calls.push_back(std::move(call));
+}
+
+double QtCanvas::PixelsPerReferencePixel() const { return PixelWidth() / kReferenceWidth; }
+
+QPen QtCanvas::PenFor(Colour colour) const {
+  QPen pen(ToQColor(colour));
+  pen.setWidthF(std::max(1.0, State().lineWidth * PixelsPerReferencePixel()));
+  pen.setCapStyle(Qt::RoundCap);
+  pen.setJoinStyle(Qt::RoundJoin);
+  return pen;
+}
+
+QBrush QtCanvas::FillBrush() const {
+  return State().fillStyle == FillStyle::Solid ? QBrush(ToQColor(State().fillColour)) : QBrush(Qt::NoBrush);
+}
+
+void QtCanvas::DoClear() {
+  m_calls.clear();
+  m_layer.fill(Qt::transparent);
+}
+
+void QtCanvas::DoLine(PointF from, PointF to, Colour colour) {
+  const QLineF line(ToQPoint(ToPixels(from)), ToQPoint(ToPixels(to)));
+  Record([line, pen = PenFor(colour)](QPainter& p) {
+    p.setPen(pen);
+    p.drawLine(line);
+  });
+}
+
+void QtCanvas::DoRect(PointF a, PointF b, Colour colour, bool filled) {
+  const QRectF rect = QRectF(ToQPoint(ToPixels(a)), ToQPoint(ToPixels(b))).normalized();
+  Record([rect, filled, pen = PenFor(colour), fill = ToQColor(colour)](QPainter& p) {
+    if (filled) {
+      p.fillRect(rect, fill);
+    } else {
+      p.setPen(pen);
+      p.setBrush(Qt::NoBrush);
+      p.drawRect(rect);
+    }
+  });
+}
+
+void QtCanvas::DoCircle(PointF centre, double radius, Colour colour, std::optional<ArcAngles> arc) {
+  const QPointF c = ToQPoint(ToPixels(centre));
+  // Circles stay round: the radius is measured with the horizontal scale.
+  const double r = std::abs(radius * PixelWidth() / Scale().width);
+  const QRectF box(c.x() - r, c.y() - r, 2 * r, 2 * r);
+  QPainterPath path;
+  bool closed = true;
+  if (!arc) {
+    path.addEllipse(box);
+  } else {
+    const double start = std::abs(arc->start);
+    const double end = std::abs(arc->end);
+    double sweep = end - start;
+    if (sweep <= 0) sweep += 2 * std::numbers::pi;
+    const double startDegrees = start * kSixteenthsPerRadian / 16.0;
+    const double sweepDegrees = sweep * kSixteenthsPerRadian / 16.0;
+    if (arc->start < 0) {
+      path.moveTo(c);
+      path.arcTo(box, startDegrees, sweepDegrees);
+    } else {
+      path.arcMoveTo(box, startDegrees);
+      path.arcTo(box, startDegrees, sweepDegrees);
+    }
+    if (arc->end < 0) path.lineTo(c);
+    closed = arc->start < 0 && arc->end < 0;
+    if (closed) path.closeSubpath();
+  }
+  const QBrush brush = closed ? FillBrush() : QBrush(Qt::NoBrush);
+  Record([path, brush, pen = PenFor(colour)](QPainter& p) {
+    p.setPen(pen);
+    p.setBrush(brush);
+    p.drawPath(path);
+  });
+}
+
+void QtCanvas::DoPolygon(std::span<const PointF> vertices) {
+  // Vertices become whole device pixels, as the platform's polygon fill takes them.
+  QPolygon polygon;
+  for (const PointF& v : vertices) {
+    const PointF px = ToPixels(v);
+    polygon << QPoint(static_cast<int>(std::nearbyint(px.x)), static_cast<int>(std::nearbyint(px.y)));
+  }
+  Record([polygon, brush = FillBrush(), pen = PenFor(State().foreColour)](QPainter& p) {
+    p.setPen(pen);
+    p.setBrush(brush);
+    p.drawPolygon(polygon);
+  });
+}
+
+void QtCanvas::DoText(PointF topLeft, std::string_view text) {
+  QFont font(kMapFontFamily);
+  font.setPixelSize(std::max(1, static_cast<int>(std::lround(State().fontSize * kPointsToPixels *
+                                                              PixelsPerReferencePixel()))));
+  font.setBold(State().fontBold);
+  const QPointF at = ToQPoint(ToPixels(topLeft));
+  const QString string = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+  Record([at, font, string, colour = ToQColor(State().foreColour)](QPainter& p) {
+    p.setFont(font);
+    p.setPen(colour);
+    p.drawText(QRectF(at, QSizeF(1e6, 1e6)), Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, string);
+  });
+}
+
+Colour QtCanvas::PointColour(PointF p) const {
+  const PointF px = ToPixels(p);
+  if (!std::isfinite(px.x) || !std::isfinite(px.y) || px.x < 0 || px.y < 0) return -1;
+  const int x = static_cast<int>(std::floor(px.x));
+  const int y = static_cast<int>(std::floor(px.y));
+  if (x >= PixelWidth() || y >= PixelHeight()) return -1;
+  QColor under = ToQColor(BackColour());
+  if (x < m_picture.width() && y < m_picture.height()) under = m_picture.pixelColor(x, y);
+  const QColor over = m_layer.pixelColor(x, y);
+  const double a = over.alphaF();
+  auto mix = [a](int top, int bottom) { return static_cast<int>(std::lround(top * a + bottom * (1 - a))); };
+  return Rgb(mix(over.red(), under.red()), mix(over.green(), under.green()), mix(over.blue(), under.blue()));
+}
+
+bool QtCanvas::LoadPicture(const std::string& path) {
+  QImage image;
+  if (!image.load(QString::fromStdString(path))) return false;
+  m_picture = image.convertToFormat(QImage::Format_ARGB32);
+  return true;
+}
+
+bool QtCanvas::SavePictureBmp(const std::string& path) const {
+  return HasPicture() && m_picture.save(QString::fromStdString(path), "BMP");
+}
+
+void QtCanvas::SetPicture(const Picture& picture) {
+  m_picture = picture.Empty() ? QImage() : ToQImage(picture);
+}
+
+std::optional<Picture> QtCanvas::GetPicture() const {
+  if (!HasPicture()) return std::nullopt;
+  return ToPicture(m_picture);
+}
+
+QImage QtCanvas::Composite() const {
+  QImage image(m_layer.size(), QImage::Format_RGB32);
+  image.fill(ToQColor(BackColour()));
+  QPainter painter(&image);
+  if (HasPicture()) painter.drawImage(0, 0, m_picture);
+  painter.drawImage(0, 0, m_layer);
+  return image;
+}
+
+}  // namespace nimbara

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs, with apt, the Debian packages the build and the tests need that
+# dpkg does not report as installed. A second run installs nothing.
+set -euo pipefail
+
+packages=(
+  cmake ninja-build g++ pkg-config
+  qt6-base-dev libqt6svg6-dev
+  fonts-ipafont-gothic
+  libgtest-dev libgmock-dev libbenchmark-dev
+  xvfb xauth
+  clang libclang-rt-14-dev
+)
+
+missing=()
+for package in "${packages[@]}"; do
+  if ! dpkg -s "$package" 2>/dev/null | grep -q '^Status: install ok installed'; then
+    missing+=("$package")
+  fi
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  sudo_cmd=()
+  [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+  "${sudo_cmd[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+fi

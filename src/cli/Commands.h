@@ -1,0 +1,14 @@
+#pragma once
+// The subcommands of the command line. Each returns the process exit code:
+// 0 done, 2 a usage error or input that cannot be used (message on stderr).
+
+namespace nimbara {
+
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitFailure = 2;
+
+int RenderCommand(int argc, char** argv);
+int PrintHelp();
+int UsageError(const char* message);
+
+}  // namespace nimbara

@@ -1,0 +1,65 @@
+#pragma once
+// The Canvas painted with Qt: a background colour, the background picture at
+// its own pixel size in the top-left corner, and a transparent drawing layer
+// on top. Drawing calls are kept as a list so the layer can be painted again
+// at another size (a resized window) or onto another device (an export).
+
+#include <QImage>
+#include <QPainter>
+
+#include <functional>
+#include <vector>
+
+#include "core/Canvas.h"
+
+namespace nimbara {
+
+class QtCanvas : public Canvas {
+ public:
+  explicit QtCanvas(int pixelWidth = 800, int pixelHeight = 800);
+
+  int PixelWidth() const override { return m_layer.width(); }
+  int PixelHeight() const override { return m_layer.height(); }
+  // Paints the drawing list again at the new size.
+  void Resize(int pixelWidth, int pixelHeight);
+
+  Colour PointColour(PointF p) const override;
+  bool LoadPicture(const std::string& path) override;
+  bool SavePictureBmp(const std::string& path) const override;
+  void SetPicture(const Picture& picture) override;
+  std::optional<Picture> GetPicture() const override;
+  void ClearPicture() override { m_picture = QImage(); }
+  bool HasPicture() const override { return !m_picture.isNull(); }
+
+  // Background, picture and drawing, as shown.
+  QImage Composite() const;
+  // The drawing list painted onto any device of the same pixel size.
+  void PaintDrawing(QPainter& painter) const;
+  const QImage& PictureImage() const { return m_picture; }
+
+ protected:
+  void DoClear() override;
+  void DoLine(PointF from, PointF to, Colour colour) override;
+  void DoRect(PointF a, PointF b, Colour colour, bool filled) override;
+  void DoCircle(PointF centre, double radius, Colour colour, std::optional<ArcAngles> arc) override;
+  void DoPolygon(std::span<const PointF> vertices) override;
+  void DoText(PointF topLeft, std::string_view text) override;
+
+ private:
+  using DrawCall = std::function<void(QPainter&)>;
+  // Paints `call` on the layer now and keeps it for repainting.
+  void Record(DrawCall call);
+  QPen PenFor(Colour colour) const;
+  QBrush FillBrush() const;
+  double PixelsPerReferencePixel() const;
+
+  QImage m_layer;
+  QImage m_picture;
+  std::vector<DrawCall> m_calls;
+};
+
+QColor ToQColor(Colour colour);
+QImage ToQImage(const Picture& picture);
+Picture ToPicture(const QImage& image);
+
+}  // namespace nimbara

@@ -1,0 +1,41 @@
+#include "core/Projection.h"
+
+#include <gtest/gtest.h>
+
+namespace nimbara {
+namespace {
+
+TEST(Projection, PolarRadiusFollowsTheBandTable) {
+  struct Case {
+    double latitude;
+    double radius;
+  };
+  const Case cases[] = {{10, 657}, {15, 607}, {16, 597}, {17, 587}, {18, 577}, {19, 567},
+                        {20, 559}, {25, 511}, {30, 465}, {35, 421}, {40, 379}, {45, 339},
+                        {50, 303}, {54, 272.6}, {55, 299}, {56, 292.2}};
+  for (const auto& c : cases) EXPECT_NEAR(PolarRadius(c.latitude), c.radius, 1e-9) << c.latitude;
+}
+
+TEST(Projection, LatitudesOutsideTheMapHaveNoRadius) {
+  EXPECT_EQ(PolarRadius(9), 0.0);
+  EXPECT_EQ(PolarRadius(57), 0.0);
+  EXPECT_EQ(ProjectLatLon(9, 135), (MapPoint{0, 0}));
+  EXPECT_EQ(ProjectLatLon(57, 150), (MapPoint{0, 0}));
+}
+
+TEST(Projection, WorkedPositions) {
+  struct Case {
+    double latitude, longitude;
+    MapPoint expected;
+  };
+  const Case cases[] = {{35, 135, {263, 184}}, {35, 140, {296, 183}}, {40, 120, {175, 132}},
+                        {25, 150, {382, 260}}, {50, 150, {334, 58}},  {30, 135, {263, 228}}};
+  for (const auto& c : cases) EXPECT_EQ(ProjectLatLon(c.latitude, c.longitude), c.expected) << c.latitude;
+}
+
+TEST(Projection, FiftyFiveNorthLiesSouthOfFiftyFourOnOneMeridian) {
+  EXPECT_GT(ProjectLatLon(55, 135).y, ProjectLatLon(54, 135).y);
+}
+
+}  // namespace
+}  // namespace nimbara

@@ -1,0 +1,80 @@
+#include "qt/QtCanvas.h"
+
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+#include <vector>
+
+namespace nimbara {
+namespace {
+
+class QtCanvasTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    static int argc = 1;
+    static char name[] = "test";
+    static char* argv[] = {name, nullptr};
+    if (!QGuiApplication::instance()) new QGuiApplication(argc, argv);
+  }
+  QtCanvas canvas{400, 400};  // one pixel per map unit
+};
+
+TEST_F(QtCanvasTest, PolygonVerticesLandOnTheSamePixelsAsLines) {
+  canvas.SetScale({0, 0, 400, 400});
+  canvas.SetFillStyle(FillStyle::Solid);
+  canvas.SetFillColour(kLightRed);
+  canvas.SetForeColour(kLightRed);
+  const std::vector<PointF> square = {{100, 100}, {120, 100}, {120, 120}, {100, 120}};
+  canvas.Polygon(square);
+  EXPECT_EQ(canvas.PointColour({110, 110}), kLightRed);
+  EXPECT_EQ(canvas.PointColour({125, 110}), kWhite);
+}
+
+TEST_F(QtCanvasTest, UserScaleMovesDrawingButNotThePicture) {
+  canvas.SetPicture({1, 1, {0xFF00FF00u}});
+  canvas.SetScale({100, 100, 400, 400});
+  canvas.SetLineWidth(3);
+  canvas.Line({150, 150}, {250, 150}, kBlack);
+  // Map (150, 150) is drawn at pixel (50, 50) under the shifted scale.
+  canvas.SetScale({0, 0, 400, 400});
+  EXPECT_EQ(canvas.PointColour({60, 50}), kBlack);
+  EXPECT_EQ(canvas.PointColour({0, 0}), Rgb(0, 255, 0));
+}
+
+TEST_F(QtCanvasTest, ClosedSectorIsFilledAndOpenArcIsNot) {
+  canvas.SetScale({0, 0, 400, 400});
+  canvas.SetFillStyle(FillStyle::Solid);
+  canvas.SetFillColour(kLightBlue);
+  canvas.Circle({100, 100}, 20, kLightBlue, ArcAngles{-0.01, -3.14159});
+  canvas.Circle({200, 100}, 20, kLightBlue, ArcAngles{0.01, 3.14159});
+  EXPECT_EQ(canvas.PointColour({100, 90}), kLightBlue);   // upper half filled
+  EXPECT_EQ(canvas.PointColour({100, 110}), kWhite);      // lower half empty
+  EXPECT_EQ(canvas.PointColour({200, 90}), kWhite);
+}
+
+TEST_F(QtCanvasTest, ClearKeepsPictureAndResizeRepaints) {
+  canvas.SetScale({0, 0, 400, 400});
+  canvas.SetPicture({2, 2, std::vector<std::uint32_t>(4, 0xFF0000FFu)});
+  canvas.Rect({10, 10}, {30, 30}, kLightRed, true);
+  canvas.Resize(800, 800);
+  EXPECT_EQ(canvas.PointColour({20, 20}), kLightRed);
+  canvas.Clear();
+  EXPECT_EQ(canvas.PointColour({20, 20}), kWhite);
+  EXPECT_TRUE(canvas.HasPicture());
+  EXPECT_EQ(canvas.PointColour({0, 0}), kLightBlue);
+  EXPECT_EQ(canvas.PointColour({-1, 0}), -1);
+}
+
+TEST_F(QtCanvasTest, PictureFilesLoadAndSaveAsBmp) {
+  EXPECT_FALSE(canvas.LoadPicture("/nonexistent.gif"));
+  EXPECT_FALSE(canvas.SavePictureBmp("/tmp/nimbara-no-picture.bmp"));
+  canvas.SetPicture({2, 1, {0xFFFF0000u, 0xFF0000FFu}});
+  const std::string path = "/tmp/nimbara-qtcanvas-test.bmp";
+  ASSERT_TRUE(canvas.SavePictureBmp(path));
+  canvas.ClearPicture();
+  ASSERT_TRUE(canvas.LoadPicture(path));
+  EXPECT_EQ(canvas.GetPicture()->pixels, (std::vector<std::uint32_t>{0xFFFF0000u, 0xFF0000FFu}));
+}
+
+}  // namespace
+}  // namespace nimbara
