@@ -1,0 +1,45 @@
+#include "app/IsobarLayer.h"
+
+#include <algorithm>
+
+#include "pressure/ComputePressureGrid.h"
+#include "pressure/IsobarTracer.h"
+
+namespace nimbara {
+
+namespace {
+
+int StationPressureCount(const ObservationStore& store) {
+  const int stations = std::clamp<int>(store.stationCount, 0, kSlotCount);
+  return static_cast<int>(std::count_if(store.stationRecords.begin(), store.stationRecords.begin() + stations,
+                                        [](const StationRecord& r) { return r.pressure > 0; }));
+}
+
+}  // namespace
+
+bool EnsurePressureGrid(const AppContext& app) {
+  AppState& state = app.state;
+  if (state.field.grid.IsValid()) return true;
+  const int count = StationPressureCount(state.store);
+  if (count == 0) {
+    app.ui.Message("注　意", "気圧が入力されていません", MessageIcon::None);
+    return false;
+  }
+  if (count < kEnoughStationPressures &&
+      !app.ui.AskYesNo("", "データの数が少ないですが\r\n等圧線を描きますか"))
+    return false;
+  ComputePressureGrid(state.store, state.plot, state.field);
+  return true;
+}
+
+void TraceCurrentIsobars(const AppContext& app) {
+  const AppState& state = app.state;
+  TraceIsobars(app.canvas, state.field.grid, state.isobar.interval, state.isobar.startOffset,
+               state.colours[kIsobarColour], {state.store, state.plot, state.colours[kTextColour]});
+}
+
+void DrawIsobarLayer(const AppContext& app) {
+  if (EnsurePressureGrid(app)) TraceCurrentIsobars(app);
+}
+
+}  // namespace nimbara

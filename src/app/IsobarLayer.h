@@ -1,0 +1,23 @@
+#pragma once
+// The isobar layer of the map and the pressure-count check in front of every
+// computation of the pressure grid.
+
+#include "app/AppContext.h"
+
+namespace nimbara {
+
+// Station pressures needed before the grid is computed without asking.
+inline constexpr int kEnoughStationPressures = 20;
+
+// True when the grid is valid or has just been computed. A stale grid is
+// computed only after the station pressures are counted: none gives a
+// message, fewer than 20 a question that must be answered Yes.
+bool EnsurePressureGrid(const AppContext& app);
+
+// TraceIsobars of the current grid with the state's interval and colours.
+void TraceCurrentIsobars(const AppContext& app);
+
+// The display pipeline's isobar layer: EnsurePressureGrid, then the isobars.
+void DrawIsobarLayer(const AppContext& app);
+
+}  // namespace nimbara

@@ -1,0 +1,58 @@
+#pragma once
+// The passes that turn the plot points into the pressure grid. Each pass is a
+// plain loop over columns and rows 0 to 33; the filling and smoothing passes
+// read the grid as it stood when they began and write through the scratch
+// grid, so none of them reads a value it wrote itself.
+
+#include <array>
+
+#include "core/ObservationStore.h"
+#include "core/PlotPoints.h"
+#include "core/PressureGrid.h"
+#include "pressure/CentreKinds.h"
+
+namespace nimbara {
+
+// Distances to the nearest filled cell, indexed by direction numbered like a
+// numeric keypad with rows growing downwards (index 0 and 5 unused); 0 means
+// no filled cell within reach.
+using DirectionDistances = std::array<int, 10>;
+
+inline constexpr int kNeighbourSearchLength = 5;
+
+// Where a centre sits: rule A the node whose binning cell holds the point,
+// rule B the nearest node.
+enum class CentreRule { A, B };
+
+// Mean of the plot points falling into each node's cell; flags the cells
+// holding a high, low, typhoon or tropical-depression centre as fixed.
+void BinObservations(const ObservationStore& store, const PlotPointTable& plot, PressureField& field);
+
+// Writes the hand-placed isobar points at their nearest nodes and joins two
+// consecutive points of equal value with a line of that value.
+void ImprintIsobarPoints(const ObservationStore& store, const PlotPointTable& plot, PressureGrid& grid);
+
+// All zeros when the cell itself holds a value.
+DirectionDistances FindNearestInDirections(const PressureGrid& grid, int column, int row, int length);
+
+// Linear interpolation of each empty cell between the closest opposite pair
+// of filled cells.
+void FillBetweenNeighbours(PressureField& field);
+
+// Fills rings of radius 1 to `radius` around every centre of the kind set with
+// the mean of the ring's filled cells.
+void FillAroundCentres(const ObservationStore& store, const PlotPointTable& plot, PressureField& field,
+                       int radius, CentreKinds kinds, CentreRule rule);
+
+// The damped linear extrapolation towards an empty interior cell: 0 when no
+// direction has two filled cells in a row.
+std::int32_t ExtrapolateCell(const PressureGrid& grid, int column, int row);
+
+// Extrapolates every empty interior cell. True once enough cells (32 x 32)
+// hold a value greater than 0.
+bool ExtrapolateOutward(PressureField& field);
+
+// One smoothing pass; fixed cells keep their values.
+void SmoothGrid(PressureField& field);
+
+}  // namespace nimbara

@@ -1,0 +1,20 @@
+#pragma once
+// The pressure written onto the map where the user clicks (no click mode set).
+
+#include <cstdint>
+#include <string>
+
+#include "core/Canvas.h"
+#include "core/PressureGrid.h"
+
+namespace nimbara {
+
+// The first five characters of the value in hPa written with a leading space
+// (" 1013" for 101325), then " hPa".
+std::string PressureLabel(std::int32_t gridValue);
+
+// Writes the label of the nearest node at a click inside the map square, in
+// white with a black shadow; clicks outside it draw nothing.
+void ShowPressureAtClick(Canvas& canvas, const PressureGrid& grid, double x, double y);
+
+}  // namespace nimbara
