@@ -1,0 +1,75 @@
+#include "pressure/ComputePressureGrid.h"
+
+#include <gtest/gtest.h>
+
+#include "core/Projection.h"
+
+namespace nimbara {
+namespace {
+
+// Every built-in station with a pressure falling from west to east.
+ObservationStore AllStationsReporting() {
+  ObservationStore store;
+  for (int i = 0; i < store.stationCount; ++i)
+    store.stationRecords[static_cast<std::size_t>(i)].pressure = 1020 - store.stations.x[static_cast<std::size_t>(i)] / 40;
+  return store;
+}
+
+TEST(PressureGridComputation, ReportingStationsFillTheWholeInterior) {
+  ObservationStore store = AllStationsReporting();
+  PlotPointTable plot;
+  PressureField field;
+  ComputePressureGrid(store, plot, field);
+  EXPECT_TRUE(field.grid.IsValid());
+  for (int c = 1; c < kGridLast; ++c)
+    for (int r = 1; r < kGridLast; ++r) {
+      EXPECT_GT(field.grid.At(c, r), 95000) << c << "," << r;
+      EXPECT_LT(field.grid.At(c, r), 105000) << c << "," << r;
+    }
+}
+
+TEST(PressureGridComputation, SingleReportingStationEnds) {
+  ObservationStore store;
+  store.stationRecords[10].pressure = 1013;
+  PlotPointTable plot;
+  PressureField field;
+  ComputePressureGrid(store, plot, field);
+  EXPECT_EQ(plot.lastIndex, store.stationCount - 1);
+}
+
+TEST(PressureGridComputation, HighSharingAStationCellKeepsTheirMean) {
+  ObservationStore store = AllStationsReporting();
+  store.systems[0] = {"高気圧", 40, 135, 1030};
+  store.systemCount = 1;
+  const MapPoint high = ProjectLatLon(40, 135);
+  // Move station 0 into the high's cell, alone with it there.
+  store.stations.x[0] = high.x;
+  store.stations.y[0] = high.y;
+  store.stationRecords[0].pressure = 1020;
+  for (int i = 1; i < store.stationCount; ++i) {
+    const auto slot = static_cast<std::size_t>(i);
+    if (std::abs(store.stations.x[slot] - high.x) < 24 && std::abs(store.stations.y[slot] - high.y) < 24)
+      store.stationRecords[slot].pressure = 0;
+  }
+  PlotPointTable plot;
+  PressureField field;
+  ComputePressureGrid(store, plot, field);
+  const int column = high.x / kNodeSpacing + 1;
+  const int row = (high.y + kNodeSpacing - 1) / kNodeSpacing;
+  EXPECT_EQ(field.fixed.At(column, row), -1);
+  EXPECT_EQ(field.grid.At(column, row), 102500);
+}
+
+TEST(PressureGridComputation, IsRepeatable) {
+  ObservationStore store = AllStationsReporting();
+  PlotPointTable plot;
+  PressureField first;
+  ComputePressureGrid(store, plot, first);
+  PressureField second;
+  second.grid.At(5, 5) = 12345;
+  ComputePressureGrid(store, plot, second);
+  EXPECT_EQ(first.grid, second.grid);
+}
+
+}  // namespace
+}  // namespace nimbara

@@ -1,0 +1,227 @@
+#include "pressure/GridPasses.h"
+
+#include <gtest/gtest.h>
+
+#include "GridFixtures.h"
+
+namespace nimbara {
+namespace {
+
+using testing::PlotBuilder;
+
+PressureField Binned(const PlotBuilder& b) {
+  PressureField field;
+  BinObservations(b.store, b.plot, field);
+  return field;
+}
+
+TEST(Binning, PointOnVerticalBorderCountsInBothColumns) {
+  PlotBuilder b;
+  b.Station(24, 30, 101300);
+  const PressureField field = Binned(b);
+  EXPECT_EQ(field.grid.At(2, 3), 101300);
+  EXPECT_EQ(field.grid.At(3, 3), 101300);
+  EXPECT_EQ(field.grid.At(1, 3), 0);
+  EXPECT_EQ(field.grid.At(4, 3), 0);
+}
+
+TEST(Binning, PointOnHorizontalBorderCountsOnlyInTheRowBelowIt) {
+  PlotBuilder b;
+  b.Station(30, 24, 101300);
+  const PressureField field = Binned(b);
+  EXPECT_EQ(field.grid.At(3, 2), 101300);
+  EXPECT_EQ(field.grid.At(3, 3), 0);
+}
+
+TEST(Binning, TwoPointsInOneCellGiveTheirMeanRoundedToEven) {
+  PlotBuilder b;
+  b.Station(30, 30, 101300).Station(32, 34, 101301);
+  EXPECT_EQ(Binned(b).grid.At(3, 3), 101300);
+}
+
+TEST(Binning, PointsOffTheGridAndMissingPressuresAreIgnored) {
+  PlotBuilder b;
+  b.Station(-13, 30, 101000).Station(30, -12, 101000).Station(397, 30, 101000).Station(30, 30, 0);
+  const PressureField field = Binned(b);
+  EXPECT_EQ(field.grid, PressureGrid{});
+}
+
+TEST(Binning, CentreKindsFixTheirCellOtherKindsDoNot) {
+  PlotBuilder b;
+  b.Station(30, 30, 101000).System("高気圧", 31, 33, 102000).System("寒冷前線", 60, 60, 100000);
+  const PressureField field = Binned(b);
+  EXPECT_EQ(field.grid.At(3, 3), 101500);
+  EXPECT_EQ(field.fixed.At(3, 3), -1);
+  EXPECT_EQ(field.fixed.At(5, 5), 0);
+  EXPECT_EQ(field.grid.At(5, 5), 100000);
+}
+
+TEST(IsobarPoints, EqualNeighboursOnARowFillTheRowBetweenThem) {
+  for (const bool rightward : {true, false}) {
+    PlotBuilder b;
+    const int firstX = rightward ? 24 : 72;
+    b.System("等圧線", firstX, 24, 101600).System("等圧線", 96 - firstX, 24, 101600);
+    PressureField field = Binned(b);
+    ImprintIsobarPoints(b.store, b.plot, field.grid);
+    for (int c = 2; c <= 6; ++c) EXPECT_EQ(field.grid.At(c, 2), 101600) << "column " << c;
+    EXPECT_EQ(field.grid.At(2, 3), 0);
+  }
+}
+
+TEST(IsobarPoints, SlantedSegmentFollowsTheLine) {
+  PlotBuilder b;
+  b.System("等圧線", 24, 24, 101600).System("等圧線", 72, 48, 101600);
+  PressureField field = Binned(b);
+  ImprintIsobarPoints(b.store, b.plot, field.grid);
+  EXPECT_EQ(field.grid.At(2, 2), 101600);
+  EXPECT_EQ(field.grid.At(4, 3), 101600);
+  EXPECT_EQ(field.grid.At(6, 4), 101600);
+  EXPECT_EQ(field.grid.At(4, 2), 0);
+}
+
+TEST(IsobarPoints, NextNodeWithAnotherValueLeavesTheGapEmpty) {
+  PlotBuilder b;
+  b.System("等圧線", 24, 24, 101600).System("等圧線", 72, 24, 101200);
+  PressureField field = Binned(b);
+  ImprintIsobarPoints(b.store, b.plot, field.grid);
+  EXPECT_EQ(field.grid.At(4, 2), 0);
+  EXPECT_EQ(field.grid.At(6, 2), 101200);
+}
+
+TEST(IsobarPoints, RowAboveTheMapIsRaisedToZeroAndFarPointsAreSkipped) {
+  PlotBuilder b;
+  b.System("等圧線", 24, -30, 101600).System("等圧線", 900, 24, 101600);
+  PressureGrid grid;
+  ImprintIsobarPoints(b.store, b.plot, grid);
+  EXPECT_EQ(grid.At(2, 0), 101600);
+}
+
+TEST(NearestInDirections, AxisSearchesReachFiveDiagonalsThree) {
+  PressureGrid grid;
+  grid.At(15, 10) = 1;  // 6 at 5
+  grid.At(4, 10) = 1;   // 4 at 6: out of reach
+  grid.At(13, 13) = 1;  // 3 at 3
+  grid.At(6, 14) = 1;   // 1 at 4: out of reach
+  const DirectionDistances d = FindNearestInDirections(grid, 10, 10, kNeighbourSearchLength);
+  EXPECT_EQ(d[6], 5);
+  EXPECT_EQ(d[4], 0);
+  EXPECT_EQ(d[3], 3);
+  EXPECT_EQ(d[1], 0);
+}
+
+TEST(NearestInDirections, BorderRowIsSearchedAlongItselfButNotBeyondTheInterior) {
+  PressureGrid grid;
+  grid.At(7, 0) = 1;
+  grid.At(33, 5) = 1;
+  EXPECT_EQ(FindNearestInDirections(grid, 5, 0, 5)[6], 2);
+  EXPECT_EQ(FindNearestInDirections(grid, 30, 5, 5)[6], 0);
+}
+
+TEST(NearestInDirections, FilledStartCellIsNotSearched) {
+  PressureGrid grid;
+  grid.At(5, 5) = 1;
+  grid.At(6, 5) = 1;
+  EXPECT_EQ(FindNearestInDirections(grid, 5, 5, 5), DirectionDistances{});
+}
+
+struct PairCase {
+  const char* name;
+  int diagonalNear;  // distance in direction 1, 0 for none
+  int diagonalFar;   // distance in direction 9
+  std::int32_t expected;
+};
+
+TEST(FillBetween, ClosestOppositePairWinsAndTiesKeepTheEarlierPair) {
+  // A two columns left, B three right: (3A + 2B) / 5.
+  constexpr std::int32_t kA = 101000;
+  constexpr std::int32_t kB = 101500;
+  const PairCase cases[] = {
+      {"row pair only", 0, 0, 101200},
+      {"closer diagonal", 1, 2, 101100},  // (1 x 101300 + 2 x 101000) / 3
+      {"diagonal of equal total", 2, 3, 101200},
+  };
+  for (const PairCase& pc : cases) {
+    PressureField field;
+    field.grid.At(8, 10) = kA;
+    field.grid.At(13, 10) = kB;
+    if (pc.diagonalNear > 0) {
+      field.grid.At(10 - pc.diagonalNear, 10 + pc.diagonalNear) = 101000;
+      field.grid.At(10 + pc.diagonalFar, 10 - pc.diagonalFar) = 101300;
+    }
+    FillBetweenNeighbours(field);
+    EXPECT_EQ(field.grid.At(10, 10), pc.expected) << pc.name;
+  }
+}
+
+TEST(FillBetween, ReadsOnlyTheGridAsThePassFoundIt) {
+  PressureField field;
+  field.grid.At(5, 10) = 101000;
+  field.grid.At(8, 10) = 101300;
+  FillBetweenNeighbours(field);
+  EXPECT_EQ(field.grid.At(6, 10), 101100);
+  EXPECT_EQ(field.grid.At(7, 10), 101200);
+  EXPECT_EQ(field.grid.At(6, 11), 0);  // its pairs were all empty when the pass began
+}
+
+TEST(FillAroundCentres, RingTakesTheMeanOfItsFilledCells) {
+  PlotBuilder b;
+  b.System("低気圧", 110, 110).System("熱帯低気圧", 300, 300);
+  PressureField field;
+  field.grid.At(11, 10) = 100000;
+  field.grid.At(27, 26) = 100000;
+  FillAroundCentres(b.store, b.plot, field, 1, CentreKinds::SetA, CentreRule::A);
+  EXPECT_EQ(field.grid.At(9, 10), 100000);
+  EXPECT_EQ(field.grid.At(9, 9), 100000);
+  EXPECT_EQ(field.grid.At(26, 27), 0);  // set A has no tropical depression
+}
+
+TEST(Extrapolation, EachDirectionGivesADampedEstimate) {
+  PressureGrid grid;
+  grid.At(11, 10) = 101000;
+  grid.At(12, 10) = 101300;
+  EXPECT_EQ(ExtrapolateCell(grid, 10, 10), 100800);
+  grid.At(9, 10) = 101000;
+  grid.At(8, 10) = 101000;
+  EXPECT_EQ(ExtrapolateCell(grid, 10, 10), 100900);
+}
+
+TEST(Extrapolation, FarCellOnTheBorderDoesNotCount) {
+  PressureGrid grid;
+  grid.At(1, 10) = 101000;
+  grid.At(0, 10) = 101300;
+  EXPECT_EQ(ExtrapolateCell(grid, 2, 10), 0);
+}
+
+TEST(Extrapolation, ReportsWhenEnoughCellsAreFilled) {
+  PressureField empty;
+  EXPECT_FALSE(ExtrapolateOutward(empty));
+  PressureField full{testing::UniformGrid(101300), {}, {}};
+  EXPECT_TRUE(ExtrapolateOutward(full));
+}
+
+TEST(Smoothing, MeanOfOwnValueAndInteriorNeighbours) {
+  PressureField field{testing::UniformGrid(101400), {}, {}};
+  field.grid.At(10, 10) = 101000;
+  SmoothGrid(field);
+  EXPECT_EQ(field.grid.At(10, 10), 101200);
+}
+
+TEST(Smoothing, FixedCellsKeepTheirValue) {
+  PressureField field{testing::UniformGrid(101400), {}, {}};
+  field.grid.At(10, 10) = 101000;
+  field.fixed.At(10, 10) = -1;
+  SmoothGrid(field);
+  EXPECT_EQ(field.grid.At(10, 10), 101000);
+  EXPECT_EQ(field.grid.At(11, 10), 101375);  // (101400 + 101350) / 2
+}
+
+TEST(Smoothing, CornerCellTakesTheValueOfItsOnlyInteriorNeighbour) {
+  PressureField field;
+  field.grid.At(1, 1) = 101300;
+  SmoothGrid(field);
+  EXPECT_EQ(field.grid.At(0, 0), 101300);
+  EXPECT_TRUE(field.grid.IsValid());
+}
+
+}  // namespace
+}  // namespace nimbara
