@@ -1,0 +1,44 @@
+#include "app/CrossSection.h"
+
+#include "imagery/CloudSection.h"
+
+namespace nimbara {
+namespace {
+
+std::string ChooseSection(const AppContext& app, std::string_view mode) {
+  app.state.clickMode = mode;
+  app.canvas.Clear();
+  return kDanmenClickText;
+}
+
+}  // namespace
+
+void cntDanmen_Click(const AppContext& app) { app.ui.ShowWindow(WindowId::Danmen); }
+
+std::string DanmenOpened(const AppContext& app) {
+  DanmenChooseEastWest(app);
+  return kDanmenOpeningText;
+}
+
+std::string DanmenChooseNorthSouth(const AppContext& app) { return ChooseSection(app, click::kNorthSouth); }
+std::string DanmenChooseEastWest(const AppContext& app) { return ChooseSection(app, click::kEastWest); }
+
+void DanmenRestorePicture(const AppContext& app) { app.canvas.Clear(); }
+
+void DanmenClosed(const AppContext& app) {
+  app.state.clickMode = click::kNone;
+  app.canvas.Clear();
+}
+
+void DrawCloudSectionAtClick(const AppContext& app, double x, double y) {
+  if (app.state.clickMode == click::kNorthSouth) {
+    DrawNorthSouthSection(app.canvas, x);
+  } else if (app.state.clickMode == click::kEastWest) {
+    DrawEastWestSection(app.canvas, y);
+  } else {
+    return;
+  }
+  app.ui.BringForward(WindowId::Danmen);
+}
+
+}  // namespace nimbara

@@ -1,0 +1,50 @@
+#include "app/ImageCommands.h"
+
+#include "app/DisplayCommands.h"
+#include "imagery/ImageNames.h"
+
+namespace nimbara {
+namespace {
+
+constexpr Colour kSaveChooserBackground = Rgb(255, 192, 192);
+
+}  // namespace
+
+void cntHimawari_Click(const AppContext& app) {
+  ChooserRequest request;
+  request.caption = "画像読みこみ";
+  request.pattern = "*.gif";
+  request.showImageOptions = true;
+  const auto chosen = app.ui.ChooseFile(request);
+  if (!chosen) return;
+  app.canvas.LoadPicture(*chosen);  // an unreadable file keeps the old picture, silently
+}
+
+void cntGazou_Click(const AppContext& app) {
+  ChooserRequest request;
+  request.caption = "画像の保存";
+  request.pattern = "*.bmp";
+  request.background = kSaveChooserBackground;
+  const auto chosen = app.ui.ChooseFile(request);
+  if (!chosen) return;
+  const bool saved = app.canvas.HasPicture() && app.canvas.SavePictureBmp(PictureSaveName(*chosen));
+  if (!saved) app.ui.Message(kPictureSaveErrorTitle, kPictureSaveErrorText, MessageIcon::Warning);
+}
+
+void cntCopy_Click(const AppContext& app) {
+  if (const auto picture = app.canvas.GetPicture()) app.ui.SetClipboardPicture(*picture);
+}
+
+void cntClsBMP_Click(const AppContext& app) {
+  app.canvas.ClearPicture();
+  cntDisplay_Click(app);
+}
+
+bool PasteClipboardPicture(const AppContext& app) {
+  const auto picture = app.ui.ClipboardPicture();
+  if (!picture || picture->Empty()) return false;
+  app.canvas.SetPicture(*picture);
+  return true;
+}
+
+}  // namespace nimbara

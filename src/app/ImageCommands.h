@@ -1,0 +1,35 @@
+#pragma once
+// The satellite picture commands of the main window: loading, saving,
+// copying and clearing the background picture of the map surface.
+
+#include "app/AppContext.h"
+
+namespace nimbara {
+
+inline constexpr const char* kPictureSaveErrorTitle = "画像の保存のエラー";
+inline constexpr const char* kPictureSaveErrorText =
+    "画像として保存できるのは、読みこんだ気象衛星画像だけです。等圧線や天気記号の図は保存できません。"
+    "等圧線や天気記号は「Print Screen」キーを押してクリップボードから利用してください。";
+
+// 気象衛星画像ファイル読みこみ: a chosen GIF, BMP or JPEG file becomes the
+// background picture. A file that is not a picture keeps the old one; nothing
+// is redrawn.
+void cntHimawari_Click(const AppContext& app);
+
+// 気象衛星画像ファイル保存: the background picture written as a bitmap under
+// the chosen name with ".BMP" as extension; no picture or a failed write is
+// reported.
+void cntGazou_Click(const AppContext& app);
+
+// 画像をクリップボードにコピー: the background picture (without the drawn
+// layers) on the clipboard. Without a picture the clipboard keeps what it held.
+void cntCopy_Click(const AppContext& app);
+
+// 気象衛星画像の表示を消す: no background picture, and the map drawn again.
+void cntClsBMP_Click(const AppContext& app);
+
+// The picture half of データの貼り付け: a picture on the clipboard becomes the
+// background picture, without redrawing. False when the clipboard holds none.
+bool PasteClipboardPicture(const AppContext& app);
+
+}  // namespace nimbara

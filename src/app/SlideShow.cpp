@@ -1,0 +1,225 @@
+#include "app/SlideShow.h"
+
+#include <algorithm>
+#include <cctype>
+#include <optional>
+
+#include "app/FileCommands.h"
+#include "app/FileListing.h"
+#include "app/IsobarCommands.h"
+#include "core/Numbers.h"
+#include "io/FileIo.h"
+#include "io/IsobarFile.h"
+
+namespace nimbara {
+namespace {
+
+constexpr float kLongestPause = 10.0f;
+constexpr const char* kDataFilePattern = "*.txt";
+constexpr const char* kAllFilesPattern = "*.*";
+constexpr const char* kPauseTitle = "表示時間の設定";
+constexpr const char* kPauseDefault = "1";
+constexpr const char* kPauseWarningTitle = "連続表示の注意";
+constexpr const char* kPauseWarningText = "正しい数値を入力して下さい（０～１０）";
+
+void OpenCont(const AppContext& app, int kind) {
+  app.state.slideShowKind = kind;
+  app.ui.ShowWindow(WindowId::Cont);
+}
+
+bool IsDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
+
+// The number an answer begins with, or nothing when it does not begin with one.
+std::optional<double> LeadingNumber(const std::string& text) {
+  std::size_t i = text.find_first_not_of(" \t");
+  if (i == std::string::npos) return std::nullopt;
+  if (text[i] == '+' || text[i] == '-') ++i;
+  if (i < text.size() && text[i] == '.') ++i;
+  if (i >= text.size() || !IsDigit(text[i])) return std::nullopt;
+  return ReadNumber(text);
+}
+
+std::string PausePrompt(float pause) {
+  return "表示する時間は" + ShortestDecimal(pause) + "秒ごとです。\r\n何秒間隔で表示しますか？\r\n（0から10）";
+}
+
+// Processes window events until the pause has passed or the run was stopped,
+// then once more. A clock that went back (midnight) ends the wait.
+void WaitAfterFile(const AppContext& app) {
+  const double start = app.ui.TimeOfDaySeconds();
+  const double until = start + app.state.slideShowPause;
+  for (double now = start; now <= until && now >= start && app.state.slideShowRunning;
+       now = app.ui.TimeOfDaySeconds())
+    app.ui.ProcessEvents();
+  app.ui.ProcessEvents();
+}
+
+void StartRun(AppState& state) {
+  state.clickMode = click::kSlideShow;
+  state.slideShowRunning = true;
+}
+
+void EndRun(AppState& state) {
+  state.slideShowRunning = false;
+  if (state.clickMode == click::kSlideShow) state.clickMode = click::kNone;
+}
+
+std::string PathInCurrentDirectory(const std::string& name) { return CurrentDirectory() + "/" + name; }
+
+void LoadDataFile(const AppContext& app, const std::string& path) {
+  app.state.currentFilePath = path;
+  LoadSub2(app);
+}
+
+// The continuous run of the browse buttons: from `first` to the last file and
+// round again, without a pause, until the running flag is cleared.
+void BrowseRun(const AppContext& app, const std::vector<std::string>& files, std::size_t first) {
+  StartRun(app.state);
+  for (std::size_t k = first; app.state.slideShowRunning; k = (k + 1) % files.size()) {
+    LoadDataFile(app, PathInCurrentDirectory(files[k]));
+    app.ui.ProcessEvents();
+  }
+  EndRun(app.state);
+}
+
+}  // namespace
+
+void mnuDataRenzoku_Click(const AppContext& app) {
+  app.state.fullDataMode = true;
+  OpenCont(app, kDataFileShow);
+}
+
+void mnuTenkiRenzoku_Click(const AppContext& app) {
+  app.state.fullDataMode = false;
+  OpenCont(app, kDataFileShow);
+}
+
+void cntRenzoku_Click(const AppContext& app) { OpenCont(app, kIsobarFileShow); }
+void cntGRenzoku_Click(const AppContext& app) { OpenCont(app, kPictureShow); }
+
+std::string ContOptionPattern(int kind, int option) {
+  static constexpr std::array<const char*, kContOptionCount> kPicturePatterns{"*.gif", "*.bmp", "*.jpg", "*.*"};
+  if (kind == kPictureShow) return kPicturePatterns[static_cast<std::size_t>(std::clamp(option, 0, 3))];
+  if (option != 2) return kAllFilesPattern;
+  return kind == kIsobarFileShow ? "*.cnt" : kDataFilePattern;
+}
+
+ContLayout ContLayoutForKind(int kind) {
+  ContLayout layout;
+  switch (kind) {
+    case kIsobarFileShow:
+      layout.caption = "等圧線連続表示";
+      layout.options[2].caption = "*.cnt 等圧線ﾃﾞｰﾀ";
+      layout.selectedOption = 2;
+      break;
+    case kPictureShow:
+      layout.caption = "気象衛星画像の連続表示";
+      layout.options[2].caption = "*.jpg";
+      layout.selectedOption = 3;
+      break;
+    default:
+      layout.caption = "天気図データ連続表示";
+      layout.options[2].caption = "*.txt 観測ﾃﾞｰﾀ";
+      layout.selectedOption = 2;
+      break;
+  }
+  layout.options[0].visible = layout.options[1].visible = kind == kPictureShow;
+  layout.pattern = ContOptionPattern(kind, layout.selectedOption);
+  return layout;
+}
+
+void AskSlideShowPause(const AppContext& app) {
+  for (;;) {
+    const auto answer = app.ui.InputBox(kPauseTitle, PausePrompt(app.state.slideShowPause), kPauseDefault);
+    if (!answer || answer->empty()) return;
+    const std::optional<double> seconds = LeadingNumber(*answer);
+    if (seconds && *seconds >= 0.0 && *seconds <= kLongestPause) {
+      app.state.slideShowPause = static_cast<float>(*seconds);
+      return;
+    }
+    app.ui.Message(kPauseWarningTitle, kPauseWarningText, MessageIcon::Warning);
+  }
+}
+
+void ShowSlide(const AppContext& app, const std::string& entry) {
+  AppState& state = app.state;
+  switch (state.slideShowKind) {
+    case kIsobarFileShow:
+      if (ReadIsobarFile(entry, state.store, state.plot, state.field.grid)) RedrawIsobarMap(app);
+      break;
+    case kPictureShow:
+      app.canvas.LoadPicture(entry);
+      break;
+    default:
+      if (FileExists(entry)) LoadDataFile(app, entry);
+      break;
+  }
+}
+
+SlideShowOutcome PlaySlideShow(const AppContext& app, const SlideShowList& list,
+                               const std::function<bool()>& repeatChecked) {
+  if (list.entries.size() < 2) return SlideShowOutcome::TooFewFiles;
+  const std::size_t count = std::min(list.entries.size(), list.selected.size());
+  if (std::find(list.selected.begin(), list.selected.begin() + static_cast<std::ptrdiff_t>(count), true) ==
+      list.selected.begin() + static_cast<std::ptrdiff_t>(count)) {
+    app.ui.Message(kEmptySelectionTitle, kEmptySelectionText, MessageIcon::Information);
+    return SlideShowOutcome::NothingSelected;
+  }
+
+  app.ui.HideWindow(WindowId::Cont);
+  StartRun(app.state);
+  do {
+    for (std::size_t i = 0; i < count && app.state.slideShowRunning; ++i) {
+      if (!list.selected[i]) continue;
+      ShowSlide(app, list.entries[i]);
+      WaitAfterFile(app);
+    }
+  } while (app.state.slideShowRunning && repeatChecked());
+  EndRun(app.state);
+  app.ui.ShowWindow(WindowId::Cont);
+  return SlideShowOutcome::Played;
+}
+
+void cmdPlay_Click(const AppContext& app, int index) {
+  AppState& state = app.state;
+  state.fullDataMode = true;
+  state.slideShowRunning = false;
+  const std::vector<std::string> files = ListFiles(CurrentDirectory(), kDataFilePattern);
+  if (files.size() < 2) return;
+  const std::size_t last = files.size() - 1;
+  const auto found = std::find_if(files.begin(), files.end(), [&](const std::string& name) {
+    return PathInCurrentDirectory(name) == state.currentFilePath;
+  });
+  const std::size_t current = found == files.end() ? 0 : static_cast<std::size_t>(found - files.begin());
+
+  switch (index) {
+    case kBrowseFirst:
+      LoadDataFile(app, PathInCurrentDirectory(files.front()));
+      break;
+    case kBrowsePrevious:
+      if (current != 0) LoadDataFile(app, PathInCurrentDirectory(files[current - 1]));
+      break;
+    case kBrowseStop:
+      if (state.clickMode == click::kSlideShow) state.clickMode = click::kNone;
+      break;
+    case kBrowseRun:
+      BrowseRun(app, files, current == last ? 0 : current + 1);
+      break;
+    case kBrowseNext:
+      if (current < last) LoadDataFile(app, PathInCurrentDirectory(files[current + 1]));
+      break;
+    case kBrowseLast:
+      LoadDataFile(app, PathInCurrentDirectory(files.back()));
+      break;
+    default:
+      break;
+  }
+}
+
+void cmdFolder_Click(const AppContext& app) {
+  app.state.fullDataMode = true;
+  app.state.slideShowRunning = false;
+  ChooseAndLoadDataFile(app);
+}
+
+}  // namespace nimbara

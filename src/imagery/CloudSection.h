@@ -1,0 +1,32 @@
+#pragma once
+// The cloud cross-section: the brightness of the infrared picture along a
+// north-south or east-west line through a clicked point, drawn as a bar graph
+// beside the line. Whiter (colder, higher) cloud tops give longer bars.
+
+#include <array>
+
+#include "core/Canvas.h"
+#include "core/Colour.h"
+
+namespace nimbara {
+
+// One brightness value per sampled map coordinate, positions 0 to 400.
+using BrightnessProfile = std::array<int, 401>;
+
+// The brightness of a point colour as the north-south section reads it: the
+// six lowest hexadecimal digits of colour + 0x1000000, so -1 (outside the
+// surface) reads as white, 255.
+int NorthSouthBrightness(Colour colour);
+// The brightness as the east-west section reads it: the components by
+// division, so -1 reads as blue -1, green 255, red 255, giving 170. Both ways
+// agree for every real colour.
+int EastWestBrightness(Colour colour);
+
+// Clears the drawn layers and draws the section along x (map units) with its
+// frame left of the line and the bars growing away from it.
+BrightnessProfile DrawNorthSouthSection(Canvas& canvas, double x);
+// Clears the drawn layers and draws the section along y with the bars growing
+// upward from the line.
+BrightnessProfile DrawEastWestSection(Canvas& canvas, double y);
+
+}  // namespace nimbara
