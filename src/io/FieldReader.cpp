@@ -19,10 +19,7 @@ std::optional<std::string> FieldReader::ReadField() {
   }
   std::string item;
   if (m_text[m_pos] == '"') {
-    const std::size_t close = m_text.find('"', m_pos + 1);
-    const std::size_t end = close == std::string::npos ? m_text.size() : close;
-    item = m_text.substr(m_pos + 1, end - m_pos - 1);
-    m_pos = close == std::string::npos ? m_text.size() : close + 1;
+    item = ReadQuotedItem();
     // A quoted item may span lines; whatever follows the closing quote up to
     // the separator is not part of it.
     while (m_pos < m_text.size() && m_text[m_pos] != ',' && !AtLineEnd()) ++m_pos;
@@ -37,6 +34,21 @@ std::optional<std::string> FieldReader::ReadField() {
     else SkipLineEnd();
   }
   return item;
+}
+
+std::string FieldReader::ReadQuotedItem() {
+  std::string item;
+  ++m_pos;  // the opening quote
+  for (;;) {
+    const std::size_t close = m_text.find('"', m_pos);
+    const std::size_t end = close == std::string::npos ? m_text.size() : close;
+    item.append(m_text, m_pos, end - m_pos);
+    m_pos = close == std::string::npos ? m_text.size() : close + 1;
+    const bool doubled = m_quoteRule == QuoteRule::DoubledQuotes && m_pos < m_text.size() && m_text[m_pos] == '"';
+    if (!doubled) return item;
+    item += '"';
+    ++m_pos;
+  }
 }
 
 std::optional<std::string> FieldReader::ReadLine() {

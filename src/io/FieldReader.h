@@ -9,6 +9,10 @@
 // - reading goes on across line ends, so the number of items read decides
 //   what is read next.
 // Items are returned as they stand (trailing spaces kept).
+//
+// With QuoteRule::DoubledQuotes, two double quotes inside a quoted item stand
+// for one, so that the program's own files can hold any text (see
+// io/FieldWriter.h); text from elsewhere is read with the plain rule.
 
 #include <optional>
 #include <string>
@@ -17,9 +21,12 @@
 
 namespace nimbara {
 
+enum class QuoteRule { Plain, DoubledQuotes };
+
 class FieldReader {
  public:
-  explicit FieldReader(std::string text) : m_text(std::move(text)) {}
+  explicit FieldReader(std::string text, QuoteRule quoteRule = QuoteRule::Plain)
+      : m_text(std::move(text)), m_quoteRule(quoteRule) {}
 
   bool AtEnd() const { return m_pos >= m_text.size(); }
   // The next item, or nothing at the end of the text.
@@ -32,7 +39,10 @@ class FieldReader {
   bool AtLineEnd() const;
   void SkipLineEnd();
 
+  std::string ReadQuotedItem();
+
   std::string m_text;
+  QuoteRule m_quoteRule;
   std::size_t m_pos = 0;
 };
 
