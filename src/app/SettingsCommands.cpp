@@ -1,0 +1,62 @@
+#include "app/SettingsCommands.h"
+
+#include <filesystem>
+
+#include "app/FileMessages.h"
+#include "core/BaseMap.h"
+#include "io/FileNames.h"
+
+namespace nimbara {
+namespace {
+
+const ChooserRequest kLoadSettingsChooser{"設定（記号の色、地図の位置）データの読みこみ", "*.ini", 0xC0C0C0};
+const ChooserRequest kSaveSettingsChooser{"設定（記号の色、地図の位置）データの保存", "*.ini", 0xC0C0FF};
+
+void ReadSettingsInto(AppState& state, const std::string& path) {
+  Settings settings = SettingsOf(state);
+  if (ReadSettingsFile(path, settings)) ApplySettings(state, settings);
+}
+
+}  // namespace
+
+Settings SettingsOf(const AppState& state) {
+  return {state.colours, state.selectedColourSlot, state.view, state.isobar, state.currentFilePath};
+}
+
+void ApplySettings(AppState& state, const Settings& settings) {
+  state.colours = settings.colours;
+  state.selectedColourSlot = settings.selectedColourSlot;
+  state.view = settings.view;
+  state.isobar = settings.isobar;
+  state.currentFilePath = settings.lastFile;
+}
+
+void ReadSettings(AppState& state) { ReadSettingsInto(state, state.settingsPath); }
+
+bool WriteSettings(const AppState& state) { return WriteSettingsFile(state.settingsPath, SettingsOf(state)); }
+
+void LoadStartUpSettings(const AppContext& app, const std::string& startDirectory) {
+  AppState& state = app.state;
+  ApplySettings(state, Settings{});
+  state.settingsPath = startDirectory + "/" + std::string(kSettingsFileName);
+  ReadSettings(state);
+  if (auto folder = FolderOf(state.currentFilePath)) {
+    std::error_code ignored;  // a folder that is gone leaves the current one
+    std::filesystem::current_path(*folder, ignored);
+  }
+  ApplyMapView(app.canvas, state.view);
+  app.canvas.SetBackColour(state.colours[kBackgroundColour]);
+}
+
+void cntLoadSettei_Click(const AppContext& app) {
+  if (auto chosen = app.ui.ChooseFile(kLoadSettingsChooser)) ReadSettingsInto(app.state, *chosen);
+}
+
+void cntSaveSettei_Click(const AppContext& app) {
+  auto chosen = app.ui.ChooseFile(kSaveSettingsChooser);
+  if (!chosen) return;
+  const std::string path = WithExtension(*chosen, "ini");
+  if (!WriteSettingsFile(path, SettingsOf(app.state))) ReportUnsavedFile(app.ui, path);
+}
+
+}  // namespace nimbara

@@ -1,0 +1,127 @@
+#include "io/SettingsFile.h"
+
+#include <array>
+#include <cstdint>
+#include <cstdio>
+
+#include "core/Numbers.h"
+#include "io/FieldReader.h"
+#include "io/FieldWriter.h"
+#include "io/FileIo.h"
+
+namespace nimbara {
+namespace {
+
+struct ColourKey {
+  std::string_view key;
+  ColourSlot slot;
+};
+
+// In the order the file holds them.
+constexpr std::array<ColourKey, kColourSlotCount> kColourKeys = {{
+    {"背景色=", kBackgroundColour},
+    {"文字色=", kTextColour},
+    {"線の色=", kIsobarColour},
+    {"地図の色=", kMapColour},
+    {"天気記号の色=", kWeatherColour},
+    {"風力記号の色=", kWindColour},
+    {"温暖前線の色=", kWarmFrontColour},
+    {"寒冷前線の色=", kColdFrontColour},
+    {"停滞前線の色=", kStationaryFrontColour},
+    {"閉塞前線の色=", kOccludedFrontColour},
+}};
+constexpr std::string_view kSelectedSlotKey = "現在の色=";
+constexpr std::string_view kTopKey = "縦位置=";
+constexpr std::string_view kLeftKey = "横位置=";
+constexpr std::string_view kHeightKey = "縦拡大率=";
+constexpr std::string_view kWidthKey = "横拡大率=";
+constexpr std::string_view kIntervalKey = "等圧線の間隔=";
+
+constexpr std::array<std::string_view, 5> kHeaderLines = {
+    "' ニンバラ for ｲﾝﾀｰﾈｯﾄのﾃﾞｰﾀ用", "' Nimbara2", "' ", "' 設定ファイル", "' "};
+
+constexpr float kHundredthsPerHectopascal = 100.0f;
+constexpr std::int64_t kSmallestInterval = 1;  // hPa; a smaller one would never advance the tracer
+
+bool IsCommentStart(char c) { return c == '\'' || c == '/'; }
+
+std::string HexForm(std::int32_t value) {
+  char digits[16];
+  std::snprintf(digits, sizeof digits, "%X", static_cast<std::uint32_t>(value));
+  return "&H" + std::string(digits) + "&";
+}
+
+std::string KeyLine(std::string_view key, const std::string& value) { return std::string(key) + value; }
+
+void ApplyInterval(Settings& settings, std::int32_t hPa) {
+  const std::int64_t hundredths = std::int64_t{hPa} * static_cast<std::int64_t>(kHundredthsPerHectopascal);
+  if (hPa < kSmallestInterval || hundredths > INT32_MAX) return;
+  settings.isobar = IsobarInterval::FromHectopascals(static_cast<float>(hPa));
+}
+
+}  // namespace
+
+std::optional<SettingLine> ParseSettingLine(std::string_view line) {
+  if (line.empty() || IsCommentStart(line.front())) return std::nullopt;
+  const std::size_t equals = line.find('=');
+  if (equals == std::string_view::npos) return std::nullopt;
+  SettingLine parsed{std::string(line.substr(0, equals + 1)), std::string(line.substr(equals + 1))};
+  if (parsed.key != kLastFileKey) {
+    const std::size_t comment = parsed.value.find_first_of("'/");
+    if (comment != std::string::npos) parsed.value.erase(comment);
+  }
+  return parsed;
+}
+
+void ApplySettingLine(Settings& settings, const SettingLine& line) {
+  const std::int32_t number = ReadRounded(line.value);
+  for (const ColourKey& colour : kColourKeys) {
+    if (line.key == colour.key) settings.colours[colour.slot] = number;
+  }
+  if (line.key == kSelectedSlotKey) settings.selectedColourSlot = number;
+  if (line.key == kTopKey) settings.view.top = static_cast<float>(number);
+  if (line.key == kLeftKey) settings.view.left = static_cast<float>(number);
+  if (line.key == kHeightKey) settings.view.height = static_cast<float>(number);
+  if (line.key == kWidthKey) settings.view.width = static_cast<float>(number);
+  if (line.key == kIntervalKey) ApplyInterval(settings, number);
+  if (line.key == kLastFileKey) settings.lastFile = line.value;
+}
+
+void ReadSettingsText(std::string_view text, Settings& settings) {
+  for (const std::string& line : SplitLines(text)) {
+    if (auto parsed = ParseSettingLine(line)) ApplySettingLine(settings, *parsed);
+  }
+}
+
+std::vector<std::string> SettingsBlockLines(const Settings& settings) {
+  std::vector<std::string> lines;
+  for (const ColourKey& colour : kColourKeys) lines.push_back(KeyLine(colour.key, HexForm(settings.colours[colour.slot])));
+  lines.push_back(KeyLine(kSelectedSlotKey, HexForm(settings.selectedColourSlot)));
+  lines.push_back(KeyLine(kTopKey, PrintForm(settings.view.top)));
+  lines.push_back(KeyLine(kLeftKey, PrintForm(settings.view.left)));
+  lines.push_back(KeyLine(kHeightKey, PrintForm(settings.view.height)));
+  lines.push_back(KeyLine(kWidthKey, PrintForm(settings.view.width)));
+  const std::int32_t hPa = FloorToInt(settings.isobar.interval / kHundredthsPerHectopascal);
+  lines.push_back(KeyLine(kIntervalKey, PrintForm(hPa)));
+  return lines;
+}
+
+std::vector<std::string> SettingsFileLines(const Settings& settings) {
+  std::vector<std::string> lines(kHeaderLines.begin(), kHeaderLines.end());
+  for (std::string& line : SettingsBlockLines(settings)) lines.push_back(std::move(line));
+  lines.push_back(KeyLine(kLastFileKey, settings.lastFile));
+  return lines;
+}
+
+bool ReadSettingsFile(const std::string& path, Settings& settings) {
+  const auto text = ReadCp932File(path);
+  if (!text) return false;
+  ReadSettingsText(*text, settings);
+  return true;
+}
+
+bool WriteSettingsFile(const std::string& path, const Settings& settings) {
+  return WriteCp932Lines(path, SettingsFileLines(settings));
+}
+
+}  // namespace nimbara
