@@ -8,11 +8,21 @@
 // calls nothing: the colour slots stay as they were.
 
 #include <array>
+#include <string_view>
 
 #include "app/AppContext.h"
 #include "core/Colour.h"
 
 namespace nimbara {
+
+inline constexpr std::string_view kColourWindowTitle = "表示色の変更";
+// The label of each slot, slot 1 first.
+inline constexpr std::array<std::string_view, kColourSlotCount> kColourSlotCaptions = {
+    "文字の色",     "地図の色",     "等圧線の色",   "天気記号の色", "風力記号の色",
+    "温暖前線の色", "寒冷前線の色", "停滞前線の色", "閉塞前線の色", "背景の色"};
+inline constexpr std::string_view kStartupColoursCaption = "はじめの色";
+inline constexpr std::string_view kOkCaption = "Ｏ　Ｋ";
+inline constexpr std::string_view kCancelCaption = "キャンセル";
 
 inline constexpr int kFirstColourSlot = 1;
 inline constexpr int kSliderMax = 255;

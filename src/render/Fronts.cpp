@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "core/CodeTables.h"
+#include "core/MapView.h"
 #include "core/Numbers.h"
 #include "render/HalfDisc.h"
 
@@ -18,6 +19,9 @@ constexpr int kNormalLineWidth = 1;
 constexpr float kSteepTriangleAngle = 1.178097f;  // 3π/8: steeper cold segments point their apex east
 constexpr double kFlatArcStart = 0.01;          // 0 itself cannot carry the radius mark
 constexpr double kColdHeightFactor = 4.0 / 3.0;
+// No view reaches ten map widths east of the map; a corrupted file's far-off
+// point must not keep the symbol loop (and the drawing) going for ever.
+constexpr std::int64_t kFarthestSymbolX = 10 * static_cast<std::int64_t>(kMapSize);
 
 // One segment ordered west to east, with the line y = m·X + b through it and
 // the abscissa step q of one symbol period.
@@ -56,7 +60,7 @@ Segment MakeSegment(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int3
 // Calls `draw` at every whole abscissa from rnd(from) to rnd(to), one period apart.
 template <typename Draw>
 void ForEachSymbol(const Segment& s, double from, double to, Draw draw) {
-  const std::int64_t last = RoundToInt(to);
+  const std::int64_t last = std::min<std::int64_t>(RoundToInt(to), kFarthestSymbolX);
   for (std::int64_t x = RoundToInt(from); x <= last; x += s.Step()) draw(s.At(x));
 }
 

@@ -36,6 +36,11 @@ struct SymbolsOnlyApp : TestApp {
     state.store.systems[0] = {std::string(kind::kColdFront), 35, 135, 0};  // (263, 184)
     state.store.systems[1] = {std::string(kind::kColdFront), 30, 130, 0};
   }
+  void Show(bool weather, bool wind, bool fronts) {
+    state.layers.weather = weather;
+    state.layers.wind = wind;
+    state.layers.fronts = fronts;
+  }
 };
 
 TEST(Display, AllLayersOffLeavesAnEmptyCanvas) {
@@ -63,23 +68,21 @@ TEST(Display, LayersInOrderWeatherThenWindThenFronts) {
 
 TEST(Display, WindLeavesWidthTwoWhenNoFrontsFollow) {
   SymbolsOnlyApp app;
-  app.state.layers.fronts = false;
+  app.Show(true, true, false);
   cntDisplay_Click(app.Context());
   EXPECT_EQ(app.canvas.State().lineWidth, 2);
 }
 
 TEST(Display, ShipsAreDrawnWhereTheyAreEvenWithoutIsobars) {
   SymbolsOnlyApp app;
-  app.state.layers.wind = false;
-  app.state.layers.fronts = false;
+  app.Show(true, false, false);
   cntDisplay_Click(app.Context());
   EXPECT_EQ(app.canvas.Lines()[55], "circle 296 183 3 - - 1 #0000FF #FFFFFF");
 }
 
 TEST(Display, StaleGridTakesFrontsFromTheStoreValidGridFromThePlotTable) {
   SymbolsOnlyApp app;
-  app.state.layers.weather = false;
-  app.state.layers.wind = false;
+  app.Show(false, false, true);
   const int first = FirstSystemSlot(app.state.store);
   app.state.plot.x[first] = 50;  // left over from an earlier computation
   app.state.plot.y[first] = 60;
@@ -98,8 +101,7 @@ TEST(Display, StaleGridTakesFrontsFromTheStoreValidGridFromThePlotTable) {
 
 TEST(Display, ThinnedStationsAndEveryShip) {
   SymbolsOnlyApp app;
-  app.state.layers.wind = false;
-  app.state.layers.fronts = false;
+  app.Show(true, false, false);
   cntAllData_Click(app.Context());
   EXPECT_FALSE(app.state.layers.allData);
   const Lines& lines = app.canvas.Lines();

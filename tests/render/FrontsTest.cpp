@@ -123,6 +123,12 @@ TEST(Fronts, NearlyVerticalSegmentStepsOneUnitAtATime) {
   EXPECT_GT(v[3], 100);  // the apex points east
 }
 
+TEST(Fronts, FarOffEndPointStopsTheSymbolsOutsideEveryView) {
+  const Lines lines = Draw(DrawWarmFront, 100, 100, 2000000000, 100);
+  EXPECT_EQ(lines.front(), "line 100 100 2000000000 100 1 #FF0000");
+  EXPECT_EQ(lines.back(), "circle 3995 100 4 -0.01 -3.1416 1 #FF0000 #FF0000");
+}
+
 TEST(Fronts, OccludedSymbolsShareTheEastSideOnRisingSegments) {
   const Lines lines = Draw(DrawOccludedFront, 100, 130, 140, 100, kWideFrontSpacing);
   EXPECT_EQ(lines[1], "circle 116 118 4 -3.7851 -0.6435 1 #FF0000 #FF0000");
