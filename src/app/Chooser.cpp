@@ -1,0 +1,69 @@
+#include "app/Chooser.h"
+
+#include <array>
+#include <filesystem>
+
+namespace nimbara {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::array<std::string_view, 4> kSavingCaptions = {
+    "観測データ保存", "等圧線データ保存", "画像の保存", "設定（記号の色、地図の位置）データの保存"};
+
+bool IsFolder(const std::string& path) {
+  std::error_code ignored;
+  return fs::is_directory(path, ignored);
+}
+
+bool IsFile(const std::string& path) {
+  std::error_code ignored;
+  return fs::is_regular_file(path, ignored);
+}
+
+OkDecision Warning(const char* text) { return {OkStep::Warn, {}, {}, {}, text}; }
+
+OkDecision ShowList(std::string folder, std::string pattern) {
+  return {OkStep::ShowList, std::move(folder), std::move(pattern), {}, {}};
+}
+
+// A pattern with an optional folder before it: "/data/*.bmp", "*.txt".
+OkDecision ApplyPattern(const std::string& name, const std::string& folder) {
+  const std::size_t slash = name.rfind('/');
+  if (slash == std::string::npos) return ShowList(folder, name);
+  const std::string part = name.substr(0, slash);
+  const std::string target = part.empty() ? "/" : (part.front() == '/' ? part : JoinPath(folder, part));
+  if (!IsFolder(target)) return Warning(kPathNotFoundWarning);
+  return ShowList(target, name.substr(slash + 1));
+}
+
+}  // namespace
+
+bool IsSavingCaption(std::string_view caption) {
+  for (std::string_view saving : kSavingCaptions)
+    if (caption == saving) return true;
+  return false;
+}
+
+bool IsPattern(std::string_view name) { return name.find_first_of("*?") != std::string_view::npos; }
+
+std::string JoinPath(const std::string& folder, const std::string& name) {
+  if (!folder.empty() && folder.back() == '/') return folder + name;
+  return folder + "/" + name;
+}
+
+OkDecision DecideOk(std::string_view caption, const std::string& nameText, const std::string& selectedName,
+                    const std::string& folder, const std::string& pattern) {
+  const std::string name = nameText.empty() ? selectedName : nameText;
+  if (name.empty()) return Warning(kMissingFileWarning);
+  if (IsPattern(name)) return ApplyPattern(name, folder);
+  const std::string path = name.front() == '/' ? name : JoinPath(folder, name);
+  if (IsFolder(path)) return ShowList(path, pattern);
+  if (IsFile(path)) return {OkStep::AskOverwrite, {}, {}, path, {}};
+  if (!IsSavingCaption(caption)) return Warning(kMissingFileWarning);
+  const fs::path parent = fs::path(path).parent_path();
+  if (name.back() == '/' || !IsFolder(parent.empty() ? "/" : parent.string())) return Warning(kPathNotFoundWarning);
+  return {OkStep::Accept, {}, {}, path, {}};
+}
+
+}  // namespace nimbara

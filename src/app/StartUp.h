@@ -1,0 +1,54 @@
+#pragma once
+// The start of the program (MDIForm_Load) and its end (MDIForm_Unload),
+// without the windows: the order of the steps, the greeting and the data file
+// a first start shows.
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/AppContext.h"
+
+namespace nimbara {
+
+inline constexpr const char* kGreetingTitle = "ごあいさつ";
+inline constexpr const char* kGreetingText =
+    "　ニンバラ「Nimbara2 (for インターネット)」を\r\n"
+    "　ご利用いただきありがとうございます。さて、このソフトで何が\r\n"
+    "できるかといいますと・・・\r\n"
+    "\r\n"
+    "　１、インターネットにある気象観測データ、または、\r\n"
+    "　　気象観測データラジオの気象観測データから天気図を描く。\r\n"
+    "\r\n"
+    "　２、インターネットにある気象衛星画像と等圧線を重ねて表示できる。\r\n"
+    "\r\n"
+    "　３、等圧線の修正ができる。\r\n"
+    "\r\n"
+    "　４、気象衛星画像、等圧線の連続表示ができる。\r\n"
+    "\r\n"
+    "\r\n"
+    "　※　インターネットに接続できるコンピュータでご使用ください。\r\n"
+    "\r\n";
+
+struct StartUpOptions {
+  std::string startDirectory;             // where Nimbara.ini lives
+  std::optional<std::string> sampleFile;  // shown when there is no settings file yet
+  std::function<void()> loadEntryWindows; // Tenki1, Kaiyou1 and Gyogyou, loaded hidden
+};
+
+// Start-up in its order: defaults and settings (the folder of the last
+// displayed file becomes current), the layer switches ticked but the
+// enlarged symbols, the map view, the entry windows, the base map, the last
+// displayed file reloaded in full (on a first start the sample file instead,
+// the current directory staying where it is), then the greeting.
+void MDIForm_Load(const AppContext& app, const StartUpOptions& options);
+
+// The end: the settings file is written; nothing is asked.
+void MDIForm_Unload(const AppContext& app);
+
+// The first observation data file, in name order, of the first of
+// `directories` that holds one; files that are not data files are passed over.
+std::optional<std::string> FindSampleDataFile(const std::vector<std::string>& directories);
+
+}  // namespace nimbara

@@ -1,0 +1,98 @@
+#include "app/Chooser.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace nimbara {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* kLoadData = "観測データ読みこみ";
+constexpr const char* kSaveData = "観測データ保存";
+constexpr const char* kSaveSettings = "設定（記号の色、地図の位置）データの保存";
+constexpr const char* kLoadSettings = "設定（記号の色、地図の位置）データの読みこみ";
+
+class ChooserRules : public ::testing::Test {
+ protected:
+  ChooserRules() : folder((fs::temp_directory_path() / "nimbara_chooser_rules").string()) {
+    fs::remove_all(folder);
+    fs::create_directories(folder + "/sub");
+    std::ofstream(folder + "/map.txt") << "x";
+  }
+  ~ChooserRules() override { fs::remove_all(folder); }
+  OkDecision Ok(const char* caption, const std::string& text, const std::string& selected = "") {
+    return DecideOk(caption, text, selected, folder, "*.txt");
+  }
+  std::string folder;
+};
+
+TEST_F(ChooserRules, APatternTypedChangesTheListAndStaysOpen) {
+  const OkDecision decision = Ok(kLoadData, "*.bmp");
+  EXPECT_EQ(decision.step, OkStep::ShowList);
+  EXPECT_EQ(decision.pattern, "*.bmp");
+  EXPECT_EQ(decision.folder, folder);
+}
+
+TEST_F(ChooserRules, APatternWithAFolderMovesTheListToo) {
+  const OkDecision decision = Ok(kLoadData, folder + "/sub/*.gif");
+  EXPECT_EQ(decision.step, OkStep::ShowList);
+  EXPECT_EQ(decision.folder, folder + "/sub");
+  EXPECT_EQ(decision.pattern, "*.gif");
+  EXPECT_EQ(Ok(kLoadData, "nowhere/*.gif").warning, kPathNotFoundWarning);
+}
+
+TEST_F(ChooserRules, AFolderNameMovesTheListKeepingThePattern) {
+  const OkDecision decision = Ok(kLoadData, "sub");
+  EXPECT_EQ(decision.step, OkStep::ShowList);
+  EXPECT_EQ(decision.folder, folder + "/sub");
+  EXPECT_EQ(decision.pattern, "*.txt");
+}
+
+TEST_F(ChooserRules, AnExistingFileIsAskedAboutUnderEveryCaption) {
+  for (const char* caption : {kLoadData, kSaveData}) {
+    const OkDecision decision = Ok(caption, "map.txt");
+    EXPECT_EQ(decision.step, OkStep::AskOverwrite);
+    EXPECT_EQ(decision.path, folder + "/map.txt");
+  }
+}
+
+TEST_F(ChooserRules, AnEmptyBoxTakesTheSelectedName) {
+  EXPECT_EQ(Ok(kLoadData, "", "map.txt").path, folder + "/map.txt");
+}
+
+TEST_F(ChooserRules, NothingNamedIsAMissingFile) { EXPECT_EQ(Ok(kLoadData, "").warning, kMissingFileWarning); }
+
+TEST_F(ChooserRules, LoadingANameThatDoesNotExistWarns) {
+  const OkDecision decision = Ok(kLoadData, "new.txt");
+  EXPECT_EQ(decision.step, OkStep::Warn);
+  EXPECT_EQ(decision.warning, kMissingFileWarning);
+  EXPECT_EQ(Ok(kLoadSettings, "new.ini").warning, kMissingFileWarning);
+}
+
+TEST_F(ChooserRules, SavingUnderANewNameIsAccepted) {
+  for (const char* caption : {kSaveData, "等圧線データ保存", "画像の保存", kSaveSettings}) {
+    const OkDecision decision = Ok(caption, "new.txt");
+    EXPECT_EQ(decision.step, OkStep::Accept) << caption;
+    EXPECT_EQ(decision.path, folder + "/new.txt");
+  }
+}
+
+TEST_F(ChooserRules, SavingIntoAFolderThatDoesNotExistWarns) {
+  EXPECT_EQ(Ok(kSaveData, "gone/new.txt").warning, kPathNotFoundWarning);
+  EXPECT_EQ(Ok(kSaveData, "gone/").warning, kPathNotFoundWarning);
+}
+
+TEST_F(ChooserRules, AnAbsoluteNameIgnoresTheListFolder) {
+  EXPECT_EQ(Ok(kLoadData, folder + "/map.txt").path, folder + "/map.txt");
+}
+
+TEST(ChooserPaths, JoinAddsOneSlash) {
+  EXPECT_EQ(JoinPath("/a", "b.txt"), "/a/b.txt");
+  EXPECT_EQ(JoinPath("/", "b.txt"), "/b.txt");
+}
+
+}  // namespace
+}  // namespace nimbara

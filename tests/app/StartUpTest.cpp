@@ -1,0 +1,129 @@
+#include "app/StartUp.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "io/FileIo.h"
+#include "support/TestApp.h"
+
+namespace nimbara {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::TestApp;
+
+// A start directory of its own, and the current directory put back after.
+class StartUpTest : public ::testing::Test {
+ protected:
+  StartUpTest()
+      : start((fs::temp_directory_path() / "nimbara_startup_test").string()), before(fs::current_path()) {
+    fs::remove_all(start);
+    fs::create_directories(start + "/data");
+    options.startDirectory = start;
+  }
+  ~StartUpTest() override {
+    fs::current_path(before);
+    fs::remove_all(start);
+  }
+  void WriteSettingsWithLastFile(const std::string& lastFile) {
+    WriteCp932File(start + "/Nimbara.ini", "最終表示ファイル=" + lastFile + "\r\n");
+  }
+  std::string start;
+  fs::path before;
+  StartUpOptions options;
+  TestApp app;
+};
+
+TEST_F(StartUpTest, GreetsWithTheExactText) {
+  MDIForm_Load(app.Context(), options);
+  ASSERT_EQ(app.ui.messages.size(), 1u);
+  EXPECT_EQ(app.ui.messages[0].title, "ごあいさつ");
+  EXPECT_EQ(app.ui.messages[0].text.substr(0, app.ui.messages[0].text.find("\r\n")),
+            "　ニンバラ「Nimbara2 (for インターネット)」を");
+  EXPECT_EQ(app.ui.messages[0].text, kGreetingText);
+}
+
+TEST_F(StartUpTest, GreetingLinesAllEndInCrLf) {
+  const std::string text = kGreetingText;
+  EXPECT_EQ(text.substr(text.size() - 4), "\r\n\r\n");
+  std::size_t lines = 0;
+  for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at + 2)) ++lines;
+  EXPECT_EQ(lines, 16u);
+  EXPECT_EQ(text.find('\n'), text.find("\r\n") + 1);
+}
+
+TEST_F(StartUpTest, TicksEveryLayerButTheEnlargedSymbols) {
+  app.state.layers = {false, false, false, false, false, false, true};
+  MDIForm_Load(app.Context(), options);
+  const LayerSwitches& layers = app.state.layers;
+  EXPECT_TRUE(layers.map && layers.isobars && layers.weather && layers.wind && layers.fronts && layers.allData);
+  EXPECT_FALSE(layers.zoomUp);
+}
+
+TEST_F(StartUpTest, SettingsPathIsInTheStartDirectory) {
+  MDIForm_Load(app.Context(), options);
+  EXPECT_EQ(app.state.settingsPath, start + "/Nimbara.ini");
+  EXPECT_TRUE(app.state.fullDataMode);
+}
+
+TEST_F(StartUpTest, LoadsTheEntryWindowsBeforeDrawingTheBaseMap) {
+  std::size_t linesWhenLoaded = 1;
+  options.loadEntryWindows = [&] { linesWhenLoaded = app.canvas.Lines().size(); };
+  MDIForm_Load(app.Context(), options);
+  EXPECT_EQ(linesWhenLoaded, 0u);
+  EXPECT_GT(app.canvas.Lines().size(), 300u);  // the coastline
+}
+
+TEST_F(StartUpTest, WithoutSettingsTheCurrentDirectoryStays) {
+  const fs::path here = fs::current_path();
+  MDIForm_Load(app.Context(), options);
+  EXPECT_EQ(fs::current_path(), here);
+  EXPECT_EQ(app.state.view, MapView{});
+}
+
+TEST_F(StartUpTest, TheFolderOfTheLastFileBecomesCurrent) {
+  WriteSettingsWithLastFile(start + "/data/gone.txt");
+  MDIForm_Load(app.Context(), options);
+  EXPECT_EQ(fs::current_path(), fs::path(start + "/data"));
+}
+
+TEST_F(StartUpTest, AFirstStartShowsTheSampleButLaterStartsTheLastFile) {
+  options.sampleFile = start + "/data/sample.txt";
+  MDIForm_Load(app.Context(), options);
+  EXPECT_EQ(app.state.currentFilePath, start + "/data/sample.txt");
+
+  WriteSettingsWithLastFile(start + "/data/last.txt");
+  TestApp later;
+  MDIForm_Load(later.Context(), options);
+  EXPECT_EQ(later.state.currentFilePath, start + "/data/last.txt");
+}
+
+TEST_F(StartUpTest, UnloadWritesTheSettings) {
+  MDIForm_Load(app.Context(), options);
+  app.state.currentFilePath = "/somewhere/map.txt";
+  MDIForm_Unload(app.Context());
+  const std::optional<std::string> written = ReadCp932File(start + "/Nimbara.ini");
+  ASSERT_TRUE(written.has_value());
+  EXPECT_NE(written->find("最終表示ファイル=/somewhere/map.txt"), std::string::npos);
+}
+
+TEST(SampleLookup, TakesTheFirstDataFileOfTheFirstFolderThatHasOne) {
+  const fs::path root = fs::temp_directory_path() / "nimbara_sample_lookup";
+  fs::remove_all(root);
+  fs::create_directories(root / "empty");
+  fs::create_directories(root / "samples");
+  std::ofstream(root / "samples" / "a_bulletin.txt") << "not a data file\r\n";
+  WriteCp932File((root / "samples" / "b_map.txt").string(), "\"2026/12/07 06\",\"各地の天気\"\r\n");
+  std::ofstream(root / "samples" / "c_map.txt") << "\"x\",\"" << "\r\n";
+  const auto found = FindSampleDataFile({(root / "missing").string(), (root / "empty").string(),
+                                         (root / "samples").string()});
+  ASSERT_TRUE(found.has_value());
+  EXPECT_EQ(fs::path(*found).filename(), "b_map.txt");
+  EXPECT_FALSE(FindSampleDataFile({(root / "empty").string()}).has_value());
+  fs::remove_all(root);
+}
+
+}  // namespace
+}  // namespace nimbara
