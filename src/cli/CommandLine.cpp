@@ -15,12 +15,35 @@ int PrintHelp() {
 With no command, nimbara starts the application.
 
 Commands:
-  render [DATA.txt] -o OUT.png [options]
-      Draws the weather map into a PNG picture. Without DATA.txt the empty
-      map (the base map only) is drawn.
+  render [DATA.txt] -o OUT.png|OUT.svg|OUT.pdf [options]
+      Draws the weather map of a data file as データファイル読みこみ does
+      (settings block, map view and satellite picture of the file), in the
+      format named by the extension. Without DATA.txt the base map is drawn.
+      --observation     read DATA.txt as an observation file (気象観測ファイル):
+                        no settings block, no companion files
+      --layers LIST     draw only these layers, a comma-separated subset of
+                        map,isobars,weather,wind,fronts (default: all)
+      --thinned         symbols for the thinned station set only
+                        (全観測地のデータを表示 unticked)
+      --enlarged        enlarged weather symbols (天気記号を拡大表示 ticked)
       --size WxH        picture size in pixels (default 800x800)
       --ops OPS.txt     also write the drawing log, one line per drawing call
                         (format in the README)
+      --blank           draw a blank map form instead: coastline, stations
+                        with their names and a 10-degree grid
+  render DATA.txt... --out-dir DIR [--format png|svg|pdf] [options]
+      Draws many data files in one run, on both cores, each into DIR under
+      its own name.
+
+  grid DATA.txt -o ISOBARS.cnt
+      Reads DATA.txt as an observation file, computes the pressure grid as the
+      isobar layer does, and writes the isobar file.
+
+  import [--full] [--load OLD.txt] [BULLETIN...] -o DATA.txt
+      Pastes each bulletin file in order as データの貼り付け does (UTF-8 or
+      CP932 text) and saves the observations as 気象観測ファイル保存 does;
+      with --full as データファイル保存 does, with the isobar file beside it.
+      --load first reads OLD.txt as an observation file.
 
   --help, -h   show this text
 
@@ -28,7 +51,6 @@ Errors go to standard error; the exit code is then 2.
 )";
   return kExitOk;
 }
-
 int UsageError(const char* message) {
   std::cerr << "nimbara: " << message << "\nTry 'nimbara --help'.\n";
   return kExitFailure;
@@ -41,6 +63,8 @@ int RunMain(int argc, char** argv) {
       std::strcmp(command, "help") == 0)
     return PrintHelp();
   if (std::strcmp(command, "render") == 0) return RenderCommand(argc, argv);
+  if (std::strcmp(command, "grid") == 0) return GridCommand(argc, argv);
+  if (std::strcmp(command, "import") == 0) return ImportCommand(argc, argv);
   return UsageError((std::string("unknown command ") + command).c_str());
 }
 

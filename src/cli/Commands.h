@@ -8,6 +8,8 @@ inline constexpr int kExitOk = 0;
 inline constexpr int kExitFailure = 2;
 
 int RenderCommand(int argc, char** argv);
+int GridCommand(int argc, char** argv);
+int ImportCommand(int argc, char** argv);
 int PrintHelp();
 int UsageError(const char* message);
 

@@ -1,88 +1,148 @@
-#include <QGuiApplication>
-#include <QImage>
-
+#include <atomic>
 #include <cstdio>
-#include <fstream>
+#include <filesystem>
 #include <iostream>
+#include <sstream>
+#include <thread>
+#include <vector>
 
-#include "app/AppState.h"
 #include "app/DisplayCommands.h"
+#include "app/FileCommands.h"
 #include "cli/Arguments.h"
 #include "cli/Commands.h"
-#include "cli/HeadlessUi.h"
-#include "cli/TeeCanvas.h"
+#include "cli/Session.h"
 #include "core/BaseMap.h"
-#include "qt/QtCanvas.h"
-#include "render/RecordingCanvas.h"
+#include "qt/MapExport.h"
+#include "render/BlankMap.h"
 
 namespace nimbara {
 namespace {
 
 constexpr int kDefaultPictureSize = 800;
 constexpr int kMaxPictureSide = 16384;
+constexpr unsigned kBatchWorkers = 2;
 
-struct PictureSize {
+struct RenderOptions {
   int width = kDefaultPictureSize;
   int height = kDefaultPictureSize;
+  std::optional<std::string> opsPath;
+  bool observation = false;
+  bool blank = false;
+  LayerSwitches layers;
 };
 
-std::optional<PictureSize> ParseSize(const std::string& text) {
+bool ParseSize(const std::string& text, RenderOptions& options) {
   int width = 0;
   int height = 0;
   char extra = 0;
-  if (std::sscanf(text.c_str(), "%dx%d%c", &width, &height, &extra) != 2) return std::nullopt;
-  if (width < 1 || height < 1 || width > kMaxPictureSide || height > kMaxPictureSide) return std::nullopt;
-  return PictureSize{width, height};
+  if (std::sscanf(text.c_str(), "%dx%d%c", &width, &height, &extra) != 2) return false;
+  if (width < 1 || height < 1 || width > kMaxPictureSide || height > kMaxPictureSide) return false;
+  options.width = width;
+  options.height = height;
+  return true;
 }
 
-// Qt's text drawing needs a GUI application object, but no screen.
-void EnsureGuiApplication() {
-  static int argc = 1;
-  static char name[] = "nimbara";
-  static char* argv[] = {name, nullptr};
-  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  if (!QGuiApplication::instance()) new QGuiApplication(argc, argv);
+bool ParseLayers(const std::string& text, LayerSwitches& layers) {
+  layers.map = layers.isobars = layers.weather = layers.wind = layers.fronts = false;
+  std::stringstream list(text);
+  std::string name;
+  while (std::getline(list, name, ',')) {
+    if (name == "map") layers.map = true;
+    else if (name == "isobars") layers.isobars = true;
+    else if (name == "weather") layers.weather = true;
+    else if (name == "wind") layers.wind = true;
+    else if (name == "fronts") layers.fronts = true;
+    else return false;
+  }
+  return true;
+}
+
+// Draws one map and writes it; the empty text when done, else why not.
+std::string RenderOne(const RenderOptions& options, const std::optional<std::string>& dataFile,
+                      const std::string& output) {
+  if (!ExportFormatFor(output)) return output + ": the picture must end in .png, .svg or .pdf";
+  Session session(options.width, options.height);
+  AppState& state = session.state;
+  state.layers = options.layers;
+  if (state.layers.zoomUp) state.symbols = SymbolSize::Enlarged();
+  const AppContext app = session.Context();
+  if (options.blank) {
+    ClearCanvas(app.canvas);
+    DrawBlankMap(app.canvas, state.store.stations, state.store.stationCount);
+  } else if (dataFile) {
+    if (std::string problem = DataFileProblem(*dataFile); !problem.empty()) return problem;
+    state.currentFilePath = *dataFile;
+    state.fullDataMode = !options.observation;
+    LoadSub2(app);
+  } else {
+    ClearCanvas(app.canvas);
+    if (state.layers.map) DrawBaseMap(app.canvas, state.colours[kMapColour]);
+  }
+  if (!ExportMap(session.Picture(), output, state.store.observationDate)) return "cannot write " + output;
+  if (options.opsPath && !WriteTextOutput(*options.opsPath, session.Log().Log()))
+    return "cannot write " + *options.opsPath;
+  return {};
+}
+
+// Renders every data file into `outDir`, named after the file, on both cores.
+int RenderBatch(const RenderOptions& options, const std::vector<std::string>& files, const std::string& outDir,
+                const std::string& extension) {
+  std::error_code ec;
+  std::filesystem::create_directories(outDir, ec);
+  std::atomic<std::size_t> next{0};
+  std::atomic<bool> failed{false};
+  auto work = [&] {
+    for (std::size_t i = next++; i < files.size(); i = next++) {
+      const std::filesystem::path out =
+          std::filesystem::path(outDir) / (std::filesystem::path(files[i]).stem().string() + "." + extension);
+      if (std::string problem = RenderOne(options, files[i], out.string()); !problem.empty()) {
+        std::cerr << "nimbara: " << problem << "\n";
+        failed = true;
+      }
+    }
+  };
+  std::vector<std::thread> workers;
+  for (unsigned w = 0; w < std::min<std::size_t>(kBatchWorkers, files.size()); ++w) workers.emplace_back(work);
+  for (auto& worker : workers) worker.join();
+  return failed ? kExitFailure : kExitOk;
 }
 
 }  // namespace
 
 int RenderCommand(int argc, char** argv) {
   Arguments args(argc, argv, 2);
+  RenderOptions options;
   const auto output = args.TakeValue("-o");
-  const auto opsPath = args.TakeValue("--ops");
+  const auto outDir = args.TakeValue("--out-dir");
+  const auto format = args.TakeValue("--format");
+  options.opsPath = args.TakeValue("--ops");
   const auto sizeText = args.TakeValue("--size");
-  const auto positionals = args.TakePositionals();
+  const auto layersText = args.TakeValue("--layers");
+  options.observation = args.TakeFlag("--observation");
+  options.blank = args.TakeFlag("--blank");
+  options.layers.allData = !args.TakeFlag("--thinned");
+  options.layers.zoomUp = args.TakeFlag("--enlarged");
+  const auto files = args.TakePositionals();
   if (!args.Error().empty()) return UsageError(args.Error().c_str());
-  if (!output) return UsageError("render needs -o OUT.png");
-  if (!positionals.empty()) return UsageError("render does not take a data file yet");
-  PictureSize size;
-  if (sizeText) {
-    const auto parsed = ParseSize(*sizeText);
-    if (!parsed) return UsageError("--size must be WIDTHxHEIGHT, each 1 to 16384");
-    size = *parsed;
-  }
-
+  if (sizeText && !ParseSize(*sizeText, options)) return UsageError("--size must be WIDTHxHEIGHT, each 1 to 16384");
+  if (layersText && !ParseLayers(*layersText, options.layers))
+    return UsageError("--layers takes a comma-separated list of map,isobars,weather,wind,fronts");
+  if (output && outDir) return UsageError("give either -o or --out-dir");
   EnsureGuiApplication();
-  QtCanvas picture(size.width, size.height);
-  RecordingCanvas log(size.width, size.height);
-  TeeCanvas canvas(picture, log);
-  AppState state;
-  HeadlessUi ui;
-  ApplyMapView(canvas, state.view);
-  canvas.SetBackColour(state.colours[kBackgroundColour]);
-  cntDisplay_Click({state, canvas, ui});
-
-  if (!picture.Composite().save(QString::fromStdString(*output), "PNG")) {
-    std::cerr << "nimbara: cannot write " << *output << "\n";
-    return kExitFailure;
+  if (outDir) {
+    if (files.empty()) return UsageError("--out-dir needs data files");
+    if (options.opsPath) return UsageError("--ops writes one log; use it with -o");
+    const std::string extension = format.value_or("png");
+    if (!ExportFormatFor("x." + extension)) return UsageError("--format must be png, svg or pdf");
+    return RenderBatch(options, files, *outDir, extension);
   }
-  if (opsPath) {
-    std::ofstream ops(*opsPath, std::ios::binary);
-    ops << log.Log();
-    if (!ops.flush()) {
-      std::cerr << "nimbara: cannot write " << *opsPath << "\n";
-      return kExitFailure;
-    }
+  if (!output) return UsageError("render needs -o OUT.png (or --out-dir DIR)");
+  if (files.size() > 1) return UsageError("render -o draws one data file; use --out-dir for several");
+  if (options.blank && !files.empty()) return UsageError("--blank draws the form without data");
+  const std::optional<std::string> dataFile = files.empty() ? std::nullopt : std::optional(files.front());
+  if (std::string problem = RenderOne(options, dataFile, *output); !problem.empty()) {
+    std::cerr << "nimbara: " << problem << "\n";
+    return kExitFailure;
   }
   return kExitOk;
 }

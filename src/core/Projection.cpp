@@ -39,11 +39,17 @@ double PolarRadius(double latitude) {
   return r + b - b * fraction / kBandDegrees;
 }
 
-MapPoint ProjectLatLon(double latitude, double longitude) {
+std::optional<MapPointF> ProjectLatLonExact(double latitude, double longitude) {
   const double r = PolarRadius(latitude);
-  if (r == 0.0) return {};
+  if (r == 0.0) return std::nullopt;
   const double theta = (longitude - kCentralMeridian) / 180.0 * kMapPi * kMeridianFactor;
-  return {RoundToInt(kPoleX + r * std::sin(theta)), RoundToInt(r * std::cos(theta) + kPoleY)};
+  return MapPointF{kPoleX + r * std::sin(theta), r * std::cos(theta) + kPoleY};
+}
+
+MapPoint ProjectLatLon(double latitude, double longitude) {
+  const auto p = ProjectLatLonExact(latitude, longitude);
+  if (!p) return {};
+  return {RoundToInt(p->x), RoundToInt(p->y)};
 }
 
 }  // namespace nimbara

@@ -4,6 +4,7 @@
 // longitude apart, and parallels are arcs around it.
 
 #include <cstdint>
+#include <optional>
 
 namespace nimbara {
 
@@ -25,5 +26,13 @@ inline constexpr double kNorthernmostLatitude = 56.0;
 double PolarRadius(double latitude);
 // (0, 0) when the latitude lies outside the map.
 MapPoint ProjectLatLon(double latitude, double longitude);
+
+struct MapPointF {
+  double x = 0.0;
+  double y = 0.0;
+};
+// The same projection without rounding, for drawing smooth lines (a
+// latitude/longitude grid); nothing when the latitude lies outside the map.
+std::optional<MapPointF> ProjectLatLonExact(double latitude, double longitude);
 
 }  // namespace nimbara

@@ -56,15 +56,23 @@ void QtCanvas::Resize(int pixelWidth, int pixelHeight) {
 void QtCanvas::PaintDrawing(QPainter& painter) const {
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setRenderHint(QPainter::TextAntialiasing);
-  for (const auto& call : m_calls) call(painter);
+  const QSize size = m_layer.size();
+  for (const auto& call : m_calls) {
+    // Calls made at another size are stretched to this one.
+    painter.save();
+    painter.scale(static_cast<double>(size.width()) / call.size.width(),
+                  static_cast<double>(size.height()) / call.size.height());
+    call.paint(painter);
+    painter.restore();
+  }
 }
 
-void QtCanvas::Record(DrawCall call) {
+void QtCanvas::Record(std::function<void(QPainter&)> paint) {
   QPainter painter(&m_layer);
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setRenderHint(QPainter::TextAntialiasing);
-  call(painter);
-  m_calls.push_back(std::move(call));
+  paint(painter);
+  m_calls.push_back({std::move(paint), m_layer.size()});
 }
 
 double QtCanvas::PixelsPerReferencePixel() const { return PixelWidth() / kReferenceWidth; }

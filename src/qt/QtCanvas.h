@@ -5,6 +5,7 @@
 // at another size (a resized window) or onto another device (an export).
 
 #include <QImage>
+#include <QSize>
 #include <QPainter>
 
 #include <functional>
@@ -33,7 +34,7 @@ class QtCanvas : public Canvas {
 
   // Background, picture and drawing, as shown.
   QImage Composite() const;
-  // The drawing list painted onto any device of the same pixel size.
+  // The drawing list painted onto a device of the canvas's pixel size.
   void PaintDrawing(QPainter& painter) const;
   const QImage& PictureImage() const { return m_picture; }
 
@@ -46,9 +47,13 @@ class QtCanvas : public Canvas {
   void DoText(PointF topLeft, std::string_view text) override;
 
  private:
-  using DrawCall = std::function<void(QPainter&)>;
+  // A drawing call in the device pixels of the size it was made at.
+  struct DrawCall {
+    std::function<void(QPainter&)> paint;
+    QSize size;
+  };
   // Paints `call` on the layer now and keeps it for repainting.
-  void Record(DrawCall call);
+  void Record(std::function<void(QPainter&)> paint);
   QPen PenFor(Colour colour) const;
   QBrush FillBrush() const;
   double PixelsPerReferencePixel() const;

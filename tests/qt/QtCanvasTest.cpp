@@ -33,7 +33,7 @@ TEST_F(QtCanvasTest, PolygonVerticesLandOnTheSamePixelsAsLines) {
 TEST_F(QtCanvasTest, UserScaleMovesDrawingButNotThePicture) {
   canvas.SetPicture({1, 1, {0xFF00FF00u}});
   canvas.SetScale({100, 100, 400, 400});
-  canvas.SetLineWidth(3);
+  canvas.SetLineWidth(8);  // 4 pixels wide on this 400-pixel canvas
   canvas.Line({150, 150}, {250, 150}, kBlack);
   // Map (150, 150) is drawn at pixel (50, 50) under the shifted scale.
   canvas.SetScale({0, 0, 400, 400});

@@ -1,0 +1,45 @@
+#include <iostream>
+
+#include "app/FileCommands.h"
+#include "app/IsobarLayer.h"
+#include "cli/Arguments.h"
+#include "cli/Commands.h"
+#include "cli/Session.h"
+#include "io/IsobarFile.h"
+
+namespace nimbara {
+namespace {
+
+constexpr const char* kNoPressures = "気圧が入力されていません";
+
+}  // namespace
+
+int GridCommand(int argc, char** argv) {
+  Arguments args(argc, argv, 2);
+  const auto output = args.TakeValue("-o");
+  const auto files = args.TakePositionals();
+  if (!args.Error().empty()) return UsageError(args.Error().c_str());
+  if (!output || files.size() != 1) return UsageError("grid needs DATA.txt and -o ISOBARS.cnt");
+  if (std::string problem = DataFileProblem(files.front()); !problem.empty()) {
+    std::cerr << "nimbara: " << problem << "\n";
+    return kExitFailure;
+  }
+  QuietRun run;
+  AppState& state = run.state;
+  const AppContext app = run.Context();
+  state.currentFilePath = files.front();
+  state.fullDataMode = false;
+  LoadSub2(app);
+  if (!HasStationPressure(state.store)) {
+    std::cerr << kNoPressures << "\n";
+    return kExitFailure;
+  }
+  EnsurePressureGrid(app);
+  if (!WriteIsobarFile(*output, state.field.grid, state.store, state.plot)) {
+    std::cerr << "nimbara: cannot write " << *output << "\n";
+    return kExitFailure;
+  }
+  return kExitOk;
+}
+
+}  // namespace nimbara

@@ -1,0 +1,64 @@
+#include <iostream>
+
+#include "app/FileCommands.h"
+#include "app/IsobarLayer.h"
+#include "app/PasteCommands.h"
+#include "cli/Arguments.h"
+#include "cli/Commands.h"
+#include "cli/Session.h"
+#include "io/Cp932.h"
+#include "io/FileIo.h"
+
+namespace nimbara {
+namespace {
+
+// A bulletin saved from a browser is UTF-8 today; older ones are CP932.
+std::optional<std::string> ReadBulletin(const std::string& path) {
+  auto bytes = ReadWholeFile(path);
+  if (!bytes) return std::nullopt;
+  if (IsValidUtf8(*bytes)) return bytes;
+  return DecodeCp932(*bytes).text;
+}
+
+}  // namespace
+
+int ImportCommand(int argc, char** argv) {
+  Arguments args(argc, argv, 2);
+  const auto output = args.TakeValue("-o");
+  const auto previous = args.TakeValue("--load");
+  const bool full = args.TakeFlag("--full");
+  const auto bulletins = args.TakePositionals();
+  if (!args.Error().empty()) return UsageError(args.Error().c_str());
+  if (!output) return UsageError("import needs -o DATA.txt");
+  if (bulletins.empty() && !previous) return UsageError("import needs bulletin files or --load OLD.txt");
+
+  QuietRun run;
+  AppState& state = run.state;
+  const AppContext app = run.Context();
+  if (previous) {
+    if (std::string problem = DataFileProblem(*previous); !problem.empty()) {
+      std::cerr << "nimbara: " << problem << "\n";
+      return kExitFailure;
+    }
+    state.currentFilePath = *previous;
+    state.fullDataMode = false;
+    LoadSub2(app);
+  }
+  for (const auto& path : bulletins) {
+    const auto text = ReadBulletin(path);
+    if (!text) {
+      std::cerr << "nimbara: cannot read " << path << "\n";
+      return kExitFailure;
+    }
+    ImportBulletinText(app, *text);
+  }
+  state.fullDataMode = full;
+  // A full data file carries the isobar file of the observations beside it.
+  if (full && HasStationPressure(state.store)) EnsurePressureGrid(app);
+  run.ui.chosenPath = *output;
+  const int messagesBefore = run.ui.messageCount;
+  SaveDataFile(app);
+  return run.ui.messageCount == messagesBefore ? kExitOk : kExitFailure;
+}
+
+}  // namespace nimbara

@@ -1,0 +1,65 @@
+#include "cli/Session.h"
+
+#include <QDir>
+#include <QGuiApplication>
+
+#include <fstream>
+#include <iostream>
+
+#include "core/BaseMap.h"
+#include "io/DataFile.h"
+#include "io/FileIo.h"
+
+namespace nimbara {
+
+Session::Session(int pixelWidth, int pixelHeight)
+    : m_picture(pixelWidth, pixelHeight), m_log(pixelWidth, pixelHeight), m_canvas(m_picture, m_log) {
+  // The paste keeps its temporary file out of the user's folder.
+  state.tempFileDirectory = QDir::tempPath().toStdString();
+  ApplyMapView(m_canvas, state.view);
+  m_canvas.SetBackColour(state.colours[kBackgroundColour]);
+}
+
+QuietRun::QuietRun() {
+  state.tempFileDirectory = QDir::tempPath().toStdString();
+  state.layers.map = state.layers.isobars = state.layers.weather = state.layers.wind = state.layers.fronts = false;
+}
+
+bool HasStationPressure(const ObservationStore& store) {
+  for (int i = 0; i < store.stationCount && i < kSlotCount; ++i) {
+    if (store.stationRecords[i].pressure > 0) return true;
+  }
+  return false;
+}
+
+void EnsureGuiApplication() {
+  static int argc = 1;
+  static char name[] = "nimbara";
+  static char* argv[] = {name, nullptr};
+  if (QGuiApplication::instance()) return;
+  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  if (!qEnvironmentVariableIsSet("XDG_RUNTIME_DIR")) {
+    const QString runtime = QDir::tempPath() + "/nimbara-runtime";
+    QDir().mkpath(runtime);
+    QFile::setPermissions(runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    qputenv("XDG_RUNTIME_DIR", runtime.toLocal8Bit());
+  }
+  new QGuiApplication(argc, argv);
+}
+
+std::string DataFileProblem(const std::string& path) {
+  const auto text = ReadCp932File(path);
+  if (!text) return "cannot read " + path;
+  if (!ParseDataFile(*text)) return path + " is not a data file";
+  return {};
+}
+
+bool WriteTextOutput(const std::string& path, const std::string& text) {
+  std::ofstream out(path, std::ios::binary);
+  out << text;
+  if (out.flush()) return true;
+  std::cerr << "nimbara: cannot write " << path << "\n";
+  return false;
+}
+
+}  // namespace nimbara

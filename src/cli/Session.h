@@ -1,0 +1,55 @@
+#pragma once
+// A headless run of the program: the state, a map surface painted with Qt,
+// the drawing log beside it, and a Ui that answers without asking.
+
+#include <memory>
+#include <string>
+
+#include "app/AppContext.h"
+#include "cli/HeadlessUi.h"
+#include "cli/TeeCanvas.h"
+#include "qt/QtCanvas.h"
+#include "render/RecordingCanvas.h"
+
+namespace nimbara {
+
+class Session {
+ public:
+  Session(int pixelWidth, int pixelHeight);
+
+  AppContext Context() { return {state, m_canvas, ui}; }
+  QtCanvas& Picture() { return m_picture; }
+  const RecordingCanvas& Log() const { return m_log; }
+
+  AppState state;
+  HeadlessUi ui;
+
+ private:
+  QtCanvas m_picture;
+  RecordingCanvas m_log;
+  TeeCanvas m_canvas;
+};
+
+// A run that draws nothing worth keeping: loading a file still runs the
+// display, so every layer is switched off and the drawing goes to a log.
+struct QuietRun {
+  QuietRun();
+  AppContext Context() { return {state, canvas, ui}; }
+  AppState state;
+  RecordingCanvas canvas;
+  HeadlessUi ui;
+};
+
+bool HasStationPressure(const ObservationStore& store);
+
+// Qt's text drawing needs a GUI application object (but no screen).
+void EnsureGuiApplication();
+
+// Why a data file cannot be used ("cannot read …", "… is not a data file"),
+// or the empty text when it can.
+std::string DataFileProblem(const std::string& path);
+
+// Writes `text` to `path`; false (with a message on stderr) when it cannot.
+bool WriteTextOutput(const std::string& path, const std::string& text);
+
+}  // namespace nimbara

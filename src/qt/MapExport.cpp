@@ -1,0 +1,120 @@
+#include "qt/MapExport.h"
+
+#include <QBuffer>
+#include <QFileInfo>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+#include <algorithm>
+
+#if NIMBARA_HAVE_SVG
+#include <QSvgGenerator>
+#endif
+
+namespace nimbara {
+namespace {
+
+constexpr int kPdfResolution = 300;  // dots per inch of the PDF's user space
+constexpr double kTitleHeightRatio = 0.06;  // title band, as a share of the page height
+constexpr int kTitlePointSize = 14;
+
+bool SaveBytes(const std::string& path, const QByteArray& bytes) {
+  QSaveFile file(QString::fromStdString(path));
+  if (!file.open(QIODevice::WriteOnly)) return false;
+  file.write(bytes);
+  return file.commit();
+}
+
+QByteArray PngBytes(const QtCanvas& canvas) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  canvas.Composite().save(&buffer, "PNG");
+  return bytes;
+}
+
+#if NIMBARA_HAVE_SVG
+QByteArray SvgBytes(const QtCanvas& canvas, const std::string& title) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  QSvgGenerator generator;
+  generator.setOutputDevice(&buffer);
+  generator.setSize(QSize(canvas.PixelWidth(), canvas.PixelHeight()));
+  generator.setViewBox(QRect(0, 0, canvas.PixelWidth(), canvas.PixelHeight()));
+  generator.setTitle(QString::fromStdString(title));
+  QPainter painter(&generator);
+  PaintMap(canvas, painter);
+  painter.end();
+  return bytes;
+}
+#endif
+
+QByteArray PdfBytes(const QtCanvas& canvas, const std::string& title) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  QPdfWriter writer(&buffer);
+  writer.setPageSize(QPageSize(QPageSize::A4));
+  writer.setResolution(kPdfResolution);
+  writer.setTitle(QString::fromStdString(title));
+  writer.setCreator("Nimbara");
+  QPainter painter(&writer);
+  const QRect page = painter.viewport();
+  const int titleHeight = title.empty() ? 0 : static_cast<int>(page.height() * kTitleHeightRatio);
+  if (!title.empty()) {
+    QFont font("IPAGothic");
+    font.setPointSize(kTitlePointSize);
+    painter.setFont(font);
+    painter.drawText(QRect(page.left(), page.top(), page.width(), titleHeight), Qt::AlignCenter,
+                     QString::fromStdString(title));
+  }
+  const QRect area(page.left(), page.top() + titleHeight, page.width(), page.height() - titleHeight);
+  const double scale = std::min(static_cast<double>(area.width()) / canvas.PixelWidth(),
+                                static_cast<double>(area.height()) / canvas.PixelHeight());
+  painter.translate(area.left() + (area.width() - canvas.PixelWidth() * scale) / 2, area.top());
+  painter.scale(scale, scale);
+  PaintMap(canvas, painter);
+  painter.end();
+  return bytes;
+}
+
+}  // namespace
+
+std::optional<ExportFormat> ExportFormatFor(const std::string& path) {
+  const QString suffix = QFileInfo(QString::fromStdString(path)).suffix().toLower();
+  if (suffix == "png") return ExportFormat::Png;
+  if (suffix == "svg") return ExportFormat::Svg;
+  if (suffix == "pdf") return ExportFormat::Pdf;
+  return std::nullopt;
+}
+
+void PaintMap(const QtCanvas& canvas, QPainter& painter) {
+  const QRect area(0, 0, canvas.PixelWidth(), canvas.PixelHeight());
+  painter.save();
+  painter.setClipRect(area);
+  painter.fillRect(area, ToQColor(canvas.BackColour()));
+  if (canvas.HasPicture()) painter.drawImage(0, 0, canvas.PictureImage());
+  canvas.PaintDrawing(painter);
+  painter.restore();
+}
+
+bool ExportMap(const QtCanvas& canvas, const std::string& path, const std::string& title) {
+  const auto format = ExportFormatFor(path);
+  if (!format) return false;
+  switch (*format) {
+    case ExportFormat::Png:
+      return SaveBytes(path, PngBytes(canvas));
+    case ExportFormat::Svg:
+#if NIMBARA_HAVE_SVG
+      return SaveBytes(path, SvgBytes(canvas, title));
+#else
+      return false;
+#endif
+    case ExportFormat::Pdf:
+      return SaveBytes(path, PdfBytes(canvas, title));
+  }
+  return false;
+}
+
+}  // namespace nimbara

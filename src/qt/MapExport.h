@@ -1,0 +1,27 @@
+#pragma once
+// Saving what the map surface shows: background, picture and every drawn
+// layer. PNG is a picture; SVG and PDF repaint the drawing calls as vectors,
+// text kept as text.
+
+#include <QString>
+
+#include <string>
+
+#include "qt/QtCanvas.h"
+
+namespace nimbara {
+
+enum class ExportFormat { Png, Svg, Pdf };
+
+// The format named by the file's extension (case-insensitive), or nothing.
+std::optional<ExportFormat> ExportFormatFor(const std::string& path);
+
+// Writes the canvas to `path` in the format of its extension; `title` (the
+// observation date) heads the PDF page. False when the file cannot be written
+// or the extension is not png, svg or pdf.
+bool ExportMap(const QtCanvas& canvas, const std::string& path, const std::string& title = {});
+
+// Paints background, picture and drawing onto `painter` in canvas pixels.
+void PaintMap(const QtCanvas& canvas, QPainter& painter);
+
+}  // namespace nimbara

@@ -1,0 +1,83 @@
+#include "qt/MapExport.h"
+
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+#include <QImage>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <regex>
+
+namespace nimbara {
+namespace {
+
+std::string ReadAll(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+class MapExportTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    static int argc = 1;
+    static char name[] = "test";
+    static char* argv[] = {name, nullptr};
+    if (!QGuiApplication::instance()) new QGuiApplication(argc, argv);
+  }
+  void SetUp() override {
+    m_dir = std::filesystem::temp_directory_path() / "nimbara-export-test";
+    std::filesystem::create_directories(m_dir);
+    canvas.SetScale({0, 0, 400, 400});
+    canvas.SetLineWidth(3);
+    canvas.Line({10, 10}, {200, 300}, kLightBlue);
+    canvas.SetForeColour(kBlack);
+    canvas.SetFontSize(16);
+    canvas.Text({100, 100}, "高");
+  }
+  void TearDown() override { std::filesystem::remove_all(m_dir); }
+  std::string Path(const char* name) const { return (m_dir / name).string(); }
+
+  QtCanvas canvas{400, 400};
+  std::filesystem::path m_dir;
+};
+
+TEST_F(MapExportTest, FormatFollowsTheExtension) {
+  EXPECT_EQ(ExportFormatFor("a.PNG"), ExportFormat::Png);
+  EXPECT_EQ(ExportFormatFor("/x.y/a.svg"), ExportFormat::Svg);
+  EXPECT_EQ(ExportFormatFor("a.pdf"), ExportFormat::Pdf);
+  EXPECT_EQ(ExportFormatFor("a.bmp"), std::nullopt);
+  EXPECT_FALSE(ExportMap(canvas, Path("a.bmp")));
+}
+
+TEST_F(MapExportTest, PngHoldsWhatTheSurfaceShows) {
+  ASSERT_TRUE(ExportMap(canvas, Path("map.png")));
+  const QImage image(QString::fromStdString(Path("map.png")));
+  EXPECT_EQ(image.size(), QSize(400, 400));
+  EXPECT_EQ(image, canvas.Composite().convertToFormat(image.format()));
+}
+
+#if NIMBARA_HAVE_SVG
+TEST_F(MapExportTest, SvgKeepsLinesAsPathsAndMarksAsText) {
+  ASSERT_TRUE(ExportMap(canvas, Path("map.svg"), "2026年12月7日"));
+  const std::string svg = ReadAll(Path("map.svg"));
+  EXPECT_NE(svg.find("<svg"), std::string::npos);
+  EXPECT_NE(svg.find("<polyline"), std::string::npos);
+  EXPECT_NE(svg.find(">高</text>"), std::string::npos);
+}
+#endif
+
+TEST_F(MapExportTest, PdfIsOnePageWithTheTitle) {
+  ASSERT_TRUE(ExportMap(canvas, Path("map.pdf"), "12月7日 09時"));
+  const std::string pdf = ReadAll(Path("map.pdf"));
+  ASSERT_TRUE(pdf.starts_with("%PDF-"));
+  const std::regex page("/Type\\s*/Page[^s]");
+  EXPECT_EQ(std::distance(std::sregex_iterator(pdf.begin(), pdf.end(), page), std::sregex_iterator()), 1);
+}
+
+TEST_F(MapExportTest, UnwritableTargetFails) {
+  EXPECT_FALSE(ExportMap(canvas, Path("missing/map.png")));
+}
+
+}  // namespace
+}  // namespace nimbara
