@@ -1,0 +1,95 @@
+#include "pressure/IsobarCorrection.h"
+#include "pressure/PressureReadout.h"
+
+#include <gtest/gtest.h>
+
+#include "GridFixtures.h"
+
+namespace nimbara {
+namespace {
+
+TEST(NearestNode, HalfASpacingDecidesTheNode) {
+  EXPECT_EQ(NearestNode(5, 5), (GridNode{0, 0}));
+  EXPECT_EQ(NearestNode(6, 17.9), (GridNode{1, 1}));
+  EXPECT_EQ(NearestNode(400, 400), (GridNode{33, 33}));
+  EXPECT_EQ(NearestNode(-6, -6), (GridNode{0, 0}));
+}
+
+TEST(NearestNode, ClicksOutsideTheGridAreIgnored) {
+  EXPECT_FALSE(NearestNode(400.5, 10));
+  EXPECT_FALSE(NearestNode(10, 401));
+  EXPECT_FALSE(NearestNode(-6.5, 10));
+  EXPECT_FALSE(NearestNode(10, -7));
+}
+
+TEST(HectopascalText, WholeAndHalfHectopascals) {
+  EXPECT_EQ(HectopascalText(101300), "1013");
+  EXPECT_EQ(HectopascalText(101250), "1012.5");
+  EXPECT_EQ(HectopascalText(0), "0");
+}
+
+TEST(RedrawAroundNode, ErasesAndContoursTheFourCellsKeepingTheLineWidth) {
+  PressureGrid grid = testing::UniformGrid(101300);
+  grid.At(5, 5) = 101100;
+  RecordingCanvas canvas;
+  canvas.SetLineWidth(3);
+  RedrawAroundNode(canvas, grid, {5, 5}, 400.0f, 200.0f, kLightBlue);
+  EXPECT_EQ(canvas.Lines(), (std::vector<std::string>{
+                                "rect 48 48 60 60 #FFFFFF #FFFFFF",
+                                "line 60 54 54 60 3 #0000FF",
+                                "rect 60 48 72 60 #FFFFFF #FFFFFF",
+                                "line 66 60 60 54 3 #0000FF",
+                                "rect 48 60 60 72 #FFFFFF #FFFFFF",
+                                "line 54 60 60 66 3 #0000FF",
+                                "rect 60 60 72 72 #FFFFFF #FFFFFF",
+                                "line 66 60 60 66 3 #0000FF",
+                            }));
+}
+
+TEST(RedrawAroundNode, BorderNodesRedrawOnlyContouredCells) {
+  const PressureGrid grid = testing::UniformGrid(101300);
+  for (const auto& [node, expectedCells] : {std::pair<GridNode, std::size_t>{{0, 0}, 0},
+                                            {{1, 1}, 1},
+                                            {{0, 5}, 0},
+                                            {{1, 5}, 2},
+                                            {{33, 33}, 0},
+                                            {{32, 32}, 1},
+                                            {{5, 5}, 4}}) {
+    RecordingCanvas canvas;
+    RedrawAroundNode(canvas, grid, node, 400.0f, 200.0f, kLightBlue);
+    EXPECT_EQ(testing::LogLinesOf(canvas, "rect").size(), expectedCells) << node.column << "," << node.row;
+  }
+}
+
+TEST(PressureLabel, FirstFiveCharactersOfTheSignedNumber) {
+  EXPECT_EQ(PressureLabel(101325), " 1013 hPa");
+  EXPECT_EQ(PressureLabel(101300), " 1013 hPa");
+  EXPECT_EQ(PressureLabel(99850), " 998. hPa");
+  EXPECT_EQ(PressureLabel(0), " 0 hPa");
+  EXPECT_EQ(PressureLabel(-150), "-1.5 hPa");
+}
+
+TEST(ShowPressureAtClick, WhiteLabelWithBlackShadowAtTheNearestNode) {
+  PressureGrid grid;
+  grid.At(0, 1) = 100800;
+  grid.At(1, 1) = 101200;
+  RecordingCanvas canvas;
+  ShowPressureAtClick(canvas, grid, 5, 12);
+  ShowPressureAtClick(canvas, grid, 6, 12);
+  EXPECT_EQ(canvas.Lines(), (std::vector<std::string>{
+                                "text -8.5 7.5 14 0 #000000  1008 hPa",
+                                "text -9 7 14 0 #FFFFFF  1008 hPa",
+                                "text -7.5 7.5 14 0 #000000  1012 hPa",
+                                "text -8 7 14 0 #FFFFFF  1012 hPa",
+                            }));
+}
+
+TEST(ShowPressureAtClick, ClicksOutsideTheMapSquareDrawNothing) {
+  RecordingCanvas canvas;
+  for (const auto& [x, y] : {std::pair{-0.5, 10.0}, {10.0, -0.5}, {400.5, 10.0}, {10.0, 400.5}})
+    ShowPressureAtClick(canvas, PressureGrid{}, x, y);
+  EXPECT_TRUE(canvas.Lines().empty());
+}
+
+}  // namespace
+}  // namespace nimbara
