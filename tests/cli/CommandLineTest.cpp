@@ -1,0 +1,170 @@
+#include "cli/CommandLine.h"
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <regex>
+
+#include "support/TestApp.h"
+
+namespace nimbara {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::TestDataPath;
+
+std::string ReadAll(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::vector<std::string> ReadLines(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+class CommandLineTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    m_dir = fs::temp_directory_path() / ("nimbara-cli-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    fs::remove_all(m_dir);
+    fs::create_directories(m_dir);
+  }
+  void TearDown() override { fs::remove_all(m_dir); }
+
+  int Run(std::vector<std::string> args) {
+    args.insert(args.begin(), "nimbara");
+    std::vector<char*> argv;
+    for (auto& a : args) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    ::testing::internal::CaptureStderr();
+    const int code = RunMain(static_cast<int>(args.size()), argv.data());
+    m_stderr = ::testing::internal::GetCapturedStderr();
+    return code;
+  }
+  std::string Out(const std::string& name) const { return (m_dir / name).string(); }
+
+  fs::path m_dir;
+  std::string m_stderr;
+};
+
+TEST_F(CommandLineTest, RenderWithoutDataDrawsTheBaseMap) {
+  ASSERT_EQ(Run({"render", "-o", Out("map.png"), "--ops", Out("map.ops"), "--size", "400x300"}), 0);
+  EXPECT_EQ(QImage(QString::fromStdString(Out("map.png"))).size(), QSize(400, 300));
+  const auto ops = ReadLines(Out("map.ops"));
+  ASSERT_FALSE(ops.empty());
+  EXPECT_EQ(ops.front(), "clear");
+  EXPECT_EQ(ops[1], "line 299 99 296 101 1 #0000FF");
+  EXPECT_TRUE(std::all_of(ops.begin() + 1, ops.end(), [](const std::string& l) { return l.starts_with("line "); }));
+}
+
+TEST_F(CommandLineTest, UnusableInputIsRefusedWithExitCodeTwo) {
+  EXPECT_EQ(Run({"render", TestDataPath("data_not_a_data_file.txt"), "-o", Out("a.png")}), 2);
+  EXPECT_NE(m_stderr.find("not a data file"), std::string::npos);
+  EXPECT_EQ(Run({"render", Out("missing.txt"), "-o", Out("a.png")}), 2);
+  EXPECT_EQ(Run({"render", "-o", Out("a.png"), "--size", "0x10"}), 2);
+  EXPECT_EQ(Run({"render", "-o", Out("a.gif")}), 2);
+  EXPECT_EQ(Run({"render", "-o", Out("a.png"), "--layers", "map,clouds"}), 2);
+  EXPECT_EQ(Run({"render"}), 2);
+  EXPECT_EQ(Run({"frobnicate"}), 2);
+  EXPECT_FALSE(fs::exists(Out("a.png")));
+}
+
+TEST_F(CommandLineTest, LayersThinningAndEnlargingFollowTheMenuSwitches) {
+  const std::string data = TestDataPath("data_realistic.txt");
+  ASSERT_EQ(Run({"render", data, "-o", Out("all.png"), "--ops", Out("all.ops")}), 0);
+  ASSERT_EQ(Run({"render", data, "-o", Out("weather.png"), "--ops", Out("weather.ops"), "--layers", "weather",
+                 "--thinned", "--enlarged"}),
+            0);
+  const auto all = ReadLines(Out("all.ops"));
+  const auto weather = ReadLines(Out("weather.ops"));
+  auto count = [](const std::vector<std::string>& lines, const std::string& prefix) {
+    return std::count_if(lines.begin(), lines.end(), [&](const std::string& l) { return l.starts_with(prefix); });
+  };
+  EXPECT_GT(count(all, "text "), 0);           // centre marks of the isobar layer
+  EXPECT_EQ(count(weather, "text "), 0);
+  // Enlarged weather circles have radius 5.
+  const bool enlarged = std::any_of(weather.begin(), weather.end(), [](const std::string& l) {
+    return std::regex_search(l, std::regex("^circle \\S+ \\S+ 5 - - "));
+  });
+  EXPECT_TRUE(enlarged);
+}
+
+TEST_F(CommandLineTest, SvgAndPdfExportsAreVectorDocuments) {
+  const std::string data = TestDataPath("data_realistic.txt");
+  ASSERT_EQ(Run({"render", data, "-o", Out("map.svg")}), 0);
+  const std::string svg = ReadAll(Out("map.svg"));
+  EXPECT_NE(svg.find("<polyline"), std::string::npos);  // isobars are paths, not pixels
+  EXPECT_NE(svg.find(">高</text>"), std::string::npos);
+  EXPECT_NE(svg.find(">低</text>"), std::string::npos);
+  ASSERT_EQ(Run({"render", data, "-o", Out("map.pdf")}), 0);
+  const std::string pdf = ReadAll(Out("map.pdf"));
+  EXPECT_TRUE(pdf.starts_with("%PDF-"));
+  const std::regex page("/Type\\s*/Page[^s]");
+  EXPECT_EQ(std::distance(std::sregex_iterator(pdf.begin(), pdf.end(), page), std::sregex_iterator()), 1);
+}
+
+TEST_F(CommandLineTest, BlankFormLabelsEveryStationOnce) {
+  ASSERT_EQ(Run({"render", "--blank", "-o", Out("form.png"), "--ops", Out("form.ops")}), 0);
+  const auto ops = ReadLines(Out("form.ops"));
+  for (const std::string name : {"石垣島", "富士山", "ルドナヤプリスタニ"}) {
+    EXPECT_EQ(std::count_if(ops.begin(), ops.end(),
+                            [&](const std::string& l) { return l.starts_with("text ") && l.ends_with(" " + name); }),
+              1)
+        << name;
+  }
+}
+
+TEST_F(CommandLineTest, BatchOutputEqualsSingleRenders) {
+  const fs::path copyA = m_dir / "a.txt";
+  const fs::path copyB = m_dir / "b.txt";
+  fs::copy_file(TestDataPath("data_realistic.txt"), copyA);
+  fs::copy_file(TestDataPath("data_comma_in_date.txt"), copyB);
+  ASSERT_EQ(Run({"render", copyA.string(), copyB.string(), "--out-dir", Out("batch")}), 0);
+  ASSERT_EQ(Run({"render", copyA.string(), "-o", Out("a.png")}), 0);
+  ASSERT_EQ(Run({"render", copyB.string(), "-o", Out("b.png")}), 0);
+  EXPECT_EQ(ReadAll(m_dir / "batch" / "a.png"), ReadAll(Out("a.png")));
+  EXPECT_EQ(ReadAll(m_dir / "batch" / "b.png"), ReadAll(Out("b.png")));
+}
+
+TEST_F(CommandLineTest, GridWritesTheIsobarFileOfTheObservations) {
+  ASSERT_EQ(Run({"grid", TestDataPath("data_realistic.txt"), "-o", Out("field.cnt")}), 0);
+  const std::string cnt = ReadAll(Out("field.cnt"));
+  const auto lines = ReadLines(Out("field.cnt"));
+  ASSERT_GT(lines.size(), 34u);
+  EXPECT_TRUE(lines[0].ends_with("\r"));
+  EXPECT_EQ(std::count(lines[0].begin(), lines[0].end(), ','), 33);
+  EXPECT_NE(lines[1].substr(0, 2), " 0");  // a computed grid is valid
+}
+
+TEST_F(CommandLineTest, ImportLoadThenSaveKeepsTheObservations) {
+  ASSERT_EQ(Run({"import", "--load", TestDataPath("data_realistic.txt"), "-o", Out("copy.txt")}), 0);
+  const std::string original = ReadAll(TestDataPath("data_realistic.txt"));
+  const std::string copy = ReadAll(Out("copy.txt"));
+  // The observation file is the full file without its settings block.
+  const std::size_t settings = original.find("\r\n\r\n'");
+  ASSERT_NE(settings, std::string::npos);
+  EXPECT_EQ(copy, original.substr(0, settings + 2));
+  EXPECT_EQ(Run({"import", "-o", Out("nothing.txt")}), 2);
+}
+
+TEST_F(CommandLineTest, GridWithoutStationPressuresSaysSo) {
+  const fs::path empty = m_dir / "empty.txt";
+  {
+    // Clear every station pressure: a data file of a day without reports.
+    std::ofstream out(empty, std::ios::binary);
+    out << "\x93\xfa\x95\x74\r\n\x8a\x65\x92\x6e\x82\xcc\x93\x56\x8b\x43, 1 \r\nheader\r\n"
+           "\x90\xce\x8a\x5f\x93\x87, , 0 , , 0 , 0\r\n";
+  }
+  EXPECT_EQ(Run({"grid", empty.string(), "-o", Out("none.cnt")}), 2);
+  EXPECT_NE(m_stderr.find("気圧が入力されていません"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace nimbara
