@@ -1,0 +1,48 @@
+// The whole display command painted by Qt: the realistic data file on an
+// 800 x 800 QtCanvas, with the pressure grid recomputed every time.
+
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+
+#include "app/DisplayCommands.h"
+#include "cli/HeadlessUi.h"
+#include "io/DataFile.h"
+#include "io/FileIo.h"
+#include "qt/QtCanvas.h"
+
+namespace nimbara {
+namespace {
+
+constexpr int kCanvasSide = 800;
+
+void EnsureApplication() {
+  static int argc = 1;
+  static char name[] = "bench";
+  static char* argv[] = {name, nullptr};
+  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  if (!QGuiApplication::instance()) new QGuiApplication(argc, argv);
+}
+
+void BM_DisplayOnQtCanvas(benchmark::State& bench) {
+  EnsureApplication();
+  AppState state;
+  const auto text = ReadCp932File(std::string(NIMBARA_TEST_DATA) + "/data_realistic.txt");
+  const auto contents = text ? ParseDataFile(*text) : std::nullopt;
+  if (!contents) {
+    bench.SkipWithError("tests/data/data_realistic.txt is missing");
+    return;
+  }
+  ApplyDataFile(*contents, state.store);
+  QtCanvas canvas(kCanvasSide, kCanvasSide);
+  HeadlessUi ui;
+  for (auto _ : bench) {
+    state.field.grid.MarkStale();
+    cntDisplay_Click({state, canvas, ui});
+    benchmark::DoNotOptimize(canvas.PixelWidth());
+  }
+}
+BENCHMARK(BM_DisplayOnQtCanvas)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace nimbara
