@@ -2,7 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <QGuiApplication>
+#include "support/QtTestApplication.h"
+
 #include <QImage>
 #include <filesystem>
 #include <fstream>
@@ -19,12 +20,7 @@ std::string ReadAll(const std::string& path) {
 
 class MapExportTest : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    static int argc = 1;
-    static char name[] = "test";
-    static char* argv[] = {name, nullptr};
-    if (!QGuiApplication::instance()) new QGuiApplication(argc, argv);
-  }
+  static void SetUpTestSuite() { testing::EnsureQtApplication(); }
   void SetUp() override {
     m_dir = std::filesystem::temp_directory_path() / "nimbara-export-test";
     std::filesystem::create_directories(m_dir);

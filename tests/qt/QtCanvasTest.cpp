@@ -2,7 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <QGuiApplication>
+#include "support/QtTestApplication.h"
+
 #include <vector>
 
 namespace nimbara {
@@ -10,12 +11,7 @@ namespace {
 
 class QtCanvasTest : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    static int argc = 1;
-    static char name[] = "test";
-    static char* argv[] = {name, nullptr};
-    if (!QGuiApplication::instance()) new QGuiApplication(argc, argv);
-  }
+  static void SetUpTestSuite() { testing::EnsureQtApplication(); }
   QtCanvas canvas{400, 400};  // one pixel per map unit
 };
 
