@@ -1,0 +1,241 @@
+#include "app/PasteCommands.h"
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "core/Rows.h"
+#include "core/Text.h"
+#include "io/BulletinItems.h"
+#include "io/Cp932.h"
+#include "io/FieldReader.h"
+#include "io/FileIo.h"
+#include "support/TestApp.h"
+
+namespace nimbara {
+namespace {
+
+using testing::TestApp;
+using testing::TestDataPath;
+
+std::string SampleBulletin(const std::string& name) {
+  return ReadCp932File(std::string(NIMBARA_SAMPLES) + "/bulletins/" + name).value();
+}
+
+std::vector<std::vector<std::string>> ExpectedRows(const std::string& name) {
+  std::vector<std::vector<std::string>> rows;
+  for (const std::string& line : SplitLines(ReadCp932File(TestDataPath(name)).value())) {
+    std::istringstream words(line);
+    std::vector<std::string> row;
+    for (std::string word; words >> word;) row.push_back(word);
+    rows.push_back(row);
+  }
+  return rows;
+}
+
+class Paste : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string pattern = (std::filesystem::temp_directory_path() / "paste-XXXXXX").string();
+    m_folder = mkdtemp(pattern.data());
+    app.state.tempFileDirectory = m_folder;
+  }
+  void TearDown() override { std::filesystem::remove_all(m_folder); }
+
+  void Import(const std::string& text) { ImportBulletinText(app.Context(), text); }
+  std::string TempFile() const { return (std::filesystem::path(m_folder) / kBulletinTempFileName).string(); }
+
+  TestApp app;
+  std::string m_folder;
+};
+
+// Every station and counted ship of a sample bulletin against the values it
+// was written from.
+void ExpectStationRecords(const ObservationStore& store, const std::string& expectedFile) {
+  int ships = 0;
+  for (const auto& row : ExpectedRows(expectedFile)) {
+    std::vector<int> n;
+    for (std::size_t i = 1; i < row.size(); ++i) n.push_back(std::stoi(row[i]));
+    if (row[0] == "station") {
+      EXPECT_EQ(store.stationRecords[static_cast<std::size_t>(n[0])], (StationRecord{n[1], n[2], n[3], n[4], n[5]}))
+          << "slot " << n[0];
+    } else {
+      EXPECT_EQ(store.ships[static_cast<std::size_t>(ships++)], (ShipRecord{n[0], n[1], n[2], n[3], n[4], n[5]}));
+    }
+  }
+  EXPECT_EQ(store.shipCount, ships);
+}
+
+void ExpectSystems(const ObservationStore& store, const std::string& expectedFile) {
+  const auto rows = ExpectedRows(expectedFile);
+  ASSERT_EQ(store.systemCount, static_cast<int>(rows.size()));
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    EXPECT_EQ(store.systems[i],
+              (SystemEntry{rows[i][0], std::stoi(rows[i][1]), std::stoi(rows[i][2]), std::stoi(rows[i][3])}))
+        << "entry " << i;
+  }
+}
+
+TEST_F(Paste, LayoutABulletinFillsEveryStationAndShip) {
+  Import(SampleBulletin("winter_stations.txt"));
+  ExpectStationRecords(app.state.store, "bulletin_winter_stations_expected.txt");
+  EXPECT_EQ(app.state.store.stations.names[30], "セベロクリリスク");
+  EXPECT_EQ(app.state.store.observationDate, "２０２４年０１月１５日０６時の各地の観測値");
+  EXPECT_EQ(app.state.headerText, app.state.store.observationDate);
+  EXPECT_EQ(app.state.items[56], "ＪＧＱＨ　北緯３８度 東経１４５度 西北西 風力８");
+}
+
+TEST_F(Paste, LayoutBBulletinRenamesSlot30) {
+  Import(SampleBulletin("summer_stations.txt"));
+  ExpectStationRecords(app.state.store, "bulletin_summer_stations_expected.txt");
+  EXPECT_EQ(app.state.store.stations.names[30], "オゼルナヤ");
+  EXPECT_EQ(app.state.stationRows.rows[30].rfind("オゼルナヤ", 0), 0u);
+  Import(SampleBulletin("winter_stations.txt"));
+  EXPECT_EQ(app.state.store.stations.names[30], "オゼルナヤ");  // layout A does not name it back
+}
+
+TEST_F(Paste, StationImportWritesRowsMarksGridStaleAndShowsWindows) {
+  app.state.field.grid.At(0, 0) = 101300;
+  app.state.stationRows.rows.assign(54, "old");
+  app.state.shipRows = {{"a", "b", "c", "d", "e", "f", "g"}, 3};
+  Import(SampleBulletin("winter_stations.txt"));
+  const AppState& s = app.state;
+  ASSERT_EQ(s.stationRows.Count(), 54);
+  for (int slot = 0; slot < kBulletinStationCount; ++slot) {
+    EXPECT_EQ(s.stationRows.rows[static_cast<std::size_t>(slot)], FormatStationRow(s.store, slot, RowLayout::Import));
+  }
+  EXPECT_EQ(s.stationRows.rows[53], "old");
+  ASSERT_EQ(s.shipRows.Count(), 4);
+  EXPECT_EQ(s.shipRows.rows[0], FormatShipRow(s.store, 0));
+  EXPECT_EQ(s.shipRows.selected, -1);
+  EXPECT_FALSE(s.field.grid.IsValid());
+  EXPECT_EQ(app.ui.windowEvents, (std::vector<std::string>{"refresh Tenki1", "refresh Kaiyou1", "show Tenki1 500",
+                                                           "show Kaiyou1 1000"}));
+}
+
+TEST_F(Paste, CalmStationRowShowsNoDirectionAndForceZero) {
+  Import(SampleBulletin("winter_stations.txt"));
+  const std::string& row = app.state.stationRows.rows[46];  // 武漢, 風弱く
+  EXPECT_EQ(row, "武漢" + std::string(14, ' ') + std::string(kNoDirection) + "  0 くもり 1030   3");
+}
+
+TEST_F(Paste, Slot53KeepsItsRecord) {
+  app.state.store.stationRecords[53] = {3, 4, 1, 640, -12};
+  Import(SampleBulletin("summer_stations.txt"));
+  EXPECT_EQ(app.state.store.stationRecords[53], (StationRecord{3, 4, 1, 640, -12}));
+}
+
+TEST_F(Paste, SystemsBulletinsFillTheSystemsList) {
+  for (const char* season : {"winter", "summer"}) {
+    app.ui.windowEvents.clear();
+    Import(SampleBulletin(std::string(season) + "_systems.txt"));
+    ExpectSystems(app.state.store, std::string("bulletin_") + season + "_systems_expected.txt");
+    ASSERT_EQ(app.state.systemRows.Count(), app.state.store.systemCount);
+    EXPECT_EQ(app.ui.windowEvents, (std::vector<std::string>{"refresh Gyogyou", "show Gyogyou 1500"}));
+  }
+  EXPECT_EQ(app.state.systemRows.rows[4], FormatSystemRow(app.state.store, 4, RowLayout::Import, true));
+  EXPECT_NE(app.state.systemRows.rows[4].find("E         停滞前線"), std::string::npos) << app.state.systemRows.rows[4];
+  EXPECT_NE(app.state.systemRows.rows[1].find(" 965hPa 台風"), std::string::npos) << app.state.systemRows.rows[1];
+}
+
+TEST_F(Paste, SystemsImportReplacesTheWholeList) {
+  app.state.store.systemCount = 3;
+  app.state.systemRows = {{"x", "y", "z"}, 1};
+  app.state.store.systems[2] = {"高気圧", 40, 120, 1030};
+  Import("日付\n高気圧 1020hPa (32N,160E)\n");
+  EXPECT_EQ(app.state.store.systemCount, 1);
+  EXPECT_EQ(app.state.store.systems[2].pressure, 0);
+  EXPECT_EQ(app.state.systemRows.selected, -1);
+  EXPECT_EQ(app.state.systemRows.rows, (std::vector<std::string>{"  32N  160E 1020hPa 高気圧"}));
+}
+
+TEST_F(Paste, BlankLineBeforeTheFirstStationMakesItNoBulletin) {
+  std::string text = SampleBulletin("winter_stations.txt");
+  const std::size_t firstStation = text.find("石垣島");
+  text.insert(firstStation, "\r\n");
+  app.state.store.systemCount = 1;
+  app.state.systemRows = {{"kept"}, -1};
+  Import(text);
+  EXPECT_EQ(app.state.store.stationRecords[0], StationRecord{});
+  EXPECT_EQ(app.state.store.systemCount, 1);
+  EXPECT_EQ(app.state.systemRows.rows, std::vector<std::string>{"kept"});
+  EXPECT_TRUE(app.ui.windowEvents.empty());
+  EXPECT_EQ(app.state.store.observationDate, "２０２４年０１月１５日０６時の各地の観測値");
+}
+
+TEST_F(Paste, ShortTextLeavesLaterStationsToTheItemList) {
+  Import("見出し\n地点\n石垣島        北北東       風力 ４ くもり   １０２２ｈＰａ  １７度\n");
+  EXPECT_EQ(app.state.store.stationRecords[0], (StationRecord{15, 4, 2, 1022, 17}));
+  EXPECT_EQ(app.state.store.stationRecords[1], (StationRecord{0, 0, 11, 0, 0}));
+  EXPECT_EQ(app.state.store.shipCount, 0);
+
+  Import(SampleBulletin("winter_stations.txt"));
+  const StationRecord naha = app.state.store.stationRecords[1];
+  Import("見出し\n地点\n石垣島        北北東       風力 ４ くもり   １０２２ｈＰａ  １７度\n");
+  EXPECT_EQ(app.state.store.stationRecords[1], naha);  // the earlier import's item
+  EXPECT_EQ(app.state.store.shipCount, 0);
+}
+
+TEST_F(Paste, MoreThan401ItemsKeepsTheFirst401) {
+  std::string text = SampleBulletin("summer_stations.txt");
+  for (int i = 0; i < 400; ++i) text += "ＢＵＯＹ　北緯２０度 東経１３０度 東   風力３\r\n天気 晴れ   気圧 １０１０ｈＰａ\r\n";
+  Import(text);
+  EXPECT_EQ(app.state.items[400], "天気 晴れ   気圧 １０１０ｈＰａ");
+  // Four counted reports of the bulletin, then the added pairs at positions 65 to 400.
+  EXPECT_EQ(app.state.store.shipCount, 4 + (400 - 65 + 1) / 2);
+}
+
+TEST_F(Paste, TemporaryFileHoldsThePasteAsCp932WithCrLf) {
+  Import("見出し\n高気圧 1020hPa (32N,160E)");
+  EXPECT_EQ(ReadWholeFile(TempFile()).value(), EncodeCp932("見出し\r\n高気圧 1020hPa (32N,160E)\r\n").bytes);
+}
+
+TEST_F(Paste, UnwritableTemporaryFolderStillImports) {
+  std::ofstream(TempFile()) << "a file, not a folder";
+  app.state.tempFileDirectory = TempFile();
+  Import(SampleBulletin("winter_stations.txt"));
+  ExpectStationRecords(app.state.store, "bulletin_winter_stations_expected.txt");
+}
+
+TEST_F(Paste, CharacterWithoutCp932FormKeepsTheTextWhole) {
+  Import("観測値 🌀 速報\n高気圧 1020hPa (32N,160E)\n");
+  EXPECT_EQ(app.state.store.observationDate, "観測値 🌀 速報");
+  EXPECT_EQ(app.state.store.systemCount, 1);
+}
+
+TEST_F(Paste, HugeTextsFinish) {
+  const std::string oneLine(std::size_t{2} << 20, 'x');
+  Import(oneLine);
+  EXPECT_EQ(CharLength(app.state.store.observationDate), oneLine.size());
+
+  std::string noBrackets = "日付\n等圧線 1020hPa ";
+  for (int i = 0; i < 200000; ++i) noBrackets += "1N,2E)";
+  Import(noBrackets);
+  EXPECT_EQ(app.state.store.systemCount, kSlotCount);
+
+  std::string manyItems = SampleBulletin("winter_stations.txt");
+  for (int i = 0; i < 200000; ++i) manyItems += "石,";
+  Import(manyItems);
+  EXPECT_EQ(app.state.items[400], "石");
+}
+
+TEST_F(Paste, PasteCommandTakesTextThenPicture) {
+  app.ui.clipboardText = SampleBulletin("winter_systems.txt");
+  app.ui.clipboardPicture = Picture{1, 1, {0xFF102030}};
+  cntPaste_Click(app.Context());
+  EXPECT_EQ(app.state.store.systemCount, 23);
+  EXPECT_TRUE(app.canvas.HasPicture());
+}
+
+TEST_F(Paste, EmptyClipboardDoesNothing) {
+  cntPaste_Click(app.Context());
+  EXPECT_TRUE(app.ui.windowEvents.empty());
+  EXPECT_FALSE(app.canvas.HasPicture());
+  EXPECT_FALSE(std::filesystem::exists(TempFile()));
+}
+
+}  // namespace
+}  // namespace nimbara
