@@ -49,6 +49,10 @@ void MDIForm_Load(const AppContext& app, const StartUpOptions& options) {
 
 void MDIForm_Unload(const AppContext& app) { WriteSettings(app.state); }
 
+std::vector<std::string> SampleDirectories(const std::string& executableDir) {
+  return {executableDir + "/../../samples", executableDir + "/../share/nimbara/samples", executableDir + "/samples"};
+}
+
 std::optional<std::string> FindSampleDataFile(const std::vector<std::string>& directories) {
   for (const std::string& directory : directories)
     for (const std::string& file : TextFilesIn(directory))

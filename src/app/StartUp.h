@@ -47,6 +47,11 @@ void MDIForm_Load(const AppContext& app, const StartUpOptions& options);
 // The end: the settings file is written; nothing is asked.
 void MDIForm_Unload(const AppContext& app);
 
+// Where the bundled samples may be, for an executable in `executableDir`:
+// beside a build tree's executable (build/<name>/), under an installed
+// share/nimbara/, or beside the executable.
+std::vector<std::string> SampleDirectories(const std::string& executableDir);
+
 // The first observation data file, in name order, of the first of
 // `directories` that holds one; files that are not data files are passed over.
 std::optional<std::string> FindSampleDataFile(const std::vector<std::string>& directories);

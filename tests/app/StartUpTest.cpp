@@ -73,7 +73,7 @@ TEST_F(StartUpTest, LoadsTheEntryWindowsBeforeDrawingTheBaseMap) {
   options.loadEntryWindows = [&] { linesWhenLoaded = app.canvas.Lines().size(); };
   MDIForm_Load(app.Context(), options);
   EXPECT_EQ(linesWhenLoaded, 0u);
-  EXPECT_GT(app.canvas.Lines().size(), 300u);  // the coastline
+  EXPECT_GT(app.canvas.Lines().size(), 200u);  // the coastline
 }
 
 TEST_F(StartUpTest, WithoutSettingsTheCurrentDirectoryStays) {

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QTimer>
 
 #include "app/windows/Radio10.h"
 
@@ -13,6 +14,8 @@ int RunApplication(int argc, char** argv) {
   application.setFont(QFont("IPAGothic", 10));
   Radio10 window;
   window.show();
+  // Start-up runs with the window on the screen, so the greeting sits over it.
+  QTimer::singleShot(0, &window, &Radio10::MDIForm_Load);
   return application.exec();
 }
 

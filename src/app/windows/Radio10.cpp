@@ -1,15 +1,327 @@
 #include "app/windows/Radio10.h"
 
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QHBoxLayout>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/Alignment.h"
+#include "app/ClickDispatch.h"
+#include "app/CrossSection.h"
+#include "app/DisplayCommands.h"
+#include "app/EntryCommands.h"
+#include "app/FileCommands.h"
+#include "app/Guides.h"
+#include "app/ImageCommands.h"
+#include "app/IsobarCommands.h"
+#include "app/PasteCommands.h"
+#include "app/SettingsCommands.h"
+#include "app/SlideShow.h"
+#include "app/StartUp.h"
+#include "app/windows/Cont.h"
+#include "app/windows/Danmen.h"
+#include "app/windows/Teisei.h"
+#include "app/windows/WidgetText.h"
+#include "app/windows/frmAdjust.h"
+#include "app/windows/frmColor.h"
 #include "core/BaseMap.h"
 
 namespace nimbara {
+namespace {
 
-Radio10::Radio10(QWidget* parent) : QMainWindow(parent), m_picture1(new MapSurface(m_canvas, this)) {
-  setWindowTitle(QString::fromUtf8(kMainCaption));
-  setCentralWidget(m_picture1);
+using Slot = void (Radio10::*)();
+
+enum class Entry { Menu, Submenu, End, Item, Check, Separator, BarCommand };
+
+struct MenuEntry {
+  Entry kind;
+  const char* name = "";
+  const char* caption = "";
+  Slot slot = nullptr;
+};
+
+// The layer switch each check item shows.
+struct LayerTick {
+  const char* name;
+  bool LayerSwitches::*layer;
+};
+constexpr LayerTick kLayerTicks[] = {
+    {"cntTizu", &LayerSwitches::map},         {"cntTouatu2", &LayerSwitches::isobars},
+    {"cntKigou", &LayerSwitches::weather},    {"cntHuuryoku", &LayerSwitches::wind},
+    {"cntZensen", &LayerSwitches::fronts},    {"cntAllData", &LayerSwitches::allData},
+    {"cntZoomUp", &LayerSwitches::zoomUp},
+};
+
+constexpr const char* kBrowseCaptions[kBrowseButtonCount] = {"最も古い画像を表示", "ひとつ前の画像", "連続表示を止める",
+                                                            "連続表示", "次の画像", "いちばん新しい画像"};
+constexpr const char* kFolderCaption = "フォルダやファイルを選択";
+constexpr int kStartWidth = 1000;
+constexpr int kStartHeight = 720;
+
+}  // namespace
+
+Radio10::Radio10(QWidget* parent) : QMainWindow(parent), m_ui(this), m_picture1(new MapSurface(m_canvas, this)) {
+  setWindowTitle(WidgetText(kMainCaption));
+  setCentralWidget(BuildClientArea());
+  BuildMenus();
+  RegisterToolWindows();
+  m_ui.SetMapSurface(m_picture1);
+  connect(m_picture1, &MapSurface::MousePressed, this, &Radio10::Picture1_MouseDown);
   ApplyMapView(m_canvas, m_state.view);
   m_canvas.SetBackColour(m_state.colours[kBackgroundColour]);
-  DrawBaseMap(m_canvas, m_state.colours[kMapColour]);
+  ShowLayerTicks();
+  resize(kStartWidth, kStartHeight);
+}
+
+void Radio10::BuildMenus() {
+  static const MenuEntry kMenu[] = {
+      {Entry::Menu, "cntFile", "ファイル　"},
+      {Entry::Item, "cntLoad", "データファイル読みこみ", &Radio10::cntLoad_Click},
+      {Entry::Item, "mnuDataRenzoku", "データファイル連続表示", &Radio10::mnuDataRenzoku_Click},
+      {Entry::Item, "cntSave", "データファイル保存", &Radio10::cntSave_Click},
+      {Entry::Separator},
+      {Entry::Item, "cntKLoad", "気象観測ファイル読み込み", &Radio10::cntKLoad_Click},
+      {Entry::Item, "mnuTenkiRenzoku", "気象観測（天気図）連続表示", &Radio10::mnuTenkiRenzoku_Click},
+      {Entry::Item, "cntKSave", "気象観測ファイル保存", &Radio10::cntKSave_Click},
+      {Entry::Separator},
+      {Entry::Item, "cntHimawari", "気象衛星画像ファイル読みこみ", &Radio10::cntHimawari_Click},
+      {Entry::Item, "cntGRenzoku", "気象衛星画像ファイル連続表示", &Radio10::cntGRenzoku_Click},
+      {Entry::Item, "cntGazou", "気象衛星画像ファイル保存", &Radio10::cntGazou_Click},
+      {Entry::Separator},
+      {Entry::Item, "cntTLoad", "等圧線ファイル読みこみ", &Radio10::cntTLoad_Click},
+      {Entry::Item, "cntRenzoku", "等圧線ファイル連続表示", &Radio10::cntRenzoku_Click},
+      {Entry::Item, "cntTSave", "等圧線ファイル保存", &Radio10::cntTSave_Click},
+      {Entry::Separator},
+      {Entry::Item, "cntLoadSettei", "設定ファイル読み込み", &Radio10::cntLoadSettei_Click},
+      {Entry::Item, "cntSaveSettei", "設定ファイル保存", &Radio10::cntSaveSettei_Click},
+      {Entry::Separator},
+      {Entry::Item, "entEnd2", "終了", &Radio10::entEnd2_Click},
+      {Entry::End},
+      {Entry::Menu, "cntInternet", "ｲﾝﾀｰﾈｯﾄからﾃﾞｰﾀを入手　"},
+      {Entry::Item, "cntInternetData06", "各地の観測値ﾃﾞｰﾀ(午前６時)", &Radio10::cntInternetData06_Click},
+      {Entry::Item, "cntInternetData12", "各地の観測値ﾃﾞｰﾀ(１２時)", &Radio10::cntInternetData12_Click},
+      {Entry::Item, "cntInternetData18", "各地の観測値ﾃﾞｰﾀ(午後６時)", &Radio10::cntInternetData18_Click},
+      {Entry::Separator},
+      {Entry::Item, "cntInternetTeikiatu06", "低気圧や前線のﾃﾞｰﾀ(午前６時)", &Radio10::cntInternetTeikiatu06_Click},
+      {Entry::Item, "cntInternetTeikiatu12", "低気圧や前線のﾃﾞｰﾀ(１２時)", &Radio10::cntInternetTeikiatu12_Click},
+      {Entry::Item, "cntInternetTeikiatu18", "低気圧や前線のﾃﾞｰﾀ(午後６時)", &Radio10::cntInternetTeikiatu18_Click},
+      {Entry::Separator},
+      {Entry::Item, "cntInternetPictureIR", "気象衛星画像　日本（赤外線）", &Radio10::cntInternetPictureIR_Click},
+      {Entry::Item, "cntInternetPictureVisal", "気象衛星画像　日本（可視光）", &Radio10::cntInternetPictureVisal_Click},
+      {Entry::Item, "cntInternetPictureVapor", "気象衛星画像　日本（水蒸気）", &Radio10::cntInternetPictureVapor_Click},
+      {Entry::Separator},
+      {Entry::Item, "cntPaste", "データの貼り付け", &Radio10::cntPaste_Click},
+      {Entry::End},
+      {Entry::Menu, "cntEdit", "観測データ確認・入力　　"},
+      {Entry::Item, "cntTenki", "各地の天気のデータ", &Radio10::cntTenki_Click},
+      {Entry::Item, "cntSenpaku", "船舶の報告のデータ", &Radio10::cntSenpaku_Click},
+      {Entry::Item, "cntGyogyou", "低気圧や前線の位置のデータ", &Radio10::cntGyogyou_Click},
+      {Entry::Separator},
+      {Entry::Submenu, "cntNew", "データを消す"},
+      {Entry::Item, "cntNew2", "ﾃﾞｰﾀを消しますよ　ｏｋ？", &Radio10::cntNew2_Click},
+      {Entry::End},
+      {Entry::End},
+      {Entry::Menu, "cntLine", "天気図　"},
+      {Entry::Item, "cntDisplay", "天気図を表示する", &Radio10::cntDisplay_Click},
+      {Entry::Submenu, "cntSetting", "表示の設定"},
+      {Entry::Check, "cntTizu", "地図を表示", &Radio10::cntTizu_Click},
+      {Entry::Check, "cntTouatu2", "等圧線の表示", &Radio10::cntTouatu2_Click},
+      {Entry::Check, "cntKigou", "天気記号の表示", &Radio10::cntKigou_Click},
+      {Entry::Check, "cntHuuryoku", "風力の表示", &Radio10::cntHuuryoku_Click},
+      {Entry::Check, "cntZensen", "前線の表示", &Radio10::cntZensen_Click},
+      {Entry::Separator},
+      {Entry::Check, "cntAllData", "全観測地のデータを表示", &Radio10::cntAllData_Click},
+      {Entry::Check, "cntZoomUp", "天気記号を拡大表示", &Radio10::cntZoomUp_Click},
+      {Entry::End},
+      {Entry::Separator},
+      {Entry::Item, "cntClsLine", "天気図の表示を消す", &Radio10::cntClsLine_Click},
+      {Entry::Separator},
+      {Entry::Item, "cntRittai", "気圧の立体表示", &Radio10::cntRittai_Click},
+      {Entry::Item, "cntTKankaku", "等圧線の間隔の変更", &Radio10::cntTKankaku_Click},
+      {Entry::Item, "cntSyusei", "等圧線の修正、保存", &Radio10::cntSyusei_Click},
+      {Entry::Separator},
+      {Entry::Item, "cntColor", "天気図の色の設定", &Radio10::cntColor_Click},
+      {Entry::Item, "cntAdjust", "地図と画像の位置調整", &Radio10::cntAdjust_Click},
+      {Entry::End},
+      {Entry::BarCommand, "mnuKiatuClear", "気圧の表示を消す", &Radio10::mnuKiatuClear_Click},
+      {Entry::Menu, "cntHim", "気象衛星画像"},
+      {Entry::Item, "cntDanmen", "雲の断面図", &Radio10::cntDanmen_Click},
+      {Entry::Separator},
+      {Entry::Item, "cntCopy", "画像をクリップボードにコピー", &Radio10::cntCopy_Click},
+      {Entry::Separator},
+      {Entry::Item, "cntClsBMP", "気象衛星画像の表示を消す", &Radio10::cntClsBMP_Click},
+      {Entry::End},
+      {Entry::BarCommand, "cntHelp", "説明する？", &Radio10::cntHelp_Click},
+  };
+  std::vector<QMenu*> open;  // the menu being filled and the ones around it
+  for (const MenuEntry& entry : kMenu) {
+    QAction* action = nullptr;
+    switch (entry.kind) {
+      case Entry::Menu:
+      case Entry::Submenu: {
+        QMenu* menu = open.empty() ? menuBar()->addMenu(WidgetText(entry.caption))
+                                   : open.back()->addMenu(WidgetText(entry.caption));
+        menu->setObjectName(entry.name);
+        menu->menuAction()->setObjectName(entry.name);
+        open.push_back(menu);
+        continue;
+      }
+      case Entry::End: open.pop_back(); continue;
+      case Entry::Separator: open.back()->addSeparator(); continue;
+      case Entry::BarCommand: action = menuBar()->addAction(WidgetText(entry.caption)); break;
+      case Entry::Item:
+      case Entry::Check: action = open.back()->addAction(WidgetText(entry.caption)); break;
+    }
+    action->setObjectName(entry.name);
+    action->setCheckable(entry.kind == Entry::Check);
+    connect(action, &QAction::triggered, this, entry.slot);
+  }
+}
+
+QWidget* Radio10::BuildClientArea() {
+  auto* area = new QWidget(this);
+  auto* row = new QHBoxLayout(area);
+  row->addWidget(m_picture1, 1);
+  auto* buttons = new QVBoxLayout;
+  for (int i = 0; i < kBrowseButtonCount; ++i) {
+    QPushButton*& button = cmdPlay[static_cast<std::size_t>(i)];
+    button = new QPushButton(WidgetText(kBrowseCaptions[i]), area);
+    button->setObjectName(QStringLiteral("cmdPlay%1").arg(i));
+    buttons->addWidget(button);
+    connect(button, &QPushButton::clicked, this, [this, i] { cmdPlay_Click(i); });
+  }
+  buttons->addSpacing(cmdPlay[0]->sizeHint().height() / 2);
+  cmdFolder = new QPushButton(WidgetText(kFolderCaption), area);
+  cmdFolder->setObjectName(QStringLiteral("cmdFolder"));
+  buttons->addWidget(cmdFolder);
+  buttons->addStretch(1);
+  connect(cmdFolder, &QPushButton::clicked, this, &Radio10::cmdFolder_Click);
+  row->addLayout(buttons);
+  return area;
+}
+
+void Radio10::RegisterToolWindows() {
+  const auto repaintOn = [this](auto* window) {
+    connect(window, &std::remove_pointer_t<decltype(window)>::MapChanged, this, &Radio10::RefreshMap);
+    return QtUi::Created{window, window};
+  };
+  m_ui.RegisterFactory(WindowId::Teisei, [this, repaintOn] { return repaintOn(new Teisei(Context(), this)); });
+  m_ui.RegisterFactory(WindowId::Danmen, [this, repaintOn] { return repaintOn(new Danmen(Context(), this)); });
+  m_ui.RegisterFactory(WindowId::FrmAdjust, [this, repaintOn] { return repaintOn(new frmAdjust(Context(), this)); });
+  m_ui.RegisterFactory(WindowId::Cont, [this] {
+    auto* window = new Cont(Context(), this);
+    return QtUi::Created{window, window};
+  });
+}
+
+QAction* Radio10::MenuAction(const QString& name) const { return findChild<QAction*>(name); }
+
+void Radio10::MDIForm_Load() {
+  StartUpOptions options;
+  options.startDirectory = QDir::currentPath().toStdString();
+  options.sampleFile = FindSampleDataFile(SampleDirectories(QCoreApplication::applicationDirPath().toStdString()));
+  nimbara::MDIForm_Load(Context(), options);
+  ShowLayerTicks();
+  RefreshMap();
+}
+
+void Radio10::closeEvent(QCloseEvent* event) {
+  MDIForm_Unload(Context());
+  m_ui.HideAllWindows();
+  event->accept();
+}
+
+void Radio10::Run(void (*command)(const AppContext&)) {
+  command(Context());
+  ShowLayerTicks();
+  RefreshMap();
+}
+
+void Radio10::RefreshMap() { m_picture1->update(); }
+
+void Radio10::ShowLayerTicks() {
+  for (const LayerTick& tick : kLayerTicks)
+    if (QAction* action = MenuAction(tick.name)) action->setChecked(m_state.layers.*tick.layer);
+}
+
+void Radio10::cntLoad_Click() { Run(nimbara::cntLoad_Click); }
+void Radio10::mnuDataRenzoku_Click() { Run(nimbara::mnuDataRenzoku_Click); }
+void Radio10::cntSave_Click() { Run(nimbara::cntSave_Click); }
+void Radio10::cntKLoad_Click() { Run(nimbara::cntKLoad_Click); }
+void Radio10::mnuTenkiRenzoku_Click() { Run(nimbara::mnuTenkiRenzoku_Click); }
+void Radio10::cntKSave_Click() { Run(nimbara::cntKSave_Click); }
+void Radio10::cntHimawari_Click() { Run(nimbara::cntHimawari_Click); }
+void Radio10::cntGRenzoku_Click() { Run(nimbara::cntGRenzoku_Click); }
+void Radio10::cntGazou_Click() { Run(nimbara::cntGazou_Click); }
+void Radio10::cntTLoad_Click() { Run(LoadIsobarFile); }
+void Radio10::cntRenzoku_Click() { Run(nimbara::cntRenzoku_Click); }
+void Radio10::cntTSave_Click() { Run(SaveIsobarFile); }
+void Radio10::cntLoadSettei_Click() { Run(nimbara::cntLoadSettei_Click); }
+void Radio10::cntSaveSettei_Click() { Run(nimbara::cntSaveSettei_Click); }
+void Radio10::entEnd2_Click() { close(); }
+
+void Radio10::cntInternetData06_Click() { Run(nimbara::cntInternetData06_Click); }
+void Radio10::cntInternetData12_Click() { Run(nimbara::cntInternetData12_Click); }
+void Radio10::cntInternetData18_Click() { Run(nimbara::cntInternetData18_Click); }
+void Radio10::cntInternetTeikiatu06_Click() { Run(nimbara::cntInternetTeikiatu06_Click); }
+void Radio10::cntInternetTeikiatu12_Click() { Run(nimbara::cntInternetTeikiatu12_Click); }
+void Radio10::cntInternetTeikiatu18_Click() { Run(nimbara::cntInternetTeikiatu18_Click); }
+void Radio10::cntInternetPictureIR_Click() { Run(nimbara::cntInternetPictureIR_Click); }
+void Radio10::cntInternetPictureVisal_Click() { Run(nimbara::cntInternetPictureVisal_Click); }
+void Radio10::cntInternetPictureVapor_Click() { Run(nimbara::cntInternetPictureVapor_Click); }
+void Radio10::cntPaste_Click() { Run(nimbara::cntPaste_Click); }
+
+void Radio10::cntTenki_Click() { Run(nimbara::cntTenki_Click); }
+void Radio10::cntSenpaku_Click() { Run(nimbara::cntSenpaku_Click); }
+void Radio10::cntGyogyou_Click() { Run(nimbara::cntGyogyou_Click); }
+void Radio10::cntNew2_Click() { Run(nimbara::cntNew2_Click); }
+
+void Radio10::cntDisplay_Click() { Run(nimbara::cntDisplay_Click); }
+void Radio10::cntTizu_Click() { Run(nimbara::cntTizu_Click); }
+void Radio10::cntTouatu2_Click() { Run(nimbara::cntTouatu2_Click); }
+void Radio10::cntKigou_Click() { Run(nimbara::cntKigou_Click); }
+void Radio10::cntHuuryoku_Click() { Run(nimbara::cntHuuryoku_Click); }
+void Radio10::cntZensen_Click() { Run(nimbara::cntZensen_Click); }
+void Radio10::cntAllData_Click() { Run(nimbara::cntAllData_Click); }
+void Radio10::cntZoomUp_Click() { Run(nimbara::cntZoomUp_Click); }
+void Radio10::cntClsLine_Click() { Run(nimbara::cntClsLine_Click); }
+void Radio10::cntRittai_Click() { Run(nimbara::cntRittai_Click); }
+void Radio10::cntTKankaku_Click() { Run(nimbara::cntTKankaku_Click); }
+void Radio10::cntSyusei_Click() { Run(nimbara::cntSyusei_Click); }
+void Radio10::cntAdjust_Click() { Run(OpenAlignmentWindow); }
+
+void Radio10::cntColor_Click() {
+  frmColor dialog(Context(), this);
+  connect(&dialog, &frmColor::MapChanged, this, &Radio10::RefreshMap);
+  dialog.exec();
+}
+
+void Radio10::mnuKiatuClear_Click() { Run(nimbara::mnuKiatuClear_Click); }
+
+void Radio10::cntDanmen_Click() { Run(nimbara::cntDanmen_Click); }
+void Radio10::cntCopy_Click() { Run(nimbara::cntCopy_Click); }
+void Radio10::cntClsBMP_Click() { Run(nimbara::cntClsBMP_Click); }
+
+void Radio10::cntHelp_Click() { Run(nimbara::cntHelp_Click); }
+
+void Radio10::cmdPlay_Click(int index) {
+  nimbara::cmdPlay_Click(Context(), index);
+  RefreshMap();
+}
+
+void Radio10::cmdFolder_Click() { Run(nimbara::cmdFolder_Click); }
+
+void Radio10::Picture1_MouseDown(Qt::MouseButton button, double x, double y) {
+  ClickHooks hooks;
+  hooks.crossSection = DrawCloudSectionAtClick;
+  hooks.correctedPressure = [this](const std::string& hPa) {
+    if (auto* window = qobject_cast<Teisei*>(m_ui.Window(WindowId::Teisei))) window->ShowPressure(hPa);
+  };
+  nimbara::Picture1_MouseDown(Context(), button == Qt::LeftButton, x, y, hooks);
+  RefreshMap();
 }
 
 }  // namespace nimbara

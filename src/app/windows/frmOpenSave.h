@@ -1,0 +1,75 @@
+#pragma once
+// The program's own file chooser: a drive list, a folder list, a file list
+// filtered by a pattern and a name box. The chosen folder becomes the current
+// directory, which the slide show and the browse buttons rely on. Closing it
+// in any way but OK or a double click cancels.
+
+#include <QDialog>
+
+#include <array>
+#include <optional>
+#include <string>
+
+#include "app/Ui.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
+class QPushButton;
+class QRadioButton;
+
+namespace nimbara {
+
+inline constexpr int kImageTypeCount = 3;
+
+class frmOpenSave : public QDialog {
+  Q_OBJECT
+ public:
+  explicit frmOpenSave(QWidget* parent = nullptr);
+
+  // Shows the chooser modally: the chosen path, or nothing when cancelled.
+  std::optional<std::string> Choose(const ChooserRequest& request);
+  // The three image-type options as they were when the chooser closed.
+  const std::array<bool, kImageTypeCount>& ImageTypeFlags() const { return m_imageTypes; }
+
+  QString Folder() const { return m_folder; }
+  QString Pattern() const { return m_pattern; }
+
+  QComboBox* drvOpenSave;
+  QListWidget* dirOpenSave;
+  QListWidget* filOpenSave;
+  QLineEdit* txtOpenSave;
+  std::array<QLabel*, 3> lblOpenSave;
+  std::array<QPushButton*, 2> cmdOpenSave;  // OK, ｷｬﾝｾﾙ
+  std::array<QRadioButton*, kImageTypeCount> Options;  // Option1 to Option3
+
+ protected:
+  void done(int result) override;
+
+ private:
+  void drvOpenSave_Change(int index);
+  void dirOpenSave_Change(QListWidgetItem* item);
+  void filOpenSave_Click(QListWidgetItem* item);
+  void filOpenSave_DblClick(QListWidgetItem* item);
+  void cmdOpenSave_Click(int index);
+  void Option_Click(int index);
+
+  // The folder list, file list, label and current directory follow `folder`.
+  void SetFolder(const QString& folder);
+  // The file list's pattern; the name box shows it.
+  void SetPattern(const QString& pattern);
+  void FillDrives();
+  void FillFolders();
+  void FillFiles();
+  void Accept(const std::string& path);
+
+  QString m_caption;
+  QString m_folder;
+  QString m_pattern;
+  std::optional<std::string> m_chosen;
+  std::array<bool, kImageTypeCount> m_imageTypes{};
+};
+
+}  // namespace nimbara

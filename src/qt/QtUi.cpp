@@ -1,0 +1,158 @@
+#include "qt/QtUi.h"
+
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QTime>
+
+#include "app/windows/WidgetText.h"
+#include "app/windows/frmOpenSave.h"
+#include "qt/QtCanvas.h"
+
+namespace nimbara {
+namespace {
+
+constexpr int kTwipsPerInch = 1440;
+constexpr double kMillisecondsPerSecond = 1000.0;
+
+QMessageBox::Icon BoxIcon(MessageIcon icon) {
+  switch (icon) {
+    case MessageIcon::None: return QMessageBox::NoIcon;
+    case MessageIcon::Information: return QMessageBox::Information;
+    case MessageIcon::Warning: return QMessageBox::Warning;
+    case MessageIcon::Critical: return QMessageBox::Critical;
+  }
+  return QMessageBox::NoIcon;
+}
+
+// Leading full-width spaces and blank lines are part of the program's texts.
+void UsePlainText(QMessageBox& box) { box.setTextFormat(Qt::PlainText); }
+
+}  // namespace
+
+int TwipsToPixels(const QWidget& widget, int twips) { return twips * widget.logicalDpiX() / kTwipsPerInch; }
+
+QtUi::QtUi(QWidget* mainWindow) : m_mainWindow(mainWindow) {}
+
+void QtUi::RegisterWindow(WindowId id, QWidget* widget, ToolWindow* tool) {
+  Entry& entry = m_windows[id];
+  entry.widget = widget;
+  entry.tool = tool;
+}
+
+void QtUi::RegisterFactory(WindowId id, std::function<Created()> factory) { m_windows[id].factory = std::move(factory); }
+
+QtUi::Entry* QtUi::Find(WindowId id) {
+  const auto it = m_windows.find(id);
+  if (it == m_windows.end()) return nullptr;
+  Entry& entry = it->second;
+  if (!entry.widget && entry.factory) {
+    const Created created = entry.factory();
+    entry.widget = created.widget;
+    entry.tool = created.tool;
+  }
+  return entry.widget ? &entry : nullptr;
+}
+
+QWidget* QtUi::Window(WindowId id) {
+  Entry* entry = Find(id);
+  return entry ? entry->widget.data() : nullptr;
+}
+
+void QtUi::HideAllWindows() {
+  for (auto& [id, entry] : m_windows)
+    if (entry.widget) entry.widget->hide();
+}
+
+void QtUi::Message(const std::string& title, const std::string& text, MessageIcon icon) {
+  QMessageBox box(BoxIcon(icon), WidgetText(title), WidgetText(text), QMessageBox::Ok, m_mainWindow);
+  UsePlainText(box);
+  box.exec();
+}
+
+bool QtUi::AskYesNo(const std::string& title, const std::string& text, bool defaultNo) {
+  QMessageBox box(QMessageBox::Question, WidgetText(title), WidgetText(text), QMessageBox::Yes | QMessageBox::No,
+                  m_mainWindow);
+  UsePlainText(box);
+  box.setDefaultButton(defaultNo ? QMessageBox::No : QMessageBox::Yes);
+  return box.exec() == QMessageBox::Yes;
+}
+
+std::optional<std::string> QtUi::InputBox(const std::string& title, const std::string& prompt,
+                                          const std::string& defaultText) {
+  bool ok = false;
+  const QString answer = QInputDialog::getText(m_mainWindow, WidgetText(title), WidgetText(prompt), QLineEdit::Normal,
+                                               WidgetText(defaultText), &ok);
+  if (!ok) return std::nullopt;
+  return answer.toStdString();
+}
+
+std::optional<std::string> QtUi::ChooseFile(const ChooserRequest& request) {
+  frmOpenSave chooser(m_mainWindow);
+  return chooser.Choose(request);
+}
+
+void QtUi::ShowWindow(WindowId id, int offsetTwips) {
+  Entry* entry = Find(id);
+  if (!entry) return;
+  QWidget* widget = entry->widget;
+  if (m_mainWindow) {
+    const int offset = TwipsToPixels(*m_mainWindow, offsetTwips);
+    widget->move(m_mainWindow->geometry().topLeft() + QPoint(offset, offset));
+  }
+  widget->show();
+  widget->raise();
+  widget->activateWindow();
+}
+
+void QtUi::HideWindow(WindowId id) {
+  if (Entry* entry = Find(id)) entry->widget->hide();
+}
+
+void QtUi::BringForward(WindowId id) {
+  Entry* entry = Find(id);
+  if (!entry) return;
+  entry->widget->show();
+  entry->widget->raise();
+  entry->widget->activateWindow();
+}
+
+void QtUi::RefreshWindow(WindowId id) {
+  // A window not created yet builds its widgets from the state when it is.
+  const auto it = m_windows.find(id);
+  if (it != m_windows.end() && it->second.widget && it->second.tool) it->second.tool->Refresh();
+}
+
+void QtUi::ProcessEvents() {
+  // Long runs draw between their waits; the map shows each step.
+  if (m_mapSurface) m_mapSurface->update();
+  QCoreApplication::processEvents();
+}
+
+double QtUi::TimeOfDaySeconds() { return QTime::currentTime().msecsSinceStartOfDay() / kMillisecondsPerSecond; }
+
+std::optional<std::string> QtUi::ClipboardText() {
+  const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+  if (!data || !data->hasText()) return std::nullopt;
+  return data->text().toStdString();
+}
+
+std::optional<Picture> QtUi::ClipboardPicture() {
+  const QImage image = QGuiApplication::clipboard()->image();
+  if (image.isNull()) return std::nullopt;
+  return ToPicture(image);
+}
+
+void QtUi::SetClipboardText(const std::string& text) {
+  // A new mime data object holds the text only: a picture there before is gone.
+  auto* data = new QMimeData;
+  data->setText(QString::fromStdString(text));
+  QGuiApplication::clipboard()->setMimeData(data);
+}
+
+void QtUi::SetClipboardPicture(const Picture& picture) { QGuiApplication::clipboard()->setImage(ToQImage(picture)); }
+
+}  // namespace nimbara

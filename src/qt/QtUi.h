@@ -1,0 +1,71 @@
+#pragma once
+// The Ui of the real windows: message boxes, input boxes, the file chooser
+// frmOpenSave, the clipboard, and the windows a command can show by their id.
+
+#include <QPointer>
+#include <QWidget>
+
+#include <functional>
+#include <map>
+
+#include "app/Ui.h"
+#include "qt/ToolWindow.h"
+
+namespace nimbara {
+
+class QtUi : public Ui {
+ public:
+  // Boxes are centred on `mainWindow`, windows placed relative to it.
+  explicit QtUi(QWidget* mainWindow);
+
+  // A window that exists now; `tool` (may be null) is refreshed by RefreshWindow.
+  void RegisterWindow(WindowId id, QWidget* widget, ToolWindow* tool);
+  // A window created on first use, by Window() or any window command.
+  struct Created {
+    QWidget* widget = nullptr;
+    ToolWindow* tool = nullptr;
+  };
+  void RegisterFactory(WindowId id, std::function<Created()> factory);
+  // The window, created if it has a factory; null when unknown.
+  QWidget* Window(WindowId id);
+  // The map surface, repainted whenever events are processed during a run.
+  void SetMapSurface(QWidget* map) { m_mapSurface = map; }
+  // Every window hidden, for the end of the program.
+  void HideAllWindows();
+
+  void Message(const std::string& title, const std::string& text, MessageIcon icon) override;
+  bool AskYesNo(const std::string& title, const std::string& text, bool defaultNo = false) override;
+  std::optional<std::string> InputBox(const std::string& title, const std::string& prompt,
+                                      const std::string& defaultText) override;
+  std::optional<std::string> ChooseFile(const ChooserRequest& request) override;
+
+  void ShowWindow(WindowId id, int offsetTwips = 0) override;
+  void HideWindow(WindowId id) override;
+  void BringForward(WindowId id) override;
+  void RefreshWindow(WindowId id) override;
+
+  void ProcessEvents() override;
+  double TimeOfDaySeconds() override;
+
+  std::optional<std::string> ClipboardText() override;
+  std::optional<Picture> ClipboardPicture() override;
+  void SetClipboardText(const std::string& text) override;
+  void SetClipboardPicture(const Picture& picture) override;
+
+ private:
+  struct Entry {
+    QPointer<QWidget> widget;
+    ToolWindow* tool = nullptr;
+    std::function<Created()> factory;
+  };
+  Entry* Find(WindowId id);
+
+  QWidget* m_mainWindow;
+  QPointer<QWidget> m_mapSurface;
+  std::map<WindowId, Entry> m_windows;
+};
+
+// Twips (1/1440 inch) as pixels of a widget's screen.
+int TwipsToPixels(const QWidget& widget, int twips);
+
+}  // namespace nimbara

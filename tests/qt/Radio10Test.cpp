@@ -1,0 +1,222 @@
+#include "app/windows/Radio10.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QClipboard>
+#include <QDir>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "ModalAnswers.h"
+#include "app/Guides.h"
+#include "app/StartUp.h"
+#include "app/windows/WidgetText.h"
+#include "app/windows/frmAdjust.h"
+
+namespace nimbara {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::AnswerNextBox;
+using testing::SeenBox;
+
+// The menu tree as lines: "name|caption", "name|caption{" ... "}" for a menu,
+// "-" for a separator, " [x]" / " [ ]" after a check item.
+void DescribeMenu(const QList<QAction*>& actions, std::vector<std::string>& lines) {
+  for (const QAction* action : actions) {
+    if (action->isSeparator()) {
+      lines.push_back("-");
+      continue;
+    }
+    const std::string line = action->objectName().toStdString() + "|" + action->text().toStdString();
+    if (action->menu()) {
+      lines.push_back(line + "{");
+      DescribeMenu(action->menu()->actions(), lines);
+      lines.push_back("}");
+    } else {
+      lines.push_back(line + (action->isCheckable() ? (action->isChecked() ? " [x]" : " [ ]") : ""));
+    }
+  }
+}
+
+const std::vector<std::string> kMenuTree = {
+    "cntFile|ファイル　{",
+    "cntLoad|データファイル読みこみ",
+    "mnuDataRenzoku|データファイル連続表示",
+    "cntSave|データファイル保存",
+    "-",
+    "cntKLoad|気象観測ファイル読み込み",
+    "mnuTenkiRenzoku|気象観測（天気図）連続表示",
+    "cntKSave|気象観測ファイル保存",
+    "-",
+    "cntHimawari|気象衛星画像ファイル読みこみ",
+    "cntGRenzoku|気象衛星画像ファイル連続表示",
+    "cntGazou|気象衛星画像ファイル保存",
+    "-",
+    "cntTLoad|等圧線ファイル読みこみ",
+    "cntRenzoku|等圧線ファイル連続表示",
+    "cntTSave|等圧線ファイル保存",
+    "-",
+    "cntLoadSettei|設定ファイル読み込み",
+    "cntSaveSettei|設定ファイル保存",
+    "-",
+    "entEnd2|終了",
+    "}",
+    "cntInternet|ｲﾝﾀｰﾈｯﾄからﾃﾞｰﾀを入手　{",
+    "cntInternetData06|各地の観測値ﾃﾞｰﾀ(午前６時)",
+    "cntInternetData12|各地の観測値ﾃﾞｰﾀ(１２時)",
+    "cntInternetData18|各地の観測値ﾃﾞｰﾀ(午後６時)",
+    "-",
+    "cntInternetTeikiatu06|低気圧や前線のﾃﾞｰﾀ(午前６時)",
+    "cntInternetTeikiatu12|低気圧や前線のﾃﾞｰﾀ(１２時)",
+    "cntInternetTeikiatu18|低気圧や前線のﾃﾞｰﾀ(午後６時)",
+    "-",
+    "cntInternetPictureIR|気象衛星画像　日本（赤外線）",
+    "cntInternetPictureVisal|気象衛星画像　日本（可視光）",
+    "cntInternetPictureVapor|気象衛星画像　日本（水蒸気）",
+    "-",
+    "cntPaste|データの貼り付け",
+    "}",
+    "cntEdit|観測データ確認・入力　　{",
+    "cntTenki|各地の天気のデータ",
+    "cntSenpaku|船舶の報告のデータ",
+    "cntGyogyou|低気圧や前線の位置のデータ",
+    "-",
+    "cntNew|データを消す{",
+    "cntNew2|ﾃﾞｰﾀを消しますよ　ｏｋ？",
+    "}",
+    "}",
+    "cntLine|天気図　{",
+    "cntDisplay|天気図を表示する",
+    "cntSetting|表示の設定{",
+    "cntTizu|地図を表示 [x]",
+    "cntTouatu2|等圧線の表示 [x]",
+    "cntKigou|天気記号の表示 [x]",
+    "cntHuuryoku|風力の表示 [x]",
+    "cntZensen|前線の表示 [x]",
+    "-",
+    "cntAllData|全観測地のデータを表示 [x]",
+    "cntZoomUp|天気記号を拡大表示 [ ]",
+    "}",
+    "-",
+    "cntClsLine|天気図の表示を消す",
+    "-",
+    "cntRittai|気圧の立体表示",
+    "cntTKankaku|等圧線の間隔の変更",
+    "cntSyusei|等圧線の修正、保存",
+    "-",
+    "cntColor|天気図の色の設定",
+    "cntAdjust|地図と画像の位置調整",
+    "}",
+    "mnuKiatuClear|気圧の表示を消す",
+    "cntHim|気象衛星画像{",
+    "cntDanmen|雲の断面図",
+    "-",
+    "cntCopy|画像をクリップボードにコピー",
+    "-",
+    "cntClsBMP|気象衛星画像の表示を消す",
+    "}",
+    "cntHelp|説明する？",
+};
+
+// A main window started in a folder of its own (where Nimbara.ini goes).
+class MainWindow : public ::testing::Test {
+ protected:
+  MainWindow() : folder((fs::temp_directory_path() / "nimbara_main_window").string()), before(QDir::currentPath()) {
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    QDir::setCurrent(QString::fromStdString(folder));
+  }
+  ~MainWindow() override {
+    QDir::setCurrent(before);
+    fs::remove_all(folder);
+  }
+  // Start-up with the greeting answered.
+  SeenBox Start() {
+    SeenBox greeting;
+    AnswerNextBox(greeting, QMessageBox::Ok);
+    window.MDIForm_Load();
+    return greeting;
+  }
+  // Triggers a menu item whose command shows one box, answering it.
+  SeenBox Trigger(const char* name) {
+    SeenBox seen;
+    AnswerNextBox(seen, QMessageBox::Ok);
+    window.MenuAction(name)->trigger();
+    return seen;
+  }
+  std::string folder;
+  QString before;
+  Radio10 window;
+};
+
+TEST_F(MainWindow, CaptionIsTheProgramsName) {
+  EXPECT_EQ(window.windowTitle().toStdString(), "Nimbara2 「ニンバラ」（インターネットのデータ活用版)");
+}
+
+TEST_F(MainWindow, MenuTreeAndTicksAfterStartUp) {
+  Start();
+  std::vector<std::string> lines;
+  DescribeMenu(window.menuBar()->actions(), lines);
+  EXPECT_EQ(lines, kMenuTree);
+}
+
+TEST_F(MainWindow, EveryMenuCommandIsAvailable) {
+  for (const QAction* action : window.findChildren<QAction*>()) {
+    if (action->objectName().isEmpty()) continue;
+    EXPECT_TRUE(action->isEnabled()) << action->objectName().toStdString();
+  }
+}
+
+TEST_F(MainWindow, StartUpGreetsWithTheExactText) {
+  const SeenBox greeting = Start();
+  EXPECT_EQ(greeting.title.toStdString(), "ごあいさつ");
+  EXPECT_EQ(greeting.text, WidgetText(kGreetingText));
+  EXPECT_EQ(window.State().settingsPath, folder + "/Nimbara.ini");
+}
+
+TEST_F(MainWindow, EndingWritesTheSettingsInTheStartFolder) {
+  Start();
+  window.show();
+  window.MenuAction("entEnd2")->trigger();
+  EXPECT_FALSE(window.isVisible());
+  EXPECT_TRUE(fs::exists(folder + "/Nimbara.ini"));
+}
+
+TEST_F(MainWindow, BrowseButtonsCarryTheirCaptions) {
+  const char* captions[] = {"最も古い画像を表示", "ひとつ前の画像", "連続表示を止める", "連続表示", "次の画像", "いちばん新しい画像"};
+  for (int i = 0; i < kBrowseButtonCount; ++i)
+    EXPECT_EQ(window.cmdPlay[static_cast<std::size_t>(i)]->text().toStdString(), captions[i]);
+  EXPECT_EQ(window.cmdFolder->text().toStdString(), "フォルダやファイルを選択");
+}
+
+TEST_F(MainWindow, AGuidePutsItsAddressOnTheClipboard) {
+  const SeenBox guide = Trigger("cntInternetPictureIR");
+  EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), GuideAddress(GuidePage::Infrared));
+  EXPECT_EQ(guide.title.toStdString(), "赤外線画像の入手");
+}
+
+TEST_F(MainWindow, TheAlignmentWindowOwnsTheClicksWhileOpen) {
+  window.show();
+  window.MenuAction("cntAdjust")->trigger();
+  auto* adjust = window.findChild<frmAdjust*>();
+  ASSERT_NE(adjust, nullptr);
+  EXPECT_TRUE(adjust->isVisible());
+  EXPECT_EQ(window.State().clickMode, "A");
+  emit window.Picture1()->MousePressed(Qt::LeftButton, 100, 100);
+  EXPECT_TRUE(adjust->isVisible());
+  EXPECT_EQ(window.State().clickMode, "A");
+  adjust->cmdClose->click();
+  EXPECT_EQ(window.State().clickMode, "");
+  EXPECT_FALSE(adjust->isVisible());
+}
+
+}  // namespace
+}  // namespace nimbara

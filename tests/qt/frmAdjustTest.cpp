@@ -1,0 +1,68 @@
+#include "app/windows/frmAdjust.h"
+
+#include <gtest/gtest.h>
+
+#include <QPushButton>
+
+#include <filesystem>
+
+#include "app/Alignment.h"
+#include "core/BaseMap.h"
+#include "qt/QtCanvas.h"
+#include "support/ScriptedUi.h"
+
+namespace nimbara {
+namespace {
+
+class AlignmentWindow : public ::testing::Test {
+ protected:
+  AlignmentWindow() : window({state, canvas, ui}, nullptr) {
+    state.settingsPath = (std::filesystem::temp_directory_path() / "nimbara_frmadjust_test.ini").string();
+    ApplyMapView(canvas, state.view);
+    state.clickMode = "A";
+  }
+  ~AlignmentWindow() override { std::filesystem::remove(state.settingsPath); }
+  AppState state;
+  QtCanvas canvas{400, 400};
+  testing::ScriptedUi ui;
+  frmAdjust window;
+};
+
+TEST_F(AlignmentWindow, CaptionsInControlOrder) {
+  EXPECT_EQ(window.windowTitle().toStdString(), "画像と地図の位置調整");
+  const char* arrows[] = {"↓", "←", "→", "↑"};
+  for (int i = 0; i < kArrowCount; ++i) EXPECT_EQ(window.cmdArrow[static_cast<std::size_t>(i)]->text().toStdString(), arrows[i]);
+  EXPECT_EQ(window.cmdWidthReduce->text().toStdString(), "縮小");
+  EXPECT_EQ(window.cmdWidthEnlarge->text().toStdString(), "拡大");
+  EXPECT_EQ(window.cmdClose->text().toStdString(), "閉じる");
+}
+
+TEST_F(AlignmentWindow, ButtonsMoveAndStretchTheMapAndAskForARepaint) {
+  int repaints = 0;
+  QObject::connect(&window, &frmAdjust::MapChanged, [&] { ++repaints; });
+  window.cmdArrow[3]->click();  // ↑
+  window.cmdArrow[2]->click();  // →
+  for (int i = 0; i < 5; ++i) window.cmdWidthEnlarge->click();
+  window.cmdHeightReduce->click();
+  EXPECT_EQ(state.view, (MapView{-1, 1, 405, 399}));
+  EXPECT_EQ(canvas.Scale(), state.view);
+  EXPECT_EQ(repaints, 8);
+}
+
+TEST_F(AlignmentWindow, CloseButtonEndsTheModeAndKeepsTheView) {
+  window.show();
+  window.cmdArrow[0]->click();
+  window.cmdClose->click();
+  EXPECT_EQ(state.clickMode, "");
+  EXPECT_EQ(ui.windowEvents.back(), "hide frmAdjust");
+  EXPECT_TRUE(std::filesystem::exists(state.settingsPath));
+}
+
+TEST_F(AlignmentWindow, ClosingTheWindowAnyOtherWayEndsTheMode) {
+  window.show();
+  window.close();
+  EXPECT_EQ(state.clickMode, "");
+}
+
+}  // namespace
+}  // namespace nimbara

@@ -1,0 +1,196 @@
+#include "app/windows/frmOpenSave.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <filesystem>
+#include <fstream>
+
+#include "ModalAnswers.h"
+
+namespace nimbara {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::AnswerNextBox;
+using testing::SeenBox;
+using testing::WhenModalOpens;
+
+const ChooserRequest kLoadData{"観測データ読みこみ", "*.txt", 0xFFC0C0};
+const ChooserRequest kSaveData{"観測データ保存", "*.txt", 0xC0C0FF};
+
+// A folder with two data files and a picture, made current for the test.
+class ChooserWindow : public ::testing::Test {
+ protected:
+  ChooserWindow() : folder((fs::temp_directory_path() / "nimbara_chooser_window").string()), before(QDir::currentPath()) {
+    fs::remove_all(folder);
+    fs::create_directories(folder + "/sub");
+    for (const char* name : {"b.txt", "a.txt", "c.bmp"}) std::ofstream(folder + "/" + name) << "x";
+    QDir::setCurrent(QString::fromStdString(folder));
+  }
+  ~ChooserWindow() override {
+    QDir::setCurrent(before);
+    fs::remove_all(folder);
+  }
+  // Runs the chooser; `script` acts on it while it is open.
+  std::optional<std::string> Choose(const ChooserRequest& request, std::function<void(frmOpenSave*)> script) {
+    WhenModalOpens<frmOpenSave>(std::move(script));
+    return chooser.Choose(request);
+  }
+  static QStringList Listed(const QListWidget* list) {
+    QStringList names;
+    for (int i = 0; i < list->count(); ++i) names << list->item(i)->text();
+    return names;
+  }
+  std::string folder;
+  QString before;
+  frmOpenSave chooser;
+};
+
+TEST_F(ChooserWindow, OpensOnTheCurrentFolderWithThePatternInNameOrder) {
+  QStringList files;
+  QString label;
+  const auto chosen = Choose(kLoadData, [&](frmOpenSave* c) {
+    files = Listed(c->filOpenSave);
+    label = c->lblOpenSave[2]->text();
+    c->cmdOpenSave[1]->click();
+  });
+  EXPECT_FALSE(chosen.has_value());
+  EXPECT_EQ(files, (QStringList{"a.txt", "b.txt"}));
+  EXPECT_EQ(label.toStdString(), folder);
+  EXPECT_EQ(chooser.windowTitle().toStdString(), "観測データ読みこみ");
+}
+
+TEST_F(ChooserWindow, LabelsAndButtonsCarryTheirCaptions) {
+  EXPECT_EQ(chooser.lblOpenSave[0]->text().toStdString(), "ﾄﾞﾗｲﾌﾞ(&V):");
+  EXPECT_EQ(chooser.lblOpenSave[1]->text().toStdString(), "ﾃﾞｨﾚｸﾄﾘ(&D)");
+  EXPECT_EQ(chooser.cmdOpenSave[0]->text().toStdString(), "OK");
+  EXPECT_EQ(chooser.cmdOpenSave[1]->text().toStdString(), "ｷｬﾝｾﾙ");
+  EXPECT_EQ(chooser.Options[0]->text().toStdString(), "gifﾌｧｲﾙ");
+  EXPECT_EQ(chooser.Options[1]->text().toStdString(), "bmpﾌｧｲﾙ");
+  EXPECT_EQ(chooser.Options[2]->text().toStdString(), "jpgﾌｧｲﾙ");
+}
+
+TEST_F(ChooserWindow, APatternTypedChangesTheListAndStaysOpen) {
+  QStringList files;
+  bool stillOpen = false;
+  Choose(kLoadData, [&](frmOpenSave* c) {
+    c->txtOpenSave->setText("*.bmp");
+    c->cmdOpenSave[0]->click();
+    files = Listed(c->filOpenSave);
+    stillOpen = c->isVisible();
+    c->cmdOpenSave[1]->click();
+  });
+  EXPECT_TRUE(stillOpen);
+  EXPECT_EQ(files, QStringList{"c.bmp"});
+}
+
+TEST_F(ChooserWindow, AFolderTypedMovesTheListAndTheCurrentDirectory) {
+  QString current;
+  Choose(kLoadData, [&](frmOpenSave* c) {
+    c->txtOpenSave->setText("sub");
+    c->cmdOpenSave[0]->click();
+    current = QDir::currentPath();
+    c->cmdOpenSave[1]->click();
+  });
+  EXPECT_EQ(current.toStdString(), folder + "/sub");
+}
+
+TEST_F(ChooserWindow, LoadingAMissingFileWarnsAndStaysOpen) {
+  SeenBox warning;
+  bool stillOpen = false;
+  Choose(kLoadData, [&](frmOpenSave* c) {
+    c->txtOpenSave->setText("missing.txt");
+    AnswerNextBox(warning, QMessageBox::Ok);
+    c->cmdOpenSave[0]->click();
+    stillOpen = c->isVisible();
+    c->cmdOpenSave[1]->click();
+  });
+  EXPECT_EQ(warning.text.toStdString(), "ファイルが存在しません。");
+  EXPECT_TRUE(warning.title.isEmpty());
+  EXPECT_TRUE(stillOpen);
+}
+
+TEST_F(ChooserWindow, AnExistingFileAsksWithNoAsDefaultAndNoCancels) {
+  SeenBox question;
+  const auto chosen = Choose(kSaveData, [&](frmOpenSave* c) {
+    c->txtOpenSave->setText("a.txt");
+    AnswerNextBox(question, QMessageBox::No);
+    c->cmdOpenSave[0]->click();
+  });
+  EXPECT_FALSE(chosen.has_value());
+  EXPECT_EQ(question.title.toStdString(), "メニュー");
+  EXPECT_EQ(question.text.toStdString(), "ファイルを上書きしますか？");
+  EXPECT_EQ(question.defaultButton, QMessageBox::No);
+}
+
+TEST_F(ChooserWindow, AnExistingFileAnsweredYesIsChosen) {
+  SeenBox question;
+  const auto chosen = Choose(kLoadData, [&](frmOpenSave* c) {
+    c->txtOpenSave->setText("b.txt");
+    AnswerNextBox(question, QMessageBox::Yes);
+    c->cmdOpenSave[0]->click();
+  });
+  EXPECT_EQ(chosen, folder + "/b.txt");
+}
+
+TEST_F(ChooserWindow, SavingUnderANewNameIsChosenWithoutQuestion) {
+  const auto chosen = Choose(kSaveData, [](frmOpenSave* c) {
+    c->txtOpenSave->setText("new.txt");
+    c->cmdOpenSave[0]->click();
+  });
+  EXPECT_EQ(chosen, folder + "/new.txt");
+}
+
+TEST_F(ChooserWindow, ADoubleClickAcceptsAtOnce) {
+  const auto chosen = Choose(kSaveData, [](frmOpenSave* c) {
+    emit c->filOpenSave->itemDoubleClicked(c->filOpenSave->item(0));
+  });
+  EXPECT_EQ(chosen, folder + "/a.txt");
+}
+
+TEST_F(ChooserWindow, ASingleClickFillsTheNameBox) {
+  QString name;
+  Choose(kLoadData, [&](frmOpenSave* c) {
+    emit c->filOpenSave->itemClicked(c->filOpenSave->item(1));
+    name = c->txtOpenSave->text();
+    c->cmdOpenSave[1]->click();
+  });
+  EXPECT_EQ(name, "b.txt");
+}
+
+TEST_F(ChooserWindow, ImageOptionsShowOnlyWhenAskedAndSetThePattern) {
+  const ChooserRequest images{"画像読みこみ", "*.gif", std::nullopt, true};
+  bool shown = false;
+  QStringList files;
+  Choose(images, [&](frmOpenSave* c) {
+    shown = c->Options[1]->isVisible();
+    c->Options[1]->click();
+    files = Listed(c->filOpenSave);
+    c->cmdOpenSave[1]->click();
+  });
+  EXPECT_TRUE(shown);
+  EXPECT_EQ(files, QStringList{"c.bmp"});
+  EXPECT_EQ(chooser.ImageTypeFlags(), (std::array<bool, 3>{false, true, false}));
+  EXPECT_FALSE(chooser.Options[1]->isVisible());
+}
+
+TEST_F(ChooserWindow, TheCloseControlCancelsAndTheApplicationGoesOn) {
+  bool quitting = false;
+  QObject watcher;
+  QObject::connect(qApp, &QCoreApplication::aboutToQuit, &watcher, [&] { quitting = true; });
+  const auto chosen = Choose(kLoadData, [](frmOpenSave* c) { c->close(); });
+  QCoreApplication::processEvents();
+  EXPECT_FALSE(chosen.has_value());
+  EXPECT_FALSE(quitting);
+  EXPECT_NE(QCoreApplication::instance(), nullptr);
+}
+
+}  // namespace
+}  // namespace nimbara
