@@ -48,14 +48,18 @@ BulletinHead ReadBulletinHead(FieldReader& reader) {
   return head;
 }
 
-int ReadFurtherItems(FieldReader& reader, BulletinItemList& items) {
+int StoreNonEmptyTexts(const std::function<std::optional<std::string>()>& next, BulletinItemList& items) {
   int last = 0;
   while (last < kLastBulletinPosition) {
-    std::optional<std::string> item = reader.ReadField();
-    if (!item) break;
-    if (!item->empty()) items[static_cast<std::size_t>(++last)] = std::move(*item);
+    std::optional<std::string> text = next();
+    if (!text) break;
+    if (!text->empty()) items[static_cast<std::size_t>(++last)] = std::move(*text);
   }
   return last;
+}
+
+int ReadFurtherItems(FieldReader& reader, BulletinItemList& items) {
+  return StoreNonEmptyTexts([&reader] { return reader.ReadField(); }, items);
 }
 
 }  // namespace nimbara

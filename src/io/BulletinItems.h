@@ -4,6 +4,8 @@
 // sequential field reader, the systems bulletin line by line.
 
 #include <array>
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -32,9 +34,12 @@ struct BulletinHead {
 };
 BulletinHead ReadBulletinHead(FieldReader& reader);
 
-// The remaining non-empty items stored at positions 1, 2, ... (at most up to
-// position 400; the rest of the text is not read). Returns the last position
-// written, 0 when there was none.
+// The non-empty texts `next` gives, stored at positions 1, 2, ... until it
+// gives nothing or position 400 is written (the rest is not read). Returns
+// the last position written, 0 when there was none.
+int StoreNonEmptyTexts(const std::function<std::optional<std::string>()>& next, BulletinItemList& items);
+
+// The remaining non-empty items of the station bulletin, by StoreNonEmptyTexts.
 int ReadFurtherItems(FieldReader& reader, BulletinItemList& items);
 
 }  // namespace nimbara

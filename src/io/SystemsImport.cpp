@@ -54,13 +54,7 @@ int ReadSystemsLines(std::string_view text, BulletinItemList& lines) {
   reader.ReadLine();
   lines[0] = reader.ReadLine().value_or(std::string());
   if (!IsSystemsKeyword(KeywordOf(lines[0]))) return kNotSystemsBulletin;
-  int last = 0;
-  while (last < kLastBulletinPosition) {
-    std::optional<std::string> line = reader.ReadLine();
-    if (!line) break;
-    if (!line->empty()) lines[static_cast<std::size_t>(++last)] = std::move(*line);
-  }
-  return last;
+  return StoreNonEmptyTexts([&reader] { return reader.ReadLine(); }, lines);
 }
 
 std::int32_t SystemsLinePressure(std::string_view line) {
