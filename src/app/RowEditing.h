@@ -1,0 +1,62 @@
+#pragma once
+// Editing a row list together with the records behind it, so that row i
+// always shows record i and nothing is stored beyond slot 200.
+
+#include <array>
+#include <string>
+
+#include "app/AppState.h"
+#include "core/ObservationStore.h"
+
+namespace nimbara {
+
+// The selected row, or -1 when none (or a stale index) is selected.
+inline int SelectedRow(const RowList& list) {
+  return list.selected >= 0 && list.selected < list.Count() ? list.selected : -1;
+}
+
+// Stores `record` at position k with its row: replaces row k, or appends the
+// row when k is past the end. Returns false (changing nothing) when the list
+// is already full or k is not a position of the list or just past it.
+template <typename Record>
+bool PutRow(RowList& list, std::array<Record, kSlotCount>& records, int k, const Record& record,
+            std::string row) {
+  if (k < 0 || k > list.Count() || k > kLastSlot) return false;
+  records[static_cast<std::size_t>(k)] = record;
+  if (k == list.Count()) list.rows.push_back(std::move(row));
+  else list.rows[static_cast<std::size_t>(k)] = std::move(row);
+  return true;
+}
+
+// Removes row `row`; the records after it move up one position and the slot
+// they leave is emptied.
+template <typename Record>
+void RemoveRow(RowList& list, std::array<Record, kSlotCount>& records, int row) {
+  const int count = list.Count();
+  if (row < 0 || row >= count) return;
+  list.rows.erase(list.rows.begin() + row);
+  for (int i = row; i + 1 < count; ++i) {
+    records[static_cast<std::size_t>(i)] = std::move(records[static_cast<std::size_t>(i + 1)]);
+  }
+  records[static_cast<std::size_t>(count - 1)] = Record{};
+}
+
+// 削除: removes the selected row and selects the row before it. False when
+// no row is selected.
+template <typename Record>
+bool RemoveSelectedRow(RowList& list, std::array<Record, kSlotCount>& records) {
+  const int r = SelectedRow(list);
+  if (r < 0) return false;
+  RemoveRow(list, records, r);
+  list.selected = r - 1;
+  return true;
+}
+
+// Rebuilds a whole list from the first `count` records.
+template <typename MakeRow>
+void RebuildRows(RowList& list, int count, MakeRow makeRow) {
+  list.rows.clear();
+  for (int i = 0; i < count && i < kSlotCount; ++i) list.rows.push_back(makeRow(i));
+}
+
+}  // namespace nimbara

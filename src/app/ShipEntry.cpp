@@ -1,0 +1,50 @@
+#include "app/ShipEntry.h"
+
+#include "app/EntryCommands.h"
+#include "app/RowEditing.h"
+#include "core/Numbers.h"
+#include "core/Rows.h"
+
+namespace nimbara {
+namespace {
+
+void CountShips(AppState& state) { state.store.shipCount = ClampCount(state.shipRows.Count()); }
+
+}  // namespace
+
+void LoadShipRows(AppState& state) {
+  RebuildRows(state.shipRows, state.store.shipCount, [&](int i) { return FormatShipRow(state.store, i); });
+  state.shipRows.selected = state.shipRows.Count() - 1;
+}
+
+void EnterShip(AppState& state, const ShipFields& fields) {
+  RowList& list = state.shipRows;
+  const int n = list.Count();
+  const int r = SelectedRow(list);
+  const int k = (r < 0 && n > 0) ? 1 : r + 1;
+  const int position = k < n ? k - 1 : n;
+
+  ShipRecord record;
+  record.latitude = ReadRounded(fields.latitude);
+  record.longitude = ReadRounded(fields.longitude);
+  record.direction = fields.direction;
+  record.force = ReadRounded(fields.force);
+  record.weather = fields.weather;
+  record.pressure = ReadRounded(fields.pressure);
+  std::string row = ShipEntryRow(record, fields.latitude, fields.longitude, fields.force, fields.pressure);
+  if (!PutRow(list, state.store.ships, position, record, std::move(row))) return;
+  list.selected = k;
+  CountShips(state);
+}
+
+void DeleteShip(AppState& state) {
+  if (RemoveSelectedRow(state.shipRows, state.store.ships)) CountShips(state);
+}
+
+void CloseShipWindow(const AppContext& app, const std::string& dateText) {
+  CountShips(app.state);
+  KeepObservationDate(app.state, dateText);
+  CloseEntryWindow(app, WindowId::Kaiyou1);
+}
+
+}  // namespace nimbara

@@ -1,0 +1,37 @@
+#pragma once
+// The ship window Kaiyou1 without its widgets: its rows, データ入力, 削除 and もどる.
+
+#include <string>
+
+#include "app/AppContext.h"
+#include "app/EntryFields.h"
+
+namespace nimbara {
+
+// What the fields of Kaiyou1 hold.
+struct ShipFields {
+  std::string latitude{RuleOf(EntryField::Latitude).initialText};
+  std::string longitude{RuleOf(EntryField::Longitude).initialText};
+  int direction = kInitialDirectionChoice;
+  std::string force{RuleOf(EntryField::Force).initialText};
+  int weather = kInitialWeatherChoice;
+  std::string pressure{RuleOf(EntryField::Pressure).initialText};
+};
+
+// Loading: one row per ship, the last row selected.
+void LoadShipRows(AppState& state);
+
+// データ入力: the selected row is replaced, except that the last row (or the
+// only one) is never edited: a new row is appended after it instead. With no
+// selection the first row is replaced. The selection moves one row down; a
+// 202nd row is refused.
+void EnterShip(AppState& state, const ShipFields& fields);
+
+// 削除: removes the selected ship; the selection moves to the row before.
+void DeleteShip(AppState& state);
+
+// もどる: the ship count follows the rows, the date text is kept, the grid
+// marked stale and the window hidden.
+void CloseShipWindow(const AppContext& app, const std::string& dateText);
+
+}  // namespace nimbara

@@ -1,0 +1,42 @@
+#include "app/StationEntry.h"
+
+#include <algorithm>
+
+#include "app/EntryCommands.h"
+#include "app/RowEditing.h"
+#include "core/Numbers.h"
+#include "core/Rows.h"
+
+namespace nimbara {
+
+void LoadStationRows(AppState& state) {
+  RebuildRows(state.stationRows, state.store.stationCount,
+              [&](int slot) { return FormatStationRow(state.store, slot, RowLayout::Entry); });
+  state.stationRows.selected = -1;
+}
+
+void EnterStation(AppState& state, const StationFields& fields) {
+  RowList& list = state.stationRows;
+  const int count = std::min(list.Count(), kSlotCount);
+  if (count == 0) return;
+  const int slot = std::clamp(list.selected, 0, count - 1);
+  StationRecord record;
+  record.direction = fields.direction;
+  record.force = ReadRounded(fields.force);
+  record.pressure = ReadRounded(fields.pressure);
+  record.temperature = ReadRounded(fields.temperature);
+  const bool observed = record.force != 0 || record.pressure != 0 || record.temperature != 0;
+  record.weather = observed ? fields.weather : 0;
+  state.store.stationRecords[static_cast<std::size_t>(slot)] = record;
+  list.rows[static_cast<std::size_t>(slot)] =
+      StationEntryRow(state.store.stations.names[static_cast<std::size_t>(slot)], record, fields.force,
+                      fields.pressure, fields.temperature);
+  list.selected = std::min(slot + 1, count - 1);
+}
+
+void CloseStationWindow(const AppContext& app, const std::string& dateText) {
+  KeepObservationDate(app.state, dateText);
+  CloseEntryWindow(app, WindowId::Tenki1);
+}
+
+}  // namespace nimbara

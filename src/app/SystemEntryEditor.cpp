@@ -1,0 +1,103 @@
+#include "app/SystemEntryEditor.h"
+
+#include <algorithm>
+
+#include "app/EntryCommands.h"
+#include "app/RowEditing.h"
+#include "core/Numbers.h"
+#include "core/Rows.h"
+
+namespace nimbara {
+namespace {
+
+// Hand entries and markers write the longitude 4 characters wide.
+constexpr std::size_t kHandLongitudeWidth = 4;
+
+bool IsMarker(std::string_view kind) { return kind == kind::kFromThere || kind == kind::kFromCentre; }
+
+void CountSystems(AppState& state) { state.store.systemCount = ClampCount(state.systemRows.Count()); }
+
+SystemEntry& Entry(AppState& state, int index) { return state.store.systems[static_cast<std::size_t>(index)]; }
+
+// The entry the buttons write: after the selected row when it is the last one
+// (or none is selected), otherwise the selected row itself.
+int TargetPosition(const RowList& list) {
+  const int r = SelectedRow(list);
+  return (r < 0 || r == list.Count() - 1) ? r + 1 : r;
+}
+
+// A marker row, or the row of a front's first point made from a marker.
+std::string PositionOnlyRow(const SystemEntry& entry) {
+  return SystemEntryRow(entry.kind, SignedText(entry.latitude), SignedText(entry.longitude),
+                        kHandLongitudeWidth, {});
+}
+
+template <typename Condition>
+void AddMarker(AppState& state, std::string_view markerKind, Condition previousQualifies) {
+  RowList& list = state.systemRows;
+  const int r = SelectedRow(list);
+  const int k = TargetPosition(list);
+  if (r < 0 || k == 0) return;
+  const SystemEntry& previous = Entry(state, k - 1);
+  if (!previousQualifies(previous.kind)) return;
+  const SystemEntry marker{std::string(markerKind), previous.latitude, previous.longitude, 0};
+  if (!PutRow(list, state.store.systems, k, marker, PositionOnlyRow(marker))) return;
+  list.selected = r + 1;
+  CountSystems(state);
+}
+
+}  // namespace
+
+void LoadSystemRows(AppState& state) {
+  RebuildRows(state.systemRows, state.store.systemCount,
+              [&](int i) { return FormatSystemRow(state.store, i, RowLayout::Entry); });
+  state.systemRows.selected = state.systemRows.Count() - 1;
+}
+
+void EnterSystem(AppState& state, const SystemFields& fields) {
+  RowList& list = state.systemRows;
+  int k = TargetPosition(list);
+  int selection = SelectedRow(list);
+  const bool front = IsFrontKind(fields.kind);
+  const bool afterMarker = k > 1 && IsMarker(Entry(state, k - 1).kind);
+  const bool dropsMarker = afterMarker && !front;
+  if (k > kLastSlot && !dropsMarker) return;
+
+  if (afterMarker && front) {
+    SystemEntry& marker = Entry(state, k - 1);
+    marker.kind = fields.kind;
+    list.rows[static_cast<std::size_t>(k - 1)] = PositionOnlyRow(marker);
+  } else if (dropsMarker) {
+    RemoveRow(list, state.store.systems, k - 1);
+    --k;
+    selection = k - 1;
+  }
+
+  const SystemEntry entry{fields.kind, ReadRounded(fields.latitude), ReadRounded(fields.longitude),
+                          front ? 0 : ReadRounded(fields.pressure)};
+  const std::string pressureText = entry.pressure == 0 ? std::string() : fields.pressure;
+  std::string row = SystemEntryRow(fields.kind, fields.latitude, fields.longitude, kHandLongitudeWidth,
+                                   pressureText);
+  PutRow(list, state.store.systems, k, entry, std::move(row));
+  list.selected = std::min(selection + 1, list.Count() - 1);
+  CountSystems(state);
+}
+
+void StartFromThere(AppState& state) {
+  AddMarker(state, kind::kFromThere, [](std::string_view kind) { return IsFrontKind(kind) || kind == kind::kLow; });
+}
+
+void StartFromCentre(AppState& state) {
+  AddMarker(state, kind::kFromCentre, [](std::string_view kind) { return kind == kind::kLow; });
+}
+
+void DeleteSystem(AppState& state) {
+  if (RemoveSelectedRow(state.systemRows, state.store.systems)) CountSystems(state);
+}
+
+void CloseSystemWindow(const AppContext& app) {
+  CountSystems(app.state);
+  CloseEntryWindow(app, WindowId::Gyogyou);
+}
+
+}  // namespace nimbara

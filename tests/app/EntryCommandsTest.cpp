@@ -1,0 +1,24 @@
+#include "app/EntryCommands.h"
+
+#include <gtest/gtest.h>
+
+#include "support/TestApp.h"
+
+namespace nimbara {
+namespace {
+
+TEST(EntryCommands, MenuCommandsMarkTheGridStaleAndShowTheirWindow) {
+  testing::TestApp app;
+  const std::pair<void (*)(const AppContext&), const char*> commands[] = {
+      {cntTenki_Click, "show Tenki1 0"}, {cntSenpaku_Click, "show Kaiyou1 0"}, {cntGyogyou_Click, "show Gyogyou 0"}};
+  for (const auto& [command, event] : commands) {
+    app.state.field.grid.At(0, 0) = 101300;
+    app.ui.windowEvents.clear();
+    command(app.Context());
+    EXPECT_EQ(app.state.field.grid.At(0, 0), 0);
+    EXPECT_EQ(app.ui.windowEvents, (std::vector<std::string>{event}));
+  }
+}
+
+}  // namespace
+}  // namespace nimbara
