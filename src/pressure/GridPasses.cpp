@@ -1,5 +1,6 @@
 #include "pressure/GridPasses.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
@@ -21,8 +22,12 @@ struct Step {
 constexpr std::array<Step, 8> kSteps = {{{6, 1, 0}, {4, -1, 0}, {2, 0, 1}, {8, 0, -1},
                                          {3, 1, 1}, {9, 1, -1}, {7, -1, -1}, {1, -1, 1}}};
 
-// The opposite pairs in the order they are considered; ties keep the earlier.
-constexpr std::array<std::array<int, 2>, 4> kOppositePairs = {{{4, 6}, {1, 9}, {8, 2}, {7, 3}}};
+// The opposite pairs in the order they are considered (ties keep the
+// earlier): horizontal 4-6, diagonal 1-9, vertical 8-2, diagonal 7-3.
+constexpr std::array<std::array<Step, 2>, 4> kOppositePairs = {{{{{4, -1, 0}, {6, 1, 0}}},
+                                                                {{{1, -1, 1}, {9, 1, -1}}},
+                                                                {{{8, 0, -1}, {2, 0, 1}}},
+                                                                {{{7, -1, -1}, {3, 1, 1}}}}};
 
 // Above any total of two search distances.
 constexpr int kNoPairTotal = 100;
@@ -34,12 +39,22 @@ constexpr double kRingAngleStep = kMapPi / 16.0;
 
 constexpr int kEnoughFilledCells = (kGridLast - 1) * (kGridLast - 1);
 
-bool IsStrictlyInside(int index) { return index > 0 && index < kGridLast; }
+// How far a search from `index` may step by `step` (-1, 0 or +1) with every
+// moving coordinate strictly between 0 and 33; a fixed coordinate is not limited.
+int InteriorReach(int index, int step, int reach) {
+  if (step > 0) return std::min(reach, kGridLast - 1 - index);
+  if (step < 0) return std::min(reach, index - 1);
+  return reach;
+}
 
-const Step& StepOf(int direction) {
-  for (const Step& s : kSteps)
-    if (s.direction == direction) return s;
-  return kSteps[0];
+// The distance to the nearest filled cell in one direction, 0 for none.
+int NearestInDirection(const PressureGrid& grid, int column, int row, const Step& s, int searchLength) {
+  const bool diagonal = s.dc != 0 && s.dr != 0;
+  const int length = diagonal ? searchLength - kDiagonalShortfall : searchLength;
+  const int reach = InteriorReach(row, s.dr, InteriorReach(column, s.dc, length));
+  for (int d = 1; d <= reach; ++d)
+    if (grid.At(column + s.dc * d, row + s.dr * d) != 0) return d;
+  return 0;
 }
 
 void CopyUsed(const PressureGrid& from, PressureGrid& to) {
@@ -156,22 +171,11 @@ void ImprintIsobarPoints(const ObservationStore& store, const PlotPointTable& pl
   }
 }
 
-DirectionDistances FindNearestInDirections(const PressureGrid& grid, int column, int row, int length) {
+DirectionDistances FindNearestInDirections(const PressureGrid& grid, int column, int row, int searchLength) {
   DirectionDistances distances{};
   if (grid.At(column, row) != 0) return distances;
-  for (const Step& s : kSteps) {
-    const bool diagonal = s.dc != 0 && s.dr != 0;
-    const int reach = diagonal ? length - kDiagonalShortfall : length;
-    for (int d = 1; d <= reach; ++d) {
-      const int c = column + s.dc * d;
-      const int r = row + s.dr * d;
-      if ((s.dc != 0 && !IsStrictlyInside(c)) || (s.dr != 0 && !IsStrictlyInside(r))) continue;
-      if (grid.At(c, r) != 0) {
-        distances[static_cast<std::size_t>(s.direction)] = d;
-        break;
-      }
-    }
-  }
+  for (const Step& s : kSteps)
+    distances[static_cast<std::size_t>(s.direction)] = NearestInDirection(grid, column, row, s, searchLength);
   return distances;
 }
 
@@ -179,26 +183,33 @@ void FillBetweenNeighbours(PressureField& field) {
   const PressureGrid& grid = field.grid;
   RunScratchPass(field, [&](int c, int r, std::int32_t& out) {
     if (grid.At(c, r) != 0) return;
-    const DirectionDistances d = FindNearestInDirections(grid, c, r, kNeighbourSearchLength);
+    // The pairs' distances as FindNearestInDirections gives them; the second
+    // direction of a pair is not searched when the first found nothing.
     int bestTotal = kNoPairTotal;
-    const std::array<int, 2>* best = nullptr;
+    const Step* bestA = nullptr;
+    const Step* bestB = nullptr;
+    int bestDa = 0;
+    int bestDb = 0;
     for (const auto& pair : kOppositePairs) {
-      const int da = d[static_cast<std::size_t>(pair[0])];
-      const int db = d[static_cast<std::size_t>(pair[1])];
-      if (da > 0 && db > 0 && da + db < bestTotal) {
+      const Step& a = pair[0];
+      const int da = NearestInDirection(grid, c, r, a, kNeighbourSearchLength);
+      if (da == 0) continue;
+      const Step& b = pair[1];
+      const int db = NearestInDirection(grid, c, r, b, kNeighbourSearchLength);
+      if (db > 0 && da + db < bestTotal) {
         bestTotal = da + db;
-        best = &pair;
+        bestA = &a;
+        bestB = &b;
+        bestDa = da;
+        bestDb = db;
       }
     }
-    if (best == nullptr) return;
-    const Step& a = StepOf((*best)[0]);
-    const Step& b = StepOf((*best)[1]);
-    const int da = d[static_cast<std::size_t>(a.direction)];
-    const int db = d[static_cast<std::size_t>(b.direction)];
+    if (bestA == nullptr) return;
     // Each end weighted by the distance to the other one.
-    const std::int64_t sum = static_cast<std::int64_t>(db) * grid.At(c + a.dc * da, r + a.dr * da) +
-                             static_cast<std::int64_t>(da) * grid.At(c + b.dc * db, r + b.dr * db);
-    out = RoundedMean(sum, da + db);
+    const std::int64_t sum =
+        static_cast<std::int64_t>(bestDb) * grid.At(c + bestA->dc * bestDa, r + bestA->dr * bestDa) +
+        static_cast<std::int64_t>(bestDa) * grid.At(c + bestB->dc * bestDb, r + bestB->dr * bestDb);
+    out = RoundedMean(sum, bestDa + bestDb);
   });
 }
 
