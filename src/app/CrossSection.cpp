@@ -30,13 +30,11 @@ void DanmenClosed(const AppContext& app) {
   app.canvas.Clear();
 }
 
-void DrawCloudSectionAtClick(const AppContext& app, double x, double y) {
-  if (app.state.clickMode == click::kNorthSouth) {
+void DrawCloudSectionAtClick(const AppContext& app, bool northSouth, double x, double y) {
+  if (northSouth) {
     DrawNorthSouthSection(app.canvas, x);
-  } else if (app.state.clickMode == click::kEastWest) {
-    DrawEastWestSection(app.canvas, y);
   } else {
-    return;
+    DrawEastWestSection(app.canvas, y);
   }
   app.ui.BringForward(WindowId::Danmen);
 }

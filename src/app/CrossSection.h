@@ -27,8 +27,8 @@ void DanmenRestorePicture(const AppContext& app);
 // もどる or any other close: no click mode, drawn layers cleared.
 void DanmenClosed(const AppContext& app);
 
-// A click on the map in mode "V" or "H": the section through (x, y), then
-// Danmen brought forward. Other modes do nothing.
-void DrawCloudSectionAtClick(const AppContext& app, double x, double y);
+// A click on the map in mode "V" (`northSouth`) or "H": the section through
+// (x, y), then Danmen brought forward. Fits ClickHooks::crossSection.
+void DrawCloudSectionAtClick(const AppContext& app, bool northSouth, double x, double y);
 
 }  // namespace nimbara

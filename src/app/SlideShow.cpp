@@ -48,7 +48,7 @@ std::string PausePrompt(float pause) {
 void WaitAfterFile(const AppContext& app) {
   const double start = app.ui.TimeOfDaySeconds();
   const double until = start + app.state.slideShowPause;
-  for (double now = start; now <= until && now >= start && app.state.slideShowRunning;
+  for (double now = app.ui.TimeOfDaySeconds(); now <= until && now >= start && app.state.slideShowRunning;
        now = app.ui.TimeOfDaySeconds())
     app.ui.ProcessEvents();
   app.ui.ProcessEvents();

@@ -1,0 +1,97 @@
+#include "app/windows/Teisei.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+#include "app/FileCommands.h"
+#include "app/Guides.h"
+#include "app/IsobarCommands.h"
+#include "app/windows/WidgetText.h"
+
+namespace nimbara {
+namespace {
+
+constexpr const char* kCaption = "等圧線の修正";
+constexpr const char* kTitle = "    等圧線の修正";
+constexpr const char* kDesignText = "ボタンをクリックしてから、地図をクリックしてください．";
+constexpr const char* kOpeningText = "ボタンをクリック\r\nして下さい。\r\n";
+constexpr const char* kReadText = "気圧を調べます　地図をクリックしてください。";
+constexpr const char* kRaiseText = "気圧増    左 ｸﾘｯｸ 右+２    +.5";
+constexpr const char* kLowerText = "気圧減    左 ｸﾘｯｸ 右 -２    -.5";
+constexpr const char* kCalculatingText = "計算中";
+
+}  // namespace
+
+Teisei::Teisei(AppContext app, QWidget* parent) : QWidget(parent, Qt::Tool), m_app(app) {
+  setWindowTitle(WidgetText(kCaption));
+  auto* layout = new QVBoxLayout(this);
+  Label1 = new QLabel(WidgetText(kTitle), this);
+  Text1 = new QPlainTextEdit(WidgetText(kDesignText), this);
+  Text1->setMaximumHeight(Text1->fontMetrics().lineSpacing() * 4);
+  layout->addWidget(Label1);
+  layout->addWidget(Text1);
+  const auto button = [this, layout](const char* caption) {
+    auto* b = new QPushButton(WidgetText(caption), this);
+    layout->addWidget(b);
+    return b;
+  };
+  cmdPlus = button("気圧　＋");
+  cmdMinus = button("気圧　－");
+  cmdKiatu = button("気圧？");
+  cmdHelp = button("説明");
+  cmdKankaku = button("間隔");
+  cmdHeikin = button("データの平均");
+  cmdDLine = button("等圧線を描く");
+  cmdSave = button("等圧線の保存");
+  cmdEnd = button("もどる");
+
+  connect(cmdPlus, &QPushButton::clicked, this, [this] { ChooseMode(click::kRaise, kRaiseText); });
+  connect(cmdMinus, &QPushButton::clicked, this, [this] { ChooseMode(click::kLower, kLowerText); });
+  connect(cmdKiatu, &QPushButton::clicked, this, [this] { ChooseMode(click::kRead, kReadText); });
+  connect(cmdHelp, &QPushButton::clicked, this, [this] { ShowHelp(m_app, TeiseiHelp()); });
+  connect(cmdKankaku, &QPushButton::clicked, this, [this] {
+    ChangeIsobarInterval(m_app, std::string(kTeiseiIntervalDefault));
+    emit MapChanged();
+  });
+  connect(cmdHeikin, &QPushButton::clicked, this, &Teisei::cmdHeikin_Click);
+  connect(cmdDLine, &QPushButton::clicked, this, [this] {
+    RedrawIsobarMap(m_app);
+    emit MapChanged();
+  });
+  connect(cmdSave, &QPushButton::clicked, this, [this] { SaveIsobarFile(m_app); });
+  connect(cmdEnd, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void Teisei::ShowPressure(const std::string& hPa) { Text1->setPlainText(WidgetText(hPa)); }
+
+void Teisei::ChooseMode(std::string_view mode, std::string_view text) {
+  m_app.state.clickMode = mode;
+  Text1->setPlainText(WidgetText(text));
+}
+
+void Teisei::cmdHeikin_Click() {
+  Text1->setPlainText(WidgetText(kCalculatingText));
+  Text1->repaint();
+  AverageIsobarField(m_app);
+  Text1->clear();
+  emit MapChanged();
+}
+
+void Teisei::showEvent(QShowEvent* event) {
+  if (!event->spontaneous()) {
+    m_app.state.clickMode = click::kRead;
+    Text1->setPlainText(WidgetText(kOpeningText));
+  }
+  QWidget::showEvent(event);
+}
+
+void Teisei::closeEvent(QCloseEvent* event) {
+  m_app.state.clickMode = click::kNone;
+  QWidget::closeEvent(event);
+}
+
+}  // namespace nimbara

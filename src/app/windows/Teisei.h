@@ -1,0 +1,52 @@
+#pragma once
+// 等圧線の修正: the isobar correction window beside the map. Its buttons set
+// what a click on the map does and redraw, smooth, space and save the
+// isobars; closing it in any way ends the correction click modes.
+
+#include <QWidget>
+
+#include "app/AppContext.h"
+#include "qt/ToolWindow.h"
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace nimbara {
+
+class Teisei : public QWidget, public ToolWindow {
+  Q_OBJECT
+ public:
+  Teisei(AppContext app, QWidget* parent);
+
+  // The pressure read or corrected by a click on the map ("1014.5").
+  void ShowPressure(const std::string& hPa);
+
+  QLabel* Label1;
+  QPlainTextEdit* Text1;
+  QPushButton* cmdPlus;
+  QPushButton* cmdMinus;
+  QPushButton* cmdKiatu;
+  QPushButton* cmdHelp;
+  QPushButton* cmdKankaku;
+  QPushButton* cmdHeikin;
+  QPushButton* cmdDLine;
+  QPushButton* cmdSave;
+  QPushButton* cmdEnd;
+
+ signals:
+  // The map surface was drawn on and should be repainted.
+  void MapChanged();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void ChooseMode(std::string_view mode, std::string_view text);
+  void cmdHeikin_Click();
+
+  AppContext m_app;
+};
+
+}  // namespace nimbara
