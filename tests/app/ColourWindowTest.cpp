@@ -45,15 +45,17 @@ TEST(ColourWindow, SlotNumbersOutsideTheTenAreIgnored) {
   EXPECT_EQ(window.SelectedSlot(), kWindColour);
 }
 
-TEST(ColourWindow, SlidersChangeOnlyTheSelectedSample) {
+TEST(ColourWindow, EditsStayInTheWindowUntilOk) {
   TestApp app;
+  app.state.colours = Custom();
   ColourWindow window(app.state.colours);
   window.SelectSlot(kBackgroundColour);
   window.SetSliders({10, 20, 300});
   EXPECT_EQ(window.Sliders(), (SliderValues{10, 20, 255}));
   EXPECT_EQ(window.Sample(kBackgroundColour), 10 + 20 * 256 + 255 * 65536);
-  EXPECT_EQ(window.Sample(kTextColour), kBlack);
-  EXPECT_EQ(app.state.colours, ColourSlots{});
+  EXPECT_EQ(window.Sample(kTextColour), Rgb(1, 2, 3));
+  window.Command3_Click();  // then キャンセル: the window is dropped
+  EXPECT_EQ(app.state.colours, Custom());
   EXPECT_TRUE(app.canvas.Lines().empty());
 }
 
