@@ -53,8 +53,10 @@ void EmptyShipAndSystemLists(AppState& state) {
 }
 
 void SetRow(RowList& list, int index, std::string row) {
-  if (index < list.Count()) list.rows[static_cast<std::size_t>(index)] = std::move(row);
-  else list.rows.push_back(std::move(row));
+  if (index < list.Count())
+    list.rows[static_cast<std::size_t>(index)] = std::move(row);
+  else
+    list.rows.push_back(std::move(row));
 }
 
 int StationSlots(const ObservationStore& store) { return std::clamp<int>(store.stationCount, 0, kSlotCount); }

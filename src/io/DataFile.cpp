@@ -28,7 +28,9 @@ constexpr std::size_t kTemperatureWidth = 4;
 
 std::string NumberField(std::int32_t value, std::size_t width) { return PadLeft(SignedText(value), width); }
 
-std::string TextField(std::string_view text, std::size_t width) { return PadRight(QuoteFieldIfNeeded(text), width); }
+std::string TextField(std::string_view text, std::size_t width) {
+  return PadRight(QuoteFieldIfNeeded(text), width);
+}
 
 std::string DirectionField(std::int32_t direction, std::int32_t force) {
   return PadRight(force != 0 ? DirectionName(direction) : std::string(), kWordWidth);
@@ -38,15 +40,19 @@ std::string WeatherField(std::int32_t weather, bool undetermined) {
   return PadRight(undetermined ? std::string(kUndetermined) : WeatherName(weather), kWordWidth);
 }
 
-std::string SectionLine(std::string_view word, int count) { return std::string(word) + "," + PrintForm(count); }
+std::string SectionLine(std::string_view word, int count) {
+  return std::string(word) + "," + PrintForm(count);
+}
 
 std::string StationLine(const ObservationStore& store, int slot) {
   const std::string& name = store.stations.names[static_cast<std::size_t>(slot)];
   const StationRecord& r = store.stationRecords[static_cast<std::size_t>(slot)];
   const bool undetermined = r.force == 0 && r.pressure == 0 && r.temperature == 0;
-  const std::string pressure = name == kMountFuji ? std::string(kPressureWidth, ' ') : NumberField(r.pressure, kPressureWidth);
-  return TextField(name, kNameWidth) + "," + DirectionField(r.direction, r.force) + "," + NumberField(r.force, kForceWidth) +
-         " ," + WeatherField(r.weather, undetermined) + "," + pressure + " ," + NumberField(r.temperature, kTemperatureWidth);
+  const std::string pressure =
+      name == kMountFuji ? std::string(kPressureWidth, ' ') : NumberField(r.pressure, kPressureWidth);
+  return TextField(name, kNameWidth) + "," + DirectionField(r.direction, r.force) + "," +
+         NumberField(r.force, kForceWidth) + " ," + WeatherField(r.weather, undetermined) + "," + pressure +
+         " ," + NumberField(r.temperature, kTemperatureWidth);
 }
 
 std::string ShipLine(const ShipRecord& r) {
@@ -147,7 +153,8 @@ void ClearNegativeValues(ObservationStore& store, const DataFileCounts& counts) 
     ShipRecord& r = store.ships[static_cast<std::size_t>(i)];
     for (std::int32_t* value : {&r.direction, &r.force, &r.weather, &r.pressure}) ClearNegative(*value);
   }
-  for (int i = 0; i < clamped.systems; ++i) ClearNegative(store.systems[static_cast<std::size_t>(i)].pressure);
+  for (int i = 0; i < clamped.systems; ++i)
+    ClearNegative(store.systems[static_cast<std::size_t>(i)].pressure);
 }
 
 std::vector<std::string> DataFileLines(const ObservationStore& store, const DataFileCounts& counts,
@@ -164,7 +171,8 @@ std::vector<std::string> DataFileLines(const ObservationStore& store, const Data
   lines.emplace_back();
   lines.push_back(SectionLine(kSystemSection, clamped.systems));
   lines.emplace_back(kSystemHeader);
-  for (int i = 0; i < clamped.systems; ++i) lines.push_back(SystemLine(store.systems[static_cast<std::size_t>(i)]));
+  for (int i = 0; i < clamped.systems; ++i)
+    lines.push_back(SystemLine(store.systems[static_cast<std::size_t>(i)]));
   if (settings) {
     lines.emplace_back();
     lines.emplace_back(kSettingsBlockComment);

@@ -9,7 +9,8 @@ namespace {
 bool NeedsQuotes(std::string_view text) {
   if (text.empty()) return false;
   const char first = text.front();
-  return first == ' ' || first == '\t' || first == '"' || text.find_first_of(",\r\n") != std::string_view::npos;
+  return first == ' ' || first == '\t' || first == '"' ||
+         text.find_first_of(",\r\n") != std::string_view::npos;
 }
 
 }  // namespace

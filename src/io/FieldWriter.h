@@ -19,6 +19,7 @@ std::string JoinCrLfLines(const std::vector<std::string>& lines);
 
 // The lines written as CP932 with CR LF line ends, replacing the file
 // atomically (io/FileIo.h).
-bool WriteCp932Lines(const std::string& path, const std::vector<std::string>& lines, std::string* error = nullptr);
+bool WriteCp932Lines(const std::string& path, const std::vector<std::string>& lines,
+                     std::string* error = nullptr);
 
 }  // namespace nimbara

@@ -48,14 +48,16 @@ std::vector<std::string> IsobarFileLines(const PressureGrid& grid, const Observa
     const std::string& kind = PlotName(store, slot);
     if (!IsIsobarFileKind(kind)) continue;
     const auto index = static_cast<std::size_t>(slot);
-    entries.push_back(QuoteFieldIfNeeded(kind) + "," + PrintForm(plot.x[index]) + "," + PrintForm(plot.y[index]));
+    entries.push_back(QuoteFieldIfNeeded(kind) + "," + PrintForm(plot.x[index]) + "," +
+                      PrintForm(plot.y[index]));
   }
   lines.push_back(PrintForm(static_cast<std::int32_t>(entries.size())));
   lines.insert(lines.end(), entries.begin(), entries.end());
   return lines;
 }
 
-void ReadIsobarText(std::string_view text, ObservationStore& store, PlotPointTable& plot, PressureGrid& grid) {
+void ReadIsobarText(std::string_view text, ObservationStore& store, PlotPointTable& plot,
+                    PressureGrid& grid) {
   FieldReader in(std::string(text), QuoteRule::DoubledQuotes);
   store.shipCount = 0;
   for (int row = 0; row < kGridSide; ++row) {
@@ -74,7 +76,8 @@ void ReadIsobarText(std::string_view text, ObservationStore& store, PlotPointTab
   }
 }
 
-bool ReadIsobarFile(const std::string& path, ObservationStore& store, PlotPointTable& plot, PressureGrid& grid) {
+bool ReadIsobarFile(const std::string& path, ObservationStore& store, PlotPointTable& plot,
+                    PressureGrid& grid) {
   const auto text = ReadCp932File(path);
   if (!text) return false;
   ReadIsobarText(*text, store, plot, grid);

@@ -32,7 +32,8 @@ void ReadIsobarText(std::string_view text, ObservationStore& store, PlotPointTab
 
 // The file read as ReadIsobarText does; false, with nothing changed, when it
 // cannot be read.
-bool ReadIsobarFile(const std::string& path, ObservationStore& store, PlotPointTable& plot, PressureGrid& grid);
+bool ReadIsobarFile(const std::string& path, ObservationStore& store, PlotPointTable& plot,
+                    PressureGrid& grid);
 // The file replaced atomically; false when it could not be written.
 bool WriteIsobarFile(const std::string& path, const PressureGrid& grid, const ObservationStore& store,
                      const PlotPointTable& plot);

@@ -37,8 +37,8 @@ constexpr std::string_view kHeightKey = "縦拡大率=";
 constexpr std::string_view kWidthKey = "横拡大率=";
 constexpr std::string_view kIntervalKey = "等圧線の間隔=";
 
-constexpr std::array<std::string_view, 5> kHeaderLines = {
-    "' ニンバラ for ｲﾝﾀｰﾈｯﾄのﾃﾞｰﾀ用", "' Nimbara2", "' ", "' 設定ファイル", "' "};
+constexpr std::array<std::string_view, 5> kHeaderLines = {"' ニンバラ for ｲﾝﾀｰﾈｯﾄのﾃﾞｰﾀ用", "' Nimbara2",
+                                                          "' ", "' 設定ファイル", "' "};
 
 constexpr float kHundredthsPerHectopascal = 100.0f;
 constexpr std::int64_t kSmallestInterval = 1;  // hPa; a smaller one would never advance the tracer
@@ -95,7 +95,8 @@ void ReadSettingsText(std::string_view text, Settings& settings) {
 
 std::vector<std::string> SettingsBlockLines(const Settings& settings) {
   std::vector<std::string> lines;
-  for (const ColourKey& colour : kColourKeys) lines.push_back(KeyLine(colour.key, HexForm(settings.colours[colour.slot])));
+  for (const ColourKey& colour : kColourKeys)
+    lines.push_back(KeyLine(colour.key, HexForm(settings.colours[colour.slot])));
   lines.push_back(KeyLine(kSelectedSlotKey, HexForm(settings.selectedColourSlot)));
   lines.push_back(KeyLine(kTopKey, PrintForm(settings.view.top)));
   lines.push_back(KeyLine(kLeftKey, PrintForm(settings.view.left)));

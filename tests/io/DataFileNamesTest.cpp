@@ -1,0 +1,69 @@
+#include "io/FileNames.h"
+
+#include <gtest/gtest.h>
+
+#include "io/FieldReader.h"
+#include "io/FieldWriter.h"
+
+namespace nimbara {
+namespace {
+
+TEST(DataFileNames, ExtensionIsTheTextAfterTheLastDotOfTheFileName) {
+  EXPECT_EQ(WithExtension("weather.dat", "txt"), "weather.txt");
+  EXPECT_EQ(WithExtension("/home/a/map.old.txt", "cnt"), "/home/a/map.old.cnt");
+  EXPECT_EQ(WithExtension("/home/a/map", "txt"), "/home/a/map.txt");
+  EXPECT_EQ(WithExtension("/home/a.b/map", "txt"), "/home/a.b/map.txt");
+  EXPECT_EQ(ExtensionBase("/home/a.b/map.txt"), "/home/a.b/map.");
+}
+
+TEST(IsobarFileNames, EverythingFromTheFirstDotOfTheNameBecomesCnt) {
+  EXPECT_EQ(IsobarFileName("map"), "map.CNT");
+  EXPECT_EQ(IsobarFileName("map.old.txt"), "map.CNT");
+  EXPECT_EQ(IsobarFileName("/home/a.b/map"), "/home/a.b/map.CNT");
+  EXPECT_EQ(IsobarFileName("/home/a.b/map.cnt"), "/home/a.b/map.CNT");
+  EXPECT_EQ(IsobarFileName(".cnt"), std::nullopt);
+  EXPECT_EQ(IsobarFileName("/home/a/.hidden"), std::nullopt);
+}
+
+TEST(DataFileNames, FolderOfAPath) {
+  EXPECT_EQ(FolderOf("/home/pupil/a.txt"), "/home/pupil");
+  EXPECT_EQ(FolderOf("data/a.txt"), "data");
+  EXPECT_EQ(FolderOf("/a.txt"), std::nullopt);
+  EXPECT_EQ(FolderOf("a.txt"), std::nullopt);
+  EXPECT_EQ(FolderOf(""), std::nullopt);
+}
+
+// Texts that plain comma-separated writing would cut or lose, each written as
+// an item between two others.
+TEST(DataFileQuoting, EveryTextReadsBackUnchanged) {
+  for (std::string text : {"plain", "", "2024年1月18日, 9時", "\"quoted\"", "\"", " leading space", "\ttab",
+                           "a\"b", "line\r\nbreak", "a,\"b\",c"}) {
+    SCOPED_TRACE(text);
+    FieldReader reader("x," + QuoteFieldIfNeeded(text) + ",y\r\n", QuoteRule::DoubledQuotes);
+    EXPECT_EQ(reader.ReadField(), "x");
+    EXPECT_EQ(reader.ReadField(), text);
+    EXPECT_EQ(reader.ReadField(), "y");
+  }
+}
+
+TEST(DataFileQuoting, PaddingAfterAQuotedItemIsNotPartOfIt) {
+  FieldReader reader(QuoteFieldIfNeeded("a,b") + "     ,c", QuoteRule::DoubledQuotes);
+  EXPECT_EQ(reader.ReadField(), "a,b");
+  EXPECT_EQ(reader.ReadField(), "c");
+}
+
+TEST(DataFileQuoting, OnlyTextsThatNeedItAreQuoted) {
+  EXPECT_EQ(QuoteFieldIfNeeded("石垣島"), "石垣島");
+  EXPECT_EQ(QuoteFieldIfNeeded("a\"b"), "a\"b");
+  EXPECT_EQ(QuoteFieldIfNeeded("a,b"), "\"a,b\"");
+  EXPECT_EQ(QuoteFieldIfNeeded("\"a"), "\"\"\"a\"");
+}
+
+TEST(DataFileQuoting, PlainRuleStillEndsAQuotedItemAtTheNextQuote) {
+  FieldReader reader("\"a\"\"b\",c");
+  EXPECT_EQ(reader.ReadField(), "a");
+  EXPECT_EQ(reader.ReadField(), "c");
+}
+
+}  // namespace
+}  // namespace nimbara
