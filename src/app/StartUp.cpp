@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "app/DisplayCommands.h"
 #include "app/FileCommands.h"
+#include "app/PasteCommands.h"
 #include "app/SettingsCommands.h"
 #include "core/BaseMap.h"
 #include "io/DataFile.h"
@@ -31,6 +33,35 @@ std::vector<std::string> TextFilesIn(const std::string& directory) {
   return files;
 }
 
+constexpr std::string_view kStationsSuffix = "_stations.txt";
+constexpr std::string_view kSystemsSuffix = "_systems.txt";
+constexpr std::string_view kBulletinFolder = "/bulletins";
+
+bool EndsWith(const std::string& text, std::string_view end) {
+  return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+std::optional<SampleData> SampleBulletinsIn(const std::string& directory) {
+  for (const std::string& file : TextFilesIn(directory + std::string(kBulletinFolder))) {
+    if (!EndsWith(file, kStationsSuffix)) continue;
+    SampleData sample;
+    sample.bulletins.push_back(file);
+    const std::string systems = file.substr(0, file.size() - kStationsSuffix.size()) + std::string(kSystemsSuffix);
+    if (FileExists(systems)) sample.bulletins.push_back(systems);
+    return sample;
+  }
+  return std::nullopt;
+}
+
+// The bulletins read as a paste reads them, the map drawn from them; the entry
+// windows the paste opens stay closed at start-up.
+void ShowSampleBulletins(const AppContext& app, const std::vector<std::string>& bulletins) {
+  for (const std::string& bulletin : bulletins)
+    if (const std::optional<std::string> text = ReadCp932File(bulletin)) ImportObservationText(app, *text);
+  for (WindowId id : {WindowId::Tenki1, WindowId::Kaiyou1, WindowId::Gyogyou}) app.ui.HideWindow(id);
+  cntDisplay_Click(app);
+}
+
 }  // namespace
 
 void MDIForm_Load(const AppContext& app, const StartUpOptions& options) {
@@ -42,7 +73,10 @@ void MDIForm_Load(const AppContext& app, const StartUpOptions& options) {
   if (options.loadEntryWindows) options.loadEntryWindows();
   DrawBaseMap(app.canvas, state.colours[kMapColour]);
   state.fullDataMode = true;
-  if (firstStart && options.sampleFile) state.currentFilePath = *options.sampleFile;
+  if (firstStart && options.sample) {
+    if (!options.sample->dataFile.empty()) state.currentFilePath = options.sample->dataFile;
+    else ShowSampleBulletins(app, options.sample->bulletins);
+  }
   if (!state.currentFilePath.empty()) LoadSub2(app);
   app.ui.Message(kGreetingTitle, kGreetingText, MessageIcon::None);
 }
@@ -53,10 +87,12 @@ std::vector<std::string> SampleDirectories(const std::string& executableDir) {
   return {executableDir + "/../../samples", executableDir + "/../share/nimbara/samples", executableDir + "/samples"};
 }
 
-std::optional<std::string> FindSampleDataFile(const std::vector<std::string>& directories) {
-  for (const std::string& directory : directories)
+std::optional<SampleData> FindSampleData(const std::vector<std::string>& directories) {
+  for (const std::string& directory : directories) {
     for (const std::string& file : TextFilesIn(directory))
-      if (IsDataFile(file)) return file;
+      if (IsDataFile(file)) return SampleData{file, {}};
+    if (auto bulletins = SampleBulletinsIn(directory)) return bulletins;
+  }
   return std::nullopt;
 }
 

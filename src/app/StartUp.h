@@ -31,17 +31,24 @@ inline constexpr const char* kGreetingText =
     "　※　インターネットに接続できるコンピュータでご使用ください。\r\n"
     "\r\n";
 
+// What a first start shows: a data file, or else bulletins read as if pasted.
+struct SampleData {
+  std::string dataFile;
+  std::vector<std::string> bulletins;  // read in this order
+  bool operator==(const SampleData&) const = default;
+};
+
 struct StartUpOptions {
   std::string startDirectory;             // where Nimbara.ini lives
-  std::optional<std::string> sampleFile;  // shown when there is no settings file yet
+  std::optional<SampleData> sample;       // shown when there is no settings file yet
   std::function<void()> loadEntryWindows; // Tenki1, Kaiyou1 and Gyogyou, loaded hidden
 };
 
 // Start-up in its order: defaults and settings (the folder of the last
 // displayed file becomes current), the layer switches ticked but the
 // enlarged symbols, the map view, the entry windows, the base map, the last
-// displayed file reloaded in full (on a first start the sample file instead,
-// the current directory staying where it is), then the greeting.
+// displayed file reloaded in full (on a first start the sample instead, the
+// current directory staying where it is), then the greeting.
 void MDIForm_Load(const AppContext& app, const StartUpOptions& options);
 
 // The end: the settings file is written; nothing is asked.
@@ -52,8 +59,10 @@ void MDIForm_Unload(const AppContext& app);
 // share/nimbara/, or beside the executable.
 std::vector<std::string> SampleDirectories(const std::string& executableDir);
 
-// The first observation data file, in name order, of the first of
-// `directories` that holds one; files that are not data files are passed over.
-std::optional<std::string> FindSampleDataFile(const std::vector<std::string>& directories);
+// The sample of the first of `directories` that holds one: its first
+// observation data file in name order (other files are passed over), or else
+// the first "*_stations.txt" bulletin of its "bulletins" folder with the
+// "*_systems.txt" bulletin of the same name.
+std::optional<SampleData> FindSampleData(const std::vector<std::string>& directories);
 
 }  // namespace nimbara

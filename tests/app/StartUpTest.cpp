@@ -90,7 +90,7 @@ TEST_F(StartUpTest, TheFolderOfTheLastFileBecomesCurrent) {
 }
 
 TEST_F(StartUpTest, AFirstStartShowsTheSampleButLaterStartsTheLastFile) {
-  options.sampleFile = start + "/data/sample.txt";
+  options.sample = SampleData{start + "/data/sample.txt", {}};
   MDIForm_Load(app.Context(), options);
   EXPECT_EQ(app.state.currentFilePath, start + "/data/sample.txt");
 
@@ -117,12 +117,39 @@ TEST(SampleLookup, TakesTheFirstDataFileOfTheFirstFolderThatHasOne) {
   std::ofstream(root / "samples" / "a_bulletin.txt") << "not a data file\r\n";
   WriteCp932File((root / "samples" / "b_map.txt").string(), "\"2026/12/07 06\",\"各地の天気\"\r\n");
   std::ofstream(root / "samples" / "c_map.txt") << "\"x\",\"" << "\r\n";
-  const auto found = FindSampleDataFile({(root / "missing").string(), (root / "empty").string(),
-                                         (root / "samples").string()});
+  const auto found = FindSampleData({(root / "missing").string(), (root / "empty").string(),
+                                      (root / "samples").string()});
   ASSERT_TRUE(found.has_value());
-  EXPECT_EQ(fs::path(*found).filename(), "b_map.txt");
-  EXPECT_FALSE(FindSampleDataFile({(root / "empty").string()}).has_value());
+  EXPECT_EQ(fs::path(found->dataFile).filename(), "b_map.txt");
+  EXPECT_FALSE(FindSampleData({(root / "empty").string()}).has_value());
   fs::remove_all(root);
+}
+
+TEST(SampleLookup, WithoutADataFileTakesTheFirstBulletinPair) {
+  const auto found = FindSampleData({NIMBARA_SAMPLES});
+  ASSERT_TRUE(found.has_value());
+  EXPECT_TRUE(found->dataFile.empty());
+  ASSERT_EQ(found->bulletins.size(), 2u);
+  EXPECT_EQ(fs::path(found->bulletins[0]).filename(), "summer_stations.txt");
+  EXPECT_EQ(fs::path(found->bulletins[1]).filename(), "summer_systems.txt");
+}
+
+TEST(SampleLookup, ExecutableDirectoriesCoverBuildTreeAndInstallation) {
+  EXPECT_EQ(SampleDirectories("/opt/app/bin"),
+            (std::vector<std::string>{"/opt/app/bin/../../samples", "/opt/app/bin/../share/nimbara/samples",
+                                      "/opt/app/bin/samples"}));
+}
+
+TEST_F(StartUpTest, AFirstStartWithSampleBulletinsDrawsTheirMapWithoutWindows) {
+  options.sample = FindSampleData({NIMBARA_SAMPLES});
+  app.ui.yesNoAnswers = {true, true};
+  MDIForm_Load(app.Context(), options);
+  EXPECT_GT(app.state.stationRows.Count(), 0);
+  EXPECT_GT(app.state.systemRows.Count(), 0);
+  EXPECT_TRUE(app.state.field.grid.IsValid());
+  EXPECT_EQ(app.ui.windowEvents.back(), "hide Gyogyou");
+  EXPECT_TRUE(app.state.currentFilePath.empty());
+  EXPECT_EQ(app.ui.messages.back().title, "ごあいさつ");
 }
 
 }  // namespace

@@ -203,6 +203,17 @@ TEST_F(MainWindow, AGuidePutsItsAddressOnTheClipboard) {
   EXPECT_EQ(guide.title.toStdString(), "赤外線画像の入手");
 }
 
+TEST_F(MainWindow, EntryWindowsAreLoadedHiddenAndShownByTheirMenuItems) {
+  Start();
+  QWidget* tenki = window.WindowUi().Window(WindowId::Tenki1);
+  ASSERT_NE(tenki, nullptr);
+  EXPECT_NE(window.WindowUi().Window(WindowId::Kaiyou1), nullptr);
+  EXPECT_NE(window.WindowUi().Window(WindowId::Gyogyou), nullptr);
+  EXPECT_FALSE(tenki->isVisible());
+  window.MenuAction("cntTenki")->trigger();
+  EXPECT_TRUE(tenki->isVisible());
+}
+
 TEST_F(MainWindow, TheAlignmentWindowOwnsTheClicksWhileOpen) {
   window.show();
   window.MenuAction("cntAdjust")->trigger();

@@ -23,7 +23,10 @@
 #include "app/StartUp.h"
 #include "app/windows/Cont.h"
 #include "app/windows/Danmen.h"
+#include "app/windows/Gyogyou.h"
+#include "app/windows/Kaiyou1.h"
 #include "app/windows/Teisei.h"
+#include "app/windows/Tenki1.h"
 #include "app/windows/WidgetText.h"
 #include "app/windows/frmAdjust.h"
 #include "app/windows/frmColor.h"
@@ -217,12 +220,23 @@ void Radio10::RegisterToolWindows() {
   });
 }
 
+void Radio10::LoadEntryWindows() {
+  const auto load = [this](WindowId id, auto* window) {
+    m_ui.RegisterWindow(id, window, window);
+    window->Refresh();
+  };
+  load(WindowId::Tenki1, new Tenki1(Context(), this));
+  load(WindowId::Kaiyou1, new Kaiyou1(Context(), this));
+  load(WindowId::Gyogyou, new Gyogyou(Context(), this));
+}
+
 QAction* Radio10::MenuAction(const QString& name) const { return findChild<QAction*>(name); }
 
 void Radio10::MDIForm_Load() {
   StartUpOptions options;
   options.startDirectory = QDir::currentPath().toStdString();
-  options.sampleFile = FindSampleDataFile(SampleDirectories(QCoreApplication::applicationDirPath().toStdString()));
+  options.sample = FindSampleData(SampleDirectories(QCoreApplication::applicationDirPath().toStdString()));
+  options.loadEntryWindows = [this] { LoadEntryWindows(); };
   nimbara::MDIForm_Load(Context(), options);
   ShowLayerTicks();
   RefreshMap();
