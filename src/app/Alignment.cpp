@@ -27,19 +27,39 @@ bool AdjustMapView(const AppContext& app, AlignButton button) {
       view.left = scale.left;
       break;
     case AlignButton::NarrowerWidth:
-    case AlignButton::WiderWidth: view.width = scale.width; break;
+    case AlignButton::WiderWidth:
+      view.width = scale.width;
+      break;
     case AlignButton::LowerHeight:
-    case AlignButton::HigherHeight: view.height = scale.height; break;
+    case AlignButton::HigherHeight:
+      view.height = scale.height;
+      break;
   }
   switch (button) {
-    case AlignButton::Down: view.top += kStep; break;
-    case AlignButton::Left: view.left -= kStep; break;
-    case AlignButton::Right: view.left += kStep; break;
-    case AlignButton::Up: view.top -= kStep; break;
-    case AlignButton::NarrowerWidth: view.width -= kStep; break;
-    case AlignButton::WiderWidth: view.width += kStep; break;
-    case AlignButton::LowerHeight: view.height -= kStep; break;
-    case AlignButton::HigherHeight: view.height += kStep; break;
+    case AlignButton::Down:
+      view.top += kStep;
+      break;
+    case AlignButton::Left:
+      view.left -= kStep;
+      break;
+    case AlignButton::Right:
+      view.left += kStep;
+      break;
+    case AlignButton::Up:
+      view.top -= kStep;
+      break;
+    case AlignButton::NarrowerWidth:
+      view.width -= kStep;
+      break;
+    case AlignButton::WiderWidth:
+      view.width += kStep;
+      break;
+    case AlignButton::LowerHeight:
+      view.height -= kStep;
+      break;
+    case AlignButton::HigherHeight:
+      view.height += kStep;
+      break;
   }
   if (view.width == 0.0f || view.height == 0.0f) return false;
   app.state.view = view;

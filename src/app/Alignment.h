@@ -10,14 +10,14 @@ inline constexpr const char* kAdjustCaption = "画像と地図の位置調整";
 
 // The window's buttons, in control order.
 enum class AlignButton {
-  Down,            // ↓: top + 1
-  Left,            // ←: left - 1
-  Right,           // →: left + 1
-  Up,              // ↑: top - 1
-  NarrowerWidth,   // 横の拡大率 縮小: width - 1
-  WiderWidth,      // 横の拡大率 拡大: width + 1
-  LowerHeight,     // 縦の拡大率 縮小: height - 1
-  HigherHeight,    // 縦の拡大率 拡大: height + 1
+  Down,           // ↓: top + 1
+  Left,           // ←: left - 1
+  Right,          // →: left + 1
+  Up,             // ↑: top - 1
+  NarrowerWidth,  // 横の拡大率 縮小: width - 1
+  WiderWidth,     // 横の拡大率 拡大: width + 1
+  LowerHeight,    // 縦の拡大率 縮小: height - 1
+  HigherHeight,   // 縦の拡大率 拡大: height + 1
 };
 
 // 地図と画像の位置調整: click mode "A" and the window shown (not modal).

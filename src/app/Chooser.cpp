@@ -62,7 +62,8 @@ OkDecision DecideOk(std::string_view caption, const std::string& nameText, const
   if (IsFile(path)) return {OkStep::AskOverwrite, {}, {}, path, {}};
   if (!IsSavingCaption(caption)) return Warning(kMissingFileWarning);
   const fs::path parent = fs::path(path).parent_path();
-  if (name.back() == '/' || !IsFolder(parent.empty() ? "/" : parent.string())) return Warning(kPathNotFoundWarning);
+  if (name.back() == '/' || !IsFolder(parent.empty() ? "/" : parent.string()))
+    return Warning(kPathNotFoundWarning);
   return {OkStep::Accept, {}, {}, path, {}};
 }
 

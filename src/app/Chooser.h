@@ -23,10 +23,10 @@ bool IsPattern(std::string_view name);
 std::string JoinPath(const std::string& folder, const std::string& name);
 
 enum class OkStep {
-  ShowList,        // stay open: the list shows `folder` with `pattern`
-  AskOverwrite,    // an existing file: ask, then accept `path` or cancel
-  Accept,          // a new file under a saving caption: accept `path`
-  Warn,            // stay open after the warning `warning`
+  ShowList,      // stay open: the list shows `folder` with `pattern`
+  AskOverwrite,  // an existing file: ask, then accept `path` or cancel
+  Accept,        // a new file under a saving caption: accept `path`
+  Warn,          // stay open after the warning `warning`
 };
 
 struct OkDecision {

@@ -51,36 +51,48 @@ std::string Lines(std::initializer_list<std::string_view> lines) {
 
 std::string_view OpenPageStep(GuideKind kind) {
   switch (kind) {
-    case GuideKind::Observations: return "２　気象庁の「各地の観測値」のページを開きます。アドレスは";
-    case GuideKind::Systems: return "２　気象庁の「低気圧や前線の位置」のページを開きます。アドレスは";
-    case GuideKind::Infrared: return "２　日本気象協会の「気象衛星画像　日本（赤外）」のページを開きます。アドレスは";
-    case GuideKind::WaterVapour: return "２　日本気象協会の「気象衛星画像　日本（水蒸気）」のページを開きます。アドレスは";
-    case GuideKind::Visible: return "２　日本気象協会の「気象衛星画像　日本（可視）」のページを開きます。アドレスは";
+    case GuideKind::Observations:
+      return "２　気象庁の「各地の観測値」のページを開きます。アドレスは";
+    case GuideKind::Systems:
+      return "２　気象庁の「低気圧や前線の位置」のページを開きます。アドレスは";
+    case GuideKind::Infrared:
+      return "２　日本気象協会の「気象衛星画像　日本（赤外）」のページを開きます。アドレスは";
+    case GuideKind::WaterVapour:
+      return "２　日本気象協会の「気象衛星画像　日本（水蒸気）」のページを開きます。アドレスは";
+    case GuideKind::Visible:
+      return "２　日本気象協会の「気象衛星画像　日本（可視）」のページを開きます。アドレスは";
   }
   return {};
 }
 
 std::string CopyStep(GuideKind kind) {
   if (kind == GuideKind::Observations || kind == GuideKind::Systems)
-    return Lines({"５　「編集」→「すべて選択」をして色を反転させてから、", "　　「編集」→「コピー」をクリックします。", ""});
+    return Lines({"５　「編集」→「すべて選択」をして色を反転させてから、",
+                  "　　「編集」→「コピー」をクリックします。", ""});
   return Lines({"５　画像の上で「右クリック」して「コピー」をクリックします。", ""});
 }
 
 std::string_view LastStep(GuideKind kind) {
   switch (kind) {
-    case GuideKind::Observations: return "７　次に「低気圧や前線の位置」をクリックして下さい。";
-    case GuideKind::Systems: return "　これで気象通報のデータを入手できます。";
-    case GuideKind::Infrared: return "　これで気象衛星画像　日本（赤外線画像）を入手できます。";
-    case GuideKind::WaterVapour: return "　これで気象衛星画像　日本（水蒸気画像）を入手できます。";
-    case GuideKind::Visible: return "　これで気象衛星画像　日本（可視光画像）を入手できます。";
+    case GuideKind::Observations:
+      return "７　次に「低気圧や前線の位置」をクリックして下さい。";
+    case GuideKind::Systems:
+      return "　これで気象通報のデータを入手できます。";
+    case GuideKind::Infrared:
+      return "　これで気象衛星画像　日本（赤外線画像）を入手できます。";
+    case GuideKind::WaterVapour:
+      return "　これで気象衛星画像　日本（水蒸気画像）を入手できます。";
+    case GuideKind::Visible:
+      return "　これで気象衛星画像　日本（可視光画像）を入手できます。";
   }
   return {};
 }
 
 // The first six lines of every entry window's help.
 std::string EntryHelpStart() {
-  return Lines({"マウスを使うとき", "　　矢印をクリックするか、ドラッグ（ボタンをおして移動する）", "　　すると数値が変わります。",
-                "　　「データの入力」をクリックすると入力されます。", "", "キーボードから入力するとき"});
+  return Lines({"マウスを使うとき", "　　矢印をクリックするか、ドラッグ（ボタンをおして移動する）",
+                "　　すると数値が変わります。", "　　「データの入力」をクリックすると入力されます。", "",
+                "キーボードから入力するとき"});
 }
 
 }  // namespace
@@ -93,10 +105,11 @@ std::string GuideAddress(GuidePage page) {
 HelpText GuideText(GuidePage page) {
   const PageEntry& entry = EntryOf(page);
   const std::string address = "　　" + GuideAddress(page);
-  std::string text = Lines({"", "１　インターネットエクスプローラーを起動します。", "", OpenPageStep(entry.kind), address,
-                            "　（このアドレスはクリップボードにコピーしてあります。）", "",
-                            "３　インターネットエクスプローラーのアドレスに「貼り付け」します。", "",
-                            "４　「移動」をクリックしてページを表示させます", ""});
+  std::string text =
+      Lines({"", "１　インターネットエクスプローラーを起動します。", "", OpenPageStep(entry.kind), address,
+             "　（このアドレスはクリップボードにコピーしてあります。）", "",
+             "３　インターネットエクスプローラーのアドレスに「貼り付け」します。", "",
+             "４　「移動」をクリックしてページを表示させます", ""});
   text += CopyStep(entry.kind);
   text += Lines({"６　このソフトで「データの貼り付け」をクリックします。", "", LastStep(entry.kind)});
   return {std::string(entry.title), text};
@@ -118,19 +131,22 @@ void cntInternetPictureVisal_Click(const AppContext& app) { ShowGuide(app, Guide
 void cntInternetPictureVapor_Click(const AppContext& app) { ShowGuide(app, GuidePage::WaterVapour); }
 
 HelpText DescriptionPage1() {
-  std::string text = Lines({"　このたびは、ニンバラ　「Nimbara2」 を", "　ご利用いただきありがとうございます。さて、このソフトで何が",
-                            "できるかといいますと・・・", "", "　１、インターネットのデータから天気図を描く。", "",
-                            "　２、インターネットの気象衛星画像と天気図を重ねる。", "",
-                            "　３、天気図や気象衛星画像の連続表示ができる。", ""});
+  std::string text =
+      Lines({"　このたびは、ニンバラ　「Nimbara2」 を",
+             "　ご利用いただきありがとうございます。さて、このソフトで何が", "できるかといいますと・・・", "",
+             "　１、インターネットのデータから天気図を描く。", "",
+             "　２、インターネットの気象衛星画像と天気図を重ねる。", "",
+             "　３、天気図や気象衛星画像の連続表示ができる。", ""});
   text += "　　つぎの説明を表示しますか？";  // the question has no line end
   return {"説明(1/2)", text};
 }
 
 HelpText DescriptionPage2() {
   return {"説明 (2/2)",
-          Lines({"「ファイル」→「データファイル読み込み」でサンプルを見て下さい。", "天気図と気象衛星画像の重ね合わせを表示します。", "",
-                 "ＩＥなどのブラウザにアドレスを入力して、データを入手して下さい。", "そのデータから天気図を描きます。", "",
-                 "「雲の断面図」や「気圧の立体表示」もできます。"})};
+          Lines({"「ファイル」→「データファイル読み込み」でサンプルを見て下さい。",
+                 "天気図と気象衛星画像の重ね合わせを表示します。", "",
+                 "ＩＥなどのブラウザにアドレスを入力して、データを入手して下さい。",
+                 "そのデータから天気図を描きます。", "", "「雲の断面図」や「気圧の立体表示」もできます。"})};
 }
 
 void cntHelp_Click(const AppContext& app) {
@@ -142,8 +158,10 @@ void cntHelp_Click(const AppContext& app) {
 HelpText TenkiHelp() {
   std::string text = EntryHelpStart();
   text += Lines({"　　［ＴＡＢ］キーを押すと次の項目に移ります。", "　　(SHIFT+TABで前の項目に戻ります)",
-                 "　　風向、天気はカーソルキーで選んで［ＴＡＢ］", "　　風力、気圧、気温は数値を入力して［ＴＡＢ］",
-                 "　　「データの入力」のところで「リターン」キーを押すと入力。", "　　なれるとキーボードからのほうが速いです。", "",
+                 "　　風向、天気はカーソルキーで選んで［ＴＡＢ］",
+                 "　　風力、気圧、気温は数値を入力して［ＴＡＢ］",
+                 "　　「データの入力」のところで「リターン」キーを押すと入力。",
+                 "　　なれるとキーボードからのほうが速いです。", "",
                  "入力してある行で「データの入力」をｸﾘｯｸすると変更されます。",
                  "データがないときにはマウスで地名を選んでとばして下さい。"});
   return {" 「各地の天気」の説明 ", text};
@@ -151,31 +169,41 @@ HelpText TenkiHelp() {
 
 HelpText KaiyouHelp() {
   std::string text = EntryHelpStart();
-  text += Lines({"　　(SHIFT+TABで前の項目に戻ります）", "　　北緯、東経、気圧は数値を入力して［ＴＡＢ］",
-                 "　　風向、天気はカーソルキーで選んで［ＴＡＢ］", "　　「データの入力」のところで「リターン」キーを押すと入力。",
-                 "　　なれるとキーボードからのほうが速いです。", "", "「削除」で現在カーソルがある行が消えます。",
-                 "入力してある行で「データの入力」をｸﾘｯｸすると変更できます。",
-                 "最後の行のデータは変更できません。削除して入力してください。"});
+  text +=
+      Lines({"　　(SHIFT+TABで前の項目に戻ります）", "　　北緯、東経、気圧は数値を入力して［ＴＡＢ］",
+             "　　風向、天気はカーソルキーで選んで［ＴＡＢ］",
+             "　　「データの入力」のところで「リターン」キーを押すと入力。",
+             "　　なれるとキーボードからのほうが速いです。", "", "「削除」で現在カーソルがある行が消えます。",
+             "入力してある行で「データの入力」をｸﾘｯｸすると変更できます。",
+             "最後の行のデータは変更できません。削除して入力してください。"});
   return {" 「船舶、海洋ブイからの報告」の説明 ", text};
 }
 
 HelpText GyogyouHelp() {
   std::string text = EntryHelpStart();
   text += Lines({"　　(SHIFT+TABで前の項目に戻ります)", "　　北緯、東経、気圧は数値を入力して［ＴＡＢ］",
-                 "　　高気圧や低気圧はカーソルキーで選んで［ＴＡＢ］", "　　「データの入力」のところで「リターン」キーを押すと入力。",
-                 "　　なれるとキーボードからのほうが速いです。", "", "「中心から」は低気圧から出る前線の入力に使います。",
-                 "「ここから」は前線がべつの前線に変化するときに使います。", "　　　　どちらもあとで前線のデータに変換されます。"});
+                 "　　高気圧や低気圧はカーソルキーで選んで［ＴＡＢ］",
+                 "　　「データの入力」のところで「リターン」キーを押すと入力。",
+                 "　　なれるとキーボードからのほうが速いです。", "",
+                 "「中心から」は低気圧から出る前線の入力に使います。",
+                 "「ここから」は前線がべつの前線に変化するときに使います。",
+                 "　　　　どちらもあとで前線のデータに変換されます。"});
   return {"漁業気象の説明 ", text};
 }
 
 HelpText TeiseiHelp() {
-  return {"等圧線の修正,保存",
-          Lines({"気圧？　　　：地図上の気圧を調べます。", "　　　　　　　調べたい所でクリック。", "気圧＋　　　：気圧を増やしたい所でクリック。",
-                 "気圧－　　　：気圧を減らしたい所でクリック。", "間隔　　　　：等圧線を何ｈＰａごとに描くか", "　　　　　　　を設定します。",
-                 "データの平均：気圧データを平均してから、", "　　　　　　　等圧線を描きます。", "等圧線を描く：画面全体を描きなおします。",
-                 "等圧線の保存：等圧線のデータを保存します。", "もどる　　　：等圧線の修正、保存を終わりま", "　　　　　　　す。"})};
+  return {
+      "等圧線の修正,保存",
+      Lines({"気圧？　　　：地図上の気圧を調べます。", "　　　　　　　調べたい所でクリック。",
+             "気圧＋　　　：気圧を増やしたい所でクリック。", "気圧－　　　：気圧を減らしたい所でクリック。",
+             "間隔　　　　：等圧線を何ｈＰａごとに描くか", "　　　　　　　を設定します。",
+             "データの平均：気圧データを平均してから、", "　　　　　　　等圧線を描きます。",
+             "等圧線を描く：画面全体を描きなおします。", "等圧線の保存：等圧線のデータを保存します。",
+             "もどる　　　：等圧線の修正、保存を終わりま", "　　　　　　　す。"})};
 }
 
-void ShowHelp(const AppContext& app, const HelpText& help) { app.ui.Message(help.title, help.text, MessageIcon::None); }
+void ShowHelp(const AppContext& app, const HelpText& help) {
+  app.ui.Message(help.title, help.text, MessageIcon::None);
+}
 
 }  // namespace nimbara

@@ -16,9 +16,15 @@ enum class GuideKind { Observations, Systems, Infrared, WaterVapour, Visible };
 
 // The nine pages of the menu, in menu order.
 enum class GuidePage {
-  Observations06, Observations12, Observations18,
-  Systems06, Systems12, Systems18,
-  Infrared, Visible, WaterVapour,
+  Observations06,
+  Observations12,
+  Observations18,
+  Systems06,
+  Systems12,
+  Systems18,
+  Infrared,
+  Visible,
+  WaterVapour,
 };
 
 struct HelpText {

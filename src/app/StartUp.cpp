@@ -46,7 +46,8 @@ std::optional<SampleData> SampleBulletinsIn(const std::string& directory) {
     if (!EndsWith(file, kStationsSuffix)) continue;
     SampleData sample;
     sample.bulletins.push_back(file);
-    const std::string systems = file.substr(0, file.size() - kStationsSuffix.size()) + std::string(kSystemsSuffix);
+    const std::string systems =
+        file.substr(0, file.size() - kStationsSuffix.size()) + std::string(kSystemsSuffix);
     if (FileExists(systems)) sample.bulletins.push_back(systems);
     return sample;
   }
@@ -74,8 +75,10 @@ void MDIForm_Load(const AppContext& app, const StartUpOptions& options) {
   DrawBaseMap(app.canvas, state.colours[kMapColour]);
   state.fullDataMode = true;
   if (firstStart && options.sample) {
-    if (!options.sample->dataFile.empty()) state.currentFilePath = options.sample->dataFile;
-    else ShowSampleBulletins(app, options.sample->bulletins);
+    if (!options.sample->dataFile.empty())
+      state.currentFilePath = options.sample->dataFile;
+    else
+      ShowSampleBulletins(app, options.sample->bulletins);
   }
   if (!state.currentFilePath.empty()) LoadSub2(app);
   app.ui.Message(kGreetingTitle, kGreetingText, MessageIcon::None);
@@ -84,7 +87,8 @@ void MDIForm_Load(const AppContext& app, const StartUpOptions& options) {
 void MDIForm_Unload(const AppContext& app) { WriteSettings(app.state); }
 
 std::vector<std::string> SampleDirectories(const std::string& executableDir) {
-  return {executableDir + "/../../samples", executableDir + "/../share/nimbara/samples", executableDir + "/samples"};
+  return {executableDir + "/../../samples", executableDir + "/../share/nimbara/samples",
+          executableDir + "/samples"};
 }
 
 std::optional<SampleData> FindSampleData(const std::vector<std::string>& directories) {

@@ -39,9 +39,9 @@ struct SampleData {
 };
 
 struct StartUpOptions {
-  std::string startDirectory;             // where Nimbara.ini lives
-  std::optional<SampleData> sample;       // shown when there is no settings file yet
-  std::function<void()> loadEntryWindows; // Tenki1, Kaiyou1 and Gyogyou, loaded hidden
+  std::string startDirectory;              // where Nimbara.ini lives
+  std::optional<SampleData> sample;        // shown when there is no settings file yet
+  std::function<void()> loadEntryWindows;  // Tenki1, Kaiyou1 and Gyogyou, loaded hidden
 };
 
 // Start-up in its order: defaults and settings (the folder of the last

@@ -20,10 +20,14 @@ constexpr double kMillisecondsPerSecond = 1000.0;
 
 QMessageBox::Icon BoxIcon(MessageIcon icon) {
   switch (icon) {
-    case MessageIcon::None: return QMessageBox::NoIcon;
-    case MessageIcon::Information: return QMessageBox::Information;
-    case MessageIcon::Warning: return QMessageBox::Warning;
-    case MessageIcon::Critical: return QMessageBox::Critical;
+    case MessageIcon::None:
+      return QMessageBox::NoIcon;
+    case MessageIcon::Information:
+      return QMessageBox::Information;
+    case MessageIcon::Warning:
+      return QMessageBox::Warning;
+    case MessageIcon::Critical:
+      return QMessageBox::Critical;
   }
   return QMessageBox::NoIcon;
 }
@@ -43,7 +47,9 @@ void QtUi::RegisterWindow(WindowId id, QWidget* widget, ToolWindow* tool) {
   entry.tool = tool;
 }
 
-void QtUi::RegisterFactory(WindowId id, std::function<Created()> factory) { m_windows[id].factory = std::move(factory); }
+void QtUi::RegisterFactory(WindowId id, std::function<Created()> factory) {
+  m_windows[id].factory = std::move(factory);
+}
 
 QtUi::Entry* QtUi::Find(WindowId id) {
   const auto it = m_windows.find(id);
@@ -74,8 +80,8 @@ void QtUi::Message(const std::string& title, const std::string& text, MessageIco
 }
 
 bool QtUi::AskYesNo(const std::string& title, const std::string& text, bool defaultNo) {
-  QMessageBox box(QMessageBox::Question, WidgetText(title), WidgetText(text), QMessageBox::Yes | QMessageBox::No,
-                  m_mainWindow);
+  QMessageBox box(QMessageBox::Question, WidgetText(title), WidgetText(text),
+                  QMessageBox::Yes | QMessageBox::No, m_mainWindow);
   UsePlainText(box);
   box.setDefaultButton(defaultNo ? QMessageBox::No : QMessageBox::Yes);
   return box.exec() == QMessageBox::Yes;
@@ -84,8 +90,8 @@ bool QtUi::AskYesNo(const std::string& title, const std::string& text, bool defa
 std::optional<std::string> QtUi::InputBox(const std::string& title, const std::string& prompt,
                                           const std::string& defaultText) {
   bool ok = false;
-  const QString answer = QInputDialog::getText(m_mainWindow, WidgetText(title), WidgetText(prompt), QLineEdit::Normal,
-                                               WidgetText(defaultText), &ok);
+  const QString answer = QInputDialog::getText(m_mainWindow, WidgetText(title), WidgetText(prompt),
+                                               QLineEdit::Normal, WidgetText(defaultText), &ok);
   if (!ok) return std::nullopt;
   return answer.toStdString();
 }
@@ -132,7 +138,9 @@ void QtUi::ProcessEvents() {
   QCoreApplication::processEvents();
 }
 
-double QtUi::TimeOfDaySeconds() { return QTime::currentTime().msecsSinceStartOfDay() / kMillisecondsPerSecond; }
+double QtUi::TimeOfDaySeconds() {
+  return QTime::currentTime().msecsSinceStartOfDay() / kMillisecondsPerSecond;
+}
 
 std::optional<std::string> QtUi::ClipboardText() {
   const QMimeData* data = QGuiApplication::clipboard()->mimeData();
@@ -153,6 +161,8 @@ void QtUi::SetClipboardText(const std::string& text) {
   QGuiApplication::clipboard()->setMimeData(data);
 }
 
-void QtUi::SetClipboardPicture(const Picture& picture) { QGuiApplication::clipboard()->setImage(ToQImage(picture)); }
+void QtUi::SetClipboardPicture(const Picture& picture) {
+  QGuiApplication::clipboard()->setImage(ToQImage(picture));
+}
 
 }  // namespace nimbara

@@ -28,10 +28,10 @@ TEST_F(AlignmentTest, EachButtonChangesOneValueByOne) {
     MapView expected;
   };
   const Case cases[] = {
-      {AlignButton::Down, {1, 0, 400, 400}},         {AlignButton::Left, {0, -1, 400, 400}},
-      {AlignButton::Right, {0, 1, 400, 400}},        {AlignButton::Up, {-1, 0, 400, 400}},
+      {AlignButton::Down, {1, 0, 400, 400}},          {AlignButton::Left, {0, -1, 400, 400}},
+      {AlignButton::Right, {0, 1, 400, 400}},         {AlignButton::Up, {-1, 0, 400, 400}},
       {AlignButton::NarrowerWidth, {0, 0, 399, 400}}, {AlignButton::WiderWidth, {0, 0, 401, 400}},
-      {AlignButton::LowerHeight, {0, 0, 400, 399}},  {AlignButton::HigherHeight, {0, 0, 400, 401}},
+      {AlignButton::LowerHeight, {0, 0, 400, 399}},   {AlignButton::HigherHeight, {0, 0, 400, 401}},
   };
   for (const Case& c : cases) {
     TestApp fresh;

@@ -63,7 +63,9 @@ TEST_F(ChooserRules, AnEmptyBoxTakesTheSelectedName) {
   EXPECT_EQ(Ok(kLoadData, "", "map.txt").path, folder + "/map.txt");
 }
 
-TEST_F(ChooserRules, NothingNamedIsAMissingFile) { EXPECT_EQ(Ok(kLoadData, "").warning, kMissingFileWarning); }
+TEST_F(ChooserRules, NothingNamedIsAMissingFile) {
+  EXPECT_EQ(Ok(kLoadData, "").warning, kMissingFileWarning);
+}
 
 TEST_F(ChooserRules, LoadingANameThatDoesNotExistWarns) {
   const OkDecision decision = Ok(kLoadData, "new.txt");

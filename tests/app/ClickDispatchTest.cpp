@@ -26,7 +26,8 @@ Outcome Click(const std::string& mode, double x, double y) {
   Outcome outcome;
   ClickHooks hooks;
   hooks.crossSection = [&](const AppContext&, bool northSouth, double cx, double cy) {
-    outcome.crossSection = std::string(northSouth ? "V " : "H ") + std::to_string(int(cx)) + " " + std::to_string(int(cy));
+    outcome.crossSection =
+        std::string(northSouth ? "V " : "H ") + std::to_string(int(cx)) + " " + std::to_string(int(cy));
   };
   Picture1_MouseDown(app.Context(), true, x, y, hooks);
   outcome.modeAfter = app.state.clickMode;

@@ -18,16 +18,16 @@ struct GuideCase {
 };
 
 const GuideCase kGuides[] = {
-    {GuidePage::Observations06, cntInternetData06_Click, "jikkyo06.txt", "インターネットからの気象通報データの入手",
-     "７　次に「低気圧や前線の位置」をクリックして下さい。"},
-    {GuidePage::Observations12, cntInternetData12_Click, "jikkyo12.txt", "インターネットからの気象通報データの入手",
-     "７　次に「低気圧や前線の位置」をクリックして下さい。"},
-    {GuidePage::Observations18, cntInternetData18_Click, "jikkyo18.txt", "インターネットからの気象通報データの入手",
-     "７　次に「低気圧や前線の位置」をクリックして下さい。"},
+    {GuidePage::Observations06, cntInternetData06_Click, "jikkyo06.txt",
+     "インターネットからの気象通報データの入手", "７　次に「低気圧や前線の位置」をクリックして下さい。"},
+    {GuidePage::Observations12, cntInternetData12_Click, "jikkyo12.txt",
+     "インターネットからの気象通報データの入手", "７　次に「低気圧や前線の位置」をクリックして下さい。"},
+    {GuidePage::Observations18, cntInternetData18_Click, "jikkyo18.txt",
+     "インターネットからの気象通報データの入手", "７　次に「低気圧や前線の位置」をクリックして下さい。"},
     {GuidePage::Systems06, cntInternetTeikiatu06_Click, "joran06.txt", "「低気圧や前線の位置」のデータの入手",
      "　これで気象通報のデータを入手できます。"},
-    {GuidePage::Systems12, cntInternetTeikiatu12_Click, "joran12.txt", "「低気圧や前線の位置」のデータの入手 ",
-     "　これで気象通報のデータを入手できます。"},
+    {GuidePage::Systems12, cntInternetTeikiatu12_Click, "joran12.txt",
+     "「低気圧や前線の位置」のデータの入手 ", "　これで気象通報のデータを入手できます。"},
     {GuidePage::Systems18, cntInternetTeikiatu18_Click, "joran18.txt", "「低気圧や前線の位置」のデータの入手",
      "　これで気象通報のデータを入手できます。"},
     {GuidePage::Infrared, cntInternetPictureIR_Click, "him/1t000.html", "赤外線画像の入手",
@@ -64,7 +64,9 @@ TEST(Guides, ObservationGuideTextIsExact) {
       "１　インターネットエクスプローラーを起動します。\r\n"
       "\r\n"
       "２　気象庁の「各地の観測値」のページを開きます。アドレスは\r\n"
-      "　　" + GuideAddress(GuidePage::Observations06) + "\r\n"
+      "　　" +
+      GuideAddress(GuidePage::Observations06) +
+      "\r\n"
       "　（このアドレスはクリップボードにコピーしてあります。）\r\n"
       "\r\n"
       "３　インターネットエクスプローラーのアドレスに「貼り付け」します。\r\n"
@@ -82,9 +84,11 @@ TEST(Guides, ObservationGuideTextIsExact) {
 
 TEST(Guides, ImageGuideHasTheOneLineCopyStep) {
   const std::string text = GuideText(GuidePage::WaterVapour).text;
-  EXPECT_NE(text.find("\r\n２　日本気象協会の「気象衛星画像　日本（水蒸気）」のページを開きます。アドレスは\r\n"),
+  EXPECT_NE(
+      text.find("\r\n２　日本気象協会の「気象衛星画像　日本（水蒸気）」のページを開きます。アドレスは\r\n"),
+      std::string::npos);
+  EXPECT_NE(text.find("\r\n\r\n５　画像の上で「右クリック」して「コピー」をクリックします。\r\n\r\n６　"),
             std::string::npos);
-  EXPECT_NE(text.find("\r\n\r\n５　画像の上で「右クリック」して「コピー」をクリックします。\r\n\r\n６　"), std::string::npos);
   EXPECT_EQ(text.find("「編集」"), std::string::npos);
 }
 
@@ -126,7 +130,8 @@ TEST(Guides, WindowHelpTitles) {
 
 TEST(Guides, ShipHelpSkipsTheTabLineAndUsesTheFullWidthParenthesis) {
   const std::string text = KaiyouHelp().text;
-  EXPECT_NE(text.find("\r\nキーボードから入力するとき\r\n　　(SHIFT+TABで前の項目に戻ります）\r\n"), std::string::npos);
+  EXPECT_NE(text.find("\r\nキーボードから入力するとき\r\n　　(SHIFT+TABで前の項目に戻ります）\r\n"),
+            std::string::npos);
   EXPECT_TRUE(EndsWith(text, "\r\n最後の行のデータは変更できません。削除して入力してください。\r\n"));
 }
 

@@ -58,7 +58,8 @@ TEST_F(StartUpTest, TicksEveryLayerButTheEnlargedSymbols) {
   app.state.layers = {false, false, false, false, false, false, true};
   MDIForm_Load(app.Context(), options);
   const LayerSwitches& layers = app.state.layers;
-  EXPECT_TRUE(layers.map && layers.isobars && layers.weather && layers.wind && layers.fronts && layers.allData);
+  EXPECT_TRUE(layers.map && layers.isobars && layers.weather && layers.wind && layers.fronts &&
+              layers.allData);
   EXPECT_FALSE(layers.zoomUp);
 }
 
@@ -116,9 +117,10 @@ TEST(SampleLookup, TakesTheFirstDataFileOfTheFirstFolderThatHasOne) {
   fs::create_directories(root / "samples");
   std::ofstream(root / "samples" / "a_bulletin.txt") << "not a data file\r\n";
   WriteCp932File((root / "samples" / "b_map.txt").string(), "\"2026/12/07 06\",\"各地の天気\"\r\n");
-  std::ofstream(root / "samples" / "c_map.txt") << "\"x\",\"" << "\r\n";
-  const auto found = FindSampleData({(root / "missing").string(), (root / "empty").string(),
-                                      (root / "samples").string()});
+  std::ofstream(root / "samples" / "c_map.txt") << "\"x\",\""
+                                                << "\r\n";
+  const auto found =
+      FindSampleData({(root / "missing").string(), (root / "empty").string(), (root / "samples").string()});
   ASSERT_TRUE(found.has_value());
   EXPECT_EQ(fs::path(found->dataFile).filename(), "b_map.txt");
   EXPECT_FALSE(FindSampleData({(root / "empty").string()}).has_value());

@@ -129,7 +129,8 @@ const std::vector<std::string> kMenuTree = {
 // A main window started in a folder of its own (where Nimbara.ini goes).
 class MainWindow : public ::testing::Test {
  protected:
-  MainWindow() : folder((fs::temp_directory_path() / "nimbara_main_window").string()), before(QDir::currentPath()) {
+  MainWindow()
+      : folder((fs::temp_directory_path() / "nimbara_main_window").string()), before(QDir::currentPath()) {
     fs::remove_all(folder);
     fs::create_directories(folder);
     QDir::setCurrent(QString::fromStdString(folder));
@@ -191,7 +192,8 @@ TEST_F(MainWindow, EndingWritesTheSettingsInTheStartFolder) {
 }
 
 TEST_F(MainWindow, BrowseButtonsCarryTheirCaptions) {
-  const char* captions[] = {"最も古い画像を表示", "ひとつ前の画像", "連続表示を止める", "連続表示", "次の画像", "いちばん新しい画像"};
+  const char* captions[] = {"最も古い画像を表示", "ひとつ前の画像", "連続表示を止める",
+                            "連続表示",           "次の画像",       "いちばん新しい画像"};
   for (int i = 0; i < kBrowseButtonCount; ++i)
     EXPECT_EQ(window.cmdPlay[static_cast<std::size_t>(i)]->text().toStdString(), captions[i]);
   EXPECT_EQ(window.cmdFolder->text().toStdString(), "フォルダやファイルを選択");

@@ -31,7 +31,8 @@ class AlignmentWindow : public ::testing::Test {
 TEST_F(AlignmentWindow, CaptionsInControlOrder) {
   EXPECT_EQ(window.windowTitle().toStdString(), "画像と地図の位置調整");
   const char* arrows[] = {"↓", "←", "→", "↑"};
-  for (int i = 0; i < kArrowCount; ++i) EXPECT_EQ(window.cmdArrow[static_cast<std::size_t>(i)]->text().toStdString(), arrows[i]);
+  for (int i = 0; i < kArrowCount; ++i)
+    EXPECT_EQ(window.cmdArrow[static_cast<std::size_t>(i)]->text().toStdString(), arrows[i]);
   EXPECT_EQ(window.cmdWidthReduce->text().toStdString(), "縮小");
   EXPECT_EQ(window.cmdWidthEnlarge->text().toStdString(), "拡大");
   EXPECT_EQ(window.cmdClose->text().toStdString(), "閉じる");

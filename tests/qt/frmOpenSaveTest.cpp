@@ -28,7 +28,8 @@ const ChooserRequest kSaveData{"観測データ保存", "*.txt", 0xC0C0FF};
 // A folder with two data files and a picture, made current for the test.
 class ChooserWindow : public ::testing::Test {
  protected:
-  ChooserWindow() : folder((fs::temp_directory_path() / "nimbara_chooser_window").string()), before(QDir::currentPath()) {
+  ChooserWindow()
+      : folder((fs::temp_directory_path() / "nimbara_chooser_window").string()), before(QDir::currentPath()) {
     fs::remove_all(folder);
     fs::create_directories(folder + "/sub");
     for (const char* name : {"b.txt", "a.txt", "c.bmp"}) std::ofstream(folder + "/" + name) << "x";
@@ -149,9 +150,8 @@ TEST_F(ChooserWindow, SavingUnderANewNameIsChosenWithoutQuestion) {
 }
 
 TEST_F(ChooserWindow, ADoubleClickAcceptsAtOnce) {
-  const auto chosen = Choose(kSaveData, [](frmOpenSave* c) {
-    emit c->filOpenSave->itemDoubleClicked(c->filOpenSave->item(0));
-  });
+  const auto chosen = Choose(
+      kSaveData, [](frmOpenSave* c) { emit c->filOpenSave->itemDoubleClicked(c->filOpenSave->item(0)); });
   EXPECT_EQ(chosen, folder + "/a.txt");
 }
 

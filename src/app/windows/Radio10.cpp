@@ -52,21 +52,22 @@ struct LayerTick {
   bool LayerSwitches::*layer;
 };
 constexpr LayerTick kLayerTicks[] = {
-    {"cntTizu", &LayerSwitches::map},         {"cntTouatu2", &LayerSwitches::isobars},
-    {"cntKigou", &LayerSwitches::weather},    {"cntHuuryoku", &LayerSwitches::wind},
-    {"cntZensen", &LayerSwitches::fronts},    {"cntAllData", &LayerSwitches::allData},
+    {"cntTizu", &LayerSwitches::map},      {"cntTouatu2", &LayerSwitches::isobars},
+    {"cntKigou", &LayerSwitches::weather}, {"cntHuuryoku", &LayerSwitches::wind},
+    {"cntZensen", &LayerSwitches::fronts}, {"cntAllData", &LayerSwitches::allData},
     {"cntZoomUp", &LayerSwitches::zoomUp},
 };
 
-constexpr const char* kBrowseCaptions[kBrowseButtonCount] = {"最も古い画像を表示", "ひとつ前の画像", "連続表示を止める",
-                                                            "連続表示", "次の画像", "いちばん新しい画像"};
+constexpr const char* kBrowseCaptions[kBrowseButtonCount] = {
+    "最も古い画像を表示", "ひとつ前の画像", "連続表示を止める", "連続表示", "次の画像", "いちばん新しい画像"};
 constexpr const char* kFolderCaption = "フォルダやファイルを選択";
 constexpr int kStartWidth = 1000;
 constexpr int kStartHeight = 720;
 
 }  // namespace
 
-Radio10::Radio10(QWidget* parent) : QMainWindow(parent), m_ui(this), m_picture1(new MapSurface(m_canvas, this)) {
+Radio10::Radio10(QWidget* parent)
+    : QMainWindow(parent), m_ui(this), m_picture1(new MapSurface(m_canvas, this)) {
   setWindowTitle(WidgetText(kMainCaption));
   setCentralWidget(BuildClientArea());
   BuildMenus();
@@ -108,13 +109,19 @@ void Radio10::BuildMenus() {
       {Entry::Item, "cntInternetData12", "各地の観測値ﾃﾞｰﾀ(１２時)", &Radio10::cntInternetData12_Click},
       {Entry::Item, "cntInternetData18", "各地の観測値ﾃﾞｰﾀ(午後６時)", &Radio10::cntInternetData18_Click},
       {Entry::Separator},
-      {Entry::Item, "cntInternetTeikiatu06", "低気圧や前線のﾃﾞｰﾀ(午前６時)", &Radio10::cntInternetTeikiatu06_Click},
-      {Entry::Item, "cntInternetTeikiatu12", "低気圧や前線のﾃﾞｰﾀ(１２時)", &Radio10::cntInternetTeikiatu12_Click},
-      {Entry::Item, "cntInternetTeikiatu18", "低気圧や前線のﾃﾞｰﾀ(午後６時)", &Radio10::cntInternetTeikiatu18_Click},
+      {Entry::Item, "cntInternetTeikiatu06", "低気圧や前線のﾃﾞｰﾀ(午前６時)",
+       &Radio10::cntInternetTeikiatu06_Click},
+      {Entry::Item, "cntInternetTeikiatu12", "低気圧や前線のﾃﾞｰﾀ(１２時)",
+       &Radio10::cntInternetTeikiatu12_Click},
+      {Entry::Item, "cntInternetTeikiatu18", "低気圧や前線のﾃﾞｰﾀ(午後６時)",
+       &Radio10::cntInternetTeikiatu18_Click},
       {Entry::Separator},
-      {Entry::Item, "cntInternetPictureIR", "気象衛星画像　日本（赤外線）", &Radio10::cntInternetPictureIR_Click},
-      {Entry::Item, "cntInternetPictureVisal", "気象衛星画像　日本（可視光）", &Radio10::cntInternetPictureVisal_Click},
-      {Entry::Item, "cntInternetPictureVapor", "気象衛星画像　日本（水蒸気）", &Radio10::cntInternetPictureVapor_Click},
+      {Entry::Item, "cntInternetPictureIR", "気象衛星画像　日本（赤外線）",
+       &Radio10::cntInternetPictureIR_Click},
+      {Entry::Item, "cntInternetPictureVisal", "気象衛星画像　日本（可視光）",
+       &Radio10::cntInternetPictureVisal_Click},
+      {Entry::Item, "cntInternetPictureVapor", "気象衛星画像　日本（水蒸気）",
+       &Radio10::cntInternetPictureVapor_Click},
       {Entry::Separator},
       {Entry::Item, "cntPaste", "データの貼り付け", &Radio10::cntPaste_Click},
       {Entry::End},
@@ -172,11 +179,19 @@ void Radio10::BuildMenus() {
         open.push_back(menu);
         continue;
       }
-      case Entry::End: open.pop_back(); continue;
-      case Entry::Separator: open.back()->addSeparator(); continue;
-      case Entry::BarCommand: action = menuBar()->addAction(WidgetText(entry.caption)); break;
+      case Entry::End:
+        open.pop_back();
+        continue;
+      case Entry::Separator:
+        open.back()->addSeparator();
+        continue;
+      case Entry::BarCommand:
+        action = menuBar()->addAction(WidgetText(entry.caption));
+        break;
       case Entry::Item:
-      case Entry::Check: action = open.back()->addAction(WidgetText(entry.caption)); break;
+      case Entry::Check:
+        action = open.back()->addAction(WidgetText(entry.caption));
+        break;
     }
     action->setObjectName(entry.name);
     action->setCheckable(entry.kind == Entry::Check);
@@ -211,9 +226,12 @@ void Radio10::RegisterToolWindows() {
     connect(window, &std::remove_pointer_t<decltype(window)>::MapChanged, this, &Radio10::RefreshMap);
     return QtUi::Created{window, window};
   };
-  m_ui.RegisterFactory(WindowId::Teisei, [this, repaintOn] { return repaintOn(new Teisei(Context(), this)); });
-  m_ui.RegisterFactory(WindowId::Danmen, [this, repaintOn] { return repaintOn(new Danmen(Context(), this)); });
-  m_ui.RegisterFactory(WindowId::FrmAdjust, [this, repaintOn] { return repaintOn(new frmAdjust(Context(), this)); });
+  m_ui.RegisterFactory(WindowId::Teisei,
+                       [this, repaintOn] { return repaintOn(new Teisei(Context(), this)); });
+  m_ui.RegisterFactory(WindowId::Danmen,
+                       [this, repaintOn] { return repaintOn(new Danmen(Context(), this)); });
+  m_ui.RegisterFactory(WindowId::FrmAdjust,
+                       [this, repaintOn] { return repaintOn(new frmAdjust(Context(), this)); });
   m_ui.RegisterFactory(WindowId::Cont, [this] {
     auto* window = new Cont(Context(), this);
     return QtUi::Created{window, window};

@@ -30,8 +30,8 @@ const QString kIndent = QStringLiteral("  ");
 QStringList DrivePlaces() {
   QStringList places = {QDir::rootPath(), QDir::homePath()};
   const QString user = qEnvironmentVariable("USER");
-  for (const QString& mounts : {QStringLiteral("/media"), QStringLiteral("/media/") + user, QStringLiteral("/mnt"),
-                                QStringLiteral("/run/media/") + user}) {
+  for (const QString& mounts : {QStringLiteral("/media"), QStringLiteral("/media/") + user,
+                                QStringLiteral("/mnt"), QStringLiteral("/run/media/") + user}) {
     for (const QFileInfo& info : QDir(mounts).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name)) {
       const QString path = info.absoluteFilePath();
       if (!places.contains(path) && path != QStringLiteral("/media/") + user) places.append(path);
@@ -93,7 +93,8 @@ frmOpenSave::frmOpenSave(QWidget* parent) : QDialog(parent) {
     Options[static_cast<std::size_t>(i)] = new QRadioButton(WidgetText(kImageCaptions[i]), this);
     Options[static_cast<std::size_t>(i)]->hide();
     layout->addWidget(Options[static_cast<std::size_t>(i)], 5 + i, 0);
-    connect(Options[static_cast<std::size_t>(i)], &QRadioButton::clicked, this, [this, i] { Option_Click(i); });
+    connect(Options[static_cast<std::size_t>(i)], &QRadioButton::clicked, this,
+            [this, i] { Option_Click(i); });
   }
 
   connect(drvOpenSave, &QComboBox::activated, this, &frmOpenSave::drvOpenSave_Change);
@@ -150,7 +151,9 @@ void frmOpenSave::drvOpenSave_Change(int index) {
   SetFolder(place);
 }
 
-void frmOpenSave::dirOpenSave_Change(QListWidgetItem* item) { SetFolder(item->data(Qt::UserRole).toString()); }
+void frmOpenSave::dirOpenSave_Change(QListWidgetItem* item) {
+  SetFolder(item->data(Qt::UserRole).toString());
+}
 
 void frmOpenSave::filOpenSave_Click(QListWidgetItem* item) { txtOpenSave->setText(item->text()); }
 
@@ -164,9 +167,9 @@ void frmOpenSave::cmdOpenSave_Click(int index) {
     return;
   }
   const QListWidgetItem* selected = filOpenSave->currentItem();
-  const OkDecision decision =
-      DecideOk(m_caption.toStdString(), txtOpenSave->text().toStdString(),
-               selected ? selected->text().toStdString() : std::string(), m_folder.toStdString(), m_pattern.toStdString());
+  const OkDecision decision = DecideOk(m_caption.toStdString(), txtOpenSave->text().toStdString(),
+                                       selected ? selected->text().toStdString() : std::string(),
+                                       m_folder.toStdString(), m_pattern.toStdString());
   switch (decision.step) {
     case OkStep::ShowList:
       SetFolder(QString::fromStdString(decision.folder));
@@ -182,8 +185,12 @@ void frmOpenSave::cmdOpenSave_Click(int index) {
         reject();
       break;
     }
-    case OkStep::Accept: Accept(decision.path); break;
-    case OkStep::Warn: Warn(this, decision.warning); break;
+    case OkStep::Accept:
+      Accept(decision.path);
+      break;
+    case OkStep::Warn:
+      Warn(this, decision.warning);
+      break;
   }
 }
 

@@ -42,7 +42,7 @@ class frmOpenSave : public QDialog {
   QListWidget* filOpenSave;
   QLineEdit* txtOpenSave;
   std::array<QLabel*, 3> lblOpenSave;
-  std::array<QPushButton*, 2> cmdOpenSave;  // OK, ｷｬﾝｾﾙ
+  std::array<QPushButton*, 2> cmdOpenSave;             // OK, ｷｬﾝｾﾙ
   std::array<QRadioButton*, kImageTypeCount> Options;  // Option1 to Option3
 
  protected:
