@@ -183,6 +183,16 @@ TEST_F(MainWindow, StartUpGreetsWithTheExactText) {
   EXPECT_EQ(window.State().settingsPath, folder + "/Nimbara.ini");
 }
 
+TEST_F(MainWindow, ACheckItemFollowsItsLayerSwitch) {
+  QAction* map = window.MenuAction("cntTizu");
+  map->trigger();
+  EXPECT_FALSE(window.State().layers.map);
+  EXPECT_FALSE(map->isChecked());
+  map->trigger();
+  EXPECT_TRUE(window.State().layers.map);
+  EXPECT_TRUE(map->isChecked());
+}
+
 TEST_F(MainWindow, EndingWritesTheSettingsInTheStartFolder) {
   Start();
   window.show();
