@@ -26,10 +26,18 @@ void FillGrid(AppState& state, std::int32_t value) {
     for (int r = 0; r <= kGridLast; ++r) state.field.grid.At(c, r) = value;
 }
 
-TEST(CorrectAtClick, RaiseByTwoWithTheLeftButtonAndByAHalfWithAnyOther) {
+// A grid of one value and a click mode, ready for correction clicks.
+class Correction : public ::testing::Test {
+ protected:
   TestApp app;
-  FillGrid(app.state, 101200);
-  app.state.clickMode = "+";
+  void Prepare(std::int32_t value, const char* mode) {
+    FillGrid(app.state, value);
+    app.state.clickMode = mode;
+  }
+};
+
+TEST_F(Correction, RaiseByTwoWithTheLeftButtonAndByAHalfWithAnyOther) {
+  Prepare(101200, "+");
   EXPECT_EQ(CorrectAtClick(app.Context(), true, 60, 62), "1014");
   EXPECT_EQ(app.state.field.grid.At(5, 5), 101400);
   EXPECT_EQ(CorrectAtClick(app.Context(), false, 60, 62), "1014.5");
@@ -39,29 +47,23 @@ TEST(CorrectAtClick, RaiseByTwoWithTheLeftButtonAndByAHalfWithAnyOther) {
   EXPECT_EQ(CorrectAtClick(app.Context(), true, 60, 62), "1012.5");
 }
 
-TEST(CorrectAtClick, RedrawsTheCellsAroundTheNodeWithTheCurrentWidth) {
-  TestApp app;
-  FillGrid(app.state, 101300);
-  app.state.clickMode = "-";
+TEST_F(Correction, RedrawsTheCellsAroundTheNodeWithTheCurrentWidth) {
+  Prepare(101300, "-");
   app.canvas.SetLineWidth(3);
   CorrectAtClick(app.Context(), true, 60, 60);
   EXPECT_EQ(app.canvas.Lines().front(), "rect 48 48 60 60 #FFFFFF #FFFFFF");
   EXPECT_EQ(app.canvas.Lines()[1], "line 60 54 54 60 3 #0000FF");
 }
 
-TEST(CorrectAtClick, ReadingChangesNothingAndDrawsNothing) {
-  TestApp app;
-  FillGrid(app.state, 99850);
-  app.state.clickMode = "?";
+TEST_F(Correction, ReadingChangesNothingAndDrawsNothing) {
+  Prepare(99850, "?");
   EXPECT_EQ(CorrectAtClick(app.Context(), true, 200, 200), "998.5");
   EXPECT_EQ(app.state.field.grid.At(17, 17), 99850);
   EXPECT_TRUE(app.canvas.Lines().empty());
 }
 
-TEST(CorrectAtClick, BorderNodesChangeButOnlyInnerCellsAreRedrawn) {
-  TestApp app;
-  FillGrid(app.state, 101300);
-  app.state.clickMode = "+";
+TEST_F(Correction, BorderNodesChangeButOnlyInnerCellsAreRedrawn) {
+  Prepare(101300, "+");
   EXPECT_EQ(CorrectAtClick(app.Context(), true, 12, 0), "1015");
   EXPECT_EQ(app.state.field.grid.At(1, 0), 101500);
   EXPECT_TRUE(app.canvas.Lines().empty());
@@ -69,10 +71,8 @@ TEST(CorrectAtClick, BorderNodesChangeButOnlyInnerCellsAreRedrawn) {
   EXPECT_EQ(app.state.field.grid.At(33, 17), 101500);
 }
 
-TEST(CorrectAtClick, ClicksOutsideTheGridAreIgnored) {
-  TestApp app;
-  FillGrid(app.state, 101300);
-  app.state.clickMode = "+";
+TEST_F(Correction, ClicksOutsideTheGridAreIgnored) {
+  Prepare(101300, "+");
   for (const auto& [x, y] : {std::pair{401.0, 10.0}, {10.0, 400.5}, {-7.0, 10.0}, {10.0, -6.5}})
     EXPECT_FALSE(CorrectAtClick(app.Context(), true, x, y));
   EXPECT_TRUE(app.canvas.Lines().empty());

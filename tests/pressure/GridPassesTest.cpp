@@ -56,44 +56,40 @@ TEST(Binning, CentreKindsFixTheirCellOtherKindsDoNot) {
   EXPECT_EQ(field.grid.At(5, 5), 100000);
 }
 
+// Two consecutive isobar points binned and imprinted.
+PressureGrid ImprintedPair(int x1, int y1, std::int32_t p1, int x2, int y2, std::int32_t p2) {
+  PlotBuilder b;
+  b.System("等圧線", x1, y1, p1).System("等圧線", x2, y2, p2);
+  PressureField field = Binned(b);
+  ImprintIsobarPoints(b.store, b.plot, field.grid);
+  return field.grid;
+}
+
 TEST(IsobarPoints, EqualNeighboursOnARowFillTheRowBetweenThem) {
   for (const bool rightward : {true, false}) {
-    PlotBuilder b;
     const int firstX = rightward ? 24 : 72;
-    b.System("等圧線", firstX, 24, 101600).System("等圧線", 96 - firstX, 24, 101600);
-    PressureField field = Binned(b);
-    ImprintIsobarPoints(b.store, b.plot, field.grid);
-    for (int c = 2; c <= 6; ++c) EXPECT_EQ(field.grid.At(c, 2), 101600) << "column " << c;
-    EXPECT_EQ(field.grid.At(2, 3), 0);
+    const PressureGrid grid = ImprintedPair(firstX, 24, 101600, 96 - firstX, 24, 101600);
+    for (int c = 2; c <= 6; ++c) EXPECT_EQ(grid.At(c, 2), 101600) << "column " << c;
+    EXPECT_EQ(grid.At(2, 3), 0);
   }
 }
 
 TEST(IsobarPoints, SlantedSegmentFollowsTheLine) {
-  PlotBuilder b;
-  b.System("等圧線", 24, 24, 101600).System("等圧線", 72, 48, 101600);
-  PressureField field = Binned(b);
-  ImprintIsobarPoints(b.store, b.plot, field.grid);
-  EXPECT_EQ(field.grid.At(2, 2), 101600);
-  EXPECT_EQ(field.grid.At(4, 3), 101600);
-  EXPECT_EQ(field.grid.At(6, 4), 101600);
-  EXPECT_EQ(field.grid.At(4, 2), 0);
+  const PressureGrid grid = ImprintedPair(24, 24, 101600, 72, 48, 101600);
+  EXPECT_EQ(grid.At(2, 2), 101600);
+  EXPECT_EQ(grid.At(4, 3), 101600);
+  EXPECT_EQ(grid.At(6, 4), 101600);
+  EXPECT_EQ(grid.At(4, 2), 0);
 }
 
 TEST(IsobarPoints, NextNodeWithAnotherValueLeavesTheGapEmpty) {
-  PlotBuilder b;
-  b.System("等圧線", 24, 24, 101600).System("等圧線", 72, 24, 101200);
-  PressureField field = Binned(b);
-  ImprintIsobarPoints(b.store, b.plot, field.grid);
-  EXPECT_EQ(field.grid.At(4, 2), 0);
-  EXPECT_EQ(field.grid.At(6, 2), 101200);
+  const PressureGrid grid = ImprintedPair(24, 24, 101600, 72, 24, 101200);
+  EXPECT_EQ(grid.At(4, 2), 0);
+  EXPECT_EQ(grid.At(6, 2), 101200);
 }
 
 TEST(IsobarPoints, RowAboveTheMapIsRaisedToZeroAndFarPointsAreSkipped) {
-  PlotBuilder b;
-  b.System("等圧線", 24, -30, 101600).System("等圧線", 900, 24, 101600);
-  PressureGrid grid;
-  ImprintIsobarPoints(b.store, b.plot, grid);
-  EXPECT_EQ(grid.At(2, 0), 101600);
+  EXPECT_EQ(ImprintedPair(24, -30, 101600, 900, 24, 101600).At(2, 0), 101600);
 }
 
 TEST(NearestInDirections, AxisSearchesReachFiveDiagonalsThree) {
