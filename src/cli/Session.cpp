@@ -6,6 +6,9 @@
 #include <fstream>
 #include <iostream>
 
+#include "app/ShipEntry.h"
+#include "app/StationEntry.h"
+#include "app/SystemEntryEditor.h"
 #include "core/BaseMap.h"
 #include "io/DataFile.h"
 #include "io/FileIo.h"
@@ -22,6 +25,11 @@ Session::Session(int pixelWidth, int pixelHeight)
 
 QuietRun::QuietRun() {
   state.tempFileDirectory = QDir::tempPath().toStdString();
+  // As at start-up, the entry windows' lists hold a row per record, so the
+  // counts that saving takes from them are right.
+  LoadStationRows(state);
+  LoadShipRows(state);
+  LoadSystemRows(state);
   state.layers.map = state.layers.isobars = state.layers.weather = state.layers.wind = state.layers.fronts = false;
 }
 
