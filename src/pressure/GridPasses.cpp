@@ -185,31 +185,25 @@ void FillBetweenNeighbours(PressureField& field) {
     if (grid.At(c, r) != 0) return;
     // The pairs' distances as FindNearestInDirections gives them; the second
     // direction of a pair is not searched when the first found nothing.
-    int bestTotal = kNoPairTotal;
-    const Step* bestA = nullptr;
-    const Step* bestB = nullptr;
-    int bestDa = 0;
-    int bestDb = 0;
+    const std::array<Step, 2>* best = nullptr;
+    std::array<int, 2> bestDistances{};
     for (const auto& pair : kOppositePairs) {
-      const Step& a = pair[0];
-      const int da = NearestInDirection(grid, c, r, a, kNeighbourSearchLength);
+      const int da = NearestInDirection(grid, c, r, pair[0], kNeighbourSearchLength);
       if (da == 0) continue;
-      const Step& b = pair[1];
-      const int db = NearestInDirection(grid, c, r, b, kNeighbourSearchLength);
-      if (db > 0 && da + db < bestTotal) {
-        bestTotal = da + db;
-        bestA = &a;
-        bestB = &b;
-        bestDa = da;
-        bestDb = db;
+      const int db = NearestInDirection(grid, c, r, pair[1], kNeighbourSearchLength);
+      if (db > 0 && da + db < (best ? bestDistances[0] + bestDistances[1] : kNoPairTotal)) {
+        best = &pair;
+        bestDistances = {da, db};
       }
     }
-    if (bestA == nullptr) return;
+    if (best == nullptr) return;
+    const auto [da, db] = bestDistances;
+    const Step& a = (*best)[0];
+    const Step& b = (*best)[1];
     // Each end weighted by the distance to the other one.
-    const std::int64_t sum =
-        static_cast<std::int64_t>(bestDb) * grid.At(c + bestA->dc * bestDa, r + bestA->dr * bestDa) +
-        static_cast<std::int64_t>(bestDa) * grid.At(c + bestB->dc * bestDb, r + bestB->dr * bestDb);
-    out = RoundedMean(sum, bestDa + bestDb);
+    const std::int64_t sum = static_cast<std::int64_t>(db) * grid.At(c + a.dc * da, r + a.dr * da) +
+                             static_cast<std::int64_t>(da) * grid.At(c + b.dc * db, r + b.dr * db);
+    out = RoundedMean(sum, da + db);
   });
 }
 
