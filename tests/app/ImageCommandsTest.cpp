@@ -6,6 +6,8 @@
 
 #include "app/ScratchFolder.h"
 #include "core/Bmp.h"
+#include "core/Projection.h"
+#include "imagery/CloudSection.h"
 #include "io/FileIo.h"
 #include "support/TestApp.h"
 
@@ -133,6 +135,20 @@ TEST(ImageCommands, PastedPictureBecomesTheBackground) {
   EXPECT_TRUE(PasteClipboardPicture(app.Context()));
   EXPECT_EQ(app.canvas.GetPicture(), kSatellite);
   EXPECT_TRUE(app.canvas.Lines().empty());
+}
+
+TEST(ImageCommands, BundledInfraredPictureLinesUpWithTheDefaultMap) {
+  TestApp app;  // an 800-pixel canvas in the default view
+  app.ui.chooserAnswers.push_back(std::string(NIMBARA_SAMPLES) + "/infrared_winter.bmp");
+  cntHimawari_Click(app.Context());
+  ASSERT_TRUE(app.canvas.HasPicture());
+  const auto brightness = [&](double latitude, double longitude) {
+    const MapPoint p = ProjectLatLon(latitude, longitude);
+    return NorthSouthBrightness(app.canvas.PointColour({double(p.x), double(p.y)}));
+  };
+  EXPECT_GT(brightness(38, 154), 180);  // the cold front's cloud band
+  EXPECT_LT(brightness(20, 150), 60);   // open sea
+  EXPECT_NEAR(brightness(45, 115), 105, 10);  // land
 }
 
 }  // namespace
