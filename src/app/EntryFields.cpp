@@ -10,6 +10,7 @@ namespace nimbara {
 namespace {
 
 constexpr char32_t kFirstPrintable = 32;
+constexpr char32_t kDelete = 127;  // the Delete key's character, a control character too
 
 // Indexed by EntryField.
 constexpr std::array<EntryFieldRule, 5> kRules = {{
@@ -40,7 +41,7 @@ const EntryFieldRule& RuleOf(EntryField field) { return kRules[static_cast<std::
 
 bool AcceptsKey(EntryField field, char32_t key) {
   const EntryFieldRule& rule = RuleOf(field);
-  return key < kFirstPrintable || (key >= rule.firstKey && key <= rule.lastKey);
+  return key < kFirstPrintable || key == kDelete || (key >= rule.firstKey && key <= rule.lastKey);
 }
 
 LeftField LeaveField(EntryField field, std::string_view text, std::string_view savedText) {

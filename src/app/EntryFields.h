@@ -23,7 +23,7 @@ struct EntryFieldRule {
 
 const EntryFieldRule& RuleOf(EntryField field);
 
-// Control characters (below 32, such as backspace) always pass.
+// Control characters (below 32, such as backspace, and delete) always pass.
 bool AcceptsKey(EntryField field, char32_t key);
 
 struct LeftField {

@@ -70,6 +70,7 @@ TEST(EntryFields, DigitFieldsDropLettersAndSigns) {
     EXPECT_FALSE(AcceptsKey(field, U'-'));
     EXPECT_FALSE(AcceptsKey(field, U'５'));
     EXPECT_TRUE(AcceptsKey(field, U'\b'));
+    EXPECT_TRUE(AcceptsKey(field, U'\x7f'));
   }
 }
 

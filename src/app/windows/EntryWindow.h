@@ -1,0 +1,69 @@
+#pragma once
+// What the three entry windows Tenki1, Kaiyou1 and Gyogyou share: the
+// observation-date box txtKansokubi, the row list KansokuData mirroring a
+// RowList of the state, a form of labelled fields and a row of buttons.
+
+#include <QWidget>
+#include <initializer_list>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "app/AppContext.h"
+#include "app/EntryFields.h"
+#include "qt/ToolWindow.h"
+
+class QComboBox;
+class QGridLayout;
+class QHBoxLayout;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QVBoxLayout;
+
+namespace nimbara {
+
+class NumericField;
+
+class EntryWindow : public QWidget, public ToolWindow {
+  Q_OBJECT
+ public:
+  // The list and the observation-date box follow the state.
+  void Refresh() override;
+
+ protected:
+  EntryWindow(AppContext app, RowList& rows, const char* caption, QWidget* parent);
+
+  // A caption above the list ("観　測　地").
+  void AddListLabel(const char* caption);
+  // Form rows: the label on the left, the field on the right, in tab order.
+  NumericField* AddNumber(const char* label, EntryField field, const char* name);
+  QComboBox* AddChoice(const char* label, const char* name, std::span<const std::string_view> items,
+                       int initial);
+  QPushButton* AddButton(const char* name, const char* caption);
+  // Tugi "データ入力"; Return on it enters the data.
+  QPushButton* AddEnterButton();
+  // Tab goes through the form, then the buttons, then the list and the date box.
+  void ChainTabs(std::initializer_list<QWidget*> fields);
+
+  // The list only, after a button changed the rows (the date box keeps what
+  // the user is typing).
+  void ShowRows();
+  std::string DateText() const;
+
+  AppContext m_app;
+
+ private:
+  void AddFormRow(const char* label, QWidget* field);
+  void KansokuData_Click(int row);
+
+  RowList& m_rows;
+  QLineEdit* m_txtKansokubi;
+  QListWidget* m_kansokuData;
+  QVBoxLayout* m_listColumn;
+  QGridLayout* m_form;
+  QHBoxLayout* m_buttons;
+};
+
+}  // namespace nimbara

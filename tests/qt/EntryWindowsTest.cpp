@@ -1,0 +1,164 @@
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+
+#include "app/windows/Gyogyou.h"
+#include "app/windows/Kaiyou1.h"
+#include "app/windows/Tenki1.h"
+#include "support/TestApp.h"
+
+namespace nimbara {
+namespace {
+
+template <typename W>
+W* Child(QWidget& window, const char* name) {
+  W* child = window.findChild<W*>(QString::fromUtf8(name));
+  EXPECT_NE(child, nullptr) << name;
+  return child;
+}
+
+QStringList ListRows(QWidget& window) {
+  QStringList rows;
+  QListWidget* list = Child<QListWidget>(window, "KansokuData");
+  for (int i = 0; i < list->count(); ++i) rows << list->item(i)->text();
+  return rows;
+}
+
+QStringList StateRows(const RowList& list) {
+  QStringList rows;
+  for (const std::string& row : list.rows) rows << QString::fromStdString(row);
+  return rows;
+}
+
+class EntryWindowsTest : public ::testing::Test {
+ protected:
+  testing::TestApp app;
+
+  // Focus events reach a widget only in the active window.
+  static void Activate(QWidget& window) {
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  }
+  // Tabbing into a box empties it; typing then leaving it applies the field rules.
+  static void TypeInto(QWidget& window, const char* box, const char* keys, const char* next) {
+    Child<QLineEdit>(window, box)->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(Child<QLineEdit>(window, box), QString::fromUtf8(keys));
+    Child<QWidget>(window, next)->setFocus(Qt::TabFocusReason);
+  }
+};
+
+TEST_F(EntryWindowsTest, ControlsCarryTheirNamesAndCaptions) {
+  Gyogyou window(app.Context());
+  EXPECT_EQ(window.windowTitle(), QString::fromUtf8("低気圧や前線の位置の入力"));
+  for (const char* name : {"Hokui", "Toukei", "Kiatu", "txtKansokubi"}) Child<QLineEdit>(window, name);
+  for (const char* name : {"HokuiVS", "ToukeiVS", "KiatuVS"}) Child<QScrollBar>(window, name);
+  EXPECT_EQ(Child<QComboBox>(window, "Syurui")->currentText(), QString::fromUtf8("高気圧"));
+  EXPECT_EQ(Child<QPushButton>(window, "cmdSoko")->text(), QString::fromUtf8("そこから"));
+  EXPECT_EQ(Child<QPushButton>(window, "cmdTyuusin")->text(), QString::fromUtf8("中心から"));
+  QStringList labels;
+  for (QLabel* label : window.findChildren<QLabel*>()) labels << label->text();
+  EXPECT_EQ(labels, QStringList({"北緯", "東経", "気 圧", "種　類"}));
+}
+
+TEST_F(EntryWindowsTest, StationWindowStartsWithItsInitialChoicesAndValues) {
+  Tenki1 window(app.Context());
+  EXPECT_EQ(window.windowTitle(), QString::fromUtf8("気象データの入力"));
+  EXPECT_EQ(Child<QComboBox>(window, "Huukou")->currentText(), QString::fromUtf8("南南西"));
+  EXPECT_EQ(Child<QComboBox>(window, "Tenki")->currentText(), QString::fromUtf8("快晴"));
+  EXPECT_EQ(Child<QLineEdit>(window, "Ondo")->text(), "20");
+  EXPECT_EQ(Child<QScrollBar>(window, "KiatuVS")->value(), -1013);
+  EXPECT_EQ(ListRows(window).size(), kBuiltInStationCount);
+  EXPECT_TRUE(Child<QListWidget>(window, "KansokuData")->selectedItems().isEmpty());
+}
+
+TEST_F(EntryWindowsTest, TypedPressureIsCompletedOnLeavingTheBox) {
+  Tenki1 window(app.Context());
+  Activate(window);
+  TypeInto(window, "Kiatu", "5", "Ondo");
+  EXPECT_EQ(Child<QLineEdit>(window, "Kiatu")->text(), "1005");
+  EXPECT_EQ(Child<QScrollBar>(window, "KiatuVS")->value(), -1005);
+}
+
+TEST_F(EntryWindowsTest, LettersAreDroppedAndAnEmptyBoxGetsItsTextBack) {
+  Tenki1 window(app.Context());
+  Activate(window);
+  TypeInto(window, "Kiatu", "9a8", "Ondo");
+  EXPECT_EQ(Child<QLineEdit>(window, "Kiatu")->text(), "998");
+  TypeInto(window, "Huuryoku", "", "Ondo");
+  EXPECT_EQ(Child<QLineEdit>(window, "Huuryoku")->text(), "0");
+}
+
+TEST_F(EntryWindowsTest, SpinUpRaisesTheValueAndWritesItWithASpace) {
+  Tenki1 window(app.Context());
+  Child<QScrollBar>(window, "HuuryokuVS")->triggerAction(QAbstractSlider::SliderSingleStepSub);
+  EXPECT_EQ(Child<QLineEdit>(window, "Huuryoku")->text(), " 1");
+}
+
+TEST_F(EntryWindowsTest, ClickingEnterAddsAShipRow) {
+  Kaiyou1 window(app.Context());
+  Activate(window);
+  TypeInto(window, "Hokui", "40", "Kiatu");
+  QTest::mouseClick(Child<QPushButton>(window, "Tugi"), Qt::LeftButton);
+  ASSERT_EQ(ListRows(window).size(), 1);
+  EXPECT_EQ(ListRows(window), StateRows(app.state.shipRows));
+  EXPECT_EQ(app.state.store.ships[0], (ShipRecord{40, 135, 7, 0, 0, 1013}));
+  EXPECT_EQ(Child<QListWidget>(window, "KansokuData")->currentRow(), 0);
+}
+
+TEST_F(EntryWindowsTest, ReturnOnEnterButtonEntersTheStation) {
+  Tenki1 window(app.Context());
+  Activate(window);
+  QPushButton* tugi = Child<QPushButton>(window, "Tugi");
+  tugi->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(tugi, Qt::Key_Return);
+  EXPECT_EQ(app.state.store.stationRecords[0].pressure, 1013);
+  EXPECT_EQ(Child<QListWidget>(window, "KansokuData")->currentRow(), 1);
+}
+
+TEST_F(EntryWindowsTest, ChoosingARowSelectsItInTheState) {
+  Tenki1 window(app.Context());
+  Child<QListWidget>(window, "KansokuData")->setCurrentRow(5);
+  EXPECT_EQ(app.state.stationRows.selected, 5);
+}
+
+TEST_F(EntryWindowsTest, FromThereThenAColdFrontThroughTheButtons) {
+  app.state.store.systems[0] = {"低気圧", 35, 140, 1000};
+  app.state.store.systemCount = 1;
+  Gyogyou window(app.Context());
+  QTest::mouseClick(Child<QPushButton>(window, "cmdSoko"), Qt::LeftButton);
+  Child<QComboBox>(window, "Syurui")->setCurrentText(QString::fromUtf8("寒冷前線"));
+  QTest::mouseClick(Child<QPushButton>(window, "Tugi"), Qt::LeftButton);
+  EXPECT_EQ(ListRows(window), QStringList({"  35  140 1000 低気圧", "  35 140      寒冷前線", "  34 135      寒冷前線"}));
+  EXPECT_EQ(ListRows(window), StateRows(app.state.systemRows));
+}
+
+TEST_F(EntryWindowsTest, RefreshFollowsRowsChangedElsewhereAndBackHides) {
+  Kaiyou1 window(app.Context());
+  app.state.shipRows.rows = {"a", "b"};
+  app.state.shipRows.selected = 1;
+  app.state.store.observationDate = "12時";
+  window.Refresh();
+  EXPECT_EQ(ListRows(window), QStringList({"a", "b"}));
+  EXPECT_EQ(Child<QListWidget>(window, "KansokuData")->currentRow(), 1);
+  EXPECT_EQ(Child<QLineEdit>(window, "txtKansokubi")->text(), QString::fromUtf8("12時"));
+  QTest::mouseClick(Child<QPushButton>(window, "Modoru"), Qt::LeftButton);
+  EXPECT_EQ(app.state.store.shipCount, 2);
+  EXPECT_EQ(app.ui.windowEvents, (std::vector<std::string>{"hide Kaiyou1"}));
+}
+
+TEST_F(EntryWindowsTest, HelpButtonShowsTheWindowsHelpText) {
+  Kaiyou1 window(app.Context());
+  QTest::mouseClick(Child<QPushButton>(window, "Setumei"), Qt::LeftButton);
+  ASSERT_EQ(app.ui.messages.size(), 1u);
+  EXPECT_EQ(app.ui.messages[0].title, " 「船舶、海洋ブイからの報告」の説明 ");
+}
+
+}  // namespace
+}  // namespace nimbara
