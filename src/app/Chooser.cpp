@@ -1,5 +1,7 @@
 #include "app/Chooser.h"
 
+#include "app/MapOutput.h"
+
 #include <array>
 #include <filesystem>
 
@@ -8,8 +10,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr std::array<std::string_view, 4> kSavingCaptions = {
-    "観測データ保存", "等圧線データ保存", "画像の保存", "設定（記号の色、地図の位置）データの保存"};
+constexpr std::array<std::string_view, 6> kSavingCaptions = {
+    "観測データ保存", "等圧線データ保存", "画像の保存", "設定（記号の色、地図の位置）データの保存",
+    kMapSaveCaption, kBlankSaveCaption};
 
 bool IsFolder(const std::string& path) {
   std::error_code ignored;

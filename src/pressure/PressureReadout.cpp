@@ -24,7 +24,10 @@ bool InsideMap(double v) { return std::isfinite(v) && v >= 0.0 && v <= kMapSize;
 std::string PressureLabel(std::int32_t gridValue) {
   std::string number = PrintForm(static_cast<double>(gridValue) / kPressureScale);
   number.pop_back();  // the print form's trailing space
-  return number.substr(0, kLabelNumberLength) + " hPa";
+  std::string shown = number.substr(0, kLabelNumberLength);
+  // A cut right after the point would show "998." for 998.5: keep the tenth.
+  if (shown.back() == '.' && number.size() > shown.size()) shown += number[shown.size()];
+  return shown + " hPa";
 }
 
 void ShowPressureAtClick(Canvas& canvas, const PressureGrid& grid, double x, double y) {

@@ -8,6 +8,8 @@
 
 #include <algorithm>
 
+#include "render/BlankMap.h"
+
 #if NIMBARA_HAVE_SVG
 #include <QSvgGenerator>
 #endif
@@ -18,6 +20,7 @@ namespace {
 constexpr int kPdfResolution = 300;  // dots per inch of the PDF's user space
 constexpr double kTitleHeightRatio = 0.06;  // title band, as a share of the page height
 constexpr int kTitlePointSize = 14;
+constexpr int kBlankFormSide = 1600;  // pixels: the form is printed and exported sharp
 
 bool SaveBytes(const std::string& path, const QByteArray& bytes) {
   QSaveFile file(QString::fromStdString(path));
@@ -59,7 +62,14 @@ QByteArray PdfBytes(const QtCanvas& canvas, const std::string& title) {
   writer.setResolution(kPdfResolution);
   writer.setTitle(QString::fromStdString(title));
   writer.setCreator("Nimbara");
-  QPainter painter(&writer);
+  PaintMapPage(canvas, writer, title);
+  return bytes;
+}
+
+}  // namespace
+
+void PaintMapPage(const QtCanvas& canvas, QPagedPaintDevice& device, const std::string& title) {
+  QPainter painter(&device);
   const QRect page = painter.viewport();
   const int titleHeight = title.empty() ? 0 : static_cast<int>(page.height() * kTitleHeightRatio);
   if (!title.empty()) {
@@ -75,11 +85,14 @@ QByteArray PdfBytes(const QtCanvas& canvas, const std::string& title) {
   painter.translate(area.left() + (area.width() - canvas.PixelWidth() * scale) / 2, area.top());
   painter.scale(scale, scale);
   PaintMap(canvas, painter);
-  painter.end();
-  return bytes;
 }
 
-}  // namespace
+std::unique_ptr<QtCanvas> MakeBlankForm(const StationTable& stations, int stationCount) {
+  auto form = std::make_unique<QtCanvas>(kBlankFormSide, kBlankFormSide);
+  form->SetScale({});
+  DrawBlankMap(*form, stations, stationCount);
+  return form;
+}
 
 std::optional<ExportFormat> ExportFormatFor(const std::string& path) {
   const QString suffix = QFileInfo(QString::fromStdString(path)).suffix().toLower();

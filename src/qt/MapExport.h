@@ -3,10 +3,14 @@
 // layer. PNG is a picture; SVG and PDF repaint the drawing calls as vectors,
 // text kept as text.
 
+#include <QPagedPaintDevice>
 #include <QString>
 
+#include <memory>
+#include <optional>
 #include <string>
 
+#include "core/ObservationStore.h"
 #include "qt/QtCanvas.h"
 
 namespace nimbara {
@@ -23,5 +27,12 @@ bool ExportMap(const QtCanvas& canvas, const std::string& path, const std::strin
 
 // Paints background, picture and drawing onto `painter` in canvas pixels.
 void PaintMap(const QtCanvas& canvas, QPainter& painter);
+
+// Paints the map fitted to one page of a PDF file or a printer, with `title`
+// (when not empty) centred above it.
+void PaintMapPage(const QtCanvas& canvas, QPagedPaintDevice& device, const std::string& title);
+
+// A canvas of its own holding the blank map form.
+std::unique_ptr<QtCanvas> MakeBlankForm(const StationTable& stations, int stationCount);
 
 }  // namespace nimbara

@@ -127,8 +127,21 @@ TEST(SampleLookup, TakesTheFirstDataFileOfTheFirstFolderThatHasOne) {
   fs::remove_all(root);
 }
 
-TEST(SampleLookup, WithoutADataFileTakesTheFirstBulletinPair) {
+TEST(SampleLookup, TheBundledSamplesOfferADataFile) {
   const auto found = FindSampleData({NIMBARA_SAMPLES});
+  ASSERT_TRUE(found.has_value());
+  EXPECT_EQ(fs::path(found->dataFile).extension(), ".txt");
+  EXPECT_TRUE(found->bulletins.empty());
+}
+
+TEST(SampleLookup, WithoutADataFileTakesTheFirstBulletinPair) {
+  const fs::path folder = fs::temp_directory_path() / "nimbara_sample_lookup";
+  fs::remove_all(folder);
+  fs::create_directories(folder / "bulletins");
+  for (const char* name : {"summer_stations.txt", "summer_systems.txt", "winter_stations.txt"})
+    fs::copy_file(fs::path(NIMBARA_SAMPLES) / "bulletins" / name, folder / "bulletins" / name);
+  const auto found = FindSampleData({(folder / "missing").string(), folder.string()});
+  fs::remove_all(folder);
   ASSERT_TRUE(found.has_value());
   EXPECT_TRUE(found->dataFile.empty());
   ASSERT_EQ(found->bulletins.size(), 2u);
@@ -142,8 +155,19 @@ TEST(SampleLookup, ExecutableDirectoriesCoverBuildTreeAndInstallation) {
                                       "/opt/app/bin/samples"}));
 }
 
-TEST_F(StartUpTest, AFirstStartWithSampleBulletinsDrawsTheirMapWithoutWindows) {
+TEST_F(StartUpTest, AFirstStartShowsTheBundledSampleMap) {
   options.sample = FindSampleData({NIMBARA_SAMPLES});
+  MDIForm_Load(app.Context(), options);
+  EXPECT_GT(app.state.stationRows.Count(), 0);
+  EXPECT_GT(app.state.systemRows.Count(), 0);
+  EXPECT_TRUE(app.state.field.grid.IsValid());
+  EXPECT_EQ(app.state.currentFilePath, options.sample->dataFile);
+  EXPECT_EQ(app.ui.messages.back().title, "ごあいさつ");
+}
+
+TEST_F(StartUpTest, AFirstStartWithSampleBulletinsDrawsTheirMapWithoutWindows) {
+  options.sample = SampleData{{}, {std::string(NIMBARA_SAMPLES) + "/bulletins/summer_stations.txt",
+                                   std::string(NIMBARA_SAMPLES) + "/bulletins/summer_systems.txt"}};
   app.ui.yesNoAnswers = {true, true};
   MDIForm_Load(app.Context(), options);
   EXPECT_GT(app.state.stationRows.Count(), 0);

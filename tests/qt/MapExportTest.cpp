@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "app/MapOutput.h"
+#include "qt/MapOutputActions.h"
 #include "support/QtTestApplication.h"
+#include "support/ScriptedUi.h"
 
 #include <QImage>
 #include <filesystem>
@@ -73,6 +76,45 @@ TEST_F(MapExportTest, PdfIsOnePageWithTheTitle) {
 
 TEST_F(MapExportTest, UnwritableTargetFails) {
   EXPECT_FALSE(ExportMap(canvas, Path("missing/map.png")));
+}
+
+TEST_F(MapExportTest, SavingAsksForANameAndAddsPngWhenItHasNoKnownExtension) {
+  AppState state;
+  testing::ScriptedUi ui;
+  ui.chooserAnswers = {Path("teacher"), Path("form.svg"), std::nullopt};
+  const AppContext app{state, canvas, ui};
+  SaveCanvasAs(app, canvas, kMapSaveCaption, "title");
+  SaveCanvasAs(app, canvas, kBlankSaveCaption, "");
+  SaveCanvasAs(app, canvas, kMapSaveCaption, "title");
+  EXPECT_TRUE(std::filesystem::exists(Path("teacher.png")));
+  EXPECT_TRUE(std::filesystem::exists(Path("form.svg")) || !ExportFormatFor("a.svg"));
+  ASSERT_EQ(ui.chooserRequests.size(), 3u);
+  EXPECT_EQ(ui.chooserRequests[0].caption, kMapSaveCaption);
+  EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(MapExportTest, AFailedSaveIsReported) {
+  AppState state;
+  testing::ScriptedUi ui;
+  ui.chooserAnswers = {Path("missing/map.png")};
+  SaveCanvasAs({state, canvas, ui}, canvas, kMapSaveCaption, "");
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].title, kMapOutputErrorTitle);
+}
+
+TEST_F(MapExportTest, CopyPutsTheDrawnMapOnTheClipboard) {
+  AppState state;
+  testing::ScriptedUi ui;
+  CopyCanvasToClipboard({state, canvas, ui}, canvas);
+  ASSERT_TRUE(ui.clipboardPicture);
+  EXPECT_EQ(ui.clipboardPicture->width, 400);
+  EXPECT_EQ(ui.clipboardPicture->pixels, ToPicture(canvas.Composite()).pixels);
+}
+
+TEST_F(MapExportTest, BlankFormIsItsOwnCanvas) {
+  const auto form = MakeBlankForm(BuiltInStationTable(), kBuiltInStationCount);
+  EXPECT_GT(form->PixelWidth(), canvas.PixelWidth());
+  EXPECT_NE(form->PointColour({173, 270}), kWhite);  // the dot of 石垣島
 }
 
 }  // namespace

@@ -17,6 +17,7 @@
 #include "app/Guides.h"
 #include "app/ImageCommands.h"
 #include "app/IsobarCommands.h"
+#include "app/MapOutput.h"
 #include "app/PasteCommands.h"
 #include "app/SettingsCommands.h"
 #include "app/SlideShow.h"
@@ -31,6 +32,8 @@
 #include "app/windows/frmAdjust.h"
 #include "app/windows/frmColor.h"
 #include "core/BaseMap.h"
+#include "qt/MapExport.h"
+#include "qt/MapOutputActions.h"
 
 namespace nimbara {
 namespace {
@@ -71,6 +74,7 @@ Radio10::Radio10(QWidget* parent)
   setWindowTitle(WidgetText(kMainCaption));
   setCentralWidget(BuildClientArea());
   BuildMenus();
+  for (const char* printing : {"cntMapPrint", "cntBlankPrint"}) MenuAction(printing)->setEnabled(CanPrint());
   RegisterToolWindows();
   m_ui.SetMapSurface(m_picture1);
   connect(m_picture1, &MapSurface::MousePressed, this, &Radio10::Picture1_MouseDown);
@@ -94,6 +98,10 @@ void Radio10::BuildMenus() {
       {Entry::Item, "cntHimawari", "気象衛星画像ファイル読みこみ", &Radio10::cntHimawari_Click},
       {Entry::Item, "cntGRenzoku", "気象衛星画像ファイル連続表示", &Radio10::cntGRenzoku_Click},
       {Entry::Item, "cntGazou", "気象衛星画像ファイル保存", &Radio10::cntGazou_Click},
+      {Entry::Item, "cntMapSave", "天気図を画像として保存", &Radio10::cntMapSave_Click},
+      {Entry::Item, "cntMapPrint", "天気図を印刷", &Radio10::cntMapPrint_Click},
+      {Entry::Item, "cntBlankPrint", "白地図を印刷", &Radio10::cntBlankPrint_Click},
+      {Entry::Item, "cntBlankSave", "白地図を画像として保存", &Radio10::cntBlankSave_Click},
       {Entry::Separator},
       {Entry::Item, "cntTLoad", "等圧線ファイル読みこみ", &Radio10::cntTLoad_Click},
       {Entry::Item, "cntRenzoku", "等圧線ファイル連続表示", &Radio10::cntRenzoku_Click},
@@ -161,6 +169,7 @@ void Radio10::BuildMenus() {
       {Entry::Item, "cntDanmen", "雲の断面図", &Radio10::cntDanmen_Click},
       {Entry::Separator},
       {Entry::Item, "cntCopy", "画像をクリップボードにコピー", &Radio10::cntCopy_Click},
+      {Entry::Item, "cntMapCopy", "天気図をクリップボードにコピー", &Radio10::cntMapCopy_Click},
       {Entry::Separator},
       {Entry::Item, "cntClsBMP", "気象衛星画像の表示を消す", &Radio10::cntClsBMP_Click},
       {Entry::End},
@@ -294,6 +303,17 @@ void Radio10::cntTSave_Click() { Run(SaveIsobarFile); }
 void Radio10::cntLoadSettei_Click() { Run(nimbara::cntLoadSettei_Click); }
 void Radio10::cntSaveSettei_Click() { Run(nimbara::cntSaveSettei_Click); }
 void Radio10::entEnd2_Click() { close(); }
+
+void Radio10::cntMapSave_Click() { SaveCanvasAs(Context(), m_canvas, kMapSaveCaption, MapTitle(m_state)); }
+void Radio10::cntMapPrint_Click() { PrintCanvas(m_canvas, MapTitle(m_state), this); }
+void Radio10::cntBlankPrint_Click() {
+  PrintCanvas(*MakeBlankForm(m_state.store.stations, m_state.store.stationCount), {}, this);
+}
+void Radio10::cntBlankSave_Click() {
+  SaveCanvasAs(Context(), *MakeBlankForm(m_state.store.stations, m_state.store.stationCount), kBlankSaveCaption,
+               {});
+}
+void Radio10::cntMapCopy_Click() { CopyCanvasToClipboard(Context(), m_canvas); }
 
 void Radio10::cntInternetData06_Click() { Run(nimbara::cntInternetData06_Click); }
 void Radio10::cntInternetData12_Click() { Run(nimbara::cntInternetData12_Click); }

@@ -54,6 +54,10 @@ class Radio10 : public QMainWindow {
   void cntHimawari_Click();
   void cntGRenzoku_Click();
   void cntGazou_Click();
+  void cntMapSave_Click();
+  void cntMapPrint_Click();
+  void cntBlankPrint_Click();
+  void cntBlankSave_Click();
   void cntTLoad_Click();
   void cntRenzoku_Click();
   void cntTSave_Click();
@@ -96,6 +100,7 @@ class Radio10 : public QMainWindow {
 
   void cntDanmen_Click();
   void cntCopy_Click();
+  void cntMapCopy_Click();
   void cntClsBMP_Click();
 
   void cntHelp_Click();

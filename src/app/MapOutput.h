@@ -1,0 +1,26 @@
+#pragma once
+// Saving and printing the drawn map and the blank map form: the choices the
+// person makes. The pictures themselves are painted by the Qt shell.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "app/AppContext.h"
+
+namespace nimbara {
+
+inline constexpr const char* kMapSaveCaption = "天気図の保存";
+inline constexpr const char* kBlankSaveCaption = "白地図の保存";
+inline constexpr const char* kMapOutputPattern = "*.png";
+inline constexpr const char* kMapOutputErrorTitle = "天気図の保存のエラー";
+inline constexpr const char* kMapOutputErrorText = "天気図を保存できませんでした。\r\n";
+
+// Asks where to save; a name that does not end in .png, .svg or .pdf gets
+// ".png". Nothing when the person cancelled.
+std::optional<std::string> ChooseMapOutputPath(const AppContext& app, const char* caption);
+
+// The title printed above a map: the observation-date text.
+std::string MapTitle(const AppState& state);
+
+}  // namespace nimbara
