@@ -10,6 +10,7 @@
 
 #include "app/AppContext.h"
 #include "app/DisplayCommands.h"
+#include "cli/HeadlessUi.h"
 #include "core/CodeTables.h"
 #include "render/Fronts.h"
 #include "render/RecordingCanvas.h"
@@ -19,26 +20,6 @@
 namespace nimbara {
 namespace {
 
-// Nobody to ask: every question is answered Yes.
-class SilentUi : public Ui {
- public:
-  void Message(const std::string&, const std::string&, MessageIcon) override {}
-  bool AskYesNo(const std::string&, const std::string&, bool) override { return true; }
-  std::optional<std::string> InputBox(const std::string&, const std::string&, const std::string&) override {
-    return std::nullopt;
-  }
-  std::optional<std::string> ChooseFile(const ChooserRequest&) override { return std::nullopt; }
-  void ShowWindow(WindowId, int) override {}
-  void HideWindow(WindowId) override {}
-  void BringForward(WindowId) override {}
-  void RefreshWindow(WindowId) override {}
-  void ProcessEvents() override {}
-  double TimeOfDaySeconds() override { return 0; }
-  std::optional<std::string> ClipboardText() override { return std::nullopt; }
-  std::optional<Picture> ClipboardPicture() override { return std::nullopt; }
-  void SetClipboardText(const std::string&) override {}
-  void SetClipboardPicture(const Picture&) override {}
-};
 
 // A winter situation: a low over the Sea of Japan with a warm and a cold
 // front, a high over the continent, and a pressure rising away from the low.
@@ -72,7 +53,7 @@ AppState Situation() {
 void BM_DisplayWholeMap(benchmark::State& bench) {
   AppState state = Situation();
   RecordingCanvas canvas;
-  SilentUi ui;
+  HeadlessUi ui;
   const AppContext app{state, canvas, ui};
   cntDisplay_Click(app);
   for (auto _ : bench) {
@@ -88,7 +69,7 @@ BENCHMARK(BM_DisplayWholeMap);
 void BM_DisplayAfterObservationChange(benchmark::State& bench) {
   AppState state = Situation();
   RecordingCanvas canvas;
-  SilentUi ui;
+  HeadlessUi ui;
   const AppContext app{state, canvas, ui};
   for (auto _ : bench) {
     state.field.grid.MarkStale();
