@@ -15,6 +15,8 @@ inline constexpr const char* kBlankSaveCaption = "白地図の保存";
 inline constexpr const char* kMapOutputPattern = "*.png";
 inline constexpr const char* kMapOutputErrorTitle = "天気図の保存のエラー";
 inline constexpr const char* kMapOutputErrorText = "天気図を保存できませんでした。\r\n";
+// Heads a printed blank form, with room to write the date and hour by hand.
+inline constexpr const char* kBlankFormTitle = "天気図用紙　　　　年　　　月　　　日　　　時";
 
 // Asks where to save; a name that does not end in .png, .svg or .pdf gets
 // ".png". Nothing when the person cancelled.

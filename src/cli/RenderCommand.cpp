@@ -8,6 +8,7 @@
 
 #include "app/DisplayCommands.h"
 #include "app/FileCommands.h"
+#include "app/MapOutput.h"
 #include "cli/Arguments.h"
 #include "cli/Commands.h"
 #include "cli/Session.h"
@@ -78,7 +79,8 @@ std::string RenderOne(const RenderOptions& options, const std::optional<std::str
     ClearCanvas(app.canvas);
     if (state.layers.map) DrawBaseMap(app.canvas, state.colours[kMapColour]);
   }
-  if (!ExportMap(session.Picture(), output, state.store.observationDate)) return "cannot write " + output;
+  const std::string title = options.blank ? kBlankFormTitle : MapTitle(state);
+  if (!ExportMap(session.Picture(), output, title)) return "cannot write " + output;
   if (options.opsPath && !WriteTextOutput(*options.opsPath, session.Log().Log()))
     return "cannot write " + *options.opsPath;
   return {};

@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <QFileInfo>
 #include <QPageSize>
+#include <QPageLayout>
 #include <QPdfWriter>
 #include <QSaveFile>
 
@@ -20,6 +21,8 @@ namespace {
 constexpr int kPdfResolution = 300;  // dots per inch of the PDF's user space
 constexpr double kTitleHeightRatio = 0.06;  // title band, as a share of the page height
 constexpr int kTitlePointSize = 14;
+constexpr double kPdfMarginMm = 15.0;
+constexpr double kFrameWidthRatio = 0.002;  // the map's frame, as a share of the page width
 constexpr int kBlankFormSide = 1600;  // pixels: the form is printed and exported sharp
 
 bool SaveBytes(const std::string& path, const QByteArray& bytes) {
@@ -60,6 +63,7 @@ QByteArray PdfBytes(const QtCanvas& canvas, const std::string& title) {
   QPdfWriter writer(&buffer);
   writer.setPageSize(QPageSize(QPageSize::A4));
   writer.setResolution(kPdfResolution);
+  writer.setPageMargins(QMarginsF(kPdfMarginMm, kPdfMarginMm, kPdfMarginMm, kPdfMarginMm), QPageLayout::Millimeter);
   writer.setTitle(QString::fromStdString(title));
   writer.setCreator("Nimbara");
   PaintMapPage(canvas, writer, title);
@@ -82,9 +86,16 @@ void PaintMapPage(const QtCanvas& canvas, QPagedPaintDevice& device, const std::
   const QRect area(page.left(), page.top() + titleHeight, page.width(), page.height() - titleHeight);
   const double scale = std::min(static_cast<double>(area.width()) / canvas.PixelWidth(),
                                 static_cast<double>(area.height()) / canvas.PixelHeight());
-  painter.translate(area.left() + (area.width() - canvas.PixelWidth() * scale) / 2, area.top());
+  const QRectF mapArea(area.left() + (area.width() - canvas.PixelWidth() * scale) / 2, area.top(),
+                       canvas.PixelWidth() * scale, canvas.PixelHeight() * scale);
+  painter.save();
+  painter.translate(mapArea.topLeft());
   painter.scale(scale, scale);
   PaintMap(canvas, painter);
+  painter.restore();
+  painter.setPen(QPen(Qt::black, std::max(1.0, page.width() * kFrameWidthRatio)));
+  painter.setBrush(Qt::NoBrush);
+  painter.drawRect(mapArea);
 }
 
 std::unique_ptr<QtCanvas> MakeBlankForm(const StationTable& stations, int stationCount) {

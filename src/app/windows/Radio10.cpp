@@ -307,11 +307,11 @@ void Radio10::entEnd2_Click() { close(); }
 void Radio10::cntMapSave_Click() { SaveCanvasAs(Context(), m_canvas, kMapSaveCaption, MapTitle(m_state)); }
 void Radio10::cntMapPrint_Click() { PrintCanvas(m_canvas, MapTitle(m_state), this); }
 void Radio10::cntBlankPrint_Click() {
-  PrintCanvas(*MakeBlankForm(m_state.store.stations, m_state.store.stationCount), {}, this);
+  PrintCanvas(*MakeBlankForm(m_state.store.stations, m_state.store.stationCount), kBlankFormTitle, this);
 }
 void Radio10::cntBlankSave_Click() {
   SaveCanvasAs(Context(), *MakeBlankForm(m_state.store.stations, m_state.store.stationCount), kBlankSaveCaption,
-               {});
+               kBlankFormTitle);
 }
 void Radio10::cntMapCopy_Click() { CopyCanvasToClipboard(Context(), m_canvas); }
 
