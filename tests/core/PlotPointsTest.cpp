@@ -1,0 +1,99 @@
+#include "core/PlotPoints.h"
+
+#include <gtest/gtest.h>
+
+#include "core/BaseMap.h"
+#include "core/Coastline.h"
+#include "core/Projection.h"
+#include "render/RecordingCanvas.h"
+
+namespace nimbara {
+namespace {
+
+class PlotPointsTest : public ::testing::Test {
+ protected:
+  ObservationStore store;
+  PlotPointTable table;
+  PressureField field;
+};
+
+TEST_F(PlotPointsTest, StationsOnlyEndAtTheLastStation) {
+  store.stationRecords[0].pressure = 1013;
+  BuildPlotPoints(store, table, field);
+  EXPECT_EQ(table.lastIndex, 53);
+  EXPECT_EQ(table.x[0], 173);
+  EXPECT_EQ(table.y[0], 270);
+  EXPECT_EQ(table.pressure[0], 101300);
+  EXPECT_EQ(table.pressure[1], 0);
+}
+
+TEST_F(PlotPointsTest, ShipsThenSystemsAreProjectedAfterTheStations) {
+  store.shipCount = 2;
+  store.ships[0] = {35, 140, 0, 0, 0, 1008};
+  store.ships[1] = {9, 140, 0, 0, 0, 1000};  // south of the map
+  store.systemCount = 1;
+  store.systems[0] = {"低気圧", 35, 135, 996};
+  BuildPlotPoints(store, table, field);
+  EXPECT_EQ(table.lastIndex, 56);
+  EXPECT_EQ((MapPoint{table.x[54], table.y[54]}), (MapPoint{296, 183}));
+  EXPECT_EQ(table.pressure[54], 100800);
+  EXPECT_EQ((MapPoint{table.x[55], table.y[55]}), (MapPoint{0, 0}));
+  EXPECT_EQ((MapPoint{table.x[56], table.y[56]}), (MapPoint{263, 184}));
+  EXPECT_EQ(table.pressure[56], 99600);
+  EXPECT_EQ(PlotName(store, 56), "低気圧");
+  EXPECT_EQ(FirstSystemSlot(store), 56);
+}
+
+TEST_F(PlotPointsTest, SystemKindsShareTheStationNameTable) {
+  store.stationCount = 10;
+  store.systemCount = 1;
+  store.systems[0] = {"台風", 25, 130, 960};
+  BuildPlotPoints(store, table, field);
+  EXPECT_EQ(store.stations.names[10], "台風");
+  EXPECT_EQ(store.stations.names[9], "松山");
+}
+
+TEST_F(PlotPointsTest, BuildingClearsTheGridAndItsWorkCopy) {
+  field.grid.At(0, 0) = 101300;
+  field.grid.At(33, 33) = 99900;
+  field.scratch.At(5, 5) = 100000;
+  field.grid.At(40, 40) = 7;  // outside the used part
+  BuildPlotPoints(store, table, field);
+  EXPECT_FALSE(field.grid.IsValid());
+  EXPECT_EQ(field.grid.At(33, 33), 0);
+  EXPECT_EQ(field.scratch.At(5, 5), 0);
+  EXPECT_EQ(field.grid.At(40, 40), 7);
+}
+
+TEST_F(PlotPointsTest, CountsBeyondTheTableNeverWritePastSlotTwoHundred) {
+  store.shipCount = 150;
+  store.systemCount = 150;
+  BuildPlotPoints(store, table, field);
+  EXPECT_EQ(table.lastIndex, kLastSlot);
+}
+
+TEST(BaseMap, PenUpMarksSuppressBothTouchingSegments) {
+  RecordingCanvas canvas;
+  DrawBaseMap(canvas, kLightBlue);
+  const CoastlineTable& coast = Coastline();
+  std::size_t drawable = 0;
+  for (int i = 0; i < kCoastlinePointCount; ++i) {
+    if (coast.x[i] > 0 && coast.y[i] > 0 && coast.x[i + 1] > 0 && coast.y[i + 1] > 0) ++drawable;
+  }
+  // 332 points in 29 polylines, each ended by a pen-up mark: 303 points
+  // drawn, one segment fewer than points per polyline.
+  EXPECT_EQ(drawable, static_cast<std::size_t>(kCoastlinePointCount - 29 - 29));
+  EXPECT_EQ(canvas.Lines().size(), drawable);
+  EXPECT_EQ(canvas.Lines().front(), "line 299 99 296 101 1 #0000FF");
+  EXPECT_EQ(canvas.Lines()[17], "line " + LogNumber(coast.x[17]) + " " + LogNumber(coast.y[17]) + " 299 99 1 #0000FF");
+  EXPECT_EQ(canvas.Lines()[18], "line 300 135 " + LogNumber(coast.x[21]) + " " + LogNumber(coast.y[21]) + " 1 #0000FF");
+}
+
+TEST(BaseMap, AZeroWidthViewIsReplacedByTheWholeMap) {
+  RecordingCanvas canvas;
+  ApplyMapView(canvas, {10, 20, 0, 300});
+  EXPECT_EQ(canvas.Scale(), (MapView{10, 20, 400, 300}));
+}
+
+}  // namespace
+}  // namespace nimbara
