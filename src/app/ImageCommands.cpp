@@ -11,21 +11,15 @@ constexpr Colour kSaveChooserBackground = Rgb(255, 192, 192);
 }  // namespace
 
 void cntHimawari_Click(const AppContext& app) {
-  ChooserRequest request;
-  request.caption = "画像読みこみ";
-  request.pattern = "*.gif";
-  request.showImageOptions = true;
-  const auto chosen = app.ui.ChooseFile(request);
+  const auto chosen = app.ui.ChooseFile(
+      {.caption = "画像読みこみ", .pattern = "*.gif", .background = {}, .showImageOptions = true});
   if (!chosen) return;
   app.canvas.LoadPicture(*chosen);  // an unreadable file keeps the old picture, silently
 }
 
 void cntGazou_Click(const AppContext& app) {
-  ChooserRequest request;
-  request.caption = "画像の保存";
-  request.pattern = "*.bmp";
-  request.background = kSaveChooserBackground;
-  const auto chosen = app.ui.ChooseFile(request);
+  const auto chosen =
+      app.ui.ChooseFile({.caption = "画像の保存", .pattern = "*.bmp", .background = kSaveChooserBackground});
   if (!chosen) return;
   const bool saved = app.canvas.HasPicture() && app.canvas.SavePictureBmp(PictureSaveName(*chosen));
   if (!saved) app.ui.Message(kPictureSaveErrorTitle, kPictureSaveErrorText, MessageIcon::Warning);

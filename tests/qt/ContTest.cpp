@@ -16,6 +16,7 @@
 #include "app/SlideShow.h"
 #include "core/Bmp.h"
 #include "qt/QtCanvas.h"
+#include "io/FileTestFolder.h"
 #include "support/ScriptedUi.h"
 
 namespace nimbara {
@@ -23,20 +24,14 @@ namespace {
 
 class SlideShowWindow : public ::testing::Test {
  protected:
-  SlideShowWindow()
-      : m_folder(std::filesystem::temp_directory_path() / "nimbara_cont_test"),
-        m_previous(CurrentDirectory()) {
-    std::filesystem::remove_all(m_folder);
+  SlideShowWindow() : m_previous(CurrentDirectory()) {
     std::filesystem::create_directories(m_folder / "sub");
     const Picture picture{1, 1, {0xFF808080u}};
     for (const char* name : {"a.txt", "b.TXT", "c.cnt"}) std::ofstream(m_folder / name) << "x";
     for (const char* name : {"ir1.bmp", "ir2.bmp"}) std::ofstream(m_folder / name, std::ios::binary) << EncodeBmp(picture);
     SetCurrentDirectory(m_folder.string());
   }
-  ~SlideShowWindow() override {
-    SetCurrentDirectory(m_previous);
-    std::filesystem::remove_all(m_folder);
-  }
+  ~SlideShowWindow() override { SetCurrentDirectory(m_previous); }
   void Open(int kind) {
     state.slideShowKind = kind;
     window.show();
@@ -47,7 +42,8 @@ class SlideShowWindow : public ::testing::Test {
     return names;
   }
 
-  std::filesystem::path m_folder;
+  testing::FileTestFolder m_scratch;
+  std::filesystem::path m_folder{m_scratch.Path()};
   std::string m_previous;
   AppState state;
   QtCanvas canvas{400, 400};

@@ -27,7 +27,7 @@ std::string ToUtf8(const QString& text) { return text.toStdString(); }
 
 }  // namespace
 
-Cont::Cont(AppContext app, QWidget* parent) : QWidget(parent, Qt::Dialog), m_app(app) {
+Cont::Cont(AppContext app, QWidget* parent) : MapToolWindow(app, parent, Qt::Dialog) {
   setWindowModality(Qt::ApplicationModal);
   auto* grid = new QGridLayout(this);
   DriveCont = new QComboBox(this);

@@ -4,12 +4,9 @@
 // It is application-modal while shown; during a run it is hidden so that a
 // click on the map can stop the run.
 
-#include <QWidget>
-
 #include <array>
 
-#include "app/AppContext.h"
-#include "qt/ToolWindow.h"
+#include "app/windows/MapToolWindow.h"
 
 class QCheckBox;
 class QComboBox;
@@ -21,7 +18,7 @@ class QRadioButton;
 
 namespace nimbara {
 
-class Cont : public QWidget, public ToolWindow {
+class Cont : public MapToolWindow {
   Q_OBJECT
  public:
   Cont(AppContext app, QWidget* parent);
@@ -53,7 +50,6 @@ class Cont : public QWidget, public ToolWindow {
   void SelectAll(bool selected);
   void cmdHyouzi_Click();
 
-  AppContext m_app;
   QString m_pattern;
   bool m_running = false;
 };

@@ -11,17 +11,13 @@
 
 namespace nimbara {
 
-Danmen::Danmen(AppContext app, QWidget* parent) : QWidget(parent, Qt::Tool), m_app(app) {
+Danmen::Danmen(AppContext app, QWidget* parent) : MapToolWindow(app, parent, Qt::Tool) {
   setWindowTitle(WidgetText("断面図"));
   auto* layout = new QVBoxLayout(this);
   Text1 = new QPlainTextEdit(this);
   Text1->setMaximumHeight(Text1->fontMetrics().lineSpacing() * 5);
   layout->addWidget(Text1);
-  const auto button = [this, layout](const char* caption) {
-    auto* b = new QPushButton(WidgetText(caption), this);
-    layout->addWidget(b);
-    return b;
-  };
+  const auto button = [this, layout](const char* caption) { return AddButton(layout, caption); };
   cmdDTate = button("南北の断面図");
   cmdDYoko = button("東西の断面図");
   cmdDcls = button("図をもとへ");

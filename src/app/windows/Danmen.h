@@ -3,17 +3,14 @@
 // the north-south or east-west section of the next clicks on the map;
 // closing it in any way ends the cross-section mode and clears the drawing.
 
-#include <QWidget>
-
-#include "app/AppContext.h"
-#include "qt/ToolWindow.h"
+#include "app/windows/MapToolWindow.h"
 
 class QPlainTextEdit;
 class QPushButton;
 
 namespace nimbara {
 
-class Danmen : public QWidget, public ToolWindow {
+class Danmen : public MapToolWindow {
   Q_OBJECT
  public:
   Danmen(AppContext app, QWidget* parent);
@@ -24,18 +21,12 @@ class Danmen : public QWidget, public ToolWindow {
   QPushButton* cmdDcls;
   QPushButton* cmdEnd;
 
- signals:
-  // The map surface was drawn on and should be repainted.
-  void MapChanged();
-
  protected:
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
   void ShowText(const std::string& text);
-
-  AppContext m_app;
 };
 
 }  // namespace nimbara

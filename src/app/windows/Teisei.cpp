@@ -26,7 +26,7 @@ constexpr const char* kCalculatingText = "計算中";
 
 }  // namespace
 
-Teisei::Teisei(AppContext app, QWidget* parent) : QWidget(parent, Qt::Tool), m_app(app) {
+Teisei::Teisei(AppContext app, QWidget* parent) : MapToolWindow(app, parent, Qt::Tool) {
   setWindowTitle(WidgetText(kCaption));
   auto* layout = new QVBoxLayout(this);
   Label1 = new QLabel(WidgetText(kTitle), this);
@@ -34,11 +34,7 @@ Teisei::Teisei(AppContext app, QWidget* parent) : QWidget(parent, Qt::Tool), m_a
   Text1->setMaximumHeight(Text1->fontMetrics().lineSpacing() * 4);
   layout->addWidget(Label1);
   layout->addWidget(Text1);
-  const auto button = [this, layout](const char* caption) {
-    auto* b = new QPushButton(WidgetText(caption), this);
-    layout->addWidget(b);
-    return b;
-  };
+  const auto button = [this, layout](const char* caption) { return AddButton(layout, caption); };
   cmdPlus = button("気圧　＋");
   cmdMinus = button("気圧　－");
   cmdKiatu = button("気圧？");

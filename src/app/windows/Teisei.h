@@ -3,10 +3,7 @@
 // what a click on the map does and redraw, smooth, space and save the
 // isobars; closing it in any way ends the correction click modes.
 
-#include <QWidget>
-
-#include "app/AppContext.h"
-#include "qt/ToolWindow.h"
+#include "app/windows/MapToolWindow.h"
 
 class QLabel;
 class QPlainTextEdit;
@@ -14,7 +11,7 @@ class QPushButton;
 
 namespace nimbara {
 
-class Teisei : public QWidget, public ToolWindow {
+class Teisei : public MapToolWindow {
   Q_OBJECT
  public:
   Teisei(AppContext app, QWidget* parent);
@@ -34,10 +31,6 @@ class Teisei : public QWidget, public ToolWindow {
   QPushButton* cmdSave;
   QPushButton* cmdEnd;
 
- signals:
-  // The map surface was drawn on and should be repainted.
-  void MapChanged();
-
  protected:
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
@@ -45,8 +38,6 @@ class Teisei : public QWidget, public ToolWindow {
  private:
   void ChooseMode(std::string_view mode, std::string_view text);
   void cmdHeikin_Click();
-
-  AppContext m_app;
 };
 
 }  // namespace nimbara
