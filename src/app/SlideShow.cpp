@@ -64,7 +64,10 @@ void EndRun(AppState& state) {
   if (state.clickMode == click::kSlideShow) state.clickMode = click::kNone;
 }
 
-std::string PathInCurrentDirectory(const std::string& name) { return CurrentDirectory() + "/" + name; }
+std::string PathInCurrentDirectory(const std::string& name) {
+  const std::string folder = CurrentDirectory();
+  return folder.ends_with('/') ? folder + name : folder + "/" + name;  // the root ends with "/" already
+}
 
 void LoadDataFile(const AppContext& app, const std::string& path) {
   app.state.currentFilePath = path;
