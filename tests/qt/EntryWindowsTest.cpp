@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -151,6 +152,27 @@ TEST_F(EntryWindowsTest, RefreshFollowsRowsChangedElsewhereAndBackHides) {
   QTest::mouseClick(Child<QPushButton>(window, "Modoru"), Qt::LeftButton);
   EXPECT_EQ(app.state.store.shipCount, 2);
   EXPECT_EQ(app.ui.windowEvents, (std::vector<std::string>{"hide Kaiyou1"}));
+}
+
+TEST_F(EntryWindowsTest, TabGoesThroughTheFieldsToTheEnterButton) {
+  Gyogyou window(app.Context());
+  Activate(window);
+  Child<QLineEdit>(window, "Hokui")->setFocus(Qt::TabFocusReason);
+  QStringList visited;
+  for (int i = 0; i < 4; ++i) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    visited << QApplication::focusWidget()->objectName();
+  }
+  EXPECT_EQ(visited, QStringList({"Toukei", "Kiatu", "Syurui", "Tugi"}));
+}
+
+TEST_F(EntryWindowsTest, ClosingTheWindowKeepsTheDateLikeBack) {
+  Tenki1 window(app.Context());
+  window.show();
+  Child<QLineEdit>(window, "txtKansokubi")->setText(QString::fromUtf8("18時"));
+  window.close();
+  EXPECT_EQ(app.state.headerText, "18時");
+  EXPECT_EQ(app.ui.windowEvents, (std::vector<std::string>{"hide Tenki1"}));
 }
 
 TEST_F(EntryWindowsTest, HelpButtonShowsTheWindowsHelpText) {

@@ -1,5 +1,6 @@
 #include "app/windows/EntryWindow.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -118,6 +119,11 @@ void EntryWindow::ChainTabs(std::initializer_list<QWidget*> fields) {
   for (int i = 0; i < m_buttons->count(); ++i) link(m_buttons->itemAt(i)->widget());
   link(m_kansokuData);
   link(m_txtKansokubi);
+}
+
+void EntryWindow::closeEvent(QCloseEvent* event) {
+  Modoru_Click();
+  QWidget::closeEvent(event);
 }
 
 void EntryWindow::Refresh() {

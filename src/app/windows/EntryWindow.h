@@ -13,6 +13,7 @@
 #include "app/EntryFields.h"
 #include "qt/ToolWindow.h"
 
+class QCloseEvent;
 class QComboBox;
 class QGridLayout;
 class QHBoxLayout;
@@ -34,6 +35,11 @@ class EntryWindow : public QWidget, public ToolWindow {
 
  protected:
   EntryWindow(AppContext app, RowList& rows, const char* caption, QWidget* parent);
+
+  // もどる. The window's close button does the same, so that nothing typed
+  // into the window is lost by closing it that way.
+  virtual void Modoru_Click() = 0;
+  void closeEvent(QCloseEvent* event) override;
 
   // A caption above the list ("観　測　地").
   void AddListLabel(const char* caption);

@@ -16,7 +16,7 @@ class Gyogyou : public EntryWindow {
   void cmdDelete_Click();
   void cmdSoko_Click();
   void cmdTyuusin_Click();
-  void Modoru_Click();
+  void Modoru_Click() override;
   void Setumei_Click();
   // Runs a command on the rows and shows them.
   void Edit(void (*command)(AppState&));

@@ -15,7 +15,7 @@ class Kaiyou1 : public EntryWindow {
  private:
   void Tugi_Click();
   void cmdDelete_Click();
-  void Modoru_Click();
+  void Modoru_Click() override;
   void Setumei_Click();
   ShipFields Fields();
 

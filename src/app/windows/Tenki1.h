@@ -14,7 +14,7 @@ class Tenki1 : public EntryWindow {
 
  private:
   void Tugi_Click();
-  void Modoru_Click();
+  void Modoru_Click() override;
   void Setumei_Click();
   StationFields Fields();
 
