@@ -3,6 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "qt/MapExport.h"
+
 namespace nimbara {
 namespace {
 constexpr int kPreferredSide = 640;
@@ -16,19 +18,23 @@ MapSurface::MapSurface(QtCanvas& canvas, QWidget* parent) : QWidget(parent), m_c
 QSize MapSurface::sizeHint() const { return {kPreferredSide, kPreferredSide}; }
 QSize MapSurface::minimumSizeHint() const { return {kMinimumSide, kMinimumSide}; }
 
+double MapSurface::Zoom() const {
+  return std::min(static_cast<double>(width()) / m_canvas.PixelWidth(),
+                  static_cast<double>(height()) / m_canvas.PixelHeight());
+}
+
 void MapSurface::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), palette().window());
-  painter.drawImage(0, 0, m_canvas.Composite());
-}
-
-void MapSurface::resizeEvent(QResizeEvent*) {
-  const int side = std::max(1, std::min(width(), height()));
-  if (side != m_canvas.PixelWidth()) m_canvas.Resize(side, side);
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  // The drawing is painted again at the widget's size, so lines and text stay
+  // sharp; the picture is scaled with it and keeps its place under the map.
+  painter.scale(Zoom(), Zoom());
+  PaintMap(m_canvas, painter);
 }
 
 void MapSurface::mousePressEvent(QMouseEvent* event) {
-  const QPointF at = event->position();
+  const QPointF at = event->position() / Zoom();
   if (at.x() >= m_canvas.PixelWidth() || at.y() >= m_canvas.PixelHeight()) return;
   const PointF map = m_canvas.FromPixels({at.x(), at.y()});
   emit MousePressed(event->button(), map.x, map.y);

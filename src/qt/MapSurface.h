@@ -1,7 +1,7 @@
 #pragma once
 // The map surface Picture1: shows a QtCanvas and reports presses on it in map
-// units. The canvas keeps the largest square that fits the widget, so map
-// units stay square whatever the window's shape.
+// units. The canvas keeps its own pixel size, the one satellite pictures are
+// aligned to; the surface shows it at the largest size that fits the widget.
 
 #include <QWidget>
 
@@ -22,10 +22,12 @@ class MapSurface : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
-  void resizeEvent(QResizeEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
 
  private:
+  // Widget pixels per canvas pixel.
+  double Zoom() const;
+
   QtCanvas& m_canvas;
 };
 

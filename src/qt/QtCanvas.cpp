@@ -46,33 +46,18 @@ QtCanvas::QtCanvas(int pixelWidth, int pixelHeight)
   m_layer.fill(Qt::transparent);
 }
 
-void QtCanvas::Resize(int pixelWidth, int pixelHeight) {
-  m_layer = QImage(std::max(1, pixelWidth), std::max(1, pixelHeight), QImage::Format_ARGB32_Premultiplied);
-  m_layer.fill(Qt::transparent);
-  QPainter painter(&m_layer);
-  PaintDrawing(painter);
-}
-
 void QtCanvas::PaintDrawing(QPainter& painter) const {
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setRenderHint(QPainter::TextAntialiasing);
-  const QSize size = m_layer.size();
-  for (const auto& call : m_calls) {
-    // Calls made at another size are stretched to this one.
-    painter.save();
-    painter.scale(static_cast<double>(size.width()) / call.size.width(),
-                  static_cast<double>(size.height()) / call.size.height());
-    call.paint(painter);
-    painter.restore();
-  }
+  for (const auto& call : m_calls) call(painter);
 }
 
-void QtCanvas::Record(std::function<void(QPainter&)> paint) {
+void QtCanvas::Record(DrawCall paint) {
   QPainter painter(&m_layer);
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setRenderHint(QPainter::TextAntialiasing);
   paint(painter);
-  m_calls.push_back({std::move(paint), m_layer.size()});
+  m_calls.push_back(std::move(paint));
 }
 
 double QtCanvas::PixelsPerReferencePixel() const { return PixelWidth() / kReferenceWidth; }

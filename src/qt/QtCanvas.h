@@ -1,11 +1,10 @@
 #pragma once
 // The Canvas painted with Qt: a background colour, the background picture at
 // its own pixel size in the top-left corner, and a transparent drawing layer
-// on top. Drawing calls are kept as a list so the layer can be painted again
-// at another size (a resized window) or onto another device (an export).
+// on top. Drawing calls are kept as a list so they can be painted again onto
+// another device: a scaled window, an SVG or PDF file, a printer.
 
 #include <QImage>
-#include <QSize>
 #include <QPainter>
 
 #include <functional>
@@ -21,8 +20,6 @@ class QtCanvas : public Canvas {
 
   int PixelWidth() const override { return m_layer.width(); }
   int PixelHeight() const override { return m_layer.height(); }
-  // Paints the drawing list again at the new size.
-  void Resize(int pixelWidth, int pixelHeight);
 
   Colour PointColour(PointF p) const override;
   bool LoadPicture(const std::string& path) override;
@@ -47,13 +44,10 @@ class QtCanvas : public Canvas {
   void DoText(PointF topLeft, std::string_view text) override;
 
  private:
-  // A drawing call in the device pixels of the size it was made at.
-  struct DrawCall {
-    std::function<void(QPainter&)> paint;
-    QSize size;
-  };
+  // A drawing call in canvas pixels.
+  using DrawCall = std::function<void(QPainter&)>;
   // Paints `call` on the layer now and keeps it for repainting.
-  void Record(std::function<void(QPainter&)> paint);
+  void Record(DrawCall paint);
   QPen PenFor(Colour colour) const;
   QBrush FillBrush() const;
   double PixelsPerReferencePixel() const;

@@ -2,11 +2,13 @@
 
 #include <QClipboard>
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QTime>
+#include <QTimer>
 
 #include "app/windows/WidgetText.h"
 #include "app/windows/frmOpenSave.h"
@@ -16,6 +18,7 @@ namespace nimbara {
 namespace {
 
 constexpr int kTwipsPerInch = 1440;
+constexpr int kEventSliceMs = 5;
 constexpr double kMillisecondsPerSecond = 1000.0;
 
 QMessageBox::Icon BoxIcon(MessageIcon icon) {
@@ -135,7 +138,11 @@ void QtUi::RefreshWindow(WindowId id) {
 void QtUi::ProcessEvents() {
   // Long runs draw between their waits; the map shows each step.
   if (m_mapSurface) m_mapSurface->update();
-  QCoreApplication::processEvents();
+  // Waits call this over and over: a short event loop instead of a bare
+  // processEvents keeps the window responsive without spinning a core.
+  QEventLoop slice;
+  QTimer::singleShot(kEventSliceMs, &slice, &QEventLoop::quit);
+  slice.exec();
 }
 
 double QtUi::TimeOfDaySeconds() {
