@@ -20,6 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   while (lines.ReadLine()) {
   }
   (void)nimbara::EncodeCp932(decoded.text);
+  (void)nimbara::EncodeCp932(bytes);  // text that is not UTF-8 at all
   (void)nimbara::IsValidUtf8(bytes);
   return 0;
 }

@@ -1,21 +1,37 @@
 // The isobar file reader on arbitrary bytes, with a few ships and systems
-// already in the store so that every slot limit is exercised.
+// already in the store so that every slot limit is exercised; what was read
+// is then drawn as the program draws it (isobars, centre marks, relief,
+// pressure readout) and written again.
 #include <cstddef>
 #include <cstdint>
 #include <string>
 
+#include "core/IsobarInterval.h"
+#include "core/MapView.h"
 #include "io/Cp932.h"
 #include "io/IsobarFile.h"
+#include "pressure/IsobarTracer.h"
+#include "pressure/PressureReadout.h"
+#include "pressure/PressureRelief.h"
+#include "render/RecordingCanvas.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace nimbara;
   const std::string bytes(reinterpret_cast<const char*>(data), size);
-  nimbara::ObservationStore store;
+  ObservationStore store;
   store.shipCount = 100;
   store.systemCount = 47;
-  nimbara::PlotPointTable plot;
-  plot.lastIndex = nimbara::kLastSlot;
-  nimbara::PressureGrid grid;
-  nimbara::ReadIsobarText(nimbara::DecodeCp932(bytes).text, store, plot, grid);
-  nimbara::IsobarFileLines(grid, store, plot);
+  PlotPointTable plot;
+  plot.lastIndex = kLastSlot;
+  PressureGrid grid;
+  ReadIsobarText(DecodeCp932(bytes).text, store, plot, grid);
+  IsobarFileLines(grid, store, plot);
+
+  RecordingCanvas canvas;
+  const IsobarInterval isobar;
+  TraceIsobars(canvas, grid, isobar.interval, isobar.startOffset, kBlack, {store, plot, kBlack});
+  DrawPressureRelief(canvas, grid, kBlack, kBlack);
+  canvas.SetScale(UsableMapView(ReliefView(grid)));
+  ShowPressureAtClick(canvas, grid, plot.x[kLastSlot], plot.y[kLastSlot]);
   return 0;
 }
