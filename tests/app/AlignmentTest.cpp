@@ -6,6 +6,7 @@
 
 #include "core/BaseMap.h"
 #include "support/TestApp.h"
+#include "support/TempFolder.h"
 
 namespace nimbara {
 namespace {
@@ -15,10 +16,11 @@ using testing::TestApp;
 class AlignmentTest : public ::testing::Test {
  protected:
   AlignmentTest() {
-    app.state.settingsPath = (std::filesystem::temp_directory_path() / "nimbara_alignment_test.ini").string();
+    app.state.settingsPath = settingsFolder.File("Nimbara.ini");
     ApplyMapView(app.canvas, app.state.view);
   }
   ~AlignmentTest() override { std::filesystem::remove(app.state.settingsPath); }
+  testing::TempFolder settingsFolder;
   TestApp app;
 };
 

@@ -1,4 +1,5 @@
 #include "app/Chooser.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +18,7 @@ constexpr const char* kLoadSettings = "設定（記号の色、地図の位置�
 
 class ChooserRules : public ::testing::Test {
  protected:
-  ChooserRules() : folder((fs::temp_directory_path() / "nimbara_chooser_rules").string()) {
+  ChooserRules() : folder(temp.Path()) {
     fs::remove_all(folder);
     fs::create_directories(folder + "/sub");
     std::ofstream(folder + "/map.txt") << "x";
@@ -26,6 +27,7 @@ class ChooserRules : public ::testing::Test {
   OkDecision Ok(const char* caption, const std::string& text, const std::string& selected = "") {
     return DecideOk(caption, text, selected, folder, "*.txt");
   }
+  testing::TempFolder temp;
   std::string folder;
 };
 

@@ -8,13 +8,13 @@
 #include "core/CodeTables.h"
 #include "core/Rows.h"
 #include "io/FileIo.h"
-#include "io/FileTestFolder.h"
+#include "support/TempFolder.h"
 #include "support/TestApp.h"
 
 namespace nimbara {
 namespace {
 
-using testing::FileTestFolder;
+using testing::TempFolder;
 using testing::TestApp;
 using testing::TestDataPath;
 
@@ -57,7 +57,7 @@ void WriteBmp(const std::string& path, const Picture& picture) {
 }
 
 struct Saved {
-  FileTestFolder folder;
+  TempFolder folder;
   TestApp writer;
 
   explicit Saved(bool full, const std::string& name = "weather.dat") {
@@ -143,7 +143,7 @@ TEST(DataFileCommands, FullFlavourReadsFractionalViewRounded) {
 }
 
 TEST(DataFileCommands, LaterCompanionPicturesReplaceEarlierOnes) {
-  FileTestFolder folder;
+  TempFolder folder;
   ASSERT_TRUE(std::filesystem::copy_file(TestDataPath("data_realistic.txt"), folder.File("map.txt")));
   WriteBmp(folder.File("map.bmp"), SmallPicture(0xFFFF0000));
   WriteBmp(folder.File("map.jpg"), SmallPicture(0xFF00FF00));  // read by its content
@@ -155,7 +155,7 @@ TEST(DataFileCommands, LaterCompanionPicturesReplaceEarlierOnes) {
 }
 
 TEST(DataFileCommands, IntervalBelowOneHectopascalKeepsTheEarlierOne) {
-  FileTestFolder folder;
+  TempFolder folder;
   const auto text = ReadCp932File(TestDataPath("data_fractional_view.txt"));
   ASSERT_TRUE(text);
   std::string zero = *text;
@@ -240,7 +240,7 @@ TEST(DataFileCommands, CancelledChooserDoesNothing) {
 }
 
 TEST(DataFileCommands, FailedSaveSaysSoAndKeepsTheEarlierFile) {
-  FileTestFolder folder;
+  TempFolder folder;
   std::filesystem::create_directory(folder.File("taken.txt"));
   TestApp app;
   Observe(app.state);
@@ -276,7 +276,7 @@ TEST(DataFileCommands, ClearingKeepsStationNamesAndEmptiesEverythingElse) {
 }
 
 TEST(IsobarFileCommands, SavingNamesTheFileCnt) {
-  FileTestFolder folder;
+  TempFolder folder;
   TestApp app;
   app.ui.chooserAnswers = {folder.File("map.old.txt"), folder.File(".cnt")};
   SaveIsobarFile(app.Context());
@@ -302,7 +302,7 @@ TEST(IsobarFileCommands, LoadingTracesOverTheMapWithoutClearing) {
 }
 
 TEST(IsobarFileCommands, TropicalDepressionHasNoMarkAfterLoading) {
-  FileTestFolder folder;
+  TempFolder folder;
   TestApp writer;
   ObservationStore& store = writer.state.store;
   store.systemCount = 2;

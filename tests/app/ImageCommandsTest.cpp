@@ -4,7 +4,7 @@
 
 #include <fstream>
 
-#include "io/FileTestFolder.h"
+#include "support/TempFolder.h"
 #include "core/Bmp.h"
 #include "core/Projection.h"
 #include "imagery/CloudSection.h"
@@ -14,7 +14,7 @@
 namespace nimbara {
 namespace {
 
-using testing::FileTestFolder;
+using testing::TempFolder;
 using testing::TestApp;
 
 const Picture kSatellite{2, 2, {0xFFFFFFFFu, 0xFF808080u, 0xFF202020u, 0xFF000000u}};
@@ -25,7 +25,7 @@ void WriteBytes(const std::string& path, const std::string& bytes) {
 }
 
 TEST(ImageCommands, LoadAsksForAPictureAndDrawsNothing) {
-  FileTestFolder folder;
+  TempFolder folder;
   WriteBytes(folder.File("ir.bmp"), EncodeBmp(kSatellite));
   TestApp app;
   app.ui.chooserAnswers.push_back(folder.File("ir.bmp"));
@@ -43,7 +43,7 @@ TEST(ImageCommands, LoadAsksForAPictureAndDrawsNothing) {
 }
 
 TEST(ImageCommands, LoadingSomethingElseKeepsTheOldPictureSilently) {
-  FileTestFolder folder;
+  TempFolder folder;
   WriteBytes(folder.File("notes.gif"), "this is not a picture");
   TestApp app;
   app.canvas.SetPicture(kOther);
@@ -54,7 +54,7 @@ TEST(ImageCommands, LoadingSomethingElseKeepsTheOldPictureSilently) {
 }
 
 TEST(ImageCommands, SaveWritesTheChosenNameWithBmpExtension) {
-  FileTestFolder folder;
+  TempFolder folder;
   TestApp app;
   app.canvas.SetPicture(kSatellite);
   app.ui.chooserAnswers = {folder.File("noon"), folder.File("evening.gif")};
@@ -75,7 +75,7 @@ TEST(ImageCommands, SaveWritesTheChosenNameWithBmpExtension) {
 }
 
 TEST(ImageCommands, SaveWithoutPictureWarnsAndWritesNothing) {
-  FileTestFolder folder;
+  TempFolder folder;
   TestApp app;
   app.ui.chooserAnswers.push_back(folder.File("map.bmp"));
   cntGazou_Click(app.Context());
@@ -89,7 +89,7 @@ TEST(ImageCommands, SaveWithoutPictureWarnsAndWritesNothing) {
 }
 
 TEST(ImageCommands, SaveIntoAMissingFolderWarns) {
-  FileTestFolder folder;
+  TempFolder folder;
   TestApp app;
   app.canvas.SetPicture(kSatellite);
   app.ui.chooserAnswers.push_back(folder.File("no/such/folder/ir.gif"));

@@ -14,14 +14,14 @@
 #include "core/BaseMap.h"
 #include "io/Cp932.h"
 #include "io/FileIo.h"
-#include "io/FileTestFolder.h"
+#include "support/TempFolder.h"
 #include "support/TestApp.h"
 
 namespace nimbara {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::FileTestFolder;
+using testing::TempFolder;
 using testing::TestApp;
 using testing::TestDataPath;
 
@@ -47,7 +47,7 @@ class Robustness : public ::testing::Test {
     std::ofstream(path, std::ios::binary) << bytes;
   }
 
-  FileTestFolder folder;
+  TempFolder folder;
   TestApp app;
 };
 

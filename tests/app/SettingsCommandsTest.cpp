@@ -5,13 +5,13 @@
 #include <filesystem>
 
 #include "io/FileIo.h"
-#include "io/FileTestFolder.h"
+#include "support/TempFolder.h"
 #include "support/TestApp.h"
 
 namespace nimbara {
 namespace {
 
-using testing::FileTestFolder;
+using testing::TempFolder;
 using testing::TestApp;
 using testing::TestDataPath;
 
@@ -34,7 +34,7 @@ void Customise(AppState& state) {
 }
 
 TEST(StartUpSettings, WithoutASettingsFileTheDefaultsApply) {
-  FileTestFolder folder;
+  TempFolder folder;
   TestApp app;
   Customise(app.state);
   app.state.currentFilePath = "x.txt";
@@ -47,7 +47,7 @@ TEST(StartUpSettings, WithoutASettingsFileTheDefaultsApply) {
 
 TEST(StartUpSettings, SettingsFileIsAppliedAndTheLastFilesFolderBecomesCurrent) {
   CurrentFolderGuard guard;
-  FileTestFolder folder;
+  TempFolder folder;
   std::filesystem::create_directory(folder.File("天気"));
   TestApp writer;
   Customise(writer.state);
@@ -64,7 +64,7 @@ TEST(StartUpSettings, SettingsFileIsAppliedAndTheLastFilesFolderBecomesCurrent) 
 }
 
 TEST(SettingsCommands, SavingWritesTheChosenFileAsIni) {
-  FileTestFolder folder;
+  TempFolder folder;
   TestApp app;
   Customise(app.state);
   app.state.currentFilePath = "/data/map.txt";
@@ -99,7 +99,7 @@ TEST(SettingsCommands, CancelledChoosersChangeNothing) {
 }
 
 TEST(SettingsCommands, FailedSaveSaysSo) {
-  FileTestFolder folder;
+  TempFolder folder;
   TestApp app;
   app.ui.chooserAnswers.push_back(folder.File("missing/mine"));
   cntSaveSettei_Click(app.Context());

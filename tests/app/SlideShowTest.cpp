@@ -7,7 +7,7 @@
 #include <functional>
 
 #include "app/FileListing.h"
-#include "io/FileTestFolder.h"
+#include "support/TempFolder.h"
 #include "core/Bmp.h"
 #include "io/FileIo.h"
 #include "support/TestApp.h"
@@ -15,7 +15,7 @@
 namespace nimbara {
 namespace {
 
-using testing::FileTestFolder;
+using testing::TempFolder;
 using testing::ScriptedUi;
 using testing::TestDataPath;
 
@@ -167,7 +167,7 @@ TEST(SlideShowStart, NothingSelectedExplainsHowToSelect) {
 }
 
 TEST(SlideShowRun, PlaysSelectedDataFilesInListOrderWithPauseZero) {
-  FileTestFolder folder;
+  TempFolder folder;
   InFolder inside(folder.Path());
   for (const char* name : {"01.txt", "02.txt", "03.txt"}) CopyData(name);
   RunApp app;
@@ -188,7 +188,7 @@ TEST(SlideShowRun, PlaysSelectedDataFilesInListOrderWithPauseZero) {
 }
 
 TEST(SlideShowRun, WaitsThePauseWhileProcessingEvents) {
-  FileTestFolder folder;
+  TempFolder folder;
   InFolder inside(folder.Path());
   CopyData("a.txt");
   CopyData("b.txt");
@@ -199,7 +199,7 @@ TEST(SlideShowRun, WaitsThePauseWhileProcessingEvents) {
 }
 
 TEST(SlideShowRun, ClockGoingBackAtMidnightEndsTheWait) {
-  FileTestFolder folder;
+  TempFolder folder;
   InFolder inside(folder.Path());
   CopyData("a.txt");
   CopyData("b.txt");
@@ -215,7 +215,7 @@ TEST(SlideShowRun, ClockGoingBackAtMidnightEndsTheWait) {
 }
 
 TEST(SlideShowRun, RepeatsUntilTheMapIsClicked) {
-  FileTestFolder folder;
+  TempFolder folder;
   InFolder inside(folder.Path());
   CopyData("a.txt");
   CopyData("b.txt");
@@ -244,7 +244,7 @@ TEST(SlideShowRun, IsobarFilesRedrawTheIsobarMapAndUnreadableOnesAreSkipped) {
 }
 
 TEST(SlideShowRun, PicturesReplaceTheBackgroundOnly) {
-  FileTestFolder folder;
+  TempFolder folder;
   const Picture picture{1, 1, {0xFF808080u}};
   std::ofstream(folder.File("ir.bmp"), std::ios::binary) << EncodeBmp(picture);
   std::ofstream(folder.File("notes.gif")) << "not a picture";
@@ -266,7 +266,7 @@ class Browse : public ::testing::Test {
   std::string InFolderPath(const std::string& name) const { return m_folder.Path() + "/" + name; }
   void Press(int index) { cmdPlay_Click(m_app.Context(), index); }
 
-  FileTestFolder m_folder;
+  TempFolder m_folder;
   InFolder m_inside{m_folder.Path()};
   RunApp m_app;
 };

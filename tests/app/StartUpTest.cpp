@@ -7,6 +7,7 @@
 
 #include "io/FileIo.h"
 #include "support/TestApp.h"
+#include "support/TempFolder.h"
 
 namespace nimbara {
 namespace {
@@ -18,7 +19,7 @@ using testing::TestApp;
 class StartUpTest : public ::testing::Test {
  protected:
   StartUpTest()
-      : start((fs::temp_directory_path() / "nimbara_startup_test").string()), before(fs::current_path()) {
+      : start(temp.Path()), before(fs::current_path()) {
     fs::remove_all(start);
     fs::create_directories(start + "/data");
     options.startDirectory = start;
@@ -30,6 +31,7 @@ class StartUpTest : public ::testing::Test {
   void WriteSettingsWithLastFile(const std::string& lastFile) {
     WriteCp932File(start + "/Nimbara.ini", "最終表示ファイル=" + lastFile + "\r\n");
   }
+  testing::TempFolder temp;
   std::string start;
   fs::path before;
   StartUpOptions options;
@@ -111,7 +113,8 @@ TEST_F(StartUpTest, UnloadWritesTheSettings) {
 }
 
 TEST(SampleLookup, TakesTheFirstDataFileOfTheFirstFolderThatHasOne) {
-  const fs::path root = fs::temp_directory_path() / "nimbara_sample_lookup";
+  const testing::TempFolder temp;
+  const fs::path root = temp.Path();
   fs::remove_all(root);
   fs::create_directories(root / "empty");
   fs::create_directories(root / "samples");
@@ -135,7 +138,8 @@ TEST(SampleLookup, TheBundledSamplesOfferADataFile) {
 }
 
 TEST(SampleLookup, WithoutADataFileTakesTheFirstBulletinPair) {
-  const fs::path folder = fs::temp_directory_path() / "nimbara_sample_lookup";
+  const testing::TempFolder temp;
+  const fs::path folder = temp.Path();
   fs::remove_all(folder);
   fs::create_directories(folder / "bulletins");
   for (const char* name : {"summer_stations.txt", "summer_systems.txt", "winter_stations.txt"})

@@ -6,13 +6,13 @@
 
 #include "io/Cp932.h"
 #include "io/FileIo.h"
-#include "io/FileTestFolder.h"
+#include "support/TempFolder.h"
 #include "support/TestApp.h"
 
 namespace nimbara {
 namespace {
 
-using testing::FileTestFolder;
+using testing::TempFolder;
 using testing::TestDataPath;
 
 std::optional<SettingLine> Line(std::string_view key, std::string_view value) {
@@ -162,7 +162,7 @@ Settings Unusual() {
 }
 
 TEST(SettingsFileLayout, WrittenFileStartsWithCommentsAndReadsBack) {
-  FileTestFolder folder;
+  TempFolder folder;
   const std::string path = folder.File("Nimbara.ini");
   ASSERT_TRUE(WriteSettingsFile(path, Unusual()));
   const auto bytes = ReadWholeFile(path);
@@ -178,7 +178,7 @@ TEST(SettingsFileLayout, WrittenFileStartsWithCommentsAndReadsBack) {
 }
 
 TEST(SettingsFileLayout, FailedWriteReportsFalse) {
-  FileTestFolder folder;
+  TempFolder folder;
   EXPECT_FALSE(WriteSettingsFile(folder.File("missing/Nimbara.ini"), Settings{}));
   EXPECT_FALSE(WriteSettingsFile(folder.Path(), Settings{}));  // a folder stands there
   EXPECT_TRUE(std::filesystem::is_directory(folder.Path()));

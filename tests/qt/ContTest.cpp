@@ -16,7 +16,7 @@
 #include "app/SlideShow.h"
 #include "core/Bmp.h"
 #include "qt/QtCanvas.h"
-#include "io/FileTestFolder.h"
+#include "support/TempFolder.h"
 #include "support/ScriptedUi.h"
 
 namespace nimbara {
@@ -42,7 +42,7 @@ class SlideShowWindow : public ::testing::Test {
     return names;
   }
 
-  testing::FileTestFolder m_scratch;
+  testing::TempFolder m_scratch;
   std::filesystem::path m_folder{m_scratch.Path()};
   std::string m_previous;
   AppState state;

@@ -6,6 +6,7 @@
 #include "qt/MapOutputActions.h"
 #include "support/QtTestApplication.h"
 #include "support/ScriptedUi.h"
+#include "support/TempFolder.h"
 
 #include <QImage>
 #include <filesystem>
@@ -25,8 +26,6 @@ class MapExportTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() { testing::EnsureQtApplication(); }
   void SetUp() override {
-    m_dir = std::filesystem::temp_directory_path() / "nimbara-export-test";
-    std::filesystem::create_directories(m_dir);
     canvas.SetScale({0, 0, 400, 400});
     canvas.SetLineWidth(3);
     canvas.Line({10, 10}, {200, 300}, kLightBlue);
@@ -34,11 +33,10 @@ class MapExportTest : public ::testing::Test {
     canvas.SetFontSize(16);
     canvas.Text({100, 100}, "高");
   }
-  void TearDown() override { std::filesystem::remove_all(m_dir); }
-  std::string Path(const char* name) const { return (m_dir / name).string(); }
+  std::string Path(const char* name) const { return m_folder.File(name); }
 
   QtCanvas canvas{400, 400};
-  std::filesystem::path m_dir;
+  testing::TempFolder m_folder;
 };
 
 TEST_F(MapExportTest, FormatFollowsTheExtension) {

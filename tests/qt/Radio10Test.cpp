@@ -19,6 +19,7 @@
 #include "app/StartUp.h"
 #include "app/windows/WidgetText.h"
 #include "app/windows/frmAdjust.h"
+#include "support/TempFolder.h"
 
 namespace nimbara {
 namespace {
@@ -135,7 +136,7 @@ const std::vector<std::string> kMenuTree = {
 class MainWindow : public ::testing::Test {
  protected:
   MainWindow()
-      : folder((fs::temp_directory_path() / "nimbara_main_window").string()), before(QDir::currentPath()) {
+      : folder(temp.Path()), before(QDir::currentPath()) {
     fs::remove_all(folder);
     fs::create_directories(folder);
     QDir::setCurrent(QString::fromStdString(folder));
@@ -158,6 +159,7 @@ class MainWindow : public ::testing::Test {
     window.MenuAction(name)->trigger();
     return seen;
   }
+  testing::TempFolder temp;
   std::string folder;
   QString before;
   Radio10 window;

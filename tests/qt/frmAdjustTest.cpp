@@ -10,6 +10,7 @@
 #include "core/BaseMap.h"
 #include "qt/QtCanvas.h"
 #include "support/ScriptedUi.h"
+#include "support/TempFolder.h"
 
 namespace nimbara {
 namespace {
@@ -17,11 +18,12 @@ namespace {
 class AlignmentWindow : public ::testing::Test {
  protected:
   AlignmentWindow() : window({state, canvas, ui}, nullptr) {
-    state.settingsPath = (std::filesystem::temp_directory_path() / "nimbara_frmadjust_test.ini").string();
+    state.settingsPath = settingsFolder.File("Nimbara.ini");
     ApplyMapView(canvas, state.view);
     state.clickMode = "A";
   }
   ~AlignmentWindow() override { std::filesystem::remove(state.settingsPath); }
+  testing::TempFolder settingsFolder;
   AppState state;
   QtCanvas canvas{400, 400};
   testing::ScriptedUi ui;

@@ -13,6 +13,7 @@
 
 #include "qt/QtCanvas.h"
 #include "support/ScriptedUi.h"
+#include "support/TempFolder.h"
 
 namespace nimbara {
 namespace {
@@ -26,7 +27,7 @@ void Press(QWidget* widget) {
 class ColourDialog : public ::testing::Test {
  protected:
   ColourDialog() {
-    state.settingsPath = (std::filesystem::temp_directory_path() / "nimbara_frmcolor_test.ini").string();
+    state.settingsPath = settingsFolder.File("Nimbara.ini");
     state.colours[kWindColour] = Rgb(0x40, 0x40, 0x40);
   }
   ~ColourDialog() override { std::filesystem::remove(state.settingsPath); }
@@ -38,6 +39,7 @@ class ColourDialog : public ::testing::Test {
     return {Window().VScroll1->value(), Window().VScroll2->value(), Window().VScroll3->value()};
   }
 
+  testing::TempFolder settingsFolder;
   AppState state;
   QtCanvas canvas{400, 400};
   testing::ScriptedUi ui;

@@ -13,6 +13,7 @@
 #include <fstream>
 
 #include "ModalAnswers.h"
+#include "support/TempFolder.h"
 
 namespace nimbara {
 namespace {
@@ -29,7 +30,7 @@ const ChooserRequest kSaveData{"観測データ保存", "*.txt", 0xC0C0FF};
 class ChooserWindow : public ::testing::Test {
  protected:
   ChooserWindow()
-      : folder((fs::temp_directory_path() / "nimbara_chooser_window").string()), before(QDir::currentPath()) {
+      : folder(temp.Path()), before(QDir::currentPath()) {
     fs::remove_all(folder);
     fs::create_directories(folder + "/sub");
     for (const char* name : {"b.txt", "a.txt", "c.bmp"}) std::ofstream(folder + "/" + name) << "x";
@@ -49,6 +50,7 @@ class ChooserWindow : public ::testing::Test {
     for (int i = 0; i < list->count(); ++i) names << list->item(i)->text();
     return names;
   }
+  testing::TempFolder temp;
   std::string folder;
   QString before;
   frmOpenSave chooser;
