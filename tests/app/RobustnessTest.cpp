@@ -1,8 +1,6 @@
 // Faults from outside and input nobody meant: each has its defined
 // behaviour, earlier files stay intact, nothing crashes.
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
 
 #include <filesystem>
 #include <fstream>
@@ -14,6 +12,7 @@
 #include "core/BaseMap.h"
 #include "io/Cp932.h"
 #include "io/FileIo.h"
+#include "support/FileSizeLimit.h"
 #include "support/TempFolder.h"
 #include "support/TestApp.h"
 
@@ -51,26 +50,6 @@ class Robustness : public ::testing::Test {
   TestApp app;
 };
 
-// Writing beyond a file-size limit fails like a full disk does.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    getrlimit(RLIMIT_FSIZE, &m_saved);
-    m_savedHandler = signal(SIGXFSZ, SIG_IGN);
-    rlimit limit = m_saved;
-    limit.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &limit);
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &m_saved);
-    signal(SIGXFSZ, m_savedHandler);
-  }
-
- private:
-  rlimit m_saved{};
-  sighandler_t m_savedHandler;
-};
-
 TEST_F(Robustness, SavingIntoAFolderThatCannotBeWrittenSaysSoAndWritesNothing) {
   Save("/proc/nimbara-cannot-write/map.txt");
   ASSERT_EQ(app.ui.messages.size(), 1u);
@@ -85,7 +64,7 @@ TEST_F(Robustness, AFullDiskLeavesTheEarlierFileIntact) {
   const auto earlier = ReadWholeFile(path);
   app.state.store.observationDate = "changed";
   {
-    FileSizeLimit limit(64);
+    testing::FileSizeLimit limit(64);
     Save(path);
   }
   EXPECT_EQ(app.ui.messages.size(), 1u);

@@ -6,6 +6,8 @@
 
 #include <filesystem>
 
+#include "support/FileSizeLimit.h"
+
 namespace nimbara {
 namespace {
 
@@ -17,10 +19,7 @@ class FileIoTest : public ::testing::Test {
     m_dir = fs::temp_directory_path() / ("nimbara-fileio-" + std::to_string(::getpid()));
     fs::create_directories(m_dir);
   }
-  void TearDown() override {
-    fs::permissions(m_dir, fs::perms::owner_all, fs::perm_options::add);
-    fs::remove_all(m_dir);
-  }
+  void TearDown() override { fs::remove_all(m_dir); }
   std::string Path(const std::string& name) const { return (m_dir / name).string(); }
   std::size_t FileCount() const {
     return static_cast<std::size_t>(std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()));
@@ -37,12 +36,20 @@ TEST_F(FileIoTest, AtomicWriteReplacesTheFileAndLeavesNoTemporary) {
 
 TEST_F(FileIoTest, FailedWriteKeepsTheEarlierFileAndSaysWhy) {
   ASSERT_TRUE(WriteFileAtomically(Path("a.txt"), "good"));
-  if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
-  fs::permissions(m_dir, fs::perms::owner_write, fs::perm_options::remove);
   std::string error;
-  EXPECT_FALSE(WriteFileAtomically(Path("a.txt"), "bad", &error));
+  {
+    testing::FileSizeLimit fullDisk(8);
+    EXPECT_FALSE(WriteFileAtomically(Path("a.txt"), "a text too long for the disk", &error));
+  }
   EXPECT_FALSE(error.empty());
   EXPECT_EQ(ReadWholeFile(Path("a.txt")), "good");
+  EXPECT_EQ(FileCount(), 1u);
+}
+
+TEST_F(FileIoTest, AFolderThatCannotHoldFilesFailsEvenForTheSuperuser) {
+  std::string error;
+  EXPECT_FALSE(WriteFileAtomically("/proc/nimbara-test.txt", "x", &error));
+  EXPECT_FALSE(error.empty());
 }
 
 TEST_F(FileIoTest, WritingIntoAMissingFolderFails) {
