@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "NullCanvas.h"
 #include "core/IsobarInterval.h"
 #include "core/MapView.h"
 #include "io/Cp932.h"
@@ -13,7 +14,6 @@
 #include "pressure/IsobarTracer.h"
 #include "pressure/PressureReadout.h"
 #include "pressure/PressureRelief.h"
-#include "render/RecordingCanvas.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace nimbara;
@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   ReadIsobarText(DecodeCp932(bytes).text, store, plot, grid);
   IsobarFileLines(grid, store, plot);
 
-  RecordingCanvas canvas;
+  NullCanvas canvas;
   const IsobarInterval isobar;
   TraceIsobars(canvas, grid, isobar.interval, isobar.startOffset, kBlack, {store, plot, kBlack});
   DrawPressureRelief(canvas, grid, kBlack, kBlack);
