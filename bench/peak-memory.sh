@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Peak resident memory of a Release build (BUILD, build/release by default):
-#   1. `nimbara render samples/winter.txt -o OUT.png`, measured by /usr/bin/time -v;
+#   1. `nimbara render samples/20240115_06.txt -o OUT.png`, measured by /usr/bin/time -v;
 #   2. the application on a virtual X display, started in a fresh folder whose
-#      settings file names samples/winter.txt as the last map, so it opens with
+#      settings file names samples/20240115_06.txt as the last map, so it opens with
 #      that map drawn; after SECONDS (8) its VmHWM is read and it is ended.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -12,10 +12,10 @@ seconds="${SECONDS_SHOWN:-8}"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-/usr/bin/time -v -o "$work/render.time" "$binary" render samples/winter.txt -o "$work/map.png" >/dev/null
+/usr/bin/time -v -o "$work/render.time" "$binary" render samples/20240115_06.txt -o "$work/map.png" >/dev/null
 echo "render: $(grep 'Maximum resident' "$work/render.time" | awk '{print $NF}') kB peak RSS"
 
-python3 - "$work/Nimbara.ini" "$root/samples/winter.txt" <<'EOF'
+python3 - "$work/Nimbara.ini" "$root/samples/20240115_06.txt" <<'EOF'
 import sys
 open(sys.argv[1], 'wb').write(('最終表示ファイル=' + sys.argv[2] + '\r\n').encode('cp932'))
 EOF

@@ -139,7 +139,7 @@ TEST(ImageCommands, PastedPictureBecomesTheBackground) {
 
 TEST(ImageCommands, BundledInfraredPictureLinesUpWithTheDefaultMap) {
   TestApp app;  // an 800-pixel canvas in the default view
-  app.ui.chooserAnswers.push_back(std::string(NIMBARA_SAMPLES) + "/infrared_winter.bmp");
+  app.ui.chooserAnswers.push_back(std::string(NIMBARA_SAMPLES) + "/20240115_06.bmp");
   cntHimawari_Click(app.Context());
   ASSERT_TRUE(app.canvas.HasPicture());
   const auto brightness = [&](double latitude, double longitude) {

@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Writes samples/infrared_winter.bmp: a synthetic infrared satellite picture
+"""Writes samples/20240115_06.bmp, the companion picture of samples/20240115_06.txt: a synthetic infrared satellite picture
 for trying the map overlay, the cloud cross-section and the picture slide show
 without downloading anything.
 
@@ -17,7 +17,7 @@ Land comes from the built-in base map (src/core/CoastlineTable.cpp) and
 positions from the map projection (src/core/Projection.cpp), both mirrored
 here. Standard library only.
 
-    python3 tools/satellite/make_infrared.py [--size 800] [--output samples/infrared_winter.bmp]
+    python3 tools/satellite/make_infrared.py [--size 800] [--output samples/20240115_06.bmp]
 """
 
 import argparse
@@ -293,7 +293,7 @@ def write_bmp(path, size, grey):
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--size", type=int, default=800, help="pixels of the square map (default 800)")
-    parser.add_argument("--output", type=Path, default=ROOT / "samples/infrared_winter.bmp")
+    parser.add_argument("--output", type=Path, default=ROOT / "samples/20240115_06.bmp")
     args = parser.parse_args()
     write_bmp(args.output, args.size, render(args.size))
     print(f"wrote {args.output} ({args.size} x {args.size})")
