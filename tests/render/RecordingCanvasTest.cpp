@@ -14,6 +14,12 @@ TEST(DrawingLog, NumbersHaveAtMostFourDecimalsWithoutTrailingZeros) {
   EXPECT_EQ(LogNumber(-3.25), "-3.25");
   EXPECT_EQ(LogNumber(266.46410161), "266.4641");
   EXPECT_EQ(LogNumber(-0.00001), "0");
+  EXPECT_EQ(LogNumber(-0.5), "-0.5");
+  EXPECT_EQ(LogNumber(0.00004), "0");
+  EXPECT_EQ(LogNumber(2.00006), "2.0001");
+  EXPECT_EQ(LogNumber(1.0001), "1.0001");
+  EXPECT_EQ(LogNumber(5.63968), "5.6397");
+  EXPECT_EQ(LogNumber(1e20), "100000000000000000000");
   EXPECT_EQ(LogColour(Rgb(255, 0, 128)), "#FF0080");
 }
 
