@@ -48,7 +48,10 @@ std::optional<std::string> ReadWholeFile(const std::string& path, std::size_t ma
 bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string* error) {
   const std::filesystem::path target(path);
   const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
-  std::string temp = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+  std::string hidden = ".";
+  hidden += target.filename().string();
+  hidden += ".XXXXXX";
+  std::string temp = (folder / hidden).string();
   std::vector<char> name(temp.begin(), temp.end());
   name.push_back('\0');
   const int fd = ::mkstemp(name.data());

@@ -107,7 +107,7 @@ void ParseStationLine(ObservationStore& store, std::string_view item, std::strin
   std::string force;
   std::string weather;
   if (const std::int64_t calm = KeywordPosition(line, kCalm); calm != 0) {
-    force = "0";
+    force.assign(1, '0');
     weather = TrimmedWindow(line, calm + kCalmWeatherOffset, kWeatherWidth);
   } else {
     const std::int64_t wind = KeywordPosition(line, kForce);

@@ -133,7 +133,12 @@ void RecordingCanvas::DoCircle(PointF centre, double radius, Colour colour, std:
 void RecordingCanvas::DoPolygon(std::span<const PointF> vertices) {
   std::string line = Join({"polygon", std::to_string(State().lineWidth), LogColour(State().foreColour),
                            FillField(State())});
-  for (const PointF& v : vertices) line += " " + LogNumber(v.x) + " " + LogNumber(v.y);
+  for (const PointF& v : vertices) {
+    line += ' ';
+    line += LogNumber(v.x);
+    line += ' ';
+    line += LogNumber(v.y);
+  }
   m_lines.push_back(std::move(line));
 }
 
