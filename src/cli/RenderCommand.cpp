@@ -62,7 +62,7 @@ bool ParseLayers(const std::string& text, LayerSwitches& layers) {
 std::string RenderOne(const RenderOptions& options, const std::optional<std::string>& dataFile,
                       const std::string& output) {
   if (!ExportFormatFor(output)) return output + ": the picture must end in .png, .svg or .pdf";
-  Session session(options.width, options.height);
+  Session session(options.width, options.height, options.opsPath.has_value());
   AppState& state = session.state;
   state.layers = options.layers;
   if (state.layers.zoomUp) state.symbols = SymbolSize::Enlarged();

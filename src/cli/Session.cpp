@@ -15,12 +15,16 @@
 
 namespace nimbara {
 
-Session::Session(int pixelWidth, int pixelHeight)
-    : m_picture(pixelWidth, pixelHeight), m_log(pixelWidth, pixelHeight), m_canvas(m_picture, m_log) {
+Session::Session(int pixelWidth, int pixelHeight, bool keepLog)
+    : m_keepLog(keepLog),
+      m_picture(pixelWidth, pixelHeight),
+      m_log(pixelWidth, pixelHeight),
+      m_canvas(m_picture, m_log) {
   // The paste keeps its temporary file out of the user's folder.
   state.tempFileDirectory = QDir::tempPath().toStdString();
-  ApplyMapView(m_canvas, state.view);
-  m_canvas.SetBackColour(state.colours[kBackgroundColour]);
+  Canvas& canvas = Context().canvas;
+  ApplyMapView(canvas, state.view);
+  canvas.SetBackColour(state.colours[kBackgroundColour]);
 }
 
 QuietRun::QuietRun() {

@@ -1,6 +1,7 @@
 #pragma once
 // A headless run of the program: the state, a map surface painted with Qt,
-// the drawing log beside it, and a Ui that answers without asking.
+// the drawing log beside it when one is wanted, and a Ui that answers
+// without asking.
 
 #include <memory>
 #include <string>
@@ -15,9 +16,9 @@ namespace nimbara {
 
 class Session {
  public:
-  Session(int pixelWidth, int pixelHeight);
+  Session(int pixelWidth, int pixelHeight, bool keepLog);
 
-  AppContext Context() { return {state, m_canvas, ui}; }
+  AppContext Context() { return {state, m_keepLog ? static_cast<Canvas&>(m_canvas) : m_picture, ui}; }
   QtCanvas& Picture() { return m_picture; }
   const RecordingCanvas& Log() const { return m_log; }
 
@@ -25,6 +26,7 @@ class Session {
   HeadlessUi ui;
 
  private:
+  bool m_keepLog;
   QtCanvas m_picture;
   RecordingCanvas m_log;
   TeeCanvas m_canvas;
