@@ -7,6 +7,7 @@
 #include <cmath>
 #include <type_traits>
 
+#include "core/CountingCanvas.h"
 #include "core/Projection.h"
 #include "pressure/ComputePressureGrid.h"
 #include "pressure/IsobarTracer.h"
@@ -67,29 +68,6 @@ void BM_ComputePressureGrid(benchmark::State& state) {
 }
 BENCHMARK(BM_ComputePressureGrid);
 
-// Only counts the drawing calls, so the tracing itself is measured without
-// the text formatting of the drawing log.
-class CountingCanvas : public Canvas {
- public:
-  long calls = 0;
-  int PixelWidth() const override { return 800; }
-  int PixelHeight() const override { return 800; }
-  Colour PointColour(PointF) const override { return kWhite; }
-  bool LoadPicture(const std::string&) override { return false; }
-  bool SavePictureBmp(const std::string&) const override { return false; }
-  void SetPicture(const Picture&) override {}
-  std::optional<Picture> GetPicture() const override { return std::nullopt; }
-  void ClearPicture() override {}
-  bool HasPicture() const override { return false; }
-
- protected:
-  void DoClear() override { ++calls; }
-  void DoLine(PointF, PointF, Colour) override { ++calls; }
-  void DoRect(PointF, PointF, Colour, bool) override { ++calls; }
-  void DoCircle(PointF, double, Colour, std::optional<ArcAngles>) override { ++calls; }
-  void DoPolygon(std::span<const PointF>) override { ++calls; }
-  void DoText(PointF, std::string_view) override { ++calls; }
-};
 
 template <typename CanvasType>
 void BM_TraceIsobars(benchmark::State& state) {

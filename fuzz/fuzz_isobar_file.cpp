@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "NullCanvas.h"
+#include "core/CountingCanvas.h"
 #include "core/IsobarInterval.h"
 #include "core/MapView.h"
 #include "io/Cp932.h"
@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   ReadIsobarText(DecodeCp932(bytes).text, store, plot, grid);
   IsobarFileLines(grid, store, plot);
 
-  NullCanvas canvas;
+  CountingCanvas canvas;
   const IsobarInterval isobar;
   TraceIsobars(canvas, grid, isobar.interval, isobar.startOffset, kBlack, {store, plot, kBlack});
   DrawPressureRelief(canvas, grid, kBlack, kBlack);

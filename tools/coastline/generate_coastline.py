@@ -493,21 +493,21 @@ def build_table(coasts):
         raise SystemExit(f"{len(PLAN)} coasts planned for {len(lengths)} polylines")
     polylines = []
     first_row = 0
-    for (name, spec), length in zip(PLAN, lengths):
-        kind = spec[0]
+    for (name, recipe), length in zip(PLAN, lengths):
+        kind = recipe[0]
         if name == "Hokkaido":
-            points = build_hokkaido(coasts.island(*spec[1:])[0], first_row, length)
+            points = build_hokkaido(coasts.island(*recipe[1:])[0], first_row, length)
         elif name == "Honshu":
-            points = build_honshu(coasts.island(*spec[1:])[0], first_row, length)
+            points = build_honshu(coasts.island(*recipe[1:])[0], first_row, length)
         elif kind == "island":
-            points, closed = coasts.island(*spec[1:])
+            points, closed = coasts.island(*recipe[1:])
             if closed:
                 points = start_at_extreme(points)
             points = thin(points, length)
         elif kind == "coast":
-            points = thin(coasts.coast(*spec[1:]), length)
+            points = thin(coasts.coast(*recipe[1:]), length)
         else:
-            points = coasts.dash(*spec[1:])
+            points = coasts.dash(*recipe[1:])
         if len(points) != length:
             raise SystemExit(f"{name}: {len(points)} points for a polyline of {length}")
         polylines.append((name, points))

@@ -1,14 +1,16 @@
 #pragma once
-// A Canvas that draws nothing: the fuzz targets exercise the drawing
-// arithmetic without the cost of writing the drawing log for every input
-// (the log's number formatting of extreme values is tested in the io suite).
+// A Canvas that draws nothing and only counts the drawing calls: for
+// measuring and fuzzing the drawing arithmetic without the cost of painting
+// or of writing the drawing log.
 
 #include "core/Canvas.h"
 
 namespace nimbara {
 
-class NullCanvas : public Canvas {
+class CountingCanvas : public Canvas {
  public:
+  long calls = 0;
+
   int PixelWidth() const override { return kSide; }
   int PixelHeight() const override { return kSide; }
   Colour PointColour(PointF) const override { return kWhite; }
@@ -20,12 +22,12 @@ class NullCanvas : public Canvas {
   bool HasPicture() const override { return false; }
 
  protected:
-  void DoClear() override {}
-  void DoLine(PointF, PointF, Colour) override {}
-  void DoRect(PointF, PointF, Colour, bool) override {}
-  void DoCircle(PointF, double, Colour, std::optional<ArcAngles>) override {}
-  void DoPolygon(std::span<const PointF>) override {}
-  void DoText(PointF, std::string_view) override {}
+  void DoClear() override { ++calls; }
+  void DoLine(PointF, PointF, Colour) override { ++calls; }
+  void DoRect(PointF, PointF, Colour, bool) override { ++calls; }
+  void DoCircle(PointF, double, Colour, std::optional<ArcAngles>) override { ++calls; }
+  void DoPolygon(std::span<const PointF>) override { ++calls; }
+  void DoText(PointF, std::string_view) override { ++calls; }
 
  private:
   static constexpr int kSide = 800;  // pixels, the command line's default map
