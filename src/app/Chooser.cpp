@@ -62,7 +62,9 @@ OkDecision DecideOk(std::string_view caption, const std::string& nameText, const
   if (IsPattern(name)) return ApplyPattern(name, folder);
   const std::string path = name.front() == '/' ? name : JoinPath(folder, name);
   if (IsFolder(path)) return ShowList(path, pattern);
-  if (IsFile(path)) return {OkStep::AskOverwrite, {}, {}, path, {}};
+  // Only a save can overwrite; asking about it when a file is read would
+  // make No cancel an ordinary open.
+  if (IsFile(path)) return {IsSavingCaption(caption) ? OkStep::AskOverwrite : OkStep::Accept, {}, {}, path, {}};
   if (!IsSavingCaption(caption)) return Warning(kMissingFileWarning);
   const fs::path parent = fs::path(path).parent_path();
   if (name.back() == '/' || !IsFolder(parent.empty() ? "/" : parent.string()))

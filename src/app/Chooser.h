@@ -24,8 +24,8 @@ std::string JoinPath(const std::string& folder, const std::string& name);
 
 enum class OkStep {
   ShowList,      // stay open: the list shows `folder` with `pattern`
-  AskOverwrite,  // an existing file: ask, then accept `path` or cancel
-  Accept,        // a new file under a saving caption: accept `path`
+  AskOverwrite,  // an existing file under a saving caption: ask, then accept `path` or cancel
+  Accept,        // an existing file to read, or a new file under a saving caption: accept `path`
   Warn,          // stay open after the warning `warning`
 };
 

@@ -53,12 +53,13 @@ TEST_F(ChooserRules, AFolderNameMovesTheListKeepingThePattern) {
   EXPECT_EQ(decision.pattern, "*.txt");
 }
 
-TEST_F(ChooserRules, AnExistingFileIsAskedAboutUnderEveryCaption) {
-  for (const char* caption : {kLoadData, kSaveData}) {
-    const OkDecision decision = Ok(caption, "map.txt");
-    EXPECT_EQ(decision.step, OkStep::AskOverwrite);
-    EXPECT_EQ(decision.path, folder + "/map.txt");
-  }
+TEST_F(ChooserRules, AnExistingFileIsAskedAboutOnlyWhenSaving) {
+  const OkDecision saving = Ok(kSaveData, "map.txt");
+  EXPECT_EQ(saving.step, OkStep::AskOverwrite);
+  EXPECT_EQ(saving.path, folder + "/map.txt");
+  const OkDecision loading = Ok(kLoadData, "map.txt");
+  EXPECT_EQ(loading.step, OkStep::Accept);
+  EXPECT_EQ(loading.path, folder + "/map.txt");
 }
 
 TEST_F(ChooserRules, AnEmptyBoxTakesTheSelectedName) {

@@ -135,9 +135,17 @@ TEST_F(ChooserWindow, AnExistingFileAsksWithNoAsDefaultAndNoCancels) {
 
 TEST_F(ChooserWindow, AnExistingFileAnsweredYesIsChosen) {
   SeenBox question;
-  const auto chosen = Choose(kLoadData, [&](frmOpenSave* c) {
+  const auto chosen = Choose(kSaveData, [&](frmOpenSave* c) {
     c->txtOpenSave->setText("b.txt");
     AnswerNextBox(question, QMessageBox::Yes);
+    c->cmdOpenSave[0]->click();
+  });
+  EXPECT_EQ(chosen, folder + "/b.txt");
+}
+
+TEST_F(ChooserWindow, AnExistingFileToReadIsChosenWithoutQuestion) {
+  const auto chosen = Choose(kLoadData, [](frmOpenSave* c) {
+    c->txtOpenSave->setText("b.txt");
     c->cmdOpenSave[0]->click();
   });
   EXPECT_EQ(chosen, folder + "/b.txt");
