@@ -7,15 +7,11 @@
 
 namespace nimbara {
 
-namespace {
-
 int StationPressureCount(const ObservationStore& store) {
   const int stations = std::clamp<int>(store.stationCount, 0, kSlotCount);
   return static_cast<int>(std::count_if(store.stationRecords.begin(), store.stationRecords.begin() + stations,
                                         [](const StationRecord& r) { return r.pressure > 0; }));
 }
-
-}  // namespace
 
 bool EnsurePressureGrid(const AppContext& app) {
   AppState& state = app.state;

@@ -9,6 +9,9 @@ namespace nimbara {
 // Station pressures needed before the grid is computed without asking.
 inline constexpr int kEnoughStationPressures = 20;
 
+// Stations 0 to S - 1 with a pressure; ships and systems do not count.
+int StationPressureCount(const ObservationStore& store);
+
 // True when the grid is valid or has just been computed. A stale grid is
 // computed only after the station pressures are counted: none gives a
 // message, fewer than 20 a question that must be answered Yes.

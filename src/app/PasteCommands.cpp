@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <type_traits>
 
+#include "app/ImageCommands.h"
 #include "core/Rows.h"
 #include "core/Text.h"
 #include "io/BulletinItems.h"
@@ -64,7 +65,7 @@ void EmptySystems(AppState& state) {
 
 void cntPaste_Click(const AppContext& app) {
   if (std::optional<std::string> text = app.ui.ClipboardText()) ImportBulletinText(app, *text);
-  if (std::optional<Picture> picture = app.ui.ClipboardPicture()) app.canvas.SetPicture(*picture);
+  PasteClipboardPicture(app);
 }
 
 void ImportBulletinText(const AppContext& app, const std::string& utf8Text) {

@@ -30,7 +30,7 @@ int GridCommand(int argc, char** argv) {
   state.currentFilePath = files.front();
   state.fullDataMode = false;
   LoadSub2(app);
-  if (!HasStationPressure(state.store)) {
+  if (StationPressureCount(state.store) == 0) {
     std::cerr << kNoPressures << "\n";
     return kExitFailure;
   }

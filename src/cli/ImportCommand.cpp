@@ -54,7 +54,7 @@ int ImportCommand(int argc, char** argv) {
   }
   state.fullDataMode = full;
   // A full data file carries the isobar file of the observations beside it.
-  if (full && HasStationPressure(state.store)) EnsurePressureGrid(app);
+  if (full && StationPressureCount(state.store) > 0) EnsurePressureGrid(app);
   run.ui.chosenPath = *output;
   const int messagesBefore = run.ui.messageCount;
   SaveDataFile(app);

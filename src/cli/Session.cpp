@@ -37,13 +37,6 @@ QuietRun::QuietRun() {
   state.layers.map = state.layers.isobars = state.layers.weather = state.layers.wind = state.layers.fronts = false;
 }
 
-bool HasStationPressure(const ObservationStore& store) {
-  for (int i = 0; i < store.stationCount && i < kSlotCount; ++i) {
-    if (store.stationRecords[i].pressure > 0) return true;
-  }
-  return false;
-}
-
 void EnsureGuiApplication() {
   static int argc = 1;
   static char name[] = "nimbara";

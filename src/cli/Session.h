@@ -42,8 +42,6 @@ struct QuietRun {
   HeadlessUi ui;
 };
 
-bool HasStationPressure(const ObservationStore& store);
-
 // Qt's text drawing needs a GUI application object (but no screen).
 void EnsureGuiApplication();
 
