@@ -8,6 +8,7 @@
 #include "app/FileListing.h"
 #include "app/IsobarCommands.h"
 #include "core/Numbers.h"
+#include "core/Text.h"
 #include "io/FileIo.h"
 #include "io/IsobarFile.h"
 
@@ -135,7 +136,7 @@ void AskSlideShowPause(const AppContext& app) {
   for (;;) {
     const auto answer = app.ui.InputBox(kPauseTitle, PausePrompt(app.state.slideShowPause), kPauseDefault);
     if (!answer || answer->empty()) return;
-    const std::optional<double> seconds = LeadingNumber(*answer);
+    const std::optional<double> seconds = LeadingNumber(HalfWidthNumberText(*answer));
     if (seconds && *seconds >= 0.0 && *seconds <= kLongestPause) {
       app.state.slideShowPause = static_cast<float>(*seconds);
       return;

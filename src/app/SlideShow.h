@@ -50,8 +50,9 @@ inline constexpr const char* kEmptySelectionText =
     "表示させたいファイルをクリックしてして下さい。\r\n\r\nShiftキーやCtrlキーを押しながらクリックすると\r\n"
     "ファイル選択が便利になります。";
 
-// 時間設定: asks for the pause until the answer is a number from 0 to 10 or
-// the box is cancelled or left empty (pause unchanged).
+// 時間設定: asks for the pause until the answer is a number from 0 to 10
+// (full-width digits read as half-width ones) or the box is cancelled or left
+// empty (pause unchanged).
 void AskSlideShowPause(const AppContext& app);
 
 // The file list of Cont: names in list order (opened relative to the current

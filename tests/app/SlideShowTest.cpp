@@ -115,7 +115,7 @@ TEST(SlideShowMenu, CommandsSetKindAndFlavourAndShowCont) {
 
 TEST(SlideShowPause, AcceptsZeroToTenAndAsksAgainOtherwise) {
   testing::TestApp app;
-  app.ui.inputAnswers = {"11", "abc", "-1", "2.5"};
+  app.ui.inputAnswers = {"11", "abc", "-1", "２．５"};
   AskSlideShowPause(app.Context());
   EXPECT_FLOAT_EQ(app.state.slideShowPause, 2.5f);
   ASSERT_EQ(app.ui.inputPrompts.size(), 4u);
