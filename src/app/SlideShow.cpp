@@ -65,7 +65,9 @@ void EndRun(AppState& state) {
   if (state.clickMode == click::kSlideShow) state.clickMode = click::kNone;
 }
 
+// A name of the current directory's file list as a full path; a full path stays.
 std::string PathInCurrentDirectory(const std::string& name) {
+  if (name.starts_with('/')) return name;
   const std::string folder = CurrentDirectory();
   return folder.ends_with('/') ? folder + name : folder + "/" + name;  // the root ends with "/" already
 }
@@ -155,7 +157,8 @@ void ShowSlide(const AppContext& app, const std::string& entry) {
       app.canvas.LoadPicture(entry);
       break;
     default:
-      if (FileExists(entry)) LoadDataFile(app, entry);
+      // The full path is what the settings file remembers as the last file.
+      if (const std::string path = PathInCurrentDirectory(entry); FileExists(path)) LoadDataFile(app, path);
       break;
   }
 }

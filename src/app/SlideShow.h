@@ -71,7 +71,8 @@ enum class SlideShowOutcome { TooFewFiles, NothingSelected, Played };
 SlideShowOutcome PlaySlideShow(const AppContext& app, const SlideShowList& list,
                                const std::function<bool()>& repeatChecked);
 
-// One file of the slide show, by the kind in the state.
+// One file of the slide show, by the kind in the state. A data file becomes
+// the current file path by its full path.
 void ShowSlide(const AppContext& app, const std::string& entry);
 
 // The browse buttons cmdPlay(0..5) on the data files ("*.txt") of the

@@ -70,6 +70,16 @@ TEST_F(ChooserWindow, OpensOnTheCurrentFolderWithThePatternInNameOrder) {
   EXPECT_EQ(chooser.windowTitle().toStdString(), "観測データ読みこみ");
 }
 
+TEST_F(ChooserWindow, ListsNamesInTheSlideShowsOrder) {
+  for (const char* name : {"𠀋.txt", "ａ.txt", "B.txt"}) std::ofstream(folder + "/" + name) << "x";
+  QStringList files;
+  Choose(kLoadData, [&](frmOpenSave* c) {
+    files = Listed(c->filOpenSave);
+    c->cmdOpenSave[1]->click();
+  });
+  EXPECT_EQ(files, (QStringList{"B.txt", "a.txt", "b.txt", "ａ.txt", "𠀋.txt"}));
+}
+
 TEST_F(ChooserWindow, LabelsAndButtonsCarryTheirCaptions) {
   EXPECT_EQ(chooser.lblOpenSave[0]->text().toStdString(), "ﾄﾞﾗｲﾌﾞ(&V):");
   EXPECT_EQ(chooser.lblOpenSave[1]->text().toStdString(), "ﾃﾞｨﾚｸﾄﾘ(&D)");

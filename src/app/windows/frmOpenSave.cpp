@@ -13,6 +13,7 @@
 #include <QScreen>
 
 #include "app/Chooser.h"
+#include "app/FileListing.h"
 #include "app/windows/WidgetText.h"
 #include "qt/QtCanvas.h"
 
@@ -240,8 +241,9 @@ void frmOpenSave::FillFolders() {
 
 void frmOpenSave::FillFiles() {
   filOpenSave->clear();
-  const QDir dir(m_folder);
-  filOpenSave->addItems(dir.entryList({m_pattern}, QDir::Files, QDir::Name));
+  // The list the slide show and the browse buttons step through, in their order.
+  for (const std::string& name : ListFiles(m_folder.toStdString(), m_pattern.toStdString()))
+    filOpenSave->addItem(QString::fromStdString(name));
 }
 
 void frmOpenSave::Accept(const std::string& path) {
