@@ -18,14 +18,18 @@
 namespace nimbara {
 namespace {
 
+constexpr const char* kDataExtension = "txt";
+
+std::string DataFileName(const std::string& chosen) { return WithExtension(chosen, kDataExtension); }
+std::string SavedIsobarFileName(const std::string& chosen) { return IsobarFileName(chosen).value_or(chosen); }
+
 constexpr Colour kLightBlueChooser = 0xFFC0C0;
 constexpr Colour kLightRedChooser = 0xC0C0FF;
-const ChooserRequest kSaveDataChooser{"観測データ保存", "*.txt", kLightRedChooser};
+const ChooserRequest kSaveDataChooser{"観測データ保存", "*.txt", kLightRedChooser, false, DataFileName};
 const ChooserRequest kLoadDataChooser{"観測データ読みこみ", "*.txt", kLightBlueChooser};
-const ChooserRequest kSaveIsobarChooser{"等圧線データ保存", "*.cnt", kLightRedChooser};
+const ChooserRequest kSaveIsobarChooser{"等圧線データ保存", "*.cnt", kLightRedChooser, false, SavedIsobarFileName};
 const ChooserRequest kLoadIsobarChooser{"等圧線データ読みこみ", "*.cnt", kLightBlueChooser};
 
-constexpr const char* kDataExtension = "txt";
 constexpr const char* kPictureExtension = "bmp";
 constexpr const char* kIsobarCompanionExtension = "cnt";
 // Looked for in this order; each one found replaces the one before.
@@ -123,7 +127,7 @@ void SaveDataFile(const AppContext& app) {
   AppState& state = app.state;
   auto chosen = app.ui.ChooseFile(kSaveDataChooser);
   if (!chosen) return;
-  state.currentFilePath = WithExtension(*chosen, kDataExtension);
+  state.currentFilePath = DataFileName(*chosen);
   const DataFileCounts counts{state.stationRows.Count(), state.shipRows.Count(), state.systemRows.Count()};
   ClearNegativeValues(state.store, counts);
   const Settings settings = SettingsOf(state);

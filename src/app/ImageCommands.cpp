@@ -19,7 +19,10 @@ void cntHimawari_Click(const AppContext& app) {
 
 void cntGazou_Click(const AppContext& app) {
   const auto chosen =
-      app.ui.ChooseFile({.caption = "画像の保存", .pattern = "*.bmp", .background = kSaveChooserBackground});
+      app.ui.ChooseFile({.caption = "画像の保存",
+                         .pattern = "*.bmp",
+                         .background = kSaveChooserBackground,
+                         .savedName = PictureSaveName});
   if (!chosen) return;
   const bool saved = app.canvas.HasPicture() && app.canvas.SavePictureBmp(PictureSaveName(*chosen));
   if (!saved) app.ui.Message(kPictureSaveErrorTitle, kPictureSaveErrorText, MessageIcon::Warning);

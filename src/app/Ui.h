@@ -3,6 +3,7 @@
 // implement it in the Qt shell, tests script it, the command line answers
 // without asking.
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -22,6 +23,9 @@ struct ChooserRequest {
   std::string pattern;                 // "*.txt"
   std::optional<Colour> background;    // unchanged when not given
   bool showImageOptions = false;       // the three image-type options
+  // For a save: the file a chosen path is written as (its extension rule), so
+  // that the chooser asks about overwriting that file. None: the path itself.
+  std::function<std::string(const std::string&)> savedName = nullptr;
 };
 
 class Ui {

@@ -1,5 +1,12 @@
 #include "app/Chooser.h"
+
+#include "app/FileCommands.h"
+#include "app/ImageCommands.h"
+#include "app/MapOutput.h"
+#include "app/SettingsCommands.h"
+#include "io/FileNames.h"
 #include "support/TempFolder.h"
+#include "support/TestApp.h"
 
 #include <gtest/gtest.h>
 
@@ -25,7 +32,7 @@ class ChooserRules : public ::testing::Test {
   }
   ~ChooserRules() override { fs::remove_all(folder); }
   OkDecision Ok(const char* caption, const std::string& text, const std::string& selected = "") {
-    return DecideOk(caption, text, selected, folder, "*.txt");
+    return DecideOk({caption, "*.txt", {}}, text, selected, folder, "*.txt");
   }
   testing::TempFolder temp;
   std::string folder;
@@ -62,6 +69,23 @@ TEST_F(ChooserRules, AnExistingFileIsAskedAboutOnlyWhenSaving) {
   EXPECT_EQ(loading.path, folder + "/map.txt");
 }
 
+TEST_F(ChooserRules, ASaveAsksAboutTheFileItsExtensionRuleNames) {
+  std::ofstream(folder + "/notes.dat") << "x";
+  const ChooserRequest save{kSaveData, "*.txt", {}, false, [](const std::string& path) {
+                              return WithExtension(path, "txt");
+                            }};
+  const struct {
+    const char* typed;
+    OkStep step;
+  } cases[] = {{"map", OkStep::AskOverwrite}, {"map.dat", OkStep::AskOverwrite}, {"notes.dat", OkStep::Accept}};
+  for (const auto& c : cases) {
+    const OkDecision decision = DecideOk(save, c.typed, "", folder, "*.txt");
+    EXPECT_EQ(decision.step, c.step) << c.typed;
+    EXPECT_EQ(decision.path, folder + "/" + c.typed);
+  }
+  EXPECT_EQ(DecideOk(save, "map", "", folder, "*.txt").question, "map.txt\r\nファイルを上書きしますか？");
+}
+
 TEST_F(ChooserRules, AnEmptyBoxTakesTheSelectedName) {
   EXPECT_EQ(Ok(kLoadData, "", "map.txt").path, folder + "/map.txt");
 }
@@ -92,6 +116,26 @@ TEST_F(ChooserRules, SavingIntoAFolderThatDoesNotExistWarns) {
 
 TEST_F(ChooserRules, AnAbsoluteNameIgnoresTheListFolder) {
   EXPECT_EQ(Ok(kLoadData, folder + "/map.txt").path, folder + "/map.txt");
+}
+
+// The overwrite question is about the file each saving command then writes.
+TEST(SavingCommands, NameInTheirRequestTheFileTheyWrite) {
+  for (void (*save)(const AppContext&) : {cntKSave_Click, SaveIsobarFile, cntSaveSettei_Click, cntGazou_Click}) {
+    testing::TempFolder temp;
+    testing::TestApp app;
+    app.canvas.SetPicture({1, 1, {0xFF000000u}});
+    app.ui.chooserAnswers = {temp.File("x")};
+    save(app.Context());
+    ASSERT_EQ(app.ui.chooserRequests.size(), 1u);
+    const std::string named = app.ui.chooserRequests[0].savedName(temp.File("x"));
+    std::vector<std::string> written;
+    for (const auto& entry : fs::directory_iterator(temp.Path())) written.push_back(entry.path().string());
+    EXPECT_EQ(written, std::vector<std::string>{named});
+  }
+  testing::TestApp app;
+  app.ui.chooserAnswers = {"/maps/x"};
+  const std::optional<std::string> mapOutput = ChooseMapOutputPath(app.Context(), kMapSaveCaption);
+  EXPECT_EQ(mapOutput, app.ui.chooserRequests.at(0).savedName("/maps/x"));
 }
 
 TEST(ChooserPaths, JoinAddsOneSlash) {

@@ -13,6 +13,7 @@
 #include <fstream>
 
 #include "ModalAnswers.h"
+#include "io/FileNames.h"
 #include "support/TempFolder.h"
 
 namespace nimbara {
@@ -24,7 +25,8 @@ using testing::SeenBox;
 using testing::WhenModalOpens;
 
 const ChooserRequest kLoadData{"観測データ読みこみ", "*.txt", 0xFFC0C0};
-const ChooserRequest kSaveData{"観測データ保存", "*.txt", 0xC0C0FF};
+const ChooserRequest kSaveData{"観測データ保存", "*.txt", 0xC0C0FF, false,
+                               [](const std::string& path) { return WithExtension(path, "txt"); }};
 
 // A folder with two data files and a picture, made current for the test.
 class ChooserWindow : public ::testing::Test {
@@ -139,8 +141,19 @@ TEST_F(ChooserWindow, AnExistingFileAsksWithNoAsDefaultAndNoCancels) {
   });
   EXPECT_FALSE(chosen.has_value());
   EXPECT_EQ(question.title.toStdString(), "メニュー");
-  EXPECT_EQ(question.text.toStdString(), "ファイルを上書きしますか？");
+  EXPECT_EQ(question.text.toStdString(), "a.txt\nファイルを上書きしますか？");
   EXPECT_EQ(question.defaultButton, QMessageBox::No);
+}
+
+TEST_F(ChooserWindow, ANameWithoutItsExtensionAsksAboutTheFileASaveWouldReplace) {
+  SeenBox question;
+  const auto chosen = Choose(kSaveData, [&](frmOpenSave* c) {
+    c->txtOpenSave->setText("b");
+    AnswerNextBox(question, QMessageBox::Yes);
+    c->cmdOpenSave[0]->click();
+  });
+  EXPECT_EQ(question.text.toStdString(), "b.txt\nファイルを上書きしますか？");
+  EXPECT_EQ(chosen, folder + "/b");
 }
 
 TEST_F(ChooserWindow, AnExistingFileAnsweredYesIsChosen) {
@@ -169,10 +182,15 @@ TEST_F(ChooserWindow, SavingUnderANewNameIsChosenWithoutQuestion) {
   EXPECT_EQ(chosen, folder + "/new.txt");
 }
 
-TEST_F(ChooserWindow, ADoubleClickAcceptsAtOnce) {
-  const auto chosen = Choose(
-      kSaveData, [](frmOpenSave* c) { emit c->filOpenSave->itemDoubleClicked(c->filOpenSave->item(0)); });
-  EXPECT_EQ(chosen, folder + "/a.txt");
+TEST_F(ChooserWindow, ADoubleClickOpensAtOnceButAsksBeforeASaveReplacesTheFile) {
+  const auto doubleClickFirst = [](frmOpenSave* c) {
+    emit c->filOpenSave->itemDoubleClicked(c->filOpenSave->item(0));
+  };
+  EXPECT_EQ(Choose(kLoadData, doubleClickFirst), folder + "/a.txt");
+  SeenBox question;
+  AnswerNextBox(question, QMessageBox::No);
+  EXPECT_FALSE(Choose(kSaveData, doubleClickFirst).has_value());
+  EXPECT_EQ(question.text.toStdString(), "a.txt\nファイルを上書きしますか？");
 }
 
 TEST_F(ChooserWindow, ASingleClickFillsTheNameBox) {
@@ -188,14 +206,17 @@ TEST_F(ChooserWindow, ASingleClickFillsTheNameBox) {
 TEST_F(ChooserWindow, ImageOptionsShowOnlyWhenAskedAndSetThePattern) {
   const ChooserRequest images{"画像読みこみ", "*.gif", std::nullopt, true};
   bool shown = false;
+  bool firstChosen = false;
   QStringList files;
   Choose(images, [&](frmOpenSave* c) {
     shown = c->Options[1]->isVisible();
+    firstChosen = c->Options[0]->isChecked();
     c->Options[1]->click();
     files = Listed(c->filOpenSave);
     c->cmdOpenSave[1]->click();
   });
   EXPECT_TRUE(shown);
+  EXPECT_TRUE(firstChosen);
   EXPECT_EQ(files, QStringList{"c.bmp"});
   EXPECT_EQ(chooser.ImageTypeFlags(), (std::array<bool, 3>{false, true, false}));
   EXPECT_FALSE(chooser.Options[1]->isVisible());

@@ -107,9 +107,9 @@ frmOpenSave::frmOpenSave(QWidget* parent) : QDialog(parent) {
 }
 
 std::optional<std::string> frmOpenSave::Choose(const ChooserRequest& request) {
-  m_caption = WidgetText(request.caption);
+  m_request = request;
   m_chosen.reset();
-  setWindowTitle(m_caption);
+  setWindowTitle(WidgetText(request.caption));
   if (request.background) {
     QPalette colours = palette();
     colours.setColor(QPalette::Window, ToQColor(*request.background));
@@ -117,6 +117,8 @@ std::optional<std::string> frmOpenSave::Choose(const ChooserRequest& request) {
     setAutoFillBackground(true);
   }
   for (QRadioButton* option : Options) option->setVisible(request.showImageOptions);
+  // The pattern the request starts with is the first option's.
+  if (request.showImageOptions) Options[0]->setChecked(true);
   FillDrives();
   SetFolder(QDir::currentPath());
   txtOpenSave->clear();
@@ -159,7 +161,11 @@ void frmOpenSave::dirOpenSave_Change(QListWidgetItem* item) {
 void frmOpenSave::filOpenSave_Click(QListWidgetItem* item) { txtOpenSave->setText(item->text()); }
 
 void frmOpenSave::filOpenSave_DblClick(QListWidgetItem* item) {
-  Accept(JoinPath(m_folder.toStdString(), item->text().toStdString()));
+  // A save that would replace the file asks first, as OK does.
+  if (IsSavingCaption(m_request.caption))
+    Confirm(item->text().toStdString(), {});
+  else
+    Accept(JoinPath(m_folder.toStdString(), item->text().toStdString()));
 }
 
 void frmOpenSave::cmdOpenSave_Click(int index) {
@@ -168,16 +174,19 @@ void frmOpenSave::cmdOpenSave_Click(int index) {
     return;
   }
   const QListWidgetItem* selected = filOpenSave->currentItem();
-  const OkDecision decision = DecideOk(m_caption.toStdString(), txtOpenSave->text().toStdString(),
-                                       selected ? selected->text().toStdString() : std::string(),
-                                       m_folder.toStdString(), m_pattern.toStdString());
+  Confirm(txtOpenSave->text().toStdString(), selected ? selected->text().toStdString() : std::string());
+}
+
+void frmOpenSave::Confirm(const std::string& nameText, const std::string& selectedName) {
+  const OkDecision decision =
+      DecideOk(m_request, nameText, selectedName, m_folder.toStdString(), m_pattern.toStdString());
   switch (decision.step) {
     case OkStep::ShowList:
       SetFolder(QString::fromStdString(decision.folder));
       SetPattern(QString::fromStdString(decision.pattern));
       break;
     case OkStep::AskOverwrite: {
-      QMessageBox box(QMessageBox::Question, WidgetText(kOverwriteTitle), WidgetText(kOverwriteQuestion),
+      QMessageBox box(QMessageBox::Question, WidgetText(kOverwriteTitle), WidgetText(decision.question),
                       QMessageBox::Yes | QMessageBox::No, this);
       box.setDefaultButton(QMessageBox::No);
       if (box.exec() == QMessageBox::Yes)

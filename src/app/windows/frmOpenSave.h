@@ -55,6 +55,8 @@ class frmOpenSave : public QDialog {
   void filOpenSave_DblClick(QListWidgetItem* item);
   void cmdOpenSave_Click(int index);
   void Option_Click(int index);
+  // OK on a name: shows the list it names, warns, asks about overwriting or accepts.
+  void Confirm(const std::string& nameText, const std::string& selectedName);
 
   // The folder list, file list, label and current directory follow `folder`.
   void SetFolder(const QString& folder);
@@ -65,7 +67,7 @@ class frmOpenSave : public QDialog {
   void FillFiles();
   void Accept(const std::string& path);
 
-  QString m_caption;
+  ChooserRequest m_request;
   QString m_folder;
   QString m_pattern;
   std::optional<std::string> m_chosen;
