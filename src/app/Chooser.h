@@ -13,6 +13,7 @@ inline constexpr const char* kOverwriteTitle = "メニュー";
 inline constexpr const char* kOverwriteQuestion = "ファイルを上書きしますか？";
 inline constexpr const char* kMissingFileWarning = "ファイルが存在しません。";
 inline constexpr const char* kPathNotFoundWarning = "パスが見つかりません。";
+inline constexpr const char* kFolderNotEnteredWarning = "このフォルダは開けません。";
 
 // Captions under which a name that does not exist yet is accepted: the three
 // saving captions and, like them, the one that saves a settings file.

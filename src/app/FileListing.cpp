@@ -73,4 +73,10 @@ bool SetCurrentDirectory(const std::string& folder) {
   return !error;
 }
 
+bool EnterFolder(const std::string& folder) {
+  std::error_code error;
+  const std::filesystem::directory_iterator listing(folder, error);
+  return !error && SetCurrentDirectory(folder);
+}
+
 }  // namespace nimbara

@@ -24,5 +24,8 @@ std::vector<std::string> ListFiles(const std::string& folder, const std::string&
 std::string CurrentDirectory();
 // Makes `folder` the current directory; false when it cannot.
 bool SetCurrentDirectory(const std::string& folder);
+// Makes `folder` the current directory when it can be both entered and
+// listed; false, changing nothing, when it cannot (gone, no permission).
+bool EnterFolder(const std::string& folder);
 
 }  // namespace nimbara

@@ -8,12 +8,14 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 
 #include <filesystem>
 #include <fstream>
 
 #include "ModalAnswers.h"
 #include "io/FileNames.h"
+#include "support/PermissionsEnforced.h"
 #include "support/TempFolder.h"
 
 namespace nimbara {
@@ -201,6 +203,40 @@ TEST_F(ChooserWindow, ASingleClickFillsTheNameBox) {
     c->cmdOpenSave[1]->click();
   });
   EXPECT_EQ(name, "b.txt");
+}
+
+TEST_F(ChooserWindow, MovingTheSelectionWithTheKeyboardFillsTheNameBox) {
+  QString name;
+  Choose(kLoadData, [&](frmOpenSave* c) {
+    c->filOpenSave->setCurrentRow(0);
+    QTest::keyClick(c->filOpenSave, Qt::Key_Down);
+    name = c->txtOpenSave->text();
+    c->cmdOpenSave[1]->click();
+  });
+  EXPECT_EQ(name, "b.txt");
+}
+
+TEST_F(ChooserWindow, AFolderThatCannotBeEnteredIsReportedAndTheListStays) {
+  fs::create_directories(folder + "/locked");
+  fs::permissions(folder + "/locked", fs::perms::none);
+  testing::PermissionsEnforced asNonRoot;
+  SeenBox typed, vanished;
+  QString typedLabel, vanishedLabel;
+  Choose(kLoadData, [&](frmOpenSave* c) {
+    fs::remove(folder + "/sub");
+    AnswerNextBox(vanished, QMessageBox::Ok);
+    emit c->dirOpenSave->itemActivated(c->dirOpenSave->findItems("sub", Qt::MatchEndsWith).at(0));
+    vanishedLabel = c->lblOpenSave[2]->text();
+    c->txtOpenSave->setText(QString::fromStdString(folder + "/locked"));
+    AnswerNextBox(typed, QMessageBox::Ok);
+    c->cmdOpenSave[0]->click();
+    typedLabel = c->lblOpenSave[2]->text();
+    c->cmdOpenSave[1]->click();
+  });
+  for (const SeenBox* box : {&typed, &vanished}) EXPECT_EQ(box->text.toStdString(), "このフォルダは開けません。");
+  EXPECT_EQ(typedLabel.toStdString(), folder);
+  EXPECT_EQ(vanishedLabel.toStdString(), folder);
+  EXPECT_EQ(QDir::currentPath().toStdString(), folder);
 }
 
 TEST_F(ChooserWindow, ImageOptionsShowOnlyWhenAskedAndSetThePattern) {

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QSignalBlocker>
 
 #include "app/Chooser.h"
 #include "app/FileListing.h"
@@ -101,6 +102,10 @@ frmOpenSave::frmOpenSave(QWidget* parent) : QDialog(parent) {
   connect(drvOpenSave, &QComboBox::activated, this, &frmOpenSave::drvOpenSave_Change);
   connect(dirOpenSave, &QListWidget::itemActivated, this, &frmOpenSave::dirOpenSave_Change);
   connect(filOpenSave, &QListWidget::itemClicked, this, &frmOpenSave::filOpenSave_Click);
+  // Moving the selection with the keyboard names the file as a click does.
+  connect(filOpenSave, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* current) {
+    if (current) filOpenSave_Click(current);
+  });
   connect(filOpenSave, &QListWidget::itemDoubleClicked, this, &frmOpenSave::filOpenSave_DblClick);
   connect(cmdOpenSave[0], &QPushButton::clicked, this, [this] { cmdOpenSave_Click(0); });
   connect(cmdOpenSave[1], &QPushButton::clicked, this, [this] { cmdOpenSave_Click(1); });
@@ -149,6 +154,7 @@ void frmOpenSave::drvOpenSave_Change(int index) {
   const QString place = drvOpenSave->itemData(index).toString();
   if (!QDir(place).exists()) {
     Warn(this, kPathNotFoundWarning);
+    ShowDrive();
     return;
   }
   SetFolder(place);
@@ -182,8 +188,7 @@ void frmOpenSave::Confirm(const std::string& nameText, const std::string& select
       DecideOk(m_request, nameText, selectedName, m_folder.toStdString(), m_pattern.toStdString());
   switch (decision.step) {
     case OkStep::ShowList:
-      SetFolder(QString::fromStdString(decision.folder));
-      SetPattern(QString::fromStdString(decision.pattern));
+      if (SetFolder(QString::fromStdString(decision.folder))) SetPattern(QString::fromStdString(decision.pattern));
       break;
     case OkStep::AskOverwrite: {
       QMessageBox box(QMessageBox::Question, WidgetText(kOverwriteTitle), WidgetText(decision.question),
@@ -210,10 +215,22 @@ void frmOpenSave::Option_Click(int index) {
   SetPattern(WidgetText(kImagePatterns[index]));
 }
 
-void frmOpenSave::SetFolder(const QString& folder) {
-  m_folder = QDir(folder).absolutePath();
-  QDir::setCurrent(m_folder);
+bool frmOpenSave::SetFolder(const QString& folder) {
+  const QString path = QDir(folder).absolutePath();
+  if (!EnterFolder(path.toStdString())) {
+    Warn(this, kFolderNotEnteredWarning);
+    ShowDrive();
+    return false;
+  }
+  m_folder = path;
   lblOpenSave[2]->setText(m_folder);
+  ShowDrive();
+  FillFolders();
+  FillFiles();
+  return true;
+}
+
+void frmOpenSave::ShowDrive() {
   int best = 0;
   for (int i = 0; i < drvOpenSave->count(); ++i) {
     const QString place = drvOpenSave->itemData(i).toString();
@@ -221,8 +238,6 @@ void frmOpenSave::SetFolder(const QString& folder) {
     if (contains && place.size() >= drvOpenSave->itemData(best).toString().size()) best = i;
   }
   drvOpenSave->setCurrentIndex(best);
-  FillFolders();
-  FillFiles();
 }
 
 void frmOpenSave::SetPattern(const QString& pattern) {
@@ -249,6 +264,8 @@ void frmOpenSave::FillFolders() {
 }
 
 void frmOpenSave::FillFiles() {
+  // A new list keeps the name box as it is (it shows the pattern or a typed name).
+  const QSignalBlocker quiet(filOpenSave);
   filOpenSave->clear();
   // The list the slide show and the browse buttons step through, in their order.
   for (const std::string& name : ListFiles(m_folder.toStdString(), m_pattern.toStdString()))
