@@ -20,9 +20,11 @@ void LoadShipRows(AppState& state) {
 void EnterShip(AppState& state, const ShipFields& fields) {
   RowList& list = state.shipRows;
   const int n = list.Count();
-  const int r = SelectedRow(list);
-  const int k = (r < 0 && n > 0) ? 1 : r + 1;
-  const int position = k < n ? k - 1 : n;
+  // No selection (as after a load or a paste) counts as the last row, so the
+  // first ship is never overwritten by a new one.
+  const int r = SelectedRow(list) < 0 ? n - 1 : SelectedRow(list);
+  const int k = r + 1;
+  const int position = k < n ? r : n;
 
   ShipRecord record;
   record.latitude = ReadRounded(fields.latitude);
@@ -35,6 +37,12 @@ void EnterShip(AppState& state, const ShipFields& fields) {
   if (!PutRow(list, state.store.ships, position, record, std::move(row))) return;
   list.selected = k;
   CountShips(state);
+}
+
+ShipFields ShipFieldsOf(const ObservationStore& store, int index) {
+  const ShipRecord& ship = store.ships[static_cast<std::size_t>(index)];
+  return {SignedText(ship.latitude), SignedText(ship.longitude), ship.direction,
+          SignedText(ship.force),   ship.weather,                SignedText(ship.pressure)};
 }
 
 void DeleteShip(AppState& state) {

@@ -22,10 +22,12 @@ struct ShipFields {
 void LoadShipRows(AppState& state);
 
 // データ入力: the selected row is replaced, except that the last row (or the
-// only one) is never edited: a new row is appended after it instead. With no
-// selection the first row is replaced. The selection moves one row down; a
-// 202nd row is refused.
+// only one) is never edited: a new row is appended after it instead, as it is
+// with no selection. The selection moves one row down; a 202nd row is refused.
 void EnterShip(AppState& state, const ShipFields& fields);
+
+// Choosing a row: the fields as they show the ship of that row.
+ShipFields ShipFieldsOf(const ObservationStore& store, int index);
 
 // 削除: removes the selected ship; the selection moves to the row before.
 void DeleteShip(AppState& state);

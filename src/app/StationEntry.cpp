@@ -34,6 +34,20 @@ void EnterStation(AppState& state, const StationFields& fields) {
   list.selected = std::min(slot + 1, count - 1);
 }
 
+StationFields StationFieldsOf(const ObservationStore& store, int slot) {
+  const StationRecord& record = store.stationRecords[static_cast<std::size_t>(slot)];
+  return {record.direction, SignedText(record.force), record.weather, SignedText(record.pressure),
+          SignedText(record.temperature)};
+}
+
+void DeleteStation(AppState& state) {
+  RowList& list = state.stationRows;
+  const int slot = SelectedRow(list);
+  if (slot < 0 || slot >= kSlotCount) return;
+  state.store.stationRecords[static_cast<std::size_t>(slot)] = {};
+  list.rows[static_cast<std::size_t>(slot)] = state.store.stations.names[static_cast<std::size_t>(slot)];
+}
+
 void CloseStationWindow(const AppContext& app, const std::string& dateText) {
   KeepObservationDate(app.state, dateText);
   CloseEntryWindow(app, WindowId::Tenki1);

@@ -1,5 +1,5 @@
 #pragma once
-// The station window Tenki1 without its widgets: its rows, データ入力 and もどる.
+// The station window Tenki1 without its widgets: its rows, データ入力, 削除 and もどる.
 
 #include <string>
 
@@ -24,6 +24,14 @@ void LoadStationRows(AppState& state);
 // first row when none is selected), replaces its row and moves the selection
 // down unless it is on the last row.
 void EnterStation(AppState& state, const StationFields& fields);
+
+// Choosing a row: the fields as they show the record of that station.
+StationFields StationFieldsOf(const ObservationStore& store, int slot);
+
+// 削除: the selected station's record is emptied (no direction, wind, weather,
+// pressure or temperature, so it adds nothing to the pressure grid) and its
+// row shows the bare name. Without a selection nothing happens.
+void DeleteStation(AppState& state);
 
 // もどる: keeps the observation-date text, marks the grid stale and hides the window.
 void CloseStationWindow(const AppContext& app, const std::string& dateText);

@@ -25,10 +25,14 @@ struct SystemFields {
 // Loading: one entry-layout row per system entry, the last row selected.
 void LoadSystemRows(AppState& state);
 
-// データ入力: appends after the last (or with no selection replaces the first)
-// entry, or edits the selected one in place. Fronts are stored without
-// pressure. The selection moves one row down; a 202nd row is refused.
+// データ入力: appends after the last entry (also when no row is selected), or
+// edits the selected one in place. Fronts are stored without pressure. The
+// selection moves one row down; a 202nd row is refused.
 void EnterSystem(AppState& state, const SystemFields& fields);
+
+// Choosing a row: the fields as they show the entry of that row (a marker's
+// kind is not one of the kind list's).
+SystemFields SystemFieldsOf(const ObservationStore& store, int index);
 
 // そこから: after a low or a front entry, adds a marker at its position.
 void StartFromThere(AppState& state);

@@ -12,6 +12,7 @@
 #include "app/windows/Gyogyou.h"
 #include "app/windows/Kaiyou1.h"
 #include "app/windows/Tenki1.h"
+#include "core/CodeTables.h"
 #include "support/TestApp.h"
 
 namespace nimbara {
@@ -121,6 +122,41 @@ TEST_F(EntryWindowsTest, ReturnOnEnterButtonEntersTheStation) {
   QTest::keyClick(tugi, Qt::Key_Return);
   EXPECT_EQ(app.state.store.stationRecords[0].pressure, 1013);
   EXPECT_EQ(Child<QListWidget>(window, "KansokuData")->currentRow(), 1);
+}
+
+// A correction is one change and データ入力: the fields show the chosen record,
+// so entering it unchanged changes nothing.
+TEST_F(EntryWindowsTest, ChoosingARowShowsItsRecordInTheFields) {
+  ObservationStore& store = app.state.store;
+  store.stationRecords[3] = {DirectionCode("北東"), 4, WeatherCode("雪"), 996, -8};
+  store.ships[0] = {40, 145, DirectionCode("西"), 6, WeatherCode("霧"), 992};
+  store.ships[1] = {30, 130, DirectionCode("北"), 5, WeatherCode("くもり"), 1022};
+  store.systems[0] = {"台風", 25, 130, 960};
+  store.systems[1] = {"寒冷前線", 46, 154, 0};
+  store.shipCount = store.systemCount = 2;
+  const ObservationStore before = store;
+  Tenki1 tenki(app.Context());
+  Kaiyou1 kaiyou(app.Context());
+  Gyogyou gyogyou(app.Context());
+  for (auto [window, row] : {std::pair<QWidget*, int>{&tenki, 3}, {&kaiyou, 0}, {&gyogyou, 0}}) {
+    Child<QListWidget>(*window, "KansokuData")->setCurrentRow(row);
+    QTest::mouseClick(Child<QPushButton>(*window, "Tugi"), Qt::LeftButton);
+  }
+  EXPECT_EQ(Child<QLineEdit>(kaiyou, "Kiatu")->text(), " 992");
+  EXPECT_EQ(Child<QComboBox>(gyogyou, "Syurui")->currentText(), QString::fromUtf8("台風"));
+  EXPECT_EQ(store.stationRecords, before.stationRecords);
+  EXPECT_EQ(store.ships, before.ships);
+  EXPECT_EQ(store.systems, before.systems);
+}
+
+TEST_F(EntryWindowsTest, DeleteTakesAStationBack) {
+  app.state.store.stationRecords[2] = {DirectionCode("北"), 3, WeatherCode("雨"), 1002, 7};
+  Tenki1 window(app.Context());
+  EXPECT_EQ(Child<QPushButton>(window, "cmdDelete")->text(), QString::fromUtf8("削除"));
+  Child<QListWidget>(window, "KansokuData")->setCurrentRow(2);
+  QTest::mouseClick(Child<QPushButton>(window, "cmdDelete"), Qt::LeftButton);
+  EXPECT_EQ(app.state.store.stationRecords[2], StationRecord{});
+  EXPECT_EQ(ListRows(window), StateRows(app.state.stationRows));
 }
 
 TEST_F(EntryWindowsTest, ChoosingARowSelectsItInTheState) {

@@ -146,6 +146,13 @@ void EntryWindow::ShowRows() {
 
 std::string EntryWindow::DateText() const { return m_txtKansokubi->text().toStdString(); }
 
-void EntryWindow::KansokuData_Click(int row) { m_rows.selected = row; }
+void EntryWindow::KansokuData_Click(int row) {
+  m_rows.selected = row;
+  if (SelectedRow(m_rows) >= 0) ShowRecord(row);
+}
+
+void EntryWindow::ShowChoice(QComboBox* choice, int index) {
+  if (index >= 0 && index < choice->count()) choice->setCurrentIndex(index);
+}
 
 }  // namespace nimbara

@@ -40,6 +40,10 @@ class EntryWindow : public QWidget, public ToolWindow {
   // into the window is lost by closing it that way.
   virtual void Modoru_Click() = 0;
   void closeEvent(QCloseEvent* event) override;
+  // Choosing row `row` of the list: the fields show its record from the store.
+  virtual void ShowRecord(int row) = 0;
+  // A choice list shows item `index`; an index outside the list leaves it as it is.
+  static void ShowChoice(QComboBox* choice, int index);
 
   // A caption above the list ("観　測　地").
   void AddListLabel(const char* caption);
