@@ -49,9 +49,9 @@ void DeleteShip(AppState& state) {
   if (RemoveSelectedRow(state.shipRows, state.store.ships)) CountShips(state);
 }
 
-void CloseShipWindow(const AppContext& app, const std::string& dateText) {
+void CloseShipWindow(const AppContext& app, const std::optional<std::string>& typedDate) {
   CountShips(app.state);
-  KeepObservationDate(app.state, dateText);
+  KeepObservationDate(app, typedDate);
   CloseEntryWindow(app, WindowId::Kaiyou1);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The ship window Kaiyou1 without its widgets: its rows, データ入力, 削除 and もどる.
 
+#include <optional>
 #include <string>
 
 #include "app/AppContext.h"
@@ -32,8 +33,8 @@ ShipFields ShipFieldsOf(const ObservationStore& store, int index);
 // 削除: removes the selected ship; the selection moves to the row before.
 void DeleteShip(AppState& state);
 
-// もどる: the ship count follows the rows, the date text is kept, the grid
+// もどる: the ship count follows the rows, a typed date is kept, the grid
 // marked stale and the window hidden.
-void CloseShipWindow(const AppContext& app, const std::string& dateText);
+void CloseShipWindow(const AppContext& app, const std::optional<std::string>& typedDate);
 
 }  // namespace nimbara

@@ -48,8 +48,8 @@ void DeleteStation(AppState& state) {
   list.rows[static_cast<std::size_t>(slot)] = state.store.stations.names[static_cast<std::size_t>(slot)];
 }
 
-void CloseStationWindow(const AppContext& app, const std::string& dateText) {
-  KeepObservationDate(app.state, dateText);
+void CloseStationWindow(const AppContext& app, const std::optional<std::string>& typedDate) {
+  KeepObservationDate(app, typedDate);
   CloseEntryWindow(app, WindowId::Tenki1);
 }
 

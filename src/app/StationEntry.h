@@ -1,6 +1,7 @@
 #pragma once
 // The station window Tenki1 without its widgets: its rows, データ入力, 削除 and もどる.
 
+#include <optional>
 #include <string>
 
 #include "app/AppContext.h"
@@ -33,7 +34,7 @@ StationFields StationFieldsOf(const ObservationStore& store, int slot);
 // row shows the bare name. Without a selection nothing happens.
 void DeleteStation(AppState& state);
 
-// もどる: keeps the observation-date text, marks the grid stale and hides the window.
-void CloseStationWindow(const AppContext& app, const std::string& dateText);
+// もどる: keeps a typed observation date, marks the grid stale and hides the window.
+void CloseStationWindow(const AppContext& app, const std::optional<std::string>& typedDate);
 
 }  // namespace nimbara

@@ -100,8 +100,9 @@ void DeleteSystem(AppState& state) {
   if (RemoveSelectedRow(state.systemRows, state.store.systems)) CountSystems(state);
 }
 
-void CloseSystemWindow(const AppContext& app) {
+void CloseSystemWindow(const AppContext& app, const std::optional<std::string>& typedDate) {
   CountSystems(app.state);
+  KeepObservationDate(app, typedDate);
   CloseEntryWindow(app, WindowId::Gyogyou);
 }
 

@@ -6,6 +6,7 @@
 // before them. The next データ入力 turns a marker into the first point of a
 // front when a front kind is entered, and drops it otherwise.
 
+#include <optional>
 #include <string>
 
 #include "app/AppContext.h"
@@ -42,8 +43,8 @@ void StartFromCentre(AppState& state);
 // 削除: removes the selected entry; the selection moves to the row before.
 void DeleteSystem(AppState& state);
 
-// もどる: the system count follows the rows, the grid is marked stale and the
-// window hidden.
-void CloseSystemWindow(const AppContext& app);
+// もどる: the system count follows the rows, a typed date is kept (as the
+// other two windows keep it), the grid is marked stale and the window hidden.
+void CloseSystemWindow(const AppContext& app, const std::optional<std::string>& typedDate);
 
 }  // namespace nimbara

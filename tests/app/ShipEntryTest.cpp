@@ -116,7 +116,7 @@ TEST_F(ShipEntryTest, BackSetsTheCountFromTheRowsAndKeepsTheDate) {
   CloseShipWindow(app.Context(), "日付");
   EXPECT_EQ(state.store.shipCount, 2);
   EXPECT_EQ(state.headerText, "日付");
-  EXPECT_EQ(app.ui.windowEvents, (std::vector<std::string>{"hide Kaiyou1"}));
+  EXPECT_EQ(app.ui.windowEvents.back(), "hide Kaiyou1");
 }
 
 }  // namespace

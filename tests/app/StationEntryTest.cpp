@@ -92,7 +92,7 @@ TEST_F(StationEntryTest, BackKeepsTheDateMarksTheGridStaleAndHides) {
   EXPECT_EQ(state.headerText, "2024年1月1日 6時");
   EXPECT_EQ(state.store.observationDate, "2024年1月1日 6時");
   EXPECT_EQ(state.field.grid.At(0, 0), 0);
-  EXPECT_EQ(app.ui.windowEvents, (std::vector<std::string>{"hide Tenki1"}));
+  EXPECT_EQ(app.ui.windowEvents.back(), "hide Tenki1");
 }
 
 }  // namespace

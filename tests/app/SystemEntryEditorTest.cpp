@@ -153,12 +153,13 @@ TEST_F(SystemEntryEditorTest, ATwoHundredAndSecondEntryIsRefused) {
   EXPECT_EQ(At(kLastSlot).kind, "等圧線");
 }
 
-TEST_F(SystemEntryEditorTest, BackSetsTheCountAndHides) {
+TEST_F(SystemEntryEditorTest, BackSetsTheCountKeepsATypedDateAndHides) {
   Enter(kind::kLow, 35, 140);
   state.store.systemCount = 0;
-  CloseSystemWindow(app.Context());
+  CloseSystemWindow(app.Context(), "日付");
   EXPECT_EQ(state.store.systemCount, 1);
-  EXPECT_EQ(app.ui.windowEvents, (std::vector<std::string>{"hide Gyogyou"}));
+  EXPECT_EQ(state.store.observationDate, "日付");
+  EXPECT_EQ(app.ui.windowEvents.back(), "hide Gyogyou");
 }
 
 }  // namespace

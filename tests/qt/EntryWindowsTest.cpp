@@ -187,7 +187,7 @@ TEST_F(EntryWindowsTest, RefreshFollowsRowsChangedElsewhereAndBackHides) {
   EXPECT_EQ(Child<QLineEdit>(window, "txtKansokubi")->text(), QString::fromUtf8("12時"));
   QTest::mouseClick(Child<QPushButton>(window, "Modoru"), Qt::LeftButton);
   EXPECT_EQ(app.state.store.shipCount, 2);
-  EXPECT_EQ(app.ui.windowEvents, (std::vector<std::string>{"hide Kaiyou1"}));
+  EXPECT_EQ(app.ui.windowEvents.back(), "hide Kaiyou1");
 }
 
 TEST_F(EntryWindowsTest, TabGoesThroughTheFieldsToTheEnterButton) {
@@ -205,10 +205,28 @@ TEST_F(EntryWindowsTest, TabGoesThroughTheFieldsToTheEnterButton) {
 TEST_F(EntryWindowsTest, ClosingTheWindowKeepsTheDateLikeBack) {
   Tenki1 window(app.Context());
   window.show();
-  Child<QLineEdit>(window, "txtKansokubi")->setText(QString::fromUtf8("18時"));
+  QTest::keyClicks(Child<QLineEdit>(window, "txtKansokubi"), "1/15 18h");
   window.close();
-  EXPECT_EQ(app.state.headerText, "18時");
-  EXPECT_EQ(app.ui.windowEvents, (std::vector<std::string>{"hide Tenki1"}));
+  EXPECT_EQ(app.state.headerText, "1/15 18h");
+  EXPECT_EQ(app.ui.windowEvents.back(), "hide Tenki1");
+}
+
+// A date box shows the shared date whenever its window is shown, and もどる
+// writes it back only when it was typed into.
+TEST_F(EntryWindowsTest, BackNeverBringsBackAnOldDate) {
+  app.state.store.observationDate = "6時";
+  Tenki1 tenki(app.Context());
+  Kaiyou1 kaiyou(app.Context());
+  tenki.show();
+  QLineEdit* tenkiDate = Child<QLineEdit>(tenki, "txtKansokubi");
+  tenkiDate->clear();
+  QTest::keyClicks(tenkiDate, "9h");
+  QTest::mouseClick(Child<QPushButton>(tenki, "Modoru"), Qt::LeftButton);
+  kaiyou.show();
+  EXPECT_EQ(Child<QLineEdit>(kaiyou, "txtKansokubi")->text(), "9h");
+  app.state.store.observationDate = "12時";  // a paste while Kaiyou1 is open
+  QTest::mouseClick(Child<QPushButton>(kaiyou, "Modoru"), Qt::LeftButton);
+  EXPECT_EQ(app.state.store.observationDate, "12時");
 }
 
 TEST_F(EntryWindowsTest, HelpButtonShowsTheWindowsHelpText) {

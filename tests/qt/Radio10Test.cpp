@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -231,6 +232,18 @@ TEST_F(MainWindow, EntryWindowsAreLoadedHiddenAndShownByTheirMenuItems) {
   EXPECT_FALSE(tenki->isVisible());
   window.MenuAction("cntTenki")->trigger();
   EXPECT_TRUE(tenki->isVisible());
+}
+
+TEST_F(MainWindow, APastedDateShowsInTheOpenEntryWindows) {
+  Start();
+  window.MenuAction("cntTenki")->trigger();
+  QGuiApplication::clipboard()->setText(QString::fromUtf8("1月17日 18時\n高気圧 1020hPa (32N,160E)\n"));
+  {
+    const testing::AnswerEveryBox summary;
+    window.MenuAction("cntPaste")->trigger();
+  }
+  const QWidget* tenki = window.WindowUi().Window(WindowId::Tenki1);
+  EXPECT_EQ(tenki->findChild<QLineEdit*>("txtKansokubi")->text(), QString::fromUtf8("1月17日 18時"));
 }
 
 TEST_F(MainWindow, TheAlignmentWindowOwnsTheClicksWhileOpen) {

@@ -50,7 +50,7 @@ void Gyogyou::ShowRecord(int row) {
   ShowChoice(m_syurui, m_syurui->findText(WidgetText(fields.kind)));
 }
 
-void Gyogyou::Modoru_Click() { CloseSystemWindow(m_app); }
+void Gyogyou::Modoru_Click() { CloseSystemWindow(m_app, TypedDate()); }
 
 void Gyogyou::Setumei_Click() { ShowHelp(m_app, GyogyouHelp()); }
 

@@ -50,7 +50,7 @@ void Kaiyou1::ShowRecord(int row) {
   m_kiatu->Show(fields.pressure);
 }
 
-void Kaiyou1::Modoru_Click() { CloseShipWindow(m_app, DateText()); }
+void Kaiyou1::Modoru_Click() { CloseShipWindow(m_app, TypedDate()); }
 
 void Kaiyou1::Setumei_Click() { ShowHelp(m_app, KaiyouHelp()); }
 

@@ -278,6 +278,10 @@ void Radio10::closeEvent(QCloseEvent* event) {
 void Radio10::Run(void (*command)(const AppContext&)) {
   command(Context());
   ShowLayerTicks();
+  // A command may change the observation date (a systems paste, say) without
+  // touching the rows of every entry window; their date boxes follow it.
+  for (WindowId id : {WindowId::Tenki1, WindowId::Kaiyou1, WindowId::Gyogyou})
+    if (auto* entry = qobject_cast<EntryWindow*>(m_ui.Window(id))) entry->FollowDate();
   RefreshMap();
 }
 

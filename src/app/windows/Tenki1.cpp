@@ -49,7 +49,7 @@ void Tenki1::ShowRecord(int row) {
   m_ondo->Show(fields.temperature);
 }
 
-void Tenki1::Modoru_Click() { CloseStationWindow(m_app, DateText()); }
+void Tenki1::Modoru_Click() { CloseStationWindow(m_app, TypedDate()); }
 
 void Tenki1::Setumei_Click() { ShowHelp(m_app, TenkiHelp()); }
 
