@@ -63,6 +63,18 @@ void ShowSampleBulletins(const AppContext& app, const std::vector<std::string>& 
   cntDisplay_Click(app);
 }
 
+// The sample is shown but not made the last displayed file, so the settings
+// do not move the next start into the samples folder.
+void ShowSample(const AppContext& app, const SampleData& sample) {
+  if (sample.dataFile.empty()) {
+    ShowSampleBulletins(app, sample.bulletins);
+    return;
+  }
+  app.state.currentFilePath = sample.dataFile;
+  LoadSub2(app);
+  app.state.currentFilePath.clear();
+}
+
 }  // namespace
 
 void MDIForm_Load(const AppContext& app, const StartUpOptions& options) {
@@ -74,13 +86,10 @@ void MDIForm_Load(const AppContext& app, const StartUpOptions& options) {
   if (options.loadEntryWindows) options.loadEntryWindows();
   DrawBaseMap(app.canvas, state.colours[kMapColour]);
   state.fullDataMode = true;
-  if (firstStart && options.sample) {
-    if (!options.sample->dataFile.empty())
-      state.currentFilePath = options.sample->dataFile;
-    else
-      ShowSampleBulletins(app, options.sample->bulletins);
-  }
-  if (!state.currentFilePath.empty()) LoadSub2(app);
+  if (firstStart && options.sample)
+    ShowSample(app, *options.sample);
+  else if (!state.currentFilePath.empty())
+    LoadSub2(app);
   app.ui.Message(kGreetingTitle, kGreetingText, MessageIcon::None);
 }
 

@@ -47,8 +47,9 @@ struct StartUpOptions {
 // Start-up in its order: defaults and settings (the folder of the last
 // displayed file becomes current), the layer switches ticked but the
 // enlarged symbols, the map view, the entry windows, the base map, the last
-// displayed file reloaded in full (on a first start the sample instead, the
-// current directory staying where it is), then the greeting.
+// displayed file reloaded in full (on a first start the sample instead, which
+// is not recorded as the last displayed file, the current directory staying
+// where it is), then the greeting.
 void MDIForm_Load(const AppContext& app, const StartUpOptions& options);
 
 // The end: the settings file is written; nothing is asked.

@@ -95,7 +95,7 @@ TEST_F(StartUpTest, TheFolderOfTheLastFileBecomesCurrent) {
 TEST_F(StartUpTest, AFirstStartShowsTheSampleButLaterStartsTheLastFile) {
   options.sample = SampleData{start + "/data/sample.txt", {}};
   MDIForm_Load(app.Context(), options);
-  EXPECT_EQ(app.state.currentFilePath, start + "/data/sample.txt");
+  EXPECT_EQ(app.state.currentFilePath, "");
 
   WriteSettingsWithLastFile(start + "/data/last.txt");
   TestApp later;
@@ -159,14 +159,22 @@ TEST(SampleLookup, ExecutableDirectoriesCoverBuildTreeAndInstallation) {
                                       "/opt/app/bin/samples"}));
 }
 
-TEST_F(StartUpTest, AFirstStartShowsTheBundledSampleMap) {
+// The sample is shown, not remembered: the next start stays in the folder it
+// was started in instead of moving every chooser into the samples.
+TEST_F(StartUpTest, AFirstStartShowsTheBundledSampleMapWithoutRememberingIt) {
+  const fs::path here = fs::current_path();
   options.sample = FindSampleData({NIMBARA_SAMPLES});
   MDIForm_Load(app.Context(), options);
   EXPECT_GT(app.state.stationRows.Count(), 0);
   EXPECT_GT(app.state.systemRows.Count(), 0);
   EXPECT_TRUE(app.state.field.grid.IsValid());
-  EXPECT_EQ(app.state.currentFilePath, options.sample->dataFile);
   EXPECT_EQ(app.ui.messages.back().title, "ごあいさつ");
+  MDIForm_Unload(app.Context());
+
+  TestApp later;
+  MDIForm_Load(later.Context(), options);
+  EXPECT_EQ(later.state.currentFilePath, "");
+  EXPECT_EQ(fs::current_path(), here);
 }
 
 TEST_F(StartUpTest, AFirstStartWithSampleBulletinsDrawsTheirMapWithoutWindows) {
