@@ -6,6 +6,7 @@
 #include "app/DisplayCommands.h"
 #include "app/FileMessages.h"
 #include "app/IsobarLayer.h"
+#include "app/SavedObservations.h"
 #include "app/SettingsCommands.h"
 #include "core/BaseMap.h"
 #include "core/Rows.h"
@@ -136,6 +137,7 @@ void SaveDataFile(const AppContext& app) {
     ReportUnsavedFile(app.ui, state.currentFilePath);
     return;
   }
+  RememberSavedObservations(state);
   if (!state.fullDataMode) return;
   const std::string base = ExtensionBase(state.currentFilePath);
   if (app.canvas.HasPicture()) app.canvas.SavePictureBmp(base + kPictureExtension);
@@ -162,6 +164,7 @@ void LoadSub2(const AppContext& app) {
   ApplyDataFile(*contents, state.store);
   if (state.fullDataMode) ApplySettingsBlock(state, contents->settingLines);
   RebuildRows(state);
+  RememberSavedObservations(state);
   state.field.grid.MarkStale();
   RefreshEntryWindows(app.ui);
   if (state.fullDataMode) {

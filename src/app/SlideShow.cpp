@@ -60,11 +60,6 @@ void StartRun(AppState& state) {
   state.slideShowRunning = true;
 }
 
-void EndRun(AppState& state) {
-  state.slideShowRunning = false;
-  if (state.clickMode == click::kSlideShow) state.clickMode = click::kNone;
-}
-
 // A name of the current directory's file list as a full path; a full path stays.
 std::string PathInCurrentDirectory(const std::string& name) {
   if (name.starts_with('/')) return name;
@@ -85,10 +80,15 @@ void BrowseRun(const AppContext& app, const std::vector<std::string>& files, std
     LoadDataFile(app, PathInCurrentDirectory(files[k]));
     app.ui.ProcessEvents();
   }
-  EndRun(app.state);
+  StopSlideShow(app.state);
 }
 
 }  // namespace
+
+void StopSlideShow(AppState& state) {
+  state.slideShowRunning = false;
+  if (state.clickMode == click::kSlideShow) state.clickMode = click::kNone;
+}
 
 void mnuDataRenzoku_Click(const AppContext& app) {
   app.state.fullDataMode = true;
@@ -182,7 +182,7 @@ SlideShowOutcome PlaySlideShow(const AppContext& app, const SlideShowList& list,
       WaitAfterFile(app);
     }
   } while (app.state.slideShowRunning && repeatChecked());
-  EndRun(app.state);
+  StopSlideShow(app.state);
   app.ui.ShowWindow(WindowId::Cont);
   return SlideShowOutcome::Played;
 }

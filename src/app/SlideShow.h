@@ -71,6 +71,10 @@ enum class SlideShowOutcome { TooFewFiles, NothingSelected, Played };
 SlideShowOutcome PlaySlideShow(const AppContext& app, const SlideShowList& list,
                                const std::function<bool()>& repeatChecked);
 
+// Ends a slide show or browse run at its next check: the running flag off
+// and the slide-show click mode ended.
+void StopSlideShow(AppState& state);
+
 // One file of the slide show, by the kind in the state. A data file becomes
 // the current file path by its full path.
 void ShowSlide(const AppContext& app, const std::string& entry);

@@ -6,7 +6,9 @@
 #include "app/DisplayCommands.h"
 #include "app/FileCommands.h"
 #include "app/PasteCommands.h"
+#include "app/SavedObservations.h"
 #include "app/SettingsCommands.h"
+#include "app/SlideShow.h"
 #include "core/BaseMap.h"
 #include "io/DataFile.h"
 #include "io/FileIo.h"
@@ -90,10 +92,30 @@ void MDIForm_Load(const AppContext& app, const StartUpOptions& options) {
     ShowSample(app, *options.sample);
   else if (!state.currentFilePath.empty())
     LoadSub2(app);
+  // What start-up shows (a sample, bulletins) is nothing to save yet.
+  RememberSavedObservations(state);
   app.ui.Message(kGreetingTitle, kGreetingText, MessageIcon::None);
 }
 
-void MDIForm_Unload(const AppContext& app) { WriteSettings(app.state); }
+bool MDIForm_QueryUnload(const AppContext& app) {
+  if (!ObservationsUnsaved(app.state)) return true;
+  switch (app.ui.AskYesNoCancel(kUnsavedTitle, kUnsavedQuestion)) {
+    case YesNoCancel::Yes:
+      cntSave_Click(app);
+      return !ObservationsUnsaved(app.state);
+    case YesNoCancel::No:
+      return true;
+    case YesNoCancel::Cancel:
+      return false;
+  }
+  return false;
+}
+
+void MDIForm_Unload(const AppContext& app) {
+  // A run waits in nested event loops; it must end with the window.
+  StopSlideShow(app.state);
+  WriteSettings(app.state);
+}
 
 std::vector<std::string> SampleDirectories(const std::string& executableDir) {
   return {executableDir + "/../../samples", executableDir + "/../share/nimbara/samples",

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "app/FileCommands.h"
 #include "io/FileIo.h"
 #include "support/TestApp.h"
 #include "support/TempFolder.h"
@@ -103,13 +104,56 @@ TEST_F(StartUpTest, AFirstStartShowsTheSampleButLaterStartsTheLastFile) {
   EXPECT_EQ(later.state.currentFilePath, start + "/data/last.txt");
 }
 
-TEST_F(StartUpTest, UnloadWritesTheSettings) {
+TEST_F(StartUpTest, UnloadStopsARunAndWritesTheSettings) {
   MDIForm_Load(app.Context(), options);
   app.state.currentFilePath = "/somewhere/map.txt";
+  app.state.slideShowRunning = true;
+  app.state.clickMode = "S";
   MDIForm_Unload(app.Context());
+  EXPECT_FALSE(app.state.slideShowRunning);
+  EXPECT_EQ(app.state.clickMode, "");
   const std::optional<std::string> written = ReadCp932File(start + "/Nimbara.ini");
   ASSERT_TRUE(written.has_value());
   EXPECT_NE(written->find("最終表示ファイル=/somewhere/map.txt"), std::string::npos);
+}
+
+// Yes saves as データファイル保存 does (and stays when nothing was saved), No
+// ends, Cancel stays.
+TEST_F(StartUpTest, EndingAsksWhetherToSaveChangedObservations) {
+  const std::string chosen = start + "/data/map";
+  const struct {
+    YesNoCancel answer;
+    std::optional<std::string> chosen;
+    bool ends;
+  } cases[] = {{YesNoCancel::Cancel, {}, false},
+               {YesNoCancel::No, {}, true},
+               {YesNoCancel::Yes, std::nullopt, false},
+               {YesNoCancel::Yes, chosen, true}};
+  for (const auto& c : cases) {
+    TestApp app;
+    MDIForm_Load(app.Context(), options);
+    EXPECT_TRUE(MDIForm_QueryUnload(app.Context()));
+    EXPECT_TRUE(app.ui.questions.empty());
+    app.state.store.observationDate = "changed";
+    app.ui.yesNoCancelAnswers = {c.answer};
+    app.ui.chooserAnswers = {c.chosen};
+    EXPECT_EQ(MDIForm_QueryUnload(app.Context()), c.ends);
+    EXPECT_EQ(app.ui.questions.size(), 1u);
+  }
+  EXPECT_TRUE(FileExists(chosen + ".txt"));
+}
+
+TEST_F(StartUpTest, LoadingOrSavingLeavesNothingUnsaved) {
+  MDIForm_Load(app.Context(), options);
+  app.state.store.observationDate = "changed";
+  app.state.currentFilePath = std::string(NIMBARA_SAMPLES) + "/20240115_06.txt";
+  LoadSub2(app.Context());
+  EXPECT_TRUE(MDIForm_QueryUnload(app.Context()));
+  app.state.store.stationRecords[0].pressure = 1000;
+  app.ui.chooserAnswers = {start + "/data/map"};
+  cntKSave_Click(app.Context());
+  EXPECT_TRUE(MDIForm_QueryUnload(app.Context()));
+  EXPECT_TRUE(app.ui.questions.empty());
 }
 
 TEST(SampleLookup, TakesTheFirstDataFileOfTheFirstFolderThatHasOne) {

@@ -10,14 +10,24 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTimer>
 
+#include <chrono>
+#include <condition_variable>
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
+#include <functional>
+#include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "ModalAnswers.h"
 #include "app/Guides.h"
+#include "app/SlideShow.h"
 #include "app/StartUp.h"
+#include "app/windows/Cont.h"
 #include "app/windows/WidgetText.h"
 #include "app/windows/frmAdjust.h"
 #include "support/TempFolder.h"
@@ -207,6 +217,83 @@ TEST_F(MainWindow, EndingWritesTheSettingsInTheStartFolder) {
   window.MenuAction("entEnd2")->trigger();
   EXPECT_FALSE(window.isVisible());
   EXPECT_TRUE(fs::exists(folder + "/Nimbara.ini"));
+}
+
+// Ends the test process as failed when the application's event loop has not
+// returned in time: a run that outlives the main window spins for ever.
+class Watchdog {
+ public:
+  explicit Watchdog(std::chrono::seconds limit)
+      : m_thread([this, limit] {
+          std::unique_lock lock(m_mutex);
+          if (m_done.wait_for(lock, limit, [this] { return m_finished; })) return;
+          std::fputs("the application's event loop did not return\n", stderr);
+          std::_Exit(EXIT_FAILURE);
+        }) {}
+  ~Watchdog() {
+    {
+      const std::lock_guard lock(m_mutex);
+      m_finished = true;
+    }
+    m_done.notify_one();
+    m_thread.join();
+  }
+
+ private:
+  std::mutex m_mutex;
+  std::condition_variable m_done;
+  bool m_finished = false;
+  std::thread m_thread;
+};
+
+// 終了 during a run: the run stops, no window comes back and the
+// application's event loop returns, so the process ends.
+class EndingDuringARun : public MainWindow {
+ protected:
+  int EndDuring(const std::function<void()>& startRun) {
+    for (const char* name : {"a.txt", "b.txt"})
+      fs::copy_file(std::string(NIMBARA_SAMPLES) + "/20240115_06.txt", folder + "/" + name);
+    Start();
+    window.show();
+    QTimer::singleShot(0, &window, startRun);
+    QTimer::singleShot(200, &window, [this] { window.MenuAction("entEnd2")->trigger(); });
+    const Watchdog watchdog(std::chrono::seconds(20));
+    return QApplication::exec();
+  }
+  static bool AnyWindowVisible() {
+    for (const QWidget* top : QApplication::topLevelWidgets())
+      if (top->isVisible()) return true;
+    return false;
+  }
+};
+
+TEST_F(EndingDuringARun, TheBrowseRunStops) {
+  EXPECT_EQ(EndDuring([this] { window.cmdPlay[kBrowseRun]->click(); }), 0);
+  EXPECT_FALSE(AnyWindowVisible());
+}
+
+TEST_F(EndingDuringARun, TheSlideShowStopsAndItsWindowStaysClosed) {
+  EXPECT_EQ(EndDuring([this] {
+              window.MenuAction("mnuDataRenzoku")->trigger();
+              Cont* cont = window.findChild<Cont*>();
+              cont->cmdSelectAll->click();
+              cont->cmdHyouzi->click();
+            }),
+            0);
+  EXPECT_FALSE(AnyWindowVisible());
+}
+
+TEST_F(MainWindow, ClosingWithUnsavedObservationsAsksAndCancelStays) {
+  Start();
+  window.show();
+  window.State().store.observationDate = "1/16";
+  SeenBox question;
+  AnswerNextBox(question, QMessageBox::Cancel);
+  window.MenuAction("entEnd2")->trigger();
+  EXPECT_EQ(question.title.toStdString(), "終了");
+  EXPECT_EQ(question.text, WidgetText(kUnsavedQuestion));
+  EXPECT_EQ(question.defaultButton, QMessageBox::Yes);
+  EXPECT_TRUE(window.isVisible());
 }
 
 TEST_F(MainWindow, BrowseButtonsCarryTheirCaptions) {

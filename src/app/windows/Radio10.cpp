@@ -270,8 +270,12 @@ void Radio10::MDIForm_Load() {
 }
 
 void Radio10::closeEvent(QCloseEvent* event) {
+  if (!MDIForm_QueryUnload(Context())) {
+    event->ignore();
+    return;
+  }
   MDIForm_Unload(Context());
-  m_ui.HideAllWindows();
+  m_ui.EndAllWindows();
   event->accept();
 }
 
