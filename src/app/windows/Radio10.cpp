@@ -277,6 +277,11 @@ void Radio10::closeEvent(QCloseEvent* event) {
   MDIForm_Unload(Context());
   m_ui.EndAllWindows();
   event->accept();
+  // The end of the main window is the end of the program. Qt quits by itself
+  // on the last window only if nothing holds the application at that moment,
+  // which a run ending in a nested event loop may; queued, the quit also
+  // reaches the application's own loop when no run was going.
+  QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection);
 }
 
 void Radio10::Run(void (*command)(const AppContext&)) {
