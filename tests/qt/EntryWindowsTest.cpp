@@ -142,6 +142,7 @@ TEST_F(EntryWindowsTest, ChoosingARowShowsItsRecordInTheFields) {
     Child<QListWidget>(*window, "KansokuData")->setCurrentRow(row);
     QTest::mouseClick(Child<QPushButton>(*window, "Tugi"), Qt::LeftButton);
   }
+  EXPECT_EQ(app.state.stationRows.selected, 4);  // chosen, then moved on by データ入力
   EXPECT_EQ(Child<QLineEdit>(kaiyou, "Kiatu")->text(), " 992");
   EXPECT_EQ(Child<QComboBox>(gyogyou, "Syurui")->currentText(), QString::fromUtf8("台風"));
   EXPECT_EQ(store.stationRecords, before.stationRecords);
@@ -152,17 +153,10 @@ TEST_F(EntryWindowsTest, ChoosingARowShowsItsRecordInTheFields) {
 TEST_F(EntryWindowsTest, DeleteTakesAStationBack) {
   app.state.store.stationRecords[2] = {DirectionCode("北"), 3, WeatherCode("雨"), 1002, 7};
   Tenki1 window(app.Context());
-  EXPECT_EQ(Child<QPushButton>(window, "cmdDelete")->text(), QString::fromUtf8("削除"));
   Child<QListWidget>(window, "KansokuData")->setCurrentRow(2);
   QTest::mouseClick(Child<QPushButton>(window, "cmdDelete"), Qt::LeftButton);
   EXPECT_EQ(app.state.store.stationRecords[2], StationRecord{});
   EXPECT_EQ(ListRows(window), StateRows(app.state.stationRows));
-}
-
-TEST_F(EntryWindowsTest, ChoosingARowSelectsItInTheState) {
-  Tenki1 window(app.Context());
-  Child<QListWidget>(window, "KansokuData")->setCurrentRow(5);
-  EXPECT_EQ(app.state.stationRows.selected, 5);
 }
 
 TEST_F(EntryWindowsTest, FromThereThenAColdFrontThroughTheButtons) {

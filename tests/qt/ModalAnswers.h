@@ -43,21 +43,4 @@ inline void AnswerNextBox(SeenBox& seen, QMessageBox::StandardButton button) {
   });
 }
 
-// While it lives, every message box that opens is closed with its default
-// button, for commands that may or may not report something.
-class AnswerEveryBox {
- public:
-  AnswerEveryBox() {
-    m_timer.setInterval(5);
-    QObject::connect(&m_timer, &QTimer::timeout, [] {
-      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-      if (box && box->defaultButton()) box->defaultButton()->click();
-    });
-    m_timer.start();
-  }
-
- private:
-  QTimer m_timer;
-};
-
 }  // namespace nimbara::testing

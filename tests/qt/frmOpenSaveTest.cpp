@@ -134,10 +134,11 @@ TEST_F(ChooserWindow, LoadingAMissingFileWarnsAndStaysOpen) {
   EXPECT_TRUE(stillOpen);
 }
 
-TEST_F(ChooserWindow, AnExistingFileAsksWithNoAsDefaultAndNoCancels) {
+// "a" saves as a.txt, which exists: the question names it.
+TEST_F(ChooserWindow, ASaveThatWouldReplaceAFileAsksWithNoAsDefaultAndNoCancels) {
   SeenBox question;
   const auto chosen = Choose(kSaveData, [&](frmOpenSave* c) {
-    c->txtOpenSave->setText("a.txt");
+    c->txtOpenSave->setText("a");
     AnswerNextBox(question, QMessageBox::No);
     c->cmdOpenSave[0]->click();
   });
@@ -147,41 +148,21 @@ TEST_F(ChooserWindow, AnExistingFileAsksWithNoAsDefaultAndNoCancels) {
   EXPECT_EQ(question.defaultButton, QMessageBox::No);
 }
 
-TEST_F(ChooserWindow, ANameWithoutItsExtensionAsksAboutTheFileASaveWouldReplace) {
+// A name to read or a new name to save is chosen at once; a save that would
+// replace a file is chosen after Yes.
+TEST_F(ChooserWindow, OkChoosesTheNamedFile) {
+  const std::pair<const ChooserRequest*, const char*> cases[] = {
+      {&kLoadData, "b.txt"}, {&kSaveData, "new.txt"}, {&kSaveData, "b.txt"}};
   SeenBox question;
-  const auto chosen = Choose(kSaveData, [&](frmOpenSave* c) {
-    c->txtOpenSave->setText("b");
-    AnswerNextBox(question, QMessageBox::Yes);
-    c->cmdOpenSave[0]->click();
-  });
+  AnswerNextBox(question, QMessageBox::Yes);
+  for (const auto& [request, typed] : cases) {
+    const auto chosen = Choose(*request, [typed](frmOpenSave* c) {
+      c->txtOpenSave->setText(typed);
+      c->cmdOpenSave[0]->click();
+    });
+    EXPECT_EQ(chosen, folder + "/" + typed);
+  }
   EXPECT_EQ(question.text.toStdString(), "b.txt\nファイルを上書きしますか？");
-  EXPECT_EQ(chosen, folder + "/b");
-}
-
-TEST_F(ChooserWindow, AnExistingFileAnsweredYesIsChosen) {
-  SeenBox question;
-  const auto chosen = Choose(kSaveData, [&](frmOpenSave* c) {
-    c->txtOpenSave->setText("b.txt");
-    AnswerNextBox(question, QMessageBox::Yes);
-    c->cmdOpenSave[0]->click();
-  });
-  EXPECT_EQ(chosen, folder + "/b.txt");
-}
-
-TEST_F(ChooserWindow, AnExistingFileToReadIsChosenWithoutQuestion) {
-  const auto chosen = Choose(kLoadData, [](frmOpenSave* c) {
-    c->txtOpenSave->setText("b.txt");
-    c->cmdOpenSave[0]->click();
-  });
-  EXPECT_EQ(chosen, folder + "/b.txt");
-}
-
-TEST_F(ChooserWindow, SavingUnderANewNameIsChosenWithoutQuestion) {
-  const auto chosen = Choose(kSaveData, [](frmOpenSave* c) {
-    c->txtOpenSave->setText("new.txt");
-    c->cmdOpenSave[0]->click();
-  });
-  EXPECT_EQ(chosen, folder + "/new.txt");
 }
 
 TEST_F(ChooserWindow, ADoubleClickOpensAtOnceButAsksBeforeASaveReplacesTheFile) {
@@ -195,25 +176,17 @@ TEST_F(ChooserWindow, ADoubleClickOpensAtOnceButAsksBeforeASaveReplacesTheFile) 
   EXPECT_EQ(question.text.toStdString(), "a.txt\nファイルを上書きしますか？");
 }
 
-TEST_F(ChooserWindow, ASingleClickFillsTheNameBox) {
-  QString name;
+TEST_F(ChooserWindow, AKeyboardMoveOrAClickFillsTheNameBox) {
+  QStringList names;
   Choose(kLoadData, [&](frmOpenSave* c) {
+    c->filOpenSave->setCurrentRow(1);
+    QTest::keyClick(c->filOpenSave, Qt::Key_Up);
+    names << c->txtOpenSave->text();
     emit c->filOpenSave->itemClicked(c->filOpenSave->item(1));
-    name = c->txtOpenSave->text();
+    names << c->txtOpenSave->text();
     c->cmdOpenSave[1]->click();
   });
-  EXPECT_EQ(name, "b.txt");
-}
-
-TEST_F(ChooserWindow, MovingTheSelectionWithTheKeyboardFillsTheNameBox) {
-  QString name;
-  Choose(kLoadData, [&](frmOpenSave* c) {
-    c->filOpenSave->setCurrentRow(0);
-    QTest::keyClick(c->filOpenSave, Qt::Key_Down);
-    name = c->txtOpenSave->text();
-    c->cmdOpenSave[1]->click();
-  });
-  EXPECT_EQ(name, "b.txt");
+  EXPECT_EQ(names, (QStringList{"a.txt", "b.txt"}));
 }
 
 TEST_F(ChooserWindow, AFolderThatCannotBeEnteredIsReportedAndTheListStays) {
