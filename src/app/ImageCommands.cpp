@@ -2,6 +2,8 @@
 
 #include "app/DisplayCommands.h"
 #include "imagery/ImageNames.h"
+#include "io/FileIo.h"
+#include "io/PictureFile.h"
 
 namespace nimbara {
 namespace {
@@ -14,14 +16,15 @@ void cntHimawari_Click(const AppContext& app) {
   const auto chosen = app.ui.ChooseFile(
       {.caption = "画像読みこみ", .pattern = "*.gif", .background = {}, .showImageOptions = true});
   if (!chosen) return;
-  app.canvas.LoadPicture(*chosen);  // an unreadable file keeps the old picture, silently
+  LoadPictureFile(app.canvas, *chosen);  // an unreadable file keeps the old picture, silently
 }
 
 void cntGazou_Click(const AppContext& app) {
   const auto chosen =
       app.ui.ChooseFile({.caption = "画像の保存", .pattern = "*.bmp", .background = kSaveChooserBackground});
   if (!chosen) return;
-  const bool saved = app.canvas.HasPicture() && app.canvas.SavePictureBmp(PictureSaveName(*chosen));
+  const auto bmp = app.canvas.PictureBmpBytes();
+  const bool saved = bmp && WriteFileAtomically(PictureSaveName(*chosen), *bmp);
   if (!saved) app.ui.Message(kPictureSaveErrorTitle, kPictureSaveErrorText, MessageIcon::Warning);
 }
 

@@ -56,6 +56,11 @@ int UsageError(const char* message) {
   return kExitFailure;
 }
 
+int Failure(const std::string& message) {
+  std::cerr << "nimbara: " << message << "\n";
+  return kExitFailure;
+}
+
 int RunMain(int argc, char** argv) {
   if (argc < 2) return RunApplication(argc, argv);
   const char* command = argv[1];

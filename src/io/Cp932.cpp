@@ -73,6 +73,8 @@ EncodedText EncodeCp932(std::string_view utf8) {
     else if (lead >= 0xE0) skip = 3;
     else if (lead >= 0xC0) skip = 2;
     skip = std::min(skip, left);
+    const std::string_view character(in, skip);
+    if (result.replaced.find(character) == std::string::npos) result.replaced += character;
     in += skip;
     left -= skip;
   }

@@ -15,6 +15,7 @@ struct DecodedText {
 struct EncodedText {
   std::string bytes;         // CP932
   bool complete = true;      // false: some characters had no CP932 form and became "?"
+  std::string replaced;  // the characters that had no CP932 form, each once, in order of first appearance (UTF-8)
 };
 
 DecodedText DecodeCp932(std::string_view bytes);

@@ -281,7 +281,7 @@ TEST(IsobarFileCommands, SavingNamesTheFileCnt) {
   app.ui.chooserAnswers = {folder.File("map.old.txt"), folder.File(".cnt")};
   SaveIsobarFile(app.Context());
   SaveIsobarFile(app.Context());
-  EXPECT_TRUE(FileExists(folder.File("map.CNT")));
+  EXPECT_TRUE(FileExists(folder.File("map.cnt")));
   EXPECT_FALSE(FileExists(folder.File(".cnt")));
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1);
   EXPECT_EQ(app.ui.chooserRequests[0].caption, "等圧線データ保存");
@@ -312,7 +312,7 @@ TEST(IsobarFileCommands, TropicalDepressionHasNoMarkAfterLoading) {
   writer.ui.chooserAnswers.push_back(folder.File("td"));
   SaveIsobarFile(writer.Context());
   TestApp reader;
-  reader.ui.chooserAnswers.push_back(folder.File("td.CNT"));
+  reader.ui.chooserAnswers.push_back(folder.File("td.cnt"));
   LoadIsobarFile(reader.Context());
   EXPECT_EQ(reader.state.store.systemCount, 1);
   EXPECT_EQ(PlotName(reader.state.store, 54), "低気圧");
