@@ -1,15 +1,14 @@
 #include "app/FileCommands.h"
 
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
 
+#include "app/SettingsCommands.h"
 #include "core/Bmp.h"
 #include "core/CodeTables.h"
-#include "app/SettingsCommands.h"
 #include "core/Rows.h"
 #include "io/FileIo.h"
 #include "support/TempFolder.h"

@@ -131,21 +131,14 @@ TEST_F(Robustness, AKilledSaveNeverPairsANewDataFileWithAnOlderIsobarFileAndItsL
   EXPECT_EQ(names, (std::set<std::string>{"map.txt", "map.cnt", ".unrelated", ".map.cnt.nimbara-save.GhIjKl"}));
 }
 
-TEST_F(Robustness, SpecialFilesAreSkippedWithoutWaiting) {
+// Data, settings and isobar files are read as FileIoTest reads a FIFO.
+TEST_F(Robustness, FifosNamedLikeCompanionPicturesAreSkippedWithoutWaiting) {
   fs::copy_file(TestDataPath("data_realistic.txt"), folder.File("map.txt"));
-  for (const char* name : {"map.gif", "map.bmp", "Nimbara.ini", "map.cnt"})
-    ASSERT_EQ(::mkfifo(folder.File(name).c_str(), 0600), 0);
+  for (const char* name : {"map.gif", "map.bmp"}) ASSERT_EQ(::mkfifo(folder.File(name).c_str(), 0600), 0);
   app.canvas.SetPicture({1, 1, {0xFF000000u}});
   Load(folder.File("map.txt"));
   EXPECT_FALSE(app.canvas.HasPicture());
   EXPECT_GT(app.state.store.stationRecords[0].pressure, 0);
-  app.state.settingsPath = folder.File("Nimbara.ini");
-  app.state.colours[kMapColour] = kBlack;
-  ReadSettings(app.state);
-  EXPECT_EQ(app.state.colours[kMapColour], kBlack);
-  app.ui.chooserAnswers.push_back(folder.File("map.cnt"));
-  LoadIsobarFile(app.Context());
-  EXPECT_EQ(app.ui.messages.size(), 1u);
 }
 
 TEST_F(Robustness, AFileThatVanishedBeforeReadingChangesNothing) {

@@ -1,7 +1,6 @@
 #include "cli/CommandLine.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <QGuiApplication>
 #include <QImage>
@@ -164,9 +163,6 @@ TEST_F(CommandLineTest, CommandsReadAndWriteExactlyTheFilesTheyAreGiven) {
   ASSERT_EQ(Run({"render", Out("x.dat"), "-o", Out("dat.png"), "--ops", Out("dat.ops")}), 0);
   ASSERT_EQ(Run({"render", TestDataPath("data_realistic.txt"), "-o", Out("txt.png"), "--ops", Out("txt.ops")}), 0);
   EXPECT_TRUE(ReadAll(Out("dat.ops")) == ReadAll(Out("txt.ops")));
-  ASSERT_EQ(Run({"grid", Out("x.dat"), "-o", Out("dat.cnt")}), 0);
-  ASSERT_EQ(Run({"grid", TestDataPath("data_realistic.txt"), "-o", Out("txt.cnt")}), 0);
-  EXPECT_TRUE(ReadAll(Out("dat.cnt")) == ReadAll(Out("txt.cnt")));
   ASSERT_EQ(Run({"import", "--full", "--load", Out("x.dat"), "-o", Out("copy.dat")}), 0);
   EXPECT_TRUE(fs::exists(Out("copy.dat")));
   EXPECT_TRUE(fs::exists(Out("copy.cnt")));
@@ -208,15 +204,6 @@ TEST_F(CommandLineTest, OutputsThatCollideOrOverwriteAnInputAreRefusedBeforeDraw
   EXPECT_FALSE(fs::exists(Out("map.png")));
   EXPECT_FALSE(fs::exists(Out("a/map.bmp")));
   EXPECT_TRUE(ReadAll(m_dir / "a" / "map.txt") == input);
-}
-
-TEST_F(CommandLineTest, SpecialFilesAreRefusedOrSkippedWithoutWaiting) {
-  fs::copy_file(TestDataPath("data_realistic.txt"), m_dir / "map.txt");
-  ASSERT_EQ(::mkfifo(Out("map.bmp").c_str(), 0600), 0);
-  ASSERT_EQ(::mkfifo(Out("fifo.txt").c_str(), 0600), 0);
-  EXPECT_EQ(Run({"render", Out("map.txt"), "-o", Out("map.png")}), 0);
-  EXPECT_EQ(Run({"render", Out("fifo.txt"), "-o", Out("fifo.png")}), 2);
-  EXPECT_NE(m_stderr.find("not a regular file"), std::string::npos);
 }
 
 // With XDG_RUNTIME_DIR unset the command line makes its own runtime folder,

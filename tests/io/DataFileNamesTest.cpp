@@ -35,9 +35,7 @@ TEST(IsobarFileNames, AnExistingFileKeepsItsCase) {
   ASSERT_TRUE(WriteFileAtomically(folder.File("both.CNT"), "x"));
   ASSERT_TRUE(WriteFileAtomically(folder.File("both.cnt"), "x"));
   EXPECT_EQ(IsobarFileName(folder.File("old.txt")), folder.File("old.CNT"));
-  EXPECT_EQ(CompanionIsobarName(folder.File("old.txt")), folder.File("old.CNT"));
-  EXPECT_EQ(CompanionIsobarName(folder.File("both.txt")), folder.File("both.cnt"));
-  EXPECT_EQ(CompanionIsobarName(folder.File("new.txt")), folder.File("new.cnt"));
+  EXPECT_EQ(IsobarFileName(folder.File("both")), folder.File("both.cnt"));
 }
 
 TEST(DataFileNames, FolderOfAPath) {
