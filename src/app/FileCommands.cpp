@@ -84,18 +84,17 @@ void LoadCompanionPicture(Canvas& canvas, const std::string& dataPath) {
   if (!loaded) canvas.ClearPicture();
 }
 
-// The files of a save, the data file last. A full save writes the picture
-// (or removes an earlier one, and pictures of other types that loading would
-// take instead) and the isobar file beside it.
-std::vector<FileWrite> DataFileSet(const AppContext& app, const std::string& path, std::string dataBytes) {
+// The files of a save, the data file last.
+std::vector<FileWrite> DataFileSet(const AppContext& app, const std::string& path, std::string dataBytes,
+                                   CompanionPictures pictures) {
   const AppState& state = app.state;
   std::vector<FileWrite> files;
+  if (state.fullDataMode && pictures == CompanionPictures::Saved) {
+    const std::string saved = CompanionPictureName(path);
+    for (const std::string& name : CompanionPictureNames(path))
+      files.push_back({name, name == saved ? app.canvas.PictureBmpBytes() : std::nullopt});
+  }
   if (state.fullDataMode) {
-    const std::string picture = CompanionPictureName(path);
-    for (const std::string& name : CompanionPictureNames(path)) {
-      if (name != picture) files.push_back({name, std::nullopt});
-    }
-    files.push_back({picture, app.canvas.PictureBmpBytes()});
     files.push_back({CompanionIsobarName(path),
                      Cp932FileBytes(IsobarFileLines(state.field.grid, state.store, state.plot)).bytes});
   }
@@ -136,13 +135,13 @@ void SaveDataFile(const AppContext& app) {
   SaveDataFileAt(app, WithExtension(*chosen, kDataExtension));
 }
 
-bool SaveDataFileAt(const AppContext& app, const std::string& path) {
+bool SaveDataFileAt(const AppContext& app, const std::string& path, CompanionPictures pictures) {
   AppState& state = app.state;
   const DataFileCounts counts{state.stationRows.Count(), state.shipRows.Count(), state.systemRows.Count()};
   ClearNegativeValues(state.store, counts);
   const Settings settings = SettingsOf(state);
   EncodedText data = Cp932FileBytes(DataFileLines(state.store, counts, state.fullDataMode ? &settings : nullptr));
-  const FileStatus status = WriteFilesAtomically(DataFileSet(app, path, std::move(data.bytes)));
+  const FileStatus status = WriteFilesAtomically(DataFileSet(app, path, std::move(data.bytes), pictures));
   if (!ReportSave(app.ui, path, {status, std::move(data.replaced)})) return false;
   state.currentFilePath = path;
   return true;

@@ -20,13 +20,18 @@ void cntKLoad_Click(const AppContext& app);
 
 // Asks for a file and saves there with "txt" as its extension (SaveDataFileAt).
 void SaveDataFile(const AppContext& app);
-// Writes the store to `path` (in full mode with the settings block) and, in
-// full mode, the picture as base + "bmp" (or removes an earlier picture of
-// any type) and the isobar file beside it, all as one set with the data file
+// What a full save does with the pictures beside the data file: the Canvas's
+// picture saved as base + "bmp" and earlier pictures of other types removed
+// (without a picture, all of them), so that loading shows exactly the saved
+// one; or, for the command line, which has no picture, left as they are.
+enum class CompanionPictures { Saved, Untouched };
+// Writes the store to `path` (in full mode with the settings block, the
+// pictures and the isobar file beside it), all as one set with the data file
 // renamed last (io/FileIo.h). A saved path becomes the current file path. A
 // failed save says why, leaves every earlier file and the current path as
 // they were and returns false; characters written as "?" are listed.
-bool SaveDataFileAt(const AppContext& app, const std::string& path);
+bool SaveDataFileAt(const AppContext& app, const std::string& path,
+                    CompanionPictures pictures = CompanionPictures::Saved);
 // Asks for a file and opens it with "txt" as its extension (OpenDataFile); a
 // file that cannot be opened is reported and the current path stays.
 void ChooseAndLoadDataFile(const AppContext& app);

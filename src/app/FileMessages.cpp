@@ -19,7 +19,7 @@ std::string SystemReason(int error) {
       return "ディスクの空きが足りません";
     case EACCES:
     case EPERM:
-      return "この場所に書きこむ権限がありません";
+      return "アクセスする権限がありません";
     case EROFS:
       return "書きこみのできない場所です";
     case ENOENT:

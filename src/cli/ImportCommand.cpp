@@ -50,7 +50,7 @@ int ImportCommand(int argc, char** argv) {
   state.fullDataMode = full;
   // A full data file carries the isobar file of the observations beside it.
   if (full && StationPressureCount(state.store) > 0) EnsurePressureGrid(app);
-  return SaveDataFileAt(app, *output) ? kExitOk : kExitFailure;
+  return SaveDataFileAt(app, *output, CompanionPictures::Untouched) ? kExitOk : kExitFailure;
 }
 
 }  // namespace nimbara

@@ -10,7 +10,7 @@ namespace {
 constexpr const char* kIsobarExtension = "cnt";
 constexpr const char* kOlderIsobarExtension = "CNT";
 constexpr std::array<const char*, 3> kPictureExtensions = {"gif", "bmp", "jpg"};
-constexpr std::size_t kSavedPicture = 1;
+constexpr std::size_t kSavedPicture = 1;  // bmp
 
 std::size_t FileNameStart(const std::string& path) { return path.size() - FileNameOf(path).size(); }
 

@@ -163,9 +163,11 @@ TEST_F(CommandLineTest, CommandsReadAndWriteExactlyTheFilesTheyAreGiven) {
   ASSERT_EQ(Run({"render", Out("x.dat"), "-o", Out("dat.png"), "--ops", Out("dat.ops")}), 0);
   ASSERT_EQ(Run({"render", TestDataPath("data_realistic.txt"), "-o", Out("txt.png"), "--ops", Out("txt.ops")}), 0);
   EXPECT_TRUE(ReadAll(Out("dat.ops")) == ReadAll(Out("txt.ops")));
+  fs::copy_file(std::string(NIMBARA_SAMPLES) + "/20240115_06.bmp", m_dir / "copy.bmp");
   ASSERT_EQ(Run({"import", "--full", "--load", Out("x.dat"), "-o", Out("copy.dat")}), 0);
   EXPECT_TRUE(fs::exists(Out("copy.dat")));
   EXPECT_TRUE(fs::exists(Out("copy.cnt")));
+  EXPECT_TRUE(fs::exists(Out("copy.bmp")));  // the command line has no picture to replace it
   EXPECT_FALSE(fs::exists(Out("copy.txt")));
 }
 
