@@ -1,6 +1,7 @@
 #include "app/ImageCommands.h"
 
 #include "app/DisplayCommands.h"
+#include "app/FileMessages.h"
 #include "imagery/ImageNames.h"
 #include "io/FileIo.h"
 #include "io/PictureFile.h"
@@ -24,8 +25,12 @@ void cntGazou_Click(const AppContext& app) {
       app.ui.ChooseFile({.caption = "画像の保存", .pattern = "*.bmp", .background = kSaveChooserBackground});
   if (!chosen) return;
   const auto bmp = app.canvas.PictureBmpBytes();
-  const bool saved = bmp && WriteFileAtomically(PictureSaveName(*chosen), *bmp);
-  if (!saved) app.ui.Message(kPictureSaveErrorTitle, kPictureSaveErrorText, MessageIcon::Warning);
+  if (!bmp) {
+    app.ui.Message(kPictureSaveErrorTitle, kPictureSaveErrorText, MessageIcon::Warning);
+    return;
+  }
+  if (FileStatus status = WriteFileAtomically(PictureSaveName(*chosen), *bmp); !status)
+    ReportUnsavedFile(app.ui, status);
 }
 
 void cntCopy_Click(const AppContext& app) {
