@@ -11,6 +11,7 @@
 #include "core/Text.h"
 #include "io/FileIo.h"
 #include "io/IsobarFile.h"
+#include "io/PictureFile.h"
 
 namespace nimbara {
 namespace {
@@ -154,7 +155,7 @@ void ShowSlide(const AppContext& app, const std::string& entry) {
       if (ReadIsobarFile(entry, state.store, state.plot, state.field.grid)) RedrawIsobarMap(app);
       break;
     case kPictureShow:
-      app.canvas.LoadPicture(entry);
+      LoadPictureFile(app.canvas, entry);
       break;
     default:
       // The full path is what the settings file remembers as the last file.
