@@ -1,6 +1,7 @@
 #include "app/ImageCommands.h"
 
 #include "app/DisplayCommands.h"
+#include "core/BaseMap.h"
 #include "imagery/ImageNames.h"
 
 namespace nimbara {
@@ -14,7 +15,8 @@ void cntHimawari_Click(const AppContext& app) {
   const auto chosen = app.ui.ChooseFile(
       {.caption = "画像読みこみ", .pattern = "*.gif", .background = {}, .showImageOptions = true});
   if (!chosen) return;
-  app.canvas.LoadPicture(*chosen);  // an unreadable file keeps the old picture, silently
+  // An unreadable file keeps the old picture, silently.
+  if (app.canvas.LoadPicture(*chosen)) ClearCanvas(app.canvas);
 }
 
 void cntGazou_Click(const AppContext& app) {
@@ -38,6 +40,7 @@ bool PasteClipboardPicture(const AppContext& app) {
   const auto picture = app.ui.ClipboardPicture();
   if (!picture || picture->Empty()) return false;
   app.canvas.SetPicture(*picture);
+  ClearCanvas(app.canvas);
   return true;
 }
 
