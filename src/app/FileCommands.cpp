@@ -196,6 +196,7 @@ void LoadIsobarFile(const AppContext& app) {
   auto chosen = app.ui.ChooseFile(kLoadIsobarChooser);
   if (!chosen) return;
   if (!ReadIsobarFile(*chosen, state.store, state.plot, state.field.grid)) return;
+  ApplyMapView(app.canvas, state.view);
   TraceCurrentIsobars(app);
 }
 
