@@ -49,6 +49,21 @@ TEST(IsobarLayer, FewerThanTwentyStationPressuresAsk) {
   }
 }
 
+TEST(IsobarLayer, GridThatCannotBeCompletedSaysSoOnceAndStandsUntilTheNextChange) {
+  TestApp app;
+  GiveStationPressures(app.state, 1);
+  app.ui.yesNoAnswers = {true, true};
+  DrawIsobarLayer(app.Context());
+  DrawIsobarLayer(app.Context());
+  EXPECT_EQ(app.ui.questions.size(), 1u);
+  ASSERT_EQ(app.ui.messages.size(), 1u);
+  EXPECT_EQ(app.ui.messages[0].title, "注　意");
+  EXPECT_EQ(app.ui.messages[0].text, "気圧のデータが少ないため、地図全体の気圧を計算できませんでした。");
+  app.state.field.grid.MarkStale();
+  DrawIsobarLayer(app.Context());
+  EXPECT_EQ(app.ui.questions.size(), 2u);
+}
+
 TEST(IsobarLayer, TwentyStationPressuresDrawWithoutAsking) {
   TestApp app;
   GiveStationPressures(app.state, 20);

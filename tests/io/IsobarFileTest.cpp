@@ -67,6 +67,14 @@ TEST(IsobarFileLines, CentresAndFrontPointsInTableOrderWithoutTropicalDepression
   EXPECT_EQ(entries, expected);
 }
 
+TEST(IsobarFileReading, FileOfAStaleGridLeavesItStaleAfterAnIncompleteComputation) {
+  IsobarFixture f;
+  const std::string text = JoinCrLfLines(IsobarFileLines(f.grid, f.store, f.plot));
+  f.grid.incomplete = true;
+  ReadIsobarText(text, f.store, f.plot, f.grid);
+  EXPECT_FALSE(f.grid.IsValid());
+}
+
 TEST(IsobarFileReading, EntriesFollowTheStationsAndShipsAreDropped) {
   IsobarFixture f = WithShipsAndSystems();
   ReadIsobarText(JoinCrLfLines(IsobarFileLines(f.grid, f.store, f.plot)), f.store, f.plot, f.grid);

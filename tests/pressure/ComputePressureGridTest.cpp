@@ -19,7 +19,7 @@ TEST(PressureGridComputation, ReportingStationsFillTheWholeInterior) {
   ObservationStore store = AllStationsReporting();
   PlotPointTable plot;
   PressureField field;
-  ComputePressureGrid(store, plot, field);
+  EXPECT_TRUE(ComputePressureGrid(store, plot, field));
   EXPECT_TRUE(field.grid.IsValid());
   for (int c = 1; c < kGridLast; ++c)
     for (int r = 1; r < kGridLast; ++r) {
@@ -28,12 +28,13 @@ TEST(PressureGridComputation, ReportingStationsFillTheWholeInterior) {
     }
 }
 
-TEST(PressureGridComputation, SingleReportingStationEnds) {
+TEST(PressureGridComputation, SingleReportingStationEndsIncomplete) {
   ObservationStore store;
   store.stationRecords[10].pressure = 1013;
   PlotPointTable plot;
   PressureField field;
-  ComputePressureGrid(store, plot, field);
+  EXPECT_FALSE(ComputePressureGrid(store, plot, field));
+  EXPECT_TRUE(field.grid.incomplete);
   EXPECT_EQ(plot.lastIndex, store.stationCount - 1);
 }
 
