@@ -16,7 +16,6 @@ namespace nimbara {
 namespace {
 
 constexpr int kFrontLineWidth = 2;
-constexpr int kNormalLineWidth = 1;
 constexpr float kSteepTriangleAngle = 1.178097f;  // 3π/8: steeper cold segments point their apex east
 constexpr double kFlatArcStart = 0.01;          // 0 itself cannot carry the radius mark
 constexpr double kColdHeightFactor = 4.0 / 3.0;
@@ -208,7 +207,7 @@ void DrawFrontLayer(Canvas& canvas, std::span<const SystemPoint> systems, const 
       }
     }
   }
-  canvas.SetLineWidth(kNormalLineWidth);
+  canvas.SetLineWidth(kThinLineWidth);
 }
 
 }  // namespace nimbara

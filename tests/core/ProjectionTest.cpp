@@ -23,6 +23,13 @@ TEST(Projection, LatitudesOutsideTheMapHaveNoRadius) {
   EXPECT_EQ(ProjectLatLon(57, 150), (MapPoint{0, 0}));
 }
 
+TEST(Projection, OnlyLatitudesOutsideTheMapLandOnTheCornerThatMeansNoPosition) {
+  EXPECT_FALSE(HasMapPosition(ProjectLatLon(9, 135)));
+  for (int latitude = 10; latitude <= 56; ++latitude)
+    for (int longitude = 0; longitude < 400; ++longitude)  // 400 degrees make a full turn round the pole
+      ASSERT_TRUE(HasMapPosition(ProjectLatLon(latitude, longitude))) << latitude << " " << longitude;
+}
+
 TEST(Projection, WorkedPositions) {
   struct Case {
     double latitude, longitude;

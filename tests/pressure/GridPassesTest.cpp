@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 #include "GridFixtures.h"
 
 namespace nimbara {
@@ -39,9 +42,10 @@ TEST(Binning, TwoPointsInOneCellGiveTheirMeanRoundedToEven) {
   EXPECT_EQ(Binned(b).grid.At(3, 3), 101300);
 }
 
-TEST(Binning, PointsOffTheGridAndMissingPressuresAreIgnored) {
+TEST(Binning, PointsOffTheGridWithoutMapPositionOrPressureAreIgnored) {
   PlotBuilder b;
   b.Station(-13, 30, 101000).Station(30, -12, 101000).Station(397, 30, 101000).Station(30, 30, 0);
+  b.System("低気圧", 0, 0, 99000);
   const PressureField field = Binned(b);
   EXPECT_EQ(field.grid, PressureGrid{});
 }
@@ -74,12 +78,24 @@ TEST(IsobarPoints, EqualNeighboursOnARowFillTheRowBetweenThem) {
   }
 }
 
-TEST(IsobarPoints, SlantedSegmentFollowsTheLine) {
-  const PressureGrid grid = ImprintedPair(24, 24, 101600, 72, 48, 101600);
-  EXPECT_EQ(grid.At(2, 2), 101600);
-  EXPECT_EQ(grid.At(4, 3), 101600);
-  EXPECT_EQ(grid.At(6, 4), 101600);
-  EXPECT_EQ(grid.At(4, 2), 0);
+using Cells = std::vector<std::pair<int, int>>;
+
+Cells FilledCells(const PressureGrid& grid) {
+  Cells cells;
+  for (int c = 0; c <= kGridLast; ++c)
+    for (int r = 0; r <= kGridLast; ++r)
+      if (grid.At(c, r) != 0) cells.emplace_back(c, r);
+  return cells;
+}
+
+TEST(IsobarPoints, SlantedSegmentFollowsTheLineInColumnStepsSummedAFifthAtATime) {
+  // (7, 4), (2, 1) and (4, 6) are the points' binning cells.
+  EXPECT_EQ(FilledCells(ImprintedPair(24, 24, 101600, 72, 48, 101600)),
+            (Cells{{2, 2}, {3, 2}, {3, 3}, {4, 3}, {5, 3}, {5, 4}, {6, 4}, {7, 4}}));
+  // Summed fifths land just past 1.6 and 2.4 where multiplied ones land on
+  // them, so the steep line passes (2, 5) and not (2, 2).
+  EXPECT_EQ(FilledCells(ImprintedPair(12, 12, 101600, 36, 72, 101600)),
+            (Cells{{1, 1}, {1, 2}, {2, 1}, {2, 3}, {2, 4}, {2, 5}, {3, 5}, {3, 6}, {4, 6}}));
 }
 
 TEST(IsobarPoints, NextNodeWithAnotherValueLeavesTheGapEmpty) {
@@ -90,6 +106,11 @@ TEST(IsobarPoints, NextNodeWithAnotherValueLeavesTheGapEmpty) {
 
 TEST(IsobarPoints, RowAboveTheMapIsRaisedToZeroAndFarPointsAreSkipped) {
   EXPECT_EQ(ImprintedPair(24, -30, 101600, 900, 24, 101600).At(2, 0), 101600);
+}
+
+TEST(IsobarPoints, PointWithoutMapPositionIsSkippedAndBreaksTheLine) {
+  EXPECT_EQ(FilledCells(ImprintedPair(0, 0, 101600, 30, 6, 101600)), (Cells{{3, 1}}));
+  EXPECT_EQ(FilledCells(ImprintedPair(30, 6, 101600, 0, 0, 101600)), (Cells{{3, 1}}));
 }
 
 TEST(NearestInDirections, AxisSearchesReachFiveDiagonalsThree) {
@@ -169,6 +190,18 @@ TEST(FillAroundCentres, RingTakesTheMeanOfItsFilledCells) {
   EXPECT_EQ(field.grid.At(9, 10), 100000);
   EXPECT_EQ(field.grid.At(9, 9), 100000);
   EXPECT_EQ(field.grid.At(26, 27), 0);  // set A has no tropical depression
+}
+
+TEST(FillAroundCentres, CentreWithoutMapPositionFillsNothing) {
+  for (const CentreRule rule : {CentreRule::A, CentreRule::B}) {
+    PlotBuilder b;
+    b.System("低気圧", 0, 0, 99000);
+    PressureField field;
+    field.grid.At(2, 2) = 100000;  // within reach of the rings round the corner
+    const PressureGrid before = field.grid;
+    FillAroundCentres(b.store, b.plot, field, 4, CentreKinds::SetB, rule);
+    EXPECT_EQ(field.grid, before);
+  }
 }
 
 TEST(Extrapolation, EachDirectionGivesADampedEstimate) {

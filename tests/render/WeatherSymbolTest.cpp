@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "render/RecordingCanvas.h"
@@ -68,6 +69,17 @@ TEST(WeatherSymbol, EnlargedSymbolsScaleEveryMark) {
   EXPECT_EQ(Draw(9, big).back(), "circle 100 100 1.6667 - - 1 #0000FF #0000FF");
   EXPECT_EQ(Draw(4, big)[1], "line 102.5 104.3301 97.5 95.6699 1 #0000FF");
   EXPECT_EQ(Draw(7, big)[1], "polygon 1 #0000FF #0000FF 95.6699 102.5 104.3301 102.5 100 95.5");
+}
+
+TEST(WeatherSymbol, MarksStayInsideTheRoundCircleWhenTheTwoScalesDiffer) {
+  RecordingCanvas canvas;
+  canvas.SetScale({0, 0, 400, 200});  // a vertical map unit spans twice the pixels of a horizontal one
+  for (const auto& [code, mark] : {std::pair<std::int16_t, const char*>{1, "line 100 101.5 100 98.5 1 #0000FF"},
+                                   {7, "polygon 1 #0000FF #0000FF 97.4019 100.75 102.5981 100.75 100 98.75"}}) {
+    canvas.ClearLog();
+    DrawWeatherSymbol(canvas, 100, 100, code, SymbolSize::Normal(), ColourSlots{});
+    EXPECT_EQ(canvas.Lines(), (Lines{kOutline, mark}));
+  }
 }
 
 TEST(WeatherSymbol, LeavesTheFillStyleOfItsLastMark) {
