@@ -11,7 +11,8 @@ inline constexpr int kEnoughStationPressures = 20;
 
 // Said once when the pressures are too few (or too far apart) for the grid to
 // be completed: the isobars are drawn only where it could be.
-inline constexpr const char* kIncompleteGridText = "気圧のデータが少ないため、地図全体の気圧を計算できませんでした。";
+inline constexpr const char* kIncompleteGridText =
+    "気圧のデータが少ないため、地図全体の気圧を計算できませんでした。";
 
 // Stations 0 to S - 1 with a pressure; ships and systems do not count.
 int StationPressureCount(const ObservationStore& store);

@@ -63,7 +63,9 @@ void QtCanvas::Record(DrawCall paint) {
 
 double QtCanvas::PixelsPerReferencePixel() const { return PixelWidth() / kReferenceWidth; }
 
-QPointF QtCanvas::PictureScale() const { return {PixelWidth() / kReferenceWidth, PixelHeight() / kReferenceHeight}; }
+QPointF QtCanvas::PictureScale() const {
+  return {PixelWidth() / kReferenceWidth, PixelHeight() / kReferenceHeight};
+}
 
 void QtCanvas::PaintPicture(QPainter& painter) const {
   if (!HasPicture()) return;

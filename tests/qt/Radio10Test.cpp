@@ -18,8 +18,8 @@
 #include "ModalAnswers.h"
 #include "app/Guides.h"
 #include "app/StartUp.h"
-#include "app/windows/WidgetText.h"
 #include "app/windows/Teisei.h"
+#include "app/windows/WidgetText.h"
 #include "app/windows/frmAdjust.h"
 #include "support/TempFolder.h"
 

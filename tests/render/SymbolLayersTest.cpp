@@ -78,7 +78,8 @@ TEST(WeatherLayer, OneSymbolPerPlaceOneWideWhateverTheWidthBefore) {
 }
 
 TEST(WindLayer, NormalSymbolsOneWideEnlargedTwoThenLeavesOne) {
-  for (const auto& [size, width] : {std::pair{SymbolSize::Normal(), " 1 #0000FF"}, {SymbolSize::Enlarged(), " 2 #0000FF"}}) {
+  for (const auto& [size, width] :
+       {std::pair{SymbolSize::Normal(), " 1 #0000FF"}, {SymbolSize::Enlarged(), " 2 #0000FF"}}) {
     RecordingCanvas canvas;
     canvas.SetLineWidth(3);
     DrawWindLayer(canvas, SymbolPlaces(StoreWithShips(), true), size, kLightBlue);

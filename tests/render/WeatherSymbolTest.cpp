@@ -74,8 +74,9 @@ TEST(WeatherSymbol, EnlargedSymbolsScaleEveryMark) {
 TEST(WeatherSymbol, MarksStayInsideTheRoundCircleWhenTheTwoScalesDiffer) {
   RecordingCanvas canvas;
   canvas.SetScale({0, 0, 400, 200});  // a vertical map unit spans twice the pixels of a horizontal one
-  for (const auto& [code, mark] : {std::pair<std::int16_t, const char*>{1, "line 100 101.5 100 98.5 1 #0000FF"},
-                                   {7, "polygon 1 #0000FF #0000FF 97.4019 100.75 102.5981 100.75 100 98.75"}}) {
+  for (const auto& [code, mark] :
+       {std::pair<std::int16_t, const char*>{1, "line 100 101.5 100 98.5 1 #0000FF"},
+        {7, "polygon 1 #0000FF #0000FF 97.4019 100.75 102.5981 100.75 100 98.75"}}) {
     canvas.ClearLog();
     DrawWeatherSymbol(canvas, 100, 100, code, SymbolSize::Normal(), ColourSlots{});
     EXPECT_EQ(canvas.Lines(), (Lines{kOutline, mark}));
