@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <utility>
 #include <vector>
 
@@ -18,36 +19,40 @@ PressureField Binned(const PlotBuilder& b) {
   return field;
 }
 
-TEST(Binning, PointOnVerticalBorderCountsInBothColumns) {
-  PlotBuilder b;
-  b.Station(24, 30, 101300);
-  const PressureField field = Binned(b);
-  EXPECT_EQ(field.grid.At(2, 3), 101300);
-  EXPECT_EQ(field.grid.At(3, 3), 101300);
-  EXPECT_EQ(field.grid.At(1, 3), 0);
-  EXPECT_EQ(field.grid.At(4, 3), 0);
+using Cells = std::vector<std::pair<int, int>>;
+
+// The cells holding a value, column by column.
+Cells FilledCells(const PressureGrid& grid) {
+  Cells cells;
+  for (int c = 0; c <= kGridLast; ++c)
+    for (int r = 0; r <= kGridLast; ++r)
+      if (grid.At(c, r) != 0) cells.emplace_back(c, r);
+  return cells;
 }
 
-TEST(Binning, PointOnHorizontalBorderCountsOnlyInTheRowBelowIt) {
-  PlotBuilder b;
-  b.Station(30, 24, 101300);
-  const PressureField field = Binned(b);
-  EXPECT_EQ(field.grid.At(3, 2), 101300);
-  EXPECT_EQ(field.grid.At(3, 3), 0);
-}
-
-TEST(Binning, TwoPointsInOneCellGiveTheirMeanRoundedToEven) {
-  PlotBuilder b;
-  b.Station(30, 30, 101300).Station(32, 34, 101301);
-  EXPECT_EQ(Binned(b).grid.At(3, 3), 101300);
-}
-
-TEST(Binning, PointsOffTheGridWithoutMapPositionOrPressureAreIgnored) {
-  PlotBuilder b;
-  b.Station(-13, 30, 101000).Station(30, -12, 101000).Station(397, 30, 101000).Station(30, 30, 0);
-  b.System("低気圧", 0, 0, 99000);
-  const PressureField field = Binned(b);
-  EXPECT_EQ(field.grid, PressureGrid{});
+TEST(Binning, PointsCountInTheCellsEndingRightOfAndBelowThem) {
+  struct Case {
+    const char* name;
+    std::vector<std::array<int, 3>> stations;  // x, y, pressure
+    Cells cells;                               // each then holding `value`
+    std::int32_t value;
+  };
+  const Case cases[] = {
+      {"on a vertical border: both columns", {{24, 30, 101300}}, {{2, 3}, {3, 3}}, 101300},
+      {"on a horizontal border: the row below only", {{30, 24, 101300}}, {{3, 2}}, 101300},
+      {"two in one cell: their mean, halves to even", {{30, 30, 101300}, {32, 34, 101301}}, {{3, 3}}, 101300},
+      {"off the grid, without map position or pressure: none",
+       {{-13, 30, 101000}, {30, -12, 101000}, {397, 30, 101000}, {0, 0, 101000}, {30, 30, 0}},
+       {},
+       0},
+  };
+  for (const Case& c : cases) {
+    PlotBuilder b;
+    for (const auto& [x, y, pressure] : c.stations) b.Station(x, y, pressure);
+    const PressureField field = Binned(b);
+    EXPECT_EQ(FilledCells(field.grid), c.cells) << c.name;
+    for (const auto& [column, row] : c.cells) EXPECT_EQ(field.grid.At(column, row), c.value) << c.name;
+  }
 }
 
 TEST(Binning, CentreKindsFixTheirCellOtherKindsDoNot) {
@@ -78,16 +83,6 @@ TEST(IsobarPoints, EqualNeighboursOnARowFillTheRowBetweenThem) {
   }
 }
 
-using Cells = std::vector<std::pair<int, int>>;
-
-Cells FilledCells(const PressureGrid& grid) {
-  Cells cells;
-  for (int c = 0; c <= kGridLast; ++c)
-    for (int r = 0; r <= kGridLast; ++r)
-      if (grid.At(c, r) != 0) cells.emplace_back(c, r);
-  return cells;
-}
-
 TEST(IsobarPoints, SlantedSegmentFollowsTheLineInColumnStepsSummedAFifthAtATime) {
   // (7, 4), (2, 1) and (4, 6) are the points' binning cells.
   EXPECT_EQ(FilledCells(ImprintedPair(24, 24, 101600, 72, 48, 101600)),
@@ -108,9 +103,17 @@ TEST(IsobarPoints, RowAboveTheMapIsRaisedToZeroAndFarPointsAreSkipped) {
   EXPECT_EQ(ImprintedPair(24, -30, 101600, 900, 24, 101600).At(2, 0), 101600);
 }
 
-TEST(IsobarPoints, PointWithoutMapPositionIsSkippedAndBreaksTheLine) {
+TEST(GridPasses, PointsWithoutMapPositionAreNeitherImprintedNorFilledAround) {
   EXPECT_EQ(FilledCells(ImprintedPair(0, 0, 101600, 30, 6, 101600)), (Cells{{3, 1}}));
   EXPECT_EQ(FilledCells(ImprintedPair(30, 6, 101600, 0, 0, 101600)), (Cells{{3, 1}}));
+  for (const CentreRule rule : {CentreRule::A, CentreRule::B}) {
+    PlotBuilder b;
+    b.System("低気圧", 0, 0, 99000);
+    PressureField field;
+    field.grid.At(2, 2) = 100000;  // within reach of rings round the corner
+    FillAroundCentres(b.store, b.plot, field, 4, CentreKinds::SetB, rule);
+    EXPECT_EQ(FilledCells(field.grid), (Cells{{2, 2}}));
+  }
 }
 
 TEST(NearestInDirections, AxisSearchesReachFiveDiagonalsThree) {
@@ -192,17 +195,6 @@ TEST(FillAroundCentres, RingTakesTheMeanOfItsFilledCells) {
   EXPECT_EQ(field.grid.At(26, 27), 0);  // set A has no tropical depression
 }
 
-TEST(FillAroundCentres, CentreWithoutMapPositionFillsNothing) {
-  for (const CentreRule rule : {CentreRule::A, CentreRule::B}) {
-    PlotBuilder b;
-    b.System("低気圧", 0, 0, 99000);
-    PressureField field;
-    field.grid.At(2, 2) = 100000;  // within reach of the rings round the corner
-    const PressureGrid before = field.grid;
-    FillAroundCentres(b.store, b.plot, field, 4, CentreKinds::SetB, rule);
-    EXPECT_EQ(field.grid, before);
-  }
-}
 
 TEST(Extrapolation, EachDirectionGivesADampedEstimate) {
   PressureGrid grid;

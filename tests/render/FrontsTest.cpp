@@ -91,16 +91,11 @@ INSTANTIATE_TEST_SUITE_P(
                    "polygon 1 #FF0000 #FF0000 100 130 104 134 100 138"}}),
     [](const ::testing::TestParamInfo<FrontCase>& info) { return std::string(info.param.name); });
 
-TEST(Fronts, SegmentOfNoLengthIsOnlyALineForEveryKind) {
-  for (SegmentRoutine routine : {DrawWarmFront, DrawColdFront, DrawOccludedFront}) {
-    EXPECT_EQ(Draw(routine, 100, 100, 100, 100), Lines{"line 100 100 100 100 1 #FF0000"});
-  }
-}
-
-TEST(Fronts, EndPointWithoutPositionDrawsNothing) {
+TEST(Fronts, EndPointWithoutPositionDrawsNothingAndASegmentOfNoLengthOnlyItsLine) {
   for (SegmentRoutine routine : {DrawWarmFront, DrawColdFront, DrawOccludedFront}) {
     EXPECT_TRUE(Draw(routine, 0, 0, 140, 130).empty());
     EXPECT_TRUE(Draw(routine, 100, 100, 140, 0).empty());
+    EXPECT_EQ(Draw(routine, 100, 100, 100, 100), Lines{"line 100 100 100 100 1 #FF0000"});
   }
   RecordingCanvas canvas;
   DrawOccludedFront(canvas, 100, 100, 0, 0, kFrontSymbolSize, kWideFrontSpacing, kLightRed);

@@ -58,11 +58,6 @@ INSTANTIATE_TEST_SUITE_P(
                     "line 97.8787 102.1213 102.1213 97.8787 1 #0000FF"}},
         SymbolCase{11, {}}, SymbolCase{-1, {}}, SymbolCase{12, {}}, SymbolCase{32767, {}}));
 
-TEST(WeatherSymbol, UnrecognisedAndNegativeCodesLookLikeClearSky) {
-  EXPECT_EQ(Draw(11), Draw(0));
-  EXPECT_EQ(Draw(-5), Draw(0));
-}
-
 TEST(WeatherSymbol, EnlargedSymbolsScaleEveryMark) {
   const SymbolSize big = SymbolSize::Enlarged();
   EXPECT_EQ(Draw(2, big).back(), "circle 100 100 2.5 - - 1 #0000FF -");
