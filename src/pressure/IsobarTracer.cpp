@@ -112,13 +112,11 @@ void DrawCentreMarks(Canvas& canvas, const CentreMarkSource& marks) {
     const std::string_view mark = CentreMark(PlotName(marks.store, i));
     const MapPoint at = PlotPosition(marks.plot, i);
     if (mark.empty() || !HasMapPosition(at)) continue;
-    const double x = at.x;
-    const double y = at.y;
     const std::array<std::pair<Colour, double>, 3> copies = {
         {{kBlack, kShadowOffset}, {kWhite, kLightOffset}, {marks.textColour, kMarkOffset}}};
     for (const auto& [colour, offset] : copies) {
       canvas.SetForeColour(colour);
-      canvas.Text({x - offset, y - offset}, mark);
+      canvas.Text({at.x - offset, at.y - offset}, mark);
     }
   }
 }

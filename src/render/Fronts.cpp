@@ -79,8 +79,8 @@ std::optional<Segment> MakeSegment(std::int32_t x1, std::int32_t y1, std::int32_
   return s;
 }
 
-// Calls `draw` at every whole running coordinate from rnd(first + from·q) to
-// rnd(last − toEnd·q), one period apart.
+// Calls `draw` at every whole running coordinate from rnd(first + fromStart·q)
+// to rnd(last − fromEnd·q), one period apart.
 template <typename Draw>
 void ForEachSymbol(const Segment& s, double fromStart, double fromEnd, Draw draw) {
   const std::int64_t last = std::min<std::int64_t>(RoundToInt(s.Last() - fromEnd * s.q), kFarthestSymbolX);
