@@ -213,6 +213,7 @@ void LoadIsobarFile(const AppContext& app) {
     ReportUnreadFile(app.ui, kIsobarFileKind, status);
     return;
   }
+  ApplyMapView(app.canvas, state.view);
   TraceCurrentIsobars(app);
 }
 

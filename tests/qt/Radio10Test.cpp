@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
 
 #include <filesystem>
@@ -17,6 +18,7 @@
 #include "ModalAnswers.h"
 #include "app/Guides.h"
 #include "app/StartUp.h"
+#include "app/windows/Teisei.h"
 #include "app/windows/WidgetText.h"
 #include "app/windows/frmAdjust.h"
 #include "support/TempFolder.h"
@@ -231,6 +233,17 @@ TEST_F(MainWindow, EntryWindowsAreLoadedHiddenAndShownByTheirMenuItems) {
   EXPECT_FALSE(tenki->isVisible());
   window.MenuAction("cntTenki")->trigger();
   EXPECT_TRUE(tenki->isVisible());
+}
+
+TEST_F(MainWindow, TheCorrectionWindowReopenedFromTheMenuTellsItsReadMode) {
+  window.show();
+  window.MenuAction("cntSyusei")->trigger();
+  auto* teisei = window.findChild<Teisei*>();
+  ASSERT_NE(teisei, nullptr);
+  teisei->cmdPlus->click();
+  window.MenuAction("cntSyusei")->trigger();
+  EXPECT_EQ(window.State().clickMode, "?");
+  EXPECT_EQ(teisei->Text1->toPlainText().toStdString(), "気圧を調べます　地図をクリックしてください。");
 }
 
 TEST_F(MainWindow, TheAlignmentWindowOwnsTheClicksWhileOpen) {
