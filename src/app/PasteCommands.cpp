@@ -104,6 +104,8 @@ void ImportSystemsText(const AppContext& app, const std::string& storedText) {
   EmptySystems(state);
   AddSystemLines(state.store, state.items, lastPosition);
   WriteSystemRows(state);
+  // Hand-placed isobars are imprinted on the grid.
+  state.field.grid.MarkStale();
   app.ui.RefreshWindow(WindowId::Gyogyou);
   app.ui.ShowWindow(WindowId::Gyogyou, kSystemsWindowOffsetTwips);
 }

@@ -141,7 +141,8 @@ TEST_F(Paste, SystemsBulletinsFillTheSystemsList) {
   EXPECT_NE(app.state.systemRows.rows[1].find(" 965hPa 台風"), std::string::npos) << app.state.systemRows.rows[1];
 }
 
-TEST_F(Paste, SystemsImportReplacesTheWholeList) {
+TEST_F(Paste, SystemsImportReplacesTheWholeListAndMarksTheGridStale) {
+  app.state.field.grid.At(0, 0) = 101300;
   app.state.store.systemCount = 3;
   app.state.systemRows = {{"x", "y", "z"}, 1};
   app.state.store.systems[2] = {"高気圧", 40, 120, 1030};
@@ -150,6 +151,7 @@ TEST_F(Paste, SystemsImportReplacesTheWholeList) {
   EXPECT_EQ(app.state.store.systems[2].pressure, 0);
   EXPECT_EQ(app.state.systemRows.selected, -1);
   EXPECT_EQ(app.state.systemRows.rows, (std::vector<std::string>{"  32N  160E 1020hPa 高気圧"}));
+  EXPECT_FALSE(app.state.field.grid.IsValid());
 }
 
 TEST_F(Paste, BlankLineBeforeTheFirstStationMakesItNoBulletin) {
