@@ -68,8 +68,11 @@ void cntPaste_Click(const AppContext& app) {
   PasteClipboardPicture(app);
 }
 
-void ImportBulletinText(const AppContext& app, const std::string& utf8Text) {
-  ImportObservationText(app, StoreBulletinText(app.state.tempFileDirectory, utf8Text));
+void ImportBulletinText(const AppContext& app, const std::string& utf8Text, PastedCopy copy) {
+  const StoredBulletin stored = StoreBulletinText(utf8Text);
+  // The import reads the text in memory; the file is only left for the user.
+  if (copy == PastedCopy::TemporaryFile) WriteBulletinTempFile(app.state.tempFileDirectory, stored.bytes);
+  ImportObservationText(app, stored.text);
 }
 
 void ImportObservationText(const AppContext& app, const std::string& storedText) {

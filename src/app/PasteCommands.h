@@ -12,9 +12,15 @@ namespace nimbara {
 // The menu command: the clipboard's text first, then its picture.
 void cntPaste_Click(const AppContext& app);
 
+// Where a paste leaves a copy of its text: the application in "Nimbara.$$$"
+// of the state's temporary folder, the command line nowhere (two runs at
+// once must not share a file).
+enum class PastedCopy { TemporaryFile, None };
+
 // What the paste does with a text: the command line pastes bulletin files
 // through it.
-void ImportBulletinText(const AppContext& app, const std::string& utf8Text);
+void ImportBulletinText(const AppContext& app, const std::string& utf8Text,
+                        PastedCopy copy = PastedCopy::TemporaryFile);
 
 // Reads the text stored by the paste (after its round trip through the
 // temporary file): a station bulletin fills stations and ships, anything else

@@ -50,7 +50,7 @@ int ImportCommand(int argc, char** argv) {
       std::cerr << "nimbara: cannot read " << path << "\n";
       return kExitFailure;
     }
-    ImportBulletinText(app, *text);
+    ImportBulletinText(app, *text, PastedCopy::None);
   }
   state.fullDataMode = full;
   // A full data file carries the isobar file of the observations beside it.

@@ -208,6 +208,17 @@ TEST_F(Paste, CharacterWithoutCp932FormKeepsTheTextWhole) {
   EXPECT_EQ(app.state.store.systemCount, 1);
 }
 
+TEST_F(Paste, OnlyCharactersWithoutCp932FormSkipTheRoundTrip) {
+  Import("観測値 🌀\n地点\n石垣島        北北東       風力 ４ くもり   １０２２ｈＰａ  −５度\n");
+  EXPECT_EQ(app.state.store.observationDate, "観測値 🌀");
+  EXPECT_EQ(app.state.store.stationRecords[0].temperature, -5);  // "−" reads back as "－"
+}
+
+TEST_F(Paste, ByteOrderMarkBeforeTheTextIsDropped) {
+  Import("\xEF\xBB\xBF" + SampleBulletin("winter_systems.txt"));
+  EXPECT_EQ(app.state.store.observationDate, "２０２４年０１月１５日０６時の低気圧や前線の位置");
+}
+
 TEST_F(Paste, HugeTextsFinish) {
   const std::string oneLine(std::size_t{2} << 20, 'x');
   Import(oneLine);

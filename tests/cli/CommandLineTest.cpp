@@ -154,6 +154,19 @@ TEST_F(CommandLineTest, ImportLoadThenSaveKeepsTheObservations) {
   EXPECT_EQ(Run({"import", "-o", Out("nothing.txt")}), 2);
 }
 
+TEST_F(CommandLineTest, ImportWritesNoTemporaryFile) {
+  const fs::path tmp = m_dir / "tmp";
+  fs::create_directories(tmp);
+  const char* before = std::getenv("TMPDIR");
+  const std::string saved = before ? before : "";
+  setenv("TMPDIR", tmp.c_str(), 1);
+  const int code = Run({"import", std::string(NIMBARA_SAMPLES) + "/bulletins/winter_stations.txt", "-o", Out("day.txt")});
+  if (before) setenv("TMPDIR", saved.c_str(), 1);
+  else unsetenv("TMPDIR");
+  EXPECT_EQ(code, 0);
+  EXPECT_TRUE(fs::is_empty(tmp));
+}
+
 TEST_F(CommandLineTest, GridWithoutStationPressuresSaysSo) {
   const fs::path empty = m_dir / "empty.txt";
   {
