@@ -88,9 +88,12 @@ void ImportObservationText(const AppContext& app, const std::string& storedText)
   }
   const int itemCount = ReadFurtherItems(reader, state.items);
 
-  const int shipStart = ReadStations(state.store, state.items);
-  WriteStationRows(state);
+  ReadingNotes notes;
+  const int shipStart = ReadStations(state.store, state.items, itemCount, notes);
   ReadShipReports(state.store, state.items, shipStart, itemCount, state.shipRows.Count());
+  DropImplausibleStationPressures(state.store, notes);
+  DropImplausibleShipPressures(state.store, notes);
+  WriteStationRows(state);
   WriteShipRows(state);
   state.field.grid.MarkStale();
 

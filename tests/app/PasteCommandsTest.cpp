@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <sstream>
 
 #include "core/Rows.h"
@@ -53,14 +54,17 @@ class Paste : public ::testing::Test {
 };
 
 // Every station and counted ship of a sample bulletin against the values it
-// was written from.
-void ExpectStationRecords(const ObservationStore& store, const std::string& expectedFile) {
+// was written from, but for the stations in `changed`.
+void ExpectStationRecords(const ObservationStore& store, const std::string& expectedFile,
+                          const std::map<int, StationRecord>& changed = {}) {
   int ships = 0;
   for (const auto& row : ExpectedRows(expectedFile)) {
     std::vector<int> n;
     for (std::size_t i = 1; i < row.size(); ++i) n.push_back(std::stoi(row[i]));
     if (row[0] == "station") {
-      EXPECT_EQ(store.stationRecords[static_cast<std::size_t>(n[0])], (StationRecord{n[1], n[2], n[3], n[4], n[5]}))
+      const auto change = changed.find(n[0]);
+      EXPECT_EQ(store.stationRecords[static_cast<std::size_t>(n[0])],
+                (change != changed.end() ? change->second : StationRecord{n[1], n[2], n[3], n[4], n[5]}))
           << "slot " << n[0];
     } else {
       EXPECT_EQ(store.ships[static_cast<std::size_t>(ships++)], (ShipRecord{n[0], n[1], n[2], n[3], n[4], n[5]}));
@@ -95,6 +99,37 @@ TEST_F(Paste, LayoutBBulletinRenamesSlot30) {
   EXPECT_EQ(app.state.stationRows.rows[30].rfind("オゼルナヤ", 0), 0u);
   Import(SampleBulletin("winter_stations.txt"));
   EXPECT_EQ(app.state.store.stations.names[30], "オゼルナヤ");  // layout A does not name it back
+}
+
+TEST_F(Paste, StationLinesAreFoundByTheirNamesAndReadByTheirWords) {
+  const std::string naha = "那覇          北         風力 ５ くもり   １０２１ｈＰａ  １５度\r\n";
+  const std::string daito = "南大東島      北         風力 ４ 晴れ    １０２１ｈＰａ  １６度\r\n";
+  const std::string nakhodka = "ナホトカ      北西        風力 ３ 晴れ    １０２０ｈＰａ  －５度\r\n";
+  struct Edit {
+    const char* what;
+    std::string from;
+    std::string to;
+    std::map<int, StationRecord> changed;
+  };
+  const Edit edits[] = {
+      {"duplicated line", naha, naha + naha, {}},
+      {"missing line", naha, "", {{1, StationRecord{0, 0, 11, 0, 0}}}},
+      {"lines in another order", naha + daito, daito + naha, {}},
+      {"station of another year", naha, nakhodka + naha, {}},
+      {"spaced name, half-width digits, unit after a space", naha, "那 覇 北 風力 5 くもり 1021 hPa 15度\r\n", {}},
+      {"unit mb and the minus sign −", daito, "南大東島 北 風力４ 晴れ １０２１ｍｂ −３度\r\n", {{2, {0, 4, 1, 1021, -3}}}},
+      {"ヘクトパスカル and the minus word", daito, "南大東島 北 風力 4 晴れ 1021ヘクトパスカル マイナス3度\r\n",
+       {{2, {0, 4, 1, 1021, -3}}}},
+      {"implausible pressure", "１０２２ｈＰａ", "１２２２ｈＰａ", {{0, {15, 4, 2, 0, 17}}}},
+      {"ship position in half-width digits", "北緯３８度 東経１４５度", "北緯 38度、東経 145度", {}},
+  };
+  for (const Edit& edit : edits) {
+    SCOPED_TRACE(edit.what);
+    std::string text = SampleBulletin("winter_stations.txt");
+    text.replace(text.find(edit.from), edit.from.size(), edit.to);
+    Import(text);
+    ExpectStationRecords(app.state.store, "bulletin_winter_stations_expected.txt", edit.changed);
+  }
 }
 
 TEST_F(Paste, StationImportWritesRowsMarksGridStaleAndShowsWindows) {

@@ -1,0 +1,328 @@
+#include "io/StationLine.h"
+
+#include <algorithm>
+#include <array>
+#include <unordered_map>
+
+#include "core/Numbers.h"
+#include "core/Text.h"
+
+namespace nimbara {
+namespace {
+
+struct Reduction {
+  std::string_view word;
+  std::string_view name;
+  bool broadcastOnly;
+};
+
+constexpr std::array<Reduction, 11> kReductions = {{
+    {"にわか雨", "雨", false},
+    {"にわか雪", "雪", false},
+    {"天気不明", "不明", false},
+    {"霧雨", "雨", true},
+    {"雨強し", "雨", true},
+    {"雪強し", "雪", true},
+    {"地ふぶき", "雪", true},
+    {"雷強し", "雷", true},
+    {"煙霧", "不明", true},
+    {"ちり煙霧", "不明", true},
+    {"砂じんあらし", "不明", true},
+}};
+
+constexpr std::int32_t kBulletinPressureBelow = 300;  // three digits below this lost their leading 1
+constexpr int kBroadcastShortDigits = 2;            // the broadcast reads only the last two digits above 1000
+constexpr std::int32_t kPressureThousand = 1000;
+
+// A station's report is some 50 characters; reading stops after 100 of them,
+// so that text without a temperature is never read to its end from every
+// place where a report could start.
+constexpr std::size_t kLongestReportBytes = 300;
+
+constexpr std::string_view kFullStop = "。";
+constexpr std::string_view kComma = "、";
+constexpr std::string_view kForce = "風力";
+constexpr std::string_view kWindOf = "の風";
+constexpr std::string_view kPressureWord = "気圧";
+constexpr std::string_view kTemperatureWord = "気温";
+constexpr std::array<std::string_view, 5> kKeywords = {kForce, kWindOf, "天気", kPressureWord, kTemperatureWord};
+constexpr std::array<std::string_view, 3> kNoWind = {"風向・風力不明", "風向風力不明", "風弱く"};
+constexpr std::array<std::string_view, 2> kNoReport = {"入電がありません", "入電なし"};
+constexpr std::array<std::string_view, 2> kTemperatureUnits = {"度", "℃"};
+constexpr std::array<std::string_view, 6> kPunctuation = {kComma, ",", ".", "・", "(", ")"};
+
+// Where a station's report can start: its wind, or the lack of one.
+constexpr std::array<std::string_view, 4> kReportStarts = {"風弱く", "風向", kForce, "入電"};
+
+template <typename Words>
+std::string_view LongestAt(const ScanText& text, std::size_t at, const Words& words) {
+  std::string_view longest;
+  for (std::string_view word : words) {
+    if (word.size() > longest.size() && text.At(at, word)) longest = word;
+  }
+  return longest;
+}
+
+std::vector<std::string_view> WeatherWordsOf(ReportForm form) {
+  std::vector<std::string_view> words(kWeatherList.begin(), kWeatherList.end());
+  for (const Reduction& r : kReductions) {
+    if (form == ReportForm::Broadcast || !r.broadcastOnly) words.push_back(r.word);
+  }
+  return words;
+}
+
+const std::vector<std::string_view>& WeatherWords(ReportForm form) {
+  static const std::vector<std::string_view> bulletin = WeatherWordsOf(ReportForm::Bulletin);
+  static const std::vector<std::string_view> broadcast = WeatherWordsOf(ReportForm::Broadcast);
+  return form == ReportForm::Bulletin ? bulletin : broadcast;
+}
+
+bool IsAsciiDigit(char c) { return c >= '0' && c <= '9'; }
+
+// A "、" before the first digit: the report is a sentence.
+bool IsSentence(const ScanText& text, std::size_t begin, std::size_t end) {
+  const std::size_t comma = text.Find(kComma, begin, end);
+  if (comma == std::string::npos) return false;
+  const std::string& s = text.Text();
+  return std::none_of(s.begin() + static_cast<std::ptrdiff_t>(begin), s.begin() + static_cast<std::ptrdiff_t>(comma),
+                      IsAsciiDigit);
+}
+
+enum class Place { Free, Force, Pressure, Temperature };
+
+struct NamedSlot {
+  std::string name;
+  int slot;
+};
+
+// The names by their first character, so that a long text is searched for
+// them in one pass.
+class StationNames {
+ public:
+  StationNames() {
+    const StationTable table = BuiltInStationTable();
+    for (int slot = 0; slot < kBulletinStationCount; ++slot) Add(table.names[static_cast<std::size_t>(slot)], slot);
+    Add(std::string(kOzernayaName), kOzernayaSlot);
+  }
+
+  std::optional<StationNameMatch> Match(const ScanText& text, std::size_t at) const {
+    std::size_t next = at;
+    const auto it = m_byFirst.find(DecodeUtf8(text.Text(), next));
+    if (it == m_byFirst.end()) return std::nullopt;
+    const NamedSlot* best = nullptr;
+    for (const NamedSlot& named : it->second) {
+      if (text.At(at, named.name) && (best == nullptr || named.name.size() > best->name.size())) best = &named;
+    }
+    if (best == nullptr) return std::nullopt;
+    return StationNameMatch{best->slot, best->name, at + best->name.size()};
+  }
+
+ private:
+  void Add(std::string name, int slot) {
+    std::size_t pos = 0;
+    const char32_t first = DecodeUtf8(name, pos);
+    m_byFirst[first].push_back({std::move(name), slot});
+  }
+
+  std::unordered_map<char32_t, std::vector<NamedSlot>> m_byFirst;
+};
+
+// The report starts of a text in order; each word's next place is kept, so
+// that going through a long text finds every start in one pass per word.
+class ReportStarts {
+ public:
+  ReportStarts(const ScanText& text, std::size_t begin, std::size_t end) : m_text(text), m_end(end) {
+    for (std::size_t i = 0; i < kWordCount; ++i) m_next[i] = m_text.Find(Word(i), begin, m_end);
+  }
+
+  std::size_t NextFrom(std::size_t from) {
+    std::size_t first = std::string::npos;
+    for (std::size_t i = 0; i < kWordCount; ++i) {
+      if (m_next[i] != std::string::npos && m_next[i] < from) m_next[i] = m_text.Find(Word(i), from, m_end);
+      first = std::min(first, m_next[i]);
+    }
+    return first;
+  }
+
+ private:
+  static constexpr std::size_t kWordCount = kReportStarts.size() + kWindDirectionList.size();
+  static std::string_view Word(std::size_t i) {
+    return i < kReportStarts.size() ? kReportStarts[i] : kWindDirectionList[i - kReportStarts.size()];
+  }
+
+  const ScanText& m_text;
+  std::size_t m_end;
+  std::array<std::size_t, kWordCount> m_next{};
+};
+
+constexpr std::array<std::string_view, 3> kLeadingMarks = {kFullStop, kComma, ","};
+constexpr std::array<std::string_view, 4> kTrailingParticles = {kComma, ",", "では", "は"};
+constexpr std::size_t kLongestNoted = 12;  // characters of an unknown name kept for the report
+
+std::string UnknownName(std::string_view text) {
+  for (bool cut = true; cut;) {
+    cut = false;
+    for (std::string_view mark : kLeadingMarks) {
+      if (text.starts_with(mark)) text.remove_prefix(mark.size()), cut = true;
+    }
+    for (std::string_view particle : kTrailingParticles) {
+      if (text.ends_with(particle)) text.remove_suffix(particle.size()), cut = true;
+    }
+  }
+  return CharSubstr(text, 0, kLongestNoted);
+}
+
+}  // namespace
+
+std::string ReduceWeatherWord(std::string_view word, ReportForm form) {
+  for (const Reduction& r : kReductions) {
+    if (r.word == word && (form == ReportForm::Broadcast || !r.broadcastOnly)) return std::string(r.name);
+  }
+  return std::string(word);
+}
+
+std::int32_t ReportedPressure(double value, int digits, ReportForm form) {
+  const std::int32_t pressure = RoundToInt(value);
+  if (pressure < 0) return pressure;
+  const bool lostItsThousand =
+      form == ReportForm::Bulletin ? pressure < kBulletinPressureBelow : digits <= kBroadcastShortDigits;
+  return lostItsThousand ? pressure + kPressureThousand : pressure;
+}
+
+StationReading ReadStationFields(const ScanText& text, std::size_t begin, std::size_t end, ReportForm form) {
+  end = std::min({end, text.Size(), begin + kLongestReportBytes});
+  const Blanks blanks = IsSentence(text, begin, end) ? Blanks::InsideNumbers : Blanks::EndNumbers;
+  StationReading reading;
+  StationRecord& record = reading.record;
+  Place expected = Place::Free;
+  bool forceGiven = false;
+  bool weatherGiven = false;
+  reading.start = std::string::npos;
+  std::size_t pos = begin;
+  const auto markStart = [&] { reading.start = std::min(reading.start, pos); };
+  while (pos < end) {
+    if (text.At(pos, kFullStop)) {
+      pos += kFullStop.size();
+      break;
+    }
+    if (const std::string_view word = LongestAt(text, pos, kNoReport); !word.empty()) {
+      markStart();
+      reading.noReport = true;
+      record = kNoStationReport;
+      pos += word.size();
+      break;
+    }
+    if (const std::string_view word = LongestAt(text, pos, kNoWind); !word.empty()) {
+      markStart();
+      reading.windWords = forceGiven = true;
+      pos += word.size();
+      continue;
+    }
+    const std::string_view weather = LongestAt(text, pos, WeatherWords(form));
+    const std::string_view keyword = LongestAt(text, pos, kKeywords);
+    if (!weather.empty() && weather.size() > keyword.size() && !weatherGiven &&
+        (expected == Place::Free || expected == Place::Force)) {
+      markStart();
+      record.weather = WeatherCode(ReduceWeatherWord(weather, form));
+      weatherGiven = true;
+      expected = Place::Free;
+      pos += weather.size();
+      continue;
+    }
+    if (!keyword.empty()) {
+      markStart();
+      if (keyword == kForce) expected = Place::Force;
+      else if (keyword == kPressureWord) expected = Place::Pressure;
+      else if (keyword == kTemperatureWord) expected = Place::Temperature;
+      reading.windWords = reading.windWords || keyword == kForce || keyword == kWindOf;
+      pos += keyword.size();
+      continue;
+    }
+    // The last direction name before the force or the weather is the wind's:
+    // an unknown station's name may hold one ("東京").
+    const std::string_view direction = LongestAt(text, pos, kWindDirectionList);
+    if (!direction.empty() && !forceGiven && !weatherGiven) {
+      record.direction = DirectionCode(direction);
+      reading.hasDirection = true;
+      reading.start = pos;
+      pos += direction.size();
+      continue;
+    }
+    if (const std::optional<ScannedNumber> number = ScanNumber(text, pos, blanks)) {
+      markStart();
+      pos = number->end;
+      Place place = expected;
+      expected = Place::Free;
+      if (const std::optional<std::size_t> unitEnd = ScanPressureUnit(text, pos)) {
+        place = Place::Pressure;
+        pos = *unitEnd;
+      } else if (const std::string_view unit = LongestAt(text, pos, kTemperatureUnits); !unit.empty()) {
+        place = Place::Temperature;
+        pos += unit.size();
+      }
+      if (place == Place::Free) {
+        if (!forceGiven && !weatherGiven) place = Place::Force;
+        else place = reading.pressureGiven ? Place::Temperature : Place::Pressure;
+      }
+      if (place == Place::Temperature) {
+        record.temperature = RoundToInt(number->value);
+        break;
+      }
+      if (place == Place::Force && !forceGiven) record.force = RoundToInt(number->value);
+      if (place == Place::Pressure && !reading.pressureGiven)
+        record.pressure = ReportedPressure(number->value, number->digits, form);
+      forceGiven = forceGiven || place == Place::Force;
+      reading.pressureGiven = reading.pressureGiven || place == Place::Pressure;
+      continue;
+    }
+    if (const std::optional<std::size_t> unitEnd = ScanPressureUnit(text, pos)) {
+      markStart();
+      reading.pressureGiven = true;  // a unit without digits: a missing reading
+      pos = *unitEnd;
+      continue;
+    }
+    // A word that is none of the above where the weather stands is a weather
+    // word not in the list ("煙霧" in a bulletin): the weather is unknown.
+    if (forceGiven && !weatherGiven && expected == Place::Free &&
+        LongestAt(text, pos, kPunctuation).empty()) {
+      weatherGiven = true;
+    }
+    pos = text.NextChar(pos);
+  }
+  reading.end = pos;
+  reading.start = std::min(reading.start, pos);
+  return reading;
+}
+
+StationReading ReadStationFields(std::string_view fields, ReportForm form) {
+  const ScanText text(fields);
+  return ReadStationFields(text, 0, text.Size(), form);
+}
+
+std::optional<StationNameMatch> MatchStationName(const ScanText& text, std::size_t at) {
+  static const StationNames names;
+  if (at >= text.Size()) return std::nullopt;
+  return names.Match(text, at);
+}
+
+void NoteUnknownStations(const ScanText& text, std::size_t begin, std::size_t end, std::vector<std::string>& names) {
+  end = std::min(end, text.Size());
+  ReportStarts starts(text, begin, end);
+  std::size_t nameStart = begin;
+  for (std::size_t from = begin;;) {
+    const std::size_t start = starts.NextFrom(from);
+    if (start == std::string::npos) return;
+    const StationReading reading = ReadStationFields(text, start, end, ReportForm::Broadcast);
+    if (!reading.windWords && !reading.noReport) {
+      from = text.NextChar(start);
+      continue;
+    }
+    const std::size_t nameEnd = std::max(reading.start, nameStart);
+    if (text.Find(kNorthLatitude, nameStart, nameEnd) == std::string::npos) {
+      names.push_back(UnknownName(std::string_view(text.Text()).substr(nameStart, nameEnd - nameStart)));
+    }
+    nameStart = from = reading.end;
+  }
+}
+
+}  // namespace nimbara
