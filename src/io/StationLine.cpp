@@ -155,19 +155,22 @@ class ReportStarts {
   std::array<std::size_t, kWordCount> m_next{};
 };
 
-constexpr std::array<std::string_view, 3> kLeadingMarks = {kFullStop, kComma, ","};
+constexpr std::array<std::string_view, 3> kClauseEnds = {kFullStop, kComma, ","};
 constexpr std::array<std::string_view, 4> kTrailingParticles = {kComma, ",", "では", "は"};
 constexpr std::size_t kLongestNoted = 12;  // characters of an unknown name kept for the report
 
+// The name in what stands before a report: the last clause, without the
+// particle that joins it to the report ("…進んでいます。ナホトカでは、").
 std::string UnknownName(std::string_view text) {
   for (bool cut = true; cut;) {
     cut = false;
-    for (std::string_view mark : kLeadingMarks) {
-      if (text.starts_with(mark)) text.remove_prefix(mark.size()), cut = true;
-    }
     for (std::string_view particle : kTrailingParticles) {
       if (text.ends_with(particle)) text.remove_suffix(particle.size()), cut = true;
     }
+  }
+  for (std::string_view mark : kClauseEnds) {
+    const std::size_t at = text.rfind(mark);
+    if (at != std::string_view::npos) text.remove_prefix(at + mark.size());
   }
   return CharSubstr(text, 0, kLongestNoted);
 }
