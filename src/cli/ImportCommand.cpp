@@ -1,4 +1,5 @@
 #include <iostream>
+#include <iterator>
 
 #include "app/FileCommands.h"
 #include "app/IsobarLayer.h"
@@ -12,12 +13,27 @@
 namespace nimbara {
 namespace {
 
+constexpr std::string_view kStandardInput = "-";
+
+std::optional<std::string> ReadAllOf(const std::string& path) {
+  if (path != kStandardInput) return ReadWholeFile(path);
+  std::string bytes{std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>()};
+  if (std::cin.bad()) return std::nullopt;
+  return bytes;
+}
+
 // A bulletin saved from a browser is UTF-8 today; older ones are CP932.
 std::optional<std::string> ReadBulletin(const std::string& path) {
-  auto bytes = ReadWholeFile(path);
+  auto bytes = ReadAllOf(path);
   if (!bytes) return std::nullopt;
   if (IsValidUtf8(*bytes)) return bytes;
   return DecodeCp932(*bytes).text;
+}
+
+// The paste's report, as its message box would show it.
+void PrintReport(const std::string& path, const PasteReport& report, const ObservationStore& store) {
+  std::cerr << (path == kStandardInput ? "(standard input)" : path) << ":\n";
+  for (const std::string& line : PasteReportLines(report, store)) std::cerr << line << "\n";
 }
 
 }  // namespace
@@ -50,7 +66,9 @@ int ImportCommand(int argc, char** argv) {
       std::cerr << "nimbara: cannot read " << path << "\n";
       return kExitFailure;
     }
-    ImportBulletinText(app, *text, PastedCopy::None);
+    const PasteReport report = ImportBulletinText(app, *text, PastedCopy::None);
+    PrintReport(path, report, state.store);
+    if (report.form == PastedForm::Unreadable) return kExitFailure;
   }
   state.fullDataMode = full;
   // A full data file carries the isobar file of the observations beside it.

@@ -172,7 +172,7 @@ std::string UnknownName(std::string_view text) {
     const std::size_t at = text.rfind(mark);
     if (at != std::string_view::npos) text.remove_prefix(at + mark.size());
   }
-  return CharSubstr(text, 0, kLongestNoted);
+  return std::string(text);
 }
 
 }  // namespace
@@ -237,7 +237,7 @@ StationReading ReadStationFields(const ScanText& text, std::size_t begin, std::s
       if (keyword == kForce) expected = Place::Force;
       else if (keyword == kPressureWord) expected = Place::Pressure;
       else if (keyword == kTemperatureWord) expected = Place::Temperature;
-      reading.windWords = reading.windWords || keyword == kForce || keyword == kWindOf;
+      reading.windWords = reading.windWords || keyword == kWindOf;
       pos += keyword.size();
       continue;
     }
@@ -255,6 +255,7 @@ StationReading ReadStationFields(const ScanText& text, std::size_t begin, std::s
       markStart();
       pos = number->end;
       Place place = expected;
+      const bool afterForceWord = expected == Place::Force;
       expected = Place::Free;
       if (const std::optional<std::size_t> unitEnd = ScanPressureUnit(text, pos)) {
         place = Place::Pressure;
@@ -271,7 +272,10 @@ StationReading ReadStationFields(const ScanText& text, std::size_t begin, std::s
         record.temperature = RoundToInt(number->value);
         break;
       }
-      if (place == Place::Force && !forceGiven) record.force = RoundToInt(number->value);
+      if (place == Place::Force && !forceGiven) {
+        record.force = RoundToInt(number->value);
+        reading.windWords = reading.windWords || afterForceWord;
+      }
       if (place == Place::Pressure && !reading.pressureGiven)
         record.pressure = ReportedPressure(number->value, number->digits, form);
       forceGiven = forceGiven || place == Place::Force;
@@ -321,9 +325,9 @@ void NoteUnknownStations(const ScanText& text, std::size_t begin, std::size_t en
       continue;
     }
     const std::size_t nameEnd = std::max(reading.start, nameStart);
-    if (text.Find(kNorthLatitude, nameStart, nameEnd) == std::string::npos) {
-      names.push_back(UnknownName(std::string_view(text.Text()).substr(nameStart, nameEnd - nameStart)));
-    }
+    std::string name = UnknownName(std::string_view(text.Text()).substr(nameStart, nameEnd - nameStart));
+    // A name has no digits: what stands before a ship's wind is its position.
+    if (std::none_of(name.begin(), name.end(), IsAsciiDigit)) names.push_back(CharSubstr(name, 0, kLongestNoted));
     nameStart = from = reading.end;
   }
 }

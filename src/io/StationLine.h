@@ -43,7 +43,7 @@ inline constexpr StationRecord kNoStationReport{0, 0, kUnknownWeather, 0, 0};
 
 struct StationReading {
   StationRecord record = kNoStationReport;
-  bool windWords = false;      // 風力, の風, 風弱く or 風向・風力不明 was read: a station's report
+  bool windWords = false;      // 風力 with its number, の風, 風弱く or 風向・風力不明: a station's report
   bool hasDirection = false;   // one of the 16 direction names was read
   bool pressureGiven = false;  // a pressure unit, or a number in the pressure's place
   bool noReport = false;       // 入電がありません: the station stays empty
@@ -73,8 +73,8 @@ inline constexpr std::string_view kOzernayaName = "オゼルナヤ";
 
 // Appends to `names` the name of every station report between `begin` and
 // `end` that does not start with a known name: what stands before its wind
-// ("ナホトカ" of "ナホトカでは、北西の風、風力3、…"). Reports that follow a
-// position ("北緯…") are ship reports, not stations.
+// ("ナホトカ" of "ナホトカでは、北西の風、風力3、…"). Reports after digits (a
+// ship's position "北緯３８度 東経１４５度") are not stations.
 void NoteUnknownStations(const ScanText& text, std::size_t begin, std::size_t end, std::vector<std::string>& names);
 
 }  // namespace nimbara

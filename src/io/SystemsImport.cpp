@@ -45,8 +45,9 @@ const KeywordRow* FindKeywordRow(std::string_view keyword) {
 int ReadSystemsLines(std::string_view text, BulletinItemList& lines) {
   FieldReader reader{std::string(text)};
   reader.ReadLine();
-  lines[0] = reader.ReadLine().value_or(std::string());
-  if (FindKeywordRow(KeywordOf(lines[0])) == nullptr) return kNotSystemsBulletin;
+  std::string first = reader.ReadLine().value_or(std::string());
+  if (FindKeywordRow(KeywordOf(first)) == nullptr) return kNotSystemsBulletin;
+  lines[0] = std::move(first);
   return StoreNonEmptyTexts([&reader] { return reader.ReadLine(); }, lines);
 }
 

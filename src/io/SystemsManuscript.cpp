@@ -171,7 +171,10 @@ class Reader {
   }
 
   void Note(std::size_t from) {
-    m_result.unreadClauses.push_back(CharSubstr(std::string_view(m_text.Text()).substr(from), 0, kNotedLength));
+    const std::string_view rest = std::string_view(m_text.Text()).substr(from);
+    std::string clause = CharSubstr(rest, 0, kNotedLength);
+    if (clause.size() < rest.size()) clause += "…";
+    m_result.unreadClauses.push_back(std::move(clause));
   }
 
   ScanText m_text;
