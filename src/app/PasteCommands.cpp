@@ -125,8 +125,9 @@ PasteReport ImportManuscript(const AppContext& app, const std::string& header, c
   const std::size_t firstLineEnd = storedText.find('\n');
   const std::string_view body =
       firstLineEnd == std::string::npos ? std::string_view() : std::string_view(storedText).substr(firstLineEnd + 1);
-  StationManuscript stations = ReadStationManuscript(body);
-  SystemsManuscript systems = ReadSystemsManuscript(body);
+  const ScanText text(body);
+  StationManuscript stations = ReadStationManuscript(text);
+  SystemsManuscript systems = ReadSystemsManuscript(text);
   if (stations.Count() == 0 && systems.entries.empty()) return PasteReport();
 
   AppState& state = app.state;

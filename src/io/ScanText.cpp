@@ -1,5 +1,6 @@
 #include "io/ScanText.h"
 
+#include <algorithm>
 #include <array>
 
 #include "core/Numbers.h"
@@ -12,6 +13,7 @@ constexpr char32_t kFullWidthFirst = U'！';  // U+FF01, the full-width form of 
 constexpr char32_t kFullWidthLast = U'～';   // U+FF5E, the full-width form of "~"
 constexpr char32_t kFullWidthOffset = kFullWidthFirst - U'!';
 constexpr char32_t kKatakanaLongVowel = U'ー';
+constexpr char32_t kReplacementCharacter = 0xFFFD;
 constexpr std::u32string_view kMinusWord = U"マイナス";
 constexpr char32_t kMinusSign = U'−';  // U+2212; "－" is made half-width with the other signs
 
@@ -71,14 +73,17 @@ std::optional<std::pair<double, std::size_t>> ScanDegrees(const ScanText& text, 
 
 ScanText::ScanText(std::string_view utf8) {
   m_text.reserve(utf8.size());
-  m_blankBefore.reserve(utf8.size());
   bool blank = false;
   for (std::size_t pos = 0; pos < utf8.size();) {
+    const std::size_t start = pos;
     char32_t c = DecodeUtf8(utf8, pos);
     if (IsBlank(c)) {
       blank = true;
       continue;
     }
+    if (blank) m_afterBlanks.push_back(m_text.size());
+    blank = false;
+    const char32_t original = c;
     if (c == kMinusWord[0]) {
       if (const std::optional<std::size_t> end = MinusWordEnd(utf8, pos); end && DigitFollows(utf8, *end)) {
         c = U'-';
@@ -87,18 +92,25 @@ ScanText::ScanText(std::string_view utf8) {
     } else if (c == kMinusSign || (c == kKatakanaLongVowel && DigitFollows(utf8, pos))) {
       c = U'-';
     }
-    const std::size_t start = m_text.size();
-    AppendUtf8(m_text, Normalised(c));
-    m_blankBefore.resize(m_text.size(), false);
-    m_blankBefore[start] = blank;
-    blank = false;
+    const char32_t normal = Normalised(c);
+    // Most characters stand as they are: their bytes are copied.
+    if (normal == original && original != kReplacementCharacter) m_text.append(utf8.substr(start, pos - start));
+    else AppendUtf8(m_text, normal);
   }
 }
 
+bool ScanText::BlankBefore(std::size_t at) const {
+  return std::binary_search(m_afterBlanks.begin(), m_afterBlanks.end(), at);
+}
+
 std::size_t ScanText::Find(std::string_view word, std::size_t from, std::size_t end) const {
-  const std::size_t at = m_text.find(word, from);
-  if (at == std::string::npos || (end != std::string::npos && at + word.size() > end)) return std::string::npos;
-  return at;
+  return std::string_view(m_text).substr(0, std::min(end, m_text.size())).find(word, from);
+}
+
+std::size_t NextWord::From(std::size_t from) {
+  if (!m_searched || (m_next != std::string::npos && m_next < from)) m_next = m_text->Find(m_word, from, m_end);
+  m_searched = true;
+  return m_next;
 }
 
 std::size_t ScanText::NextChar(std::size_t at) const {

@@ -26,16 +26,34 @@ class ScanText {
   const std::string& Text() const { return m_text; }
   std::size_t Size() const { return m_text.size(); }
   // Whether blanks stood before the character at `at`.
-  bool BlankBefore(std::size_t at) const { return at < m_blankBefore.size() && m_blankBefore[at]; }
+  bool BlankBefore(std::size_t at) const;
   bool At(std::size_t at, std::string_view word) const { return m_text.compare(at, word.size(), word) == 0; }
-  // Offset of the first `word` at or after `from` and before `end`, or npos.
+  // Offset of the first `word` at or after `from` and ending by `end`, or npos.
   std::size_t Find(std::string_view word, std::size_t from, std::size_t end = std::string::npos) const;
   // Offset of the character after the one at `at`.
   std::size_t NextChar(std::size_t at) const;
 
  private:
   std::string m_text;
-  std::vector<bool> m_blankBefore;  // per byte; set on the first byte of a character
+  std::vector<std::size_t> m_afterBlanks;  // ascending offsets of the characters blanks stood before
+};
+
+// The next place of a word, before `end`, at or after a place that only moves
+// forward: a search starts only when the last place found has been passed, so
+// going through a long text costs one pass per word.
+class NextWord {
+ public:
+  NextWord(const ScanText& text, std::string_view word, std::size_t end = std::string::npos)
+      : m_text(&text), m_word(word), m_end(end) {}
+  // npos when the word does not occur at or after `from`.
+  std::size_t From(std::size_t from);
+
+ private:
+  const ScanText* m_text;
+  std::string_view m_word;
+  std::size_t m_end;
+  std::size_t m_next = 0;
+  bool m_searched = false;
 };
 
 // How blanks between digits are taken: in a listing they end a number, in a

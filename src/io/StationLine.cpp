@@ -51,9 +51,6 @@ constexpr std::array<std::string_view, 2> kNoReport = {"入電がありません
 constexpr std::array<std::string_view, 2> kTemperatureUnits = {"度", "℃"};
 constexpr std::array<std::string_view, 6> kPunctuation = {kComma, ",", ".", "・", "(", ")"};
 
-// Where a station's report can start: its wind, or the lack of one.
-constexpr std::array<std::string_view, 4> kReportStarts = {"風弱く", "風向", kForce, "入電"};
-
 template <typename Words>
 std::string_view LongestAt(const ScanText& text, std::size_t at, const Words& words) {
   std::string_view longest;
@@ -127,32 +124,39 @@ class StationNames {
   std::unordered_map<char32_t, std::vector<NamedSlot>> m_byFirst;
 };
 
-// The report starts of a text in order; each word's next place is kept, so
-// that going through a long text finds every start in one pass per word.
+// The places where a station's report can start, in order: its wind, or
+// the lack of one. A direction name counts only when the wind's words follow
+// it ("北西の風", "北西 風力 3") and "風力" only with its number, so that a
+// long text full of other words is gone through in one pass.
 class ReportStarts {
  public:
-  ReportStarts(const ScanText& text, std::size_t begin, std::size_t end) : m_text(text), m_end(end) {
-    for (std::size_t i = 0; i < kWordCount; ++i) m_next[i] = m_text.Find(Word(i), begin, m_end);
+  ReportStarts(const ScanText& text, std::size_t end) : m_text(text) {
+    for (std::string_view word : kNoWind) m_words.emplace_back(text, word, end);
+    for (std::string_view word : kNoReport) m_words.emplace_back(text, word, end);
+    for (std::string_view word : kWindDirectionList) m_words.emplace_back(text, word, end);
+    m_words.emplace_back(text, kForce, end);
   }
 
   std::size_t NextFrom(std::size_t from) {
-    std::size_t first = std::string::npos;
-    for (std::size_t i = 0; i < kWordCount; ++i) {
-      if (m_next[i] != std::string::npos && m_next[i] < from) m_next[i] = m_text.Find(Word(i), from, m_end);
-      first = std::min(first, m_next[i]);
+    while (true) {
+      std::size_t first = std::string::npos;
+      for (NextWord& word : m_words) first = std::min(first, word.From(from));
+      if (first == std::string::npos) return std::string::npos;
+      if (Plausible(first)) return first;
+      from = m_text.NextChar(first);
     }
-    return first;
   }
 
  private:
-  static constexpr std::size_t kWordCount = kReportStarts.size() + kWindDirectionList.size();
-  static std::string_view Word(std::size_t i) {
-    return i < kReportStarts.size() ? kReportStarts[i] : kWindDirectionList[i - kReportStarts.size()];
+  bool Plausible(std::size_t at) const {
+    if (m_text.At(at, kForce)) return ScanNumber(m_text, at + kForce.size(), Blanks::EndNumbers).has_value();
+    const std::string_view direction = LongestAt(m_text, at, kWindDirectionList);
+    if (direction.empty()) return true;  // 風弱く, 風向・風力不明, 入電がありません
+    return m_text.At(at + direction.size(), kWindOf) || m_text.At(at + direction.size(), kForce);
   }
 
   const ScanText& m_text;
-  std::size_t m_end;
-  std::array<std::size_t, kWordCount> m_next{};
+  std::vector<NextWord> m_words;
 };
 
 constexpr std::array<std::string_view, 3> kClauseEnds = {kFullStop, kComma, ","};
@@ -314,7 +318,7 @@ std::optional<StationNameMatch> MatchStationName(const ScanText& text, std::size
 
 void NoteUnknownStations(const ScanText& text, std::size_t begin, std::size_t end, std::vector<std::string>& names) {
   end = std::min(end, text.Size());
-  ReportStarts starts(text, begin, end);
+  ReportStarts starts(text, end);
   std::size_t nameStart = begin;
   for (std::size_t from = begin;;) {
     const std::size_t start = starts.NextFrom(from);

@@ -21,8 +21,8 @@ bool AtWordStart(const ScanText& text, std::size_t at) {
 std::vector<StationNameMatch> NamesAtWordStarts(const ScanText& text) {
   std::vector<StationNameMatch> names;
   for (std::size_t pos = 0; pos < text.Size();) {
-    const std::optional<StationNameMatch> name = AtWordStart(text, pos) ? MatchStationName(text, pos) : std::nullopt;
-    if (!name) {
+    const std::optional<StationNameMatch> name = MatchStationName(text, pos);
+    if (!name || !AtWordStart(text, pos)) {
       pos = text.NextChar(pos);
       continue;
     }
@@ -40,8 +40,7 @@ int StationManuscript::Count() const {
   return static_cast<int>(std::count_if(records.begin(), records.end(), [](const auto& r) { return r.has_value(); }));
 }
 
-StationManuscript ReadStationManuscript(std::string_view source) {
-  const ScanText text(source);
+StationManuscript ReadStationManuscript(const ScanText& text) {
   const std::vector<StationNameMatch> names = NamesAtWordStarts(text);
   StationManuscript part;
   std::size_t unread = 0;  // where text not yet read as a report begins

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/ObservationStore.h"
+#include "io/ScanText.h"
 
 namespace nimbara {
 
@@ -27,6 +28,6 @@ struct StationManuscript {
 // counts where a word can start (after a blank or a punctuation mark), so
 // "大島" inside "奄美大島" is not that station. The first report of a station
 // is kept. Reports under other names are noted.
-StationManuscript ReadStationManuscript(std::string_view text);
+StationManuscript ReadStationManuscript(const ScanText& text);
 
 }  // namespace nimbara

@@ -1,5 +1,6 @@
 #include "io/SystemsManuscript.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
 
@@ -23,6 +24,9 @@ constexpr std::array<std::string_view, 2> kFromThere = {"ここから", "そこ�
 constexpr std::array<std::string_view, 4> kFronts = {kind::kWarmFront, kind::kColdFront, kind::kStationaryFront,
                                                      kind::kOccludedFront};
 constexpr std::size_t kNotedLength = 20;  // characters of an unread clause kept for the report
+// A system's clause is some 30 characters ("、1002hPaの発達中の低気圧があって",
+// "、中心気圧は965ヘクトパスカル"); none is looked for further than 100.
+constexpr std::size_t kLongestClauseBytes = 300;
 
 struct KindWord {
   std::string_view word;
@@ -34,12 +38,36 @@ constexpr std::array<KindWord, 4> kSystemKinds = {{{"台風", kind::kTyphoon},
                                                    {"高気圧", kind::kHigh},
                                                    {"低気圧", kind::kLow}}};
 
+// The first characters of the words a clause can start with; every other
+// character is passed over at once.
+bool CanStartClause(char32_t c) {
+  static const std::vector<char32_t> starts = [] {
+    std::vector<char32_t> firsts;
+    const auto add = [&](std::string_view word) {
+      std::size_t pos = 0;
+      firsts.push_back(DecodeUtf8(word, pos));
+    };
+    add(kNorthLatitude);
+    add(kFromCentre);
+    for (std::string_view word : kFromThere) add(word);
+    for (std::string_view word : kFronts) add(word);
+    return firsts;
+  }();
+  return (c >= U'0' && c <= U'9') || c == U'-' || std::find(starts.begin(), starts.end(), c) != starts.end();
+}
+
 class Reader {
  public:
-  explicit Reader(std::string_view source) : m_text(source) {}
+  explicit Reader(const ScanText& text) : m_text(text) {}
 
   SystemsManuscript Read() {
     for (std::size_t pos = 0; pos < m_text.Size();) {
+      std::size_t next = pos;
+      const char32_t c = DecodeUtf8(m_text.Text(), next);
+      if (!CanStartClause(c) && !m_text.At(pos, kFullStop)) {
+        pos = next;
+        continue;
+      }
       if (m_text.At(pos, kFullStop)) {
         m_sentenceHasCentre = false;
         pos += kFullStop.size();
@@ -57,10 +85,11 @@ class Reader {
     const std::optional<ScannedPosition> centre = ScanPosition(m_text, pos);
     if (!centre || !m_text.At(centre->end, kThereIsAt)) return false;
     const std::size_t body = centre->end + kThereIsAt.size();
-    const std::size_t sentenceEnd = std::min(m_text.Find(kFullStop, body), m_text.Size());
-    const std::size_t thereIs = m_text.Find(kThereIs, body, sentenceEnd);
+    const std::size_t sentenceEnd = std::min(m_fullStops.From(body), m_text.Size());
+    const std::size_t clauseEnd = std::min(sentenceEnd, body + kLongestClauseBytes);
+    const std::size_t thereIs = m_text.Find(kThereIs, body, clauseEnd);
     if (thereIs == std::string::npos) {
-      if (sentenceEnd < m_text.Size()) return false;
+      if (clauseEnd < m_text.Size()) return false;
       Note(pos);  // the text ends inside the clause
       pos = sentenceEnd;
       return true;
@@ -71,7 +100,7 @@ class Reader {
     }
     if (kind == nullptr) return false;
     std::int32_t pressure = FirstPressure(body, thereIs);
-    if (pressure == 0) pressure = FirstPressure(thereIs, sentenceEnd);
+    if (pressure == 0) pressure = FirstPressure(thereIs, std::min(sentenceEnd, thereIs + kLongestClauseBytes));
     m_result.entries.push_back({std::string(kind->kind), centre->latitude, centre->longitude, pressure});
     m_centre = centre;
     m_sentenceHasCentre = true;
@@ -177,7 +206,8 @@ class Reader {
     m_result.unreadClauses.push_back(std::move(clause));
   }
 
-  ScanText m_text;
+  const ScanText& m_text;
+  NextWord m_fullStops{m_text, kFullStop};
   SystemsManuscript m_result;
   std::optional<ScannedPosition> m_centre;    // the last system's
   std::optional<ScannedPosition> m_frontEnd;  // where the last front ended
@@ -186,6 +216,6 @@ class Reader {
 
 }  // namespace
 
-SystemsManuscript ReadSystemsManuscript(std::string_view text) { return Reader(text).Read(); }
+SystemsManuscript ReadSystemsManuscript(const ScanText& text) { return Reader(text).Read(); }
 
 }  // namespace nimbara

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/ObservationStore.h"
+#include "io/ScanText.h"
 
 namespace nimbara {
 
@@ -32,6 +33,6 @@ struct SystemsManuscript {
 // A front or isobar clause that the text cuts off (no position where one must
 // follow, or the text ends) adds nothing and is noted, as is one without
 // positions.
-SystemsManuscript ReadSystemsManuscript(std::string_view text);
+SystemsManuscript ReadSystemsManuscript(const ScanText& text);
 
 }  // namespace nimbara

@@ -44,7 +44,7 @@ const ManuscriptCase kManuscripts[] = {
 TEST(ReadStationManuscript, ReadsEveryStationOfBothShapes) {
   for (const ManuscriptCase& c : kManuscripts) {
     SCOPED_TRACE(c.what);
-    const StationManuscript part = ReadStationManuscript(c.text);
+    const StationManuscript part = ReadStationManuscript(ScanText(c.text));
     EXPECT_EQ(part.Count(), static_cast<int>(c.expected.size()));
     for (const auto& [slot, record] : c.expected) {
       ASSERT_TRUE(part.records[static_cast<std::size_t>(slot)]) << "slot " << slot;
@@ -55,8 +55,8 @@ TEST(ReadStationManuscript, ReadsEveryStationOfBothShapes) {
 }
 
 TEST(ReadStationManuscript, OzernayaNamesSlot30) {
-  EXPECT_TRUE(ReadStationManuscript("オゼルナヤでは、南東の風、風力3、雪、2ヘクトパスカル、マイナス10度。").namesOzernaya);
-  EXPECT_FALSE(ReadStationManuscript("セベロクリリスク 南東 風力 3 雪 2 -10度").namesOzernaya);
+  EXPECT_TRUE(ReadStationManuscript(ScanText("オゼルナヤでは、南東の風、風力3、雪、2ヘクトパスカル、マイナス10度。")).namesOzernaya);
+  EXPECT_FALSE(ReadStationManuscript(ScanText("セベロクリリスク 南東 風力 3 雪 2 -10度")).namesOzernaya);
 }
 
 }  // namespace

@@ -48,7 +48,7 @@ const SystemsCase kSystemsCases[] = {
 
 TEST(ReadSystemsManuscript, ReadsSystemsFrontsAndIsobars) {
   for (const SystemsCase& c : kSystemsCases) {
-    const SystemsManuscript part = ReadSystemsManuscript(c.text);
+    const SystemsManuscript part = ReadSystemsManuscript(ScanText(c.text));
     EXPECT_EQ(part.entries, c.expected) << c.what;
     EXPECT_EQ(part.unreadClauses.size(), c.unread) << c.what;
   }
