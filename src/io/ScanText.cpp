@@ -34,10 +34,13 @@ bool DigitFollows(std::string_view text, std::size_t pos) {
   return false;
 }
 
-// "マイナス" at `pos` (its first character already decoded): the offset after it.
+// "マイナス" at `pos` (its first character already decoded; blanks may
+// stand between its characters): the offset after it.
 std::optional<std::size_t> MinusWordEnd(std::string_view text, std::size_t pos) {
   for (char32_t expected : kMinusWord.substr(1)) {
-    if (pos >= text.size() || DecodeUtf8(text, pos) != expected) return std::nullopt;
+    char32_t c = U' ';
+    while (IsBlank(c) && pos < text.size()) c = DecodeUtf8(text, pos);
+    if (c != expected) return std::nullopt;
   }
   return pos;
 }

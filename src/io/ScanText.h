@@ -27,7 +27,11 @@ class ScanText {
   std::size_t Size() const { return m_text.size(); }
   // Whether blanks stood before the character at `at`.
   bool BlankBefore(std::size_t at) const;
-  bool At(std::size_t at, std::string_view word) const { return m_text.compare(at, word.size(), word) == 0; }
+  bool At(std::size_t at, std::string_view word) const {
+    // The first byte alone turns most words away without a call.
+    if (word.empty()) return at <= m_text.size();
+    return at < m_text.size() && m_text[at] == word[0] && m_text.compare(at, word.size(), word) == 0;
+  }
   // Offset of the first `word` at or after `from` and ending by `end`, or npos.
   std::size_t Find(std::string_view word, std::size_t from, std::size_t end = std::string::npos) const;
   // Offset of the character after the one at `at`.

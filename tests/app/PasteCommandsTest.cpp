@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <tuple>
 #include <fstream>
 #include <map>
 #include <sstream>
@@ -14,6 +16,7 @@
 #include "io/Cp932.h"
 #include "io/FieldReader.h"
 #include "io/FileIo.h"
+#include "io/StationLine.h"
 #include "support/TestApp.h"
 
 namespace nimbara {
@@ -176,6 +179,31 @@ TEST_F(Paste, SystemsBulletinsFillTheSystemsList) {
   EXPECT_EQ(app.state.systemRows.rows[4], FormatSystemRow(app.state.store, 4, RowLayout::Import, true));
   EXPECT_NE(app.state.systemRows.rows[4].find("E         停滞前線"), std::string::npos) << app.state.systemRows.rows[4];
   EXPECT_NE(app.state.systemRows.rows[1].find(" 965hPa 台風"), std::string::npos) << app.state.systemRows.rows[1];
+}
+
+TEST_F(Paste, BroadcastManuscriptSamplesGiveTheWinterMap) {
+  EXPECT_EQ(Import(SampleBulletin("broadcast_station_part.txt")).form, PastedForm::Manuscript);
+  // The broadcast's rules reduce 北京's 煙霧 to 不明.
+  ExpectStationRecords(app.state.store, "bulletin_winter_stations_expected.txt", {{42, {2, 2, 10, 1040, -5}}}, false);
+  EXPECT_EQ(app.state.store.observationDate, "気象通報原稿　各地の天気　２０２４年０１月１５日０６時");
+
+  Import(SampleBulletin("broadcast_station_part_listing.txt"));
+  EXPECT_EQ(app.state.store.stationRecords[20], (StationRecord{3, 7, 4, 1010, -2}));  // 輪島
+  EXPECT_EQ(app.state.store.stationRecords[28], kNoStationReport);                   // 稚内: 入電がありません
+  EXPECT_EQ(app.state.store.stationRecords[2], kNoStationReport);                    // not listed
+
+  Import(SampleBulletin("broadcast_systems_part.txt"));
+  std::vector<SystemEntry> read(app.state.store.systems.begin(),
+                                app.state.store.systems.begin() + app.state.store.systemCount);
+  Import(SampleBulletin("winter_systems.txt"));
+  std::vector<SystemEntry> bulletin(app.state.store.systems.begin(),
+                                    app.state.store.systems.begin() + app.state.store.systemCount);
+  const auto byPlace = [](const SystemEntry& a, const SystemEntry& b) {
+    return std::tie(a.kind, a.latitude, a.longitude) < std::tie(b.kind, b.latitude, b.longitude);
+  };
+  std::sort(read.begin(), read.end(), byPlace);
+  std::sort(bulletin.begin(), bulletin.end(), byPlace);
+  EXPECT_EQ(read, bulletin);
 }
 
 TEST_F(Paste, SystemsImportReplacesTheWholeListAndMarksTheGridStale) {
