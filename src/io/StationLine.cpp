@@ -316,6 +316,12 @@ std::optional<StationNameMatch> MatchStationName(const ScanText& text, std::size
   return names.Match(text, at);
 }
 
+bool MayHoldStationReports(const ScanText& text) {
+  const auto occurs = [&](std::string_view word) { return text.Find(word, 0) != std::string::npos; };
+  return occurs(kForce) || occurs(kWindOf) || std::any_of(kNoWind.begin(), kNoWind.end(), occurs) ||
+         std::any_of(kNoReport.begin(), kNoReport.end(), occurs);
+}
+
 void NoteUnknownStations(const ScanText& text, std::size_t begin, std::size_t end, std::vector<std::string>& names) {
   end = std::min(end, text.Size());
   ReportStarts starts(text, end);

@@ -71,6 +71,10 @@ std::optional<StationNameMatch> MatchStationName(const ScanText& text, std::size
 inline constexpr int kOzernayaSlot = 30;
 inline constexpr std::string_view kOzernayaName = "オゼルナヤ";
 
+// False when the text holds none of the words every station report has
+// (風力, の風, 風弱く, 風向・風力不明, 入電がありません): it has no report.
+bool MayHoldStationReports(const ScanText& text);
+
 // Appends to `names` the name of every station report between `begin` and
 // `end` that does not start with a known name: what stands before its wind
 // ("ナホトカ" of "ナホトカでは、北西の風、風力3、…"). Reports after digits (a

@@ -41,8 +41,9 @@ int StationManuscript::Count() const {
 }
 
 StationManuscript ReadStationManuscript(const ScanText& text) {
-  const std::vector<StationNameMatch> names = NamesAtWordStarts(text);
   StationManuscript part;
+  if (!MayHoldStationReports(text)) return part;
+  const std::vector<StationNameMatch> names = NamesAtWordStarts(text);
   std::size_t unread = 0;  // where text not yet read as a report begins
   for (std::size_t i = 0; i < names.size(); ++i) {
     const StationNameMatch& name = names[i];

@@ -61,6 +61,8 @@ class Reader {
   explicit Reader(const ScanText& text) : m_text(text) {}
 
   SystemsManuscript Read() {
+    // Every clause read holds a position.
+    if (m_text.Find(kNorthLatitude, 0) == std::string::npos) return {};
     for (std::size_t pos = 0; pos < m_text.Size();) {
       std::size_t next = pos;
       const char32_t c = DecodeUtf8(m_text.Text(), next);
