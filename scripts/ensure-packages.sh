@@ -10,6 +10,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth
   clang libclang-rt-14-dev
+  qt6-translations-l10n
+  dpkg-dev desktop-file-utils appstream
 )
 
 missing=()

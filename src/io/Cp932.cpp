@@ -1,104 +1,148 @@
 #include "io/Cp932.h"
 
-#include <iconv.h>
+#include <cstdint>
+#include <optional>
+#include <unordered_set>
+#include <vector>
 
-#include <algorithm>
-#include <cerrno>
-#include <stdexcept>
+#include "core/Text.h"
+#include "io/Cp932Table.h"
 
 namespace nimbara {
 namespace {
 
-constexpr std::string_view kReplacementUtf8 = "\xEF\xBF\xBD";
+using namespace cp932;
 
-class Converter {
- public:
-  Converter(const char* to, const char* from) : m_cd(iconv_open(to, from)) {
-    if (m_cd == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("iconv cannot convert CP932");
-  }
-  ~Converter() { iconv_close(m_cd); }
-  Converter(const Converter&) = delete;
-  Converter& operator=(const Converter&) = delete;
+constexpr char32_t kReplacement = 0xFFFD;
+constexpr char32_t kBmpSize = 0x10000;
+constexpr char kUnencodable = '?';
 
-  // Converts as much as possible; returns false at a byte sequence that does
-  // not convert, leaving `in` there.
-  bool Convert(const char*& in, std::size_t& inLeft, std::string& out) {
-    char buffer[4096];
-    while (inLeft > 0) {
-      char* outPtr = buffer;
-      std::size_t outLeft = sizeof buffer;
-      const std::size_t rc = iconv(m_cd, const_cast<char**>(&in), &inLeft, &outPtr, &outLeft);
-      out.append(buffer, static_cast<std::size_t>(outPtr - buffer));
-      if (rc == static_cast<std::size_t>(-1) && errno != E2BIG) return false;
+unsigned char Byte(char c) { return static_cast<unsigned char>(c); }
+
+char16_t DecodePair(unsigned char lead, unsigned char trail) {
+  const std::uint8_t row = kLeadRows[lead];
+  if (row == kNoRow || trail < kFirstTrail || trail >= kFirstTrail + kTrailCount) return kNoCodePoint;
+  return kPairs[row * kTrailCount + (trail - kFirstTrail)];
+}
+
+// The bytes of every BMP code point: the first byte or pair (in byte order)
+// that decodes to it, unless the table names an exception.
+std::vector<std::uint16_t> BuildEncodeIndex() {
+  std::vector<std::uint16_t> index(kBmpSize, kNoBytes);
+  const auto claim = [&index](char16_t codePoint, unsigned bytes) {
+    if (codePoint != kNoCodePoint && index[codePoint] == kNoBytes) index[codePoint] = static_cast<std::uint16_t>(bytes);
+  };
+  for (unsigned byte = 0; byte < kSingleBytes.size(); ++byte) claim(kSingleBytes[byte], byte);
+  for (unsigned lead = 0; lead < kLeadRows.size(); ++lead) {
+    for (unsigned trail = kFirstTrail; trail < kFirstTrail + kTrailCount; ++trail) {
+      claim(DecodePair(static_cast<unsigned char>(lead), static_cast<unsigned char>(trail)), lead << 8 | trail);
     }
-    return true;
   }
+  for (const Encoding& exception : kEncodingExceptions) index[exception.codePoint] = exception.bytes;
+  return index;
+}
 
- private:
-  iconv_t m_cd;
-};
+const std::vector<std::uint16_t>& EncodeIndex() {
+  static const std::vector<std::uint16_t> index = BuildEncodeIndex();
+  return index;
+}
+
+bool IsDropped(char32_t codePoint) {
+  for (const CodePointRange& range : kDroppedRanges) {
+    if (codePoint >= range.first && codePoint <= range.last) return true;
+  }
+  return false;
+}
+
+// Decodes the well-formed UTF-8 character at `pos` and moves past it. A
+// malformed one gives nothing and moves past its maximal ill-formed part (the
+// lead byte and the continuation bytes that could still have completed it),
+// as Unicode recommends for replacing it with one U+FFFD.
+std::optional<char32_t> NextUtf8(std::string_view text, std::size_t& pos) {
+  const unsigned char lead = Byte(text[pos++]);
+  if (lead < 0x80) return lead;
+  int continuations;
+  char32_t codePoint;
+  // The range of the first continuation byte excludes overlong forms,
+  // surrogates and code points beyond U+10FFFF.
+  unsigned char low = 0x80;
+  unsigned char high = 0xBF;
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    continuations = 1;
+    codePoint = lead & 0x1F;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    continuations = 2;
+    codePoint = lead & 0x0F;
+    if (lead == 0xE0) low = 0xA0;
+    if (lead == 0xED) high = 0x9F;
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    continuations = 3;
+    codePoint = lead & 0x07;
+    if (lead == 0xF0) low = 0x90;
+    if (lead == 0xF4) high = 0x8F;
+  } else {
+    return std::nullopt;
+  }
+  for (int i = 0; i < continuations; ++i) {
+    if (pos == text.size()) return std::nullopt;
+    const unsigned char next = Byte(text[pos]);
+    if (next < low || next > high) return std::nullopt;
+    codePoint = codePoint << 6 | (next & 0x3F);
+    low = 0x80;
+    high = 0xBF;
+    ++pos;
+  }
+  return codePoint;
+}
 
 }  // namespace
 
 DecodedText DecodeCp932(std::string_view bytes) {
   DecodedText result;
   result.text.reserve(bytes.size() + bytes.size() / 2);
-  Converter converter("UTF-8", "CP932");
-  const char* in = bytes.data();
-  std::size_t left = bytes.size();
-  while (!converter.Convert(in, left, result.text)) {
-    result.hadInvalid = true;
-    result.text += kReplacementUtf8;
-    // A lead byte followed by an invalid trail: skip the lead only, so the
+  for (std::size_t pos = 0; pos < bytes.size();) {
+    const unsigned char lead = Byte(bytes[pos++]);
+    char32_t codePoint = kSingleBytes[lead];
+    if (codePoint == kNoCodePoint && pos < bytes.size()) {
+      codePoint = DecodePair(lead, Byte(bytes[pos]));
+      if (codePoint != kNoCodePoint) ++pos;
+    }
+    // A lead byte followed by an invalid trail is replaced alone, so that the
     // trail can start the next character.
-    ++in;
-    --left;
+    if (codePoint == kNoCodePoint) {
+      result.hadInvalid = true;
+      codePoint = kReplacement;
+    }
+    AppendUtf8(result.text, codePoint);
   }
   return result;
 }
 
 EncodedText EncodeCp932(std::string_view utf8) {
+  const std::vector<std::uint16_t>& index = EncodeIndex();
   EncodedText result;
   result.bytes.reserve(utf8.size());
-  Converter converter("CP932", "UTF-8");
-  const char* in = utf8.data();
-  std::size_t left = utf8.size();
-  while (!converter.Convert(in, left, result.bytes)) {
-    result.complete = false;
-    result.bytes += '?';
-    // Skip the whole character that has no CP932 form.
-    std::size_t skip = 1;
-    const auto lead = static_cast<unsigned char>(*in);
-    if (lead >= 0xF0) skip = 4;
-    else if (lead >= 0xE0) skip = 3;
-    else if (lead >= 0xC0) skip = 2;
-    skip = std::min(skip, left);
-    in += skip;
-    left -= skip;
+  std::unordered_set<char32_t> replaced;
+  for (std::size_t pos = 0; pos < utf8.size();) {
+    const char32_t codePoint = NextUtf8(utf8, pos).value_or(kReplacement);
+    const std::uint16_t bytes = codePoint < kBmpSize ? index[codePoint] : kNoBytes;
+    if (bytes <= 0xFF) {
+      result.bytes += static_cast<char>(bytes);
+    } else if (bytes != kNoBytes) {
+      result.bytes += static_cast<char>(bytes >> 8);
+      result.bytes += static_cast<char>(bytes & 0xFF);
+    } else if (!IsDropped(codePoint)) {
+      result.complete = false;
+      result.bytes += kUnencodable;
+      if (replaced.insert(codePoint).second) AppendUtf8(result.replaced, codePoint);
+    }
   }
   return result;
 }
 
 bool IsValidUtf8(std::string_view bytes) {
-  std::size_t i = 0;
-  while (i < bytes.size()) {
-    const auto c = static_cast<unsigned char>(bytes[i]);
-    std::size_t extra;
-    char32_t min;
-    if (c < 0x80) { ++i; continue; }
-    if ((c & 0xE0) == 0xC0) { extra = 1; min = 0x80; }
-    else if ((c & 0xF0) == 0xE0) { extra = 2; min = 0x800; }
-    else if ((c & 0xF8) == 0xF0) { extra = 3; min = 0x10000; }
-    else return false;
-    if (i + extra >= bytes.size()) return false;
-    char32_t cp = c & (0x3F >> extra);
-    for (std::size_t k = 1; k <= extra; ++k) {
-      const auto b = static_cast<unsigned char>(bytes[i + k]);
-      if ((b & 0xC0) != 0x80) return false;
-      cp = (cp << 6) | (b & 0x3F);
-    }
-    if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return false;
-    i += extra + 1;
+  for (std::size_t pos = 0; pos < bytes.size();) {
+    if (!NextUtf8(bytes, pos)) return false;
   }
   return true;
 }

@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "app/windows/Radio10.h"
+#include "qt/JapaneseTranslation.h"
 
 namespace nimbara {
 
@@ -12,6 +13,7 @@ int RunApplication(int argc, char** argv) {
   QApplication application(argc, argv);
   // Without a CJK font every Japanese text would show as boxes.
   application.setFont(QFont("IPAGothic", 10));
+  InstallJapaneseTranslation(application);
   Radio10 window;
   window.show();
   // Start-up runs with the window on the screen, so the greeting sits over it.

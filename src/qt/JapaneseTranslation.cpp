@@ -1,0 +1,18 @@
+#include "qt/JapaneseTranslation.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+namespace nimbara {
+
+bool InstallJapaneseTranslation(QCoreApplication& application) {
+  auto* translator = new QTranslator(&application);
+  if (!translator->load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    delete translator;
+    return false;
+  }
+  return QCoreApplication::installTranslator(translator);
+}
+
+}  // namespace nimbara
