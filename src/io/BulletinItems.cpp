@@ -30,19 +30,29 @@ std::string AsOneRecord(std::string_view text) {
 std::string ReadItemOrEmpty(FieldReader& reader) { return reader.ReadField().value_or(std::string()); }
 
 constexpr char kNoCp932Form = '?';
+// Unicode's tag characters (in flags such as England's) are dropped by the
+// encoder instead of becoming "?".
+constexpr char32_t kFirstTagCharacter = 0xE0000;
+constexpr char32_t kLastTagCharacter = 0xE007F;
 
 // `readBack` is `original` after a CP932 round trip in which every character
-// without a CP932 form became "?": those characters are put back. Should the
-// two not line up character for character, the original is returned.
+// without a CP932 form became "?" (or was dropped, a tag character): those
+// characters are put back. Should the two not line up character for
+// character, the original is returned.
 std::string RestoreCharactersWithoutCp932Form(std::string_view original, std::string_view readBack) {
   std::string out;
   out.reserve(original.size());
   std::size_t o = 0;
   std::size_t r = 0;
-  while (o < original.size() && r < readBack.size()) {
+  while (o < original.size()) {
     const std::size_t originalStart = o;
-    const std::size_t readBackStart = r;
     const char32_t was = DecodeUtf8(original, o);
+    if (was >= kFirstTagCharacter && was <= kLastTagCharacter) {
+      out += original.substr(originalStart, o - originalStart);
+      continue;
+    }
+    if (r >= readBack.size()) break;
+    const std::size_t readBackStart = r;
     const char32_t is = DecodeUtf8(readBack, r);
     if (is == kNoCp932Form && was != kNoCp932Form) out += original.substr(originalStart, o - originalStart);
     else out += readBack.substr(readBackStart, r - readBackStart);
