@@ -23,7 +23,6 @@ bool IsBlank(char32_t c) {
 }
 
 bool IsDigit(char32_t c) { return (c >= U'0' && c <= U'9') || (c >= U'０' && c <= U'９'); }
-bool IsAsciiDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Whether the first character after `pos` that is not a blank is a digit.
 bool DigitFollows(std::string_view text, std::size_t pos) {
@@ -55,7 +54,7 @@ constexpr std::array<std::string_view, 4> kPressureUnits = {"hpa", "ヘクトパ
 constexpr std::string_view kDegree = "度";
 constexpr std::string_view kMinute = "分";
 constexpr std::string_view kEastLongitude = "東経";
-constexpr std::array<std::string_view, 2> kPositionSeparators = {"、", ","};
+constexpr std::array<std::string_view, 2> kPositionSeparators = {kComma, ","};
 constexpr double kMinutesPerDegree = 60.0;
 
 // "D度[M分]" at `at`, in degrees.

@@ -88,6 +88,11 @@ struct ScannedPosition {
 };
 std::optional<ScannedPosition> ScanPosition(const ScanText& text, std::size_t at);
 
+// The words and marks every reader of the ScanText looks for.
 inline constexpr std::string_view kNorthLatitude = "北緯";
+inline constexpr std::string_view kFullStop = "。";
+inline constexpr std::string_view kComma = "、";
+
+inline bool IsAsciiDigit(char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace nimbara

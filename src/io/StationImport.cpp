@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <utility>
 
 #include "core/CodeTables.h"
 #include "core/Numbers.h"

@@ -39,8 +39,6 @@ constexpr std::int32_t kPressureThousand = 1000;
 // place where a report could start.
 constexpr std::size_t kLongestReportBytes = 300;
 
-constexpr std::string_view kFullStop = "。";
-constexpr std::string_view kComma = "、";
 constexpr std::string_view kForce = "風力";
 constexpr std::string_view kWindOf = "の風";
 constexpr std::string_view kPressureWord = "気圧";
@@ -74,8 +72,6 @@ const std::vector<std::string_view>& WeatherWords(ReportForm form) {
   return form == ReportForm::Bulletin ? bulletin : broadcast;
 }
 
-bool IsAsciiDigit(char c) { return c >= '0' && c <= '9'; }
-
 // A "、" before the first digit: the report is a sentence.
 bool IsSentence(const ScanText& text, std::size_t begin, std::size_t end) {
   const std::size_t comma = text.Find(kComma, begin, end);
@@ -86,6 +82,165 @@ bool IsSentence(const ScanText& text, std::size_t begin, std::size_t end) {
 }
 
 enum class Place { Free, Force, Pressure, Temperature };
+
+// Reads one report token by token: each step takes what stands at the
+// current place, or says it is none of its kind.
+class ReportReader {
+ public:
+  ReportReader(const ScanText& text, std::size_t begin, std::size_t end, ReportForm form)
+      : m_text(text),
+        m_end(std::min({end, text.Size(), begin + kLongestReportBytes})),
+        m_form(form),
+        m_blanks(IsSentence(text, begin, m_end) ? Blanks::InsideNumbers : Blanks::EndNumbers),
+        m_pos(begin) {
+    m_reading.start = std::string::npos;
+  }
+
+  StationReading Read() {
+    while (m_pos < m_end) {
+      Step step = Ending();
+      if (step == Step::None) step = NoWind();
+      if (step == Step::None) step = Word();
+      if (step == Step::None) step = Direction();
+      if (step == Step::None) step = Number();
+      if (step == Step::None) step = UnitAlone();
+      if (step == Step::Stop) break;
+      if (step == Step::None) Other();
+    }
+    m_reading.end = m_pos;
+    m_reading.start = std::min(m_reading.start, m_pos);
+    return m_reading;
+  }
+
+ private:
+  enum class Step { None, Next, Stop };
+
+  void MarkStart() { m_reading.start = std::min(m_reading.start, m_pos); }
+
+  // "。" ends a sentence's report, "入電がありません" a report that is none.
+  Step Ending() {
+    if (m_text.At(m_pos, kFullStop)) {
+      m_pos += kFullStop.size();
+      return Step::Stop;
+    }
+    const std::string_view word = LongestAt(m_text, m_pos, kNoReport);
+    if (word.empty()) return Step::None;
+    MarkStart();
+    m_reading.noReport = true;
+    m_reading.record = kNoStationReport;
+    m_pos += word.size();
+    return Step::Stop;
+  }
+
+  Step NoWind() {
+    const std::string_view word = LongestAt(m_text, m_pos, kNoWind);
+    if (word.empty()) return Step::None;
+    MarkStart();
+    m_reading.windWords = m_forceGiven = true;
+    m_pos += word.size();
+    return Step::Next;
+  }
+
+  // A weather word or a keyword, the longer of the two ("天気不明", "天気").
+  Step Word() {
+    const std::string_view weather = LongestAt(m_text, m_pos, WeatherWords(m_form));
+    const std::string_view keyword = LongestAt(m_text, m_pos, kKeywords);
+    if (!weather.empty() && weather.size() > keyword.size() && !m_weatherGiven &&
+        (m_expected == Place::Free || m_expected == Place::Force)) {
+      MarkStart();
+      m_reading.record.weather = WeatherCode(ReduceWeatherWord(weather, m_form));
+      m_weatherGiven = true;
+      m_expected = Place::Free;
+      m_pos += weather.size();
+      return Step::Next;
+    }
+    if (keyword.empty()) return Step::None;
+    MarkStart();
+    if (keyword == kForce) m_expected = Place::Force;
+    else if (keyword == kPressureWord) m_expected = Place::Pressure;
+    else if (keyword == kTemperatureWord) m_expected = Place::Temperature;
+    m_reading.windWords = m_reading.windWords || keyword == kWindOf;
+    m_pos += keyword.size();
+    return Step::Next;
+  }
+
+  // The last direction name before the force or the weather is the wind's:
+  // an unknown station's name may hold one ("東京").
+  Step Direction() {
+    const std::string_view direction = LongestAt(m_text, m_pos, kWindDirectionList);
+    if (direction.empty() || m_forceGiven || m_weatherGiven) return Step::None;
+    m_reading.record.direction = DirectionCode(direction);
+    m_reading.hasDirection = true;
+    m_reading.start = m_pos;
+    m_pos += direction.size();
+    return Step::Next;
+  }
+
+  // A number goes where its unit or the word before it says, else to the next
+  // free place; the temperature is the last value of a report.
+  Step Number() {
+    const std::optional<ScannedNumber> number = ScanNumber(m_text, m_pos, m_blanks);
+    if (!number) return Step::None;
+    MarkStart();
+    m_pos = number->end;
+    Place place = m_expected;
+    const bool afterForceWord = m_expected == Place::Force;
+    m_expected = Place::Free;
+    if (const std::optional<std::size_t> unitEnd = ScanPressureUnit(m_text, m_pos)) {
+      place = Place::Pressure;
+      m_pos = *unitEnd;
+    } else if (const std::string_view unit = LongestAt(m_text, m_pos, kTemperatureUnits); !unit.empty()) {
+      place = Place::Temperature;
+      m_pos += unit.size();
+    }
+    if (place == Place::Free) {
+      if (!m_forceGiven && !m_weatherGiven) place = Place::Force;
+      else place = m_reading.pressureGiven ? Place::Temperature : Place::Pressure;
+    }
+    StationRecord& record = m_reading.record;
+    if (place == Place::Temperature) {
+      record.temperature = RoundToInt(number->value);
+      return Step::Stop;
+    }
+    if (place == Place::Force && !m_forceGiven) {
+      record.force = RoundToInt(number->value);
+      m_reading.windWords = m_reading.windWords || afterForceWord;
+    }
+    if (place == Place::Pressure && !m_reading.pressureGiven)
+      record.pressure = ReportedPressure(number->value, number->digits, m_form);
+    m_forceGiven = m_forceGiven || place == Place::Force;
+    m_reading.pressureGiven = m_reading.pressureGiven || place == Place::Pressure;
+    return Step::Next;
+  }
+
+  // A pressure unit without digits: a missing reading.
+  Step UnitAlone() {
+    const std::optional<std::size_t> unitEnd = ScanPressureUnit(m_text, m_pos);
+    if (!unitEnd) return Step::None;
+    MarkStart();
+    m_reading.pressureGiven = true;
+    m_pos = *unitEnd;
+    return Step::Next;
+  }
+
+  // A word that is none of the above where the weather stands is a weather
+  // word not in the list ("煙霧" in a bulletin): the weather is unknown.
+  void Other() {
+    if (m_forceGiven && !m_weatherGiven && m_expected == Place::Free && LongestAt(m_text, m_pos, kPunctuation).empty())
+      m_weatherGiven = true;
+    m_pos = m_text.NextChar(m_pos);
+  }
+
+  const ScanText& m_text;
+  const std::size_t m_end;
+  const ReportForm m_form;
+  const Blanks m_blanks;
+  std::size_t m_pos;
+  StationReading m_reading;
+  Place m_expected = Place::Free;
+  bool m_forceGiven = false;
+  bool m_weatherGiven = false;
+};
 
 struct NamedSlot {
   std::string name;
@@ -197,112 +352,7 @@ std::int32_t ReportedPressure(double value, int digits, ReportForm form) {
 }
 
 StationReading ReadStationFields(const ScanText& text, std::size_t begin, std::size_t end, ReportForm form) {
-  end = std::min({end, text.Size(), begin + kLongestReportBytes});
-  const Blanks blanks = IsSentence(text, begin, end) ? Blanks::InsideNumbers : Blanks::EndNumbers;
-  StationReading reading;
-  StationRecord& record = reading.record;
-  Place expected = Place::Free;
-  bool forceGiven = false;
-  bool weatherGiven = false;
-  reading.start = std::string::npos;
-  std::size_t pos = begin;
-  const auto markStart = [&] { reading.start = std::min(reading.start, pos); };
-  while (pos < end) {
-    if (text.At(pos, kFullStop)) {
-      pos += kFullStop.size();
-      break;
-    }
-    if (const std::string_view word = LongestAt(text, pos, kNoReport); !word.empty()) {
-      markStart();
-      reading.noReport = true;
-      record = kNoStationReport;
-      pos += word.size();
-      break;
-    }
-    if (const std::string_view word = LongestAt(text, pos, kNoWind); !word.empty()) {
-      markStart();
-      reading.windWords = forceGiven = true;
-      pos += word.size();
-      continue;
-    }
-    const std::string_view weather = LongestAt(text, pos, WeatherWords(form));
-    const std::string_view keyword = LongestAt(text, pos, kKeywords);
-    if (!weather.empty() && weather.size() > keyword.size() && !weatherGiven &&
-        (expected == Place::Free || expected == Place::Force)) {
-      markStart();
-      record.weather = WeatherCode(ReduceWeatherWord(weather, form));
-      weatherGiven = true;
-      expected = Place::Free;
-      pos += weather.size();
-      continue;
-    }
-    if (!keyword.empty()) {
-      markStart();
-      if (keyword == kForce) expected = Place::Force;
-      else if (keyword == kPressureWord) expected = Place::Pressure;
-      else if (keyword == kTemperatureWord) expected = Place::Temperature;
-      reading.windWords = reading.windWords || keyword == kWindOf;
-      pos += keyword.size();
-      continue;
-    }
-    // The last direction name before the force or the weather is the wind's:
-    // an unknown station's name may hold one ("東京").
-    const std::string_view direction = LongestAt(text, pos, kWindDirectionList);
-    if (!direction.empty() && !forceGiven && !weatherGiven) {
-      record.direction = DirectionCode(direction);
-      reading.hasDirection = true;
-      reading.start = pos;
-      pos += direction.size();
-      continue;
-    }
-    if (const std::optional<ScannedNumber> number = ScanNumber(text, pos, blanks)) {
-      markStart();
-      pos = number->end;
-      Place place = expected;
-      const bool afterForceWord = expected == Place::Force;
-      expected = Place::Free;
-      if (const std::optional<std::size_t> unitEnd = ScanPressureUnit(text, pos)) {
-        place = Place::Pressure;
-        pos = *unitEnd;
-      } else if (const std::string_view unit = LongestAt(text, pos, kTemperatureUnits); !unit.empty()) {
-        place = Place::Temperature;
-        pos += unit.size();
-      }
-      if (place == Place::Free) {
-        if (!forceGiven && !weatherGiven) place = Place::Force;
-        else place = reading.pressureGiven ? Place::Temperature : Place::Pressure;
-      }
-      if (place == Place::Temperature) {
-        record.temperature = RoundToInt(number->value);
-        break;
-      }
-      if (place == Place::Force && !forceGiven) {
-        record.force = RoundToInt(number->value);
-        reading.windWords = reading.windWords || afterForceWord;
-      }
-      if (place == Place::Pressure && !reading.pressureGiven)
-        record.pressure = ReportedPressure(number->value, number->digits, form);
-      forceGiven = forceGiven || place == Place::Force;
-      reading.pressureGiven = reading.pressureGiven || place == Place::Pressure;
-      continue;
-    }
-    if (const std::optional<std::size_t> unitEnd = ScanPressureUnit(text, pos)) {
-      markStart();
-      reading.pressureGiven = true;  // a unit without digits: a missing reading
-      pos = *unitEnd;
-      continue;
-    }
-    // A word that is none of the above where the weather stands is a weather
-    // word not in the list ("煙霧" in a bulletin): the weather is unknown.
-    if (forceGiven && !weatherGiven && expected == Place::Free &&
-        LongestAt(text, pos, kPunctuation).empty()) {
-      weatherGiven = true;
-    }
-    pos = text.NextChar(pos);
-  }
-  reading.end = pos;
-  reading.start = std::min(reading.start, pos);
-  return reading;
+  return ReportReader(text, begin, end, form).Read();
 }
 
 StationReading ReadStationFields(std::string_view fields, ReportForm form) {

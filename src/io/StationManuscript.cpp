@@ -9,7 +9,7 @@
 namespace nimbara {
 namespace {
 
-constexpr std::array<std::string_view, 4> kWordEnds = {"。", "、", ",", "."};
+constexpr std::array<std::string_view, 4> kWordEnds = {kFullStop, kComma, ",", "."};
 
 bool AtWordStart(const ScanText& text, std::size_t at) {
   if (at == 0 || text.BlankBefore(at)) return true;

@@ -12,8 +12,6 @@
 namespace nimbara {
 namespace {
 
-constexpr std::string_view kFullStop = "。";
-constexpr std::string_view kComma = "、";
 constexpr std::string_view kThereIsAt = "には";
 constexpr std::string_view kThereIs = "があ";
 constexpr std::string_view kThrough = "を通って";

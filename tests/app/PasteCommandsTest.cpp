@@ -338,11 +338,12 @@ TEST_F(Paste, UnreadableTextChangesNothingAndSaysSo) {
 TEST_F(Paste, RecognisedTextEndsWithASummary) {
   std::string withNotes = SampleBulletin("winter_stations.txt");
   withNotes.replace(withNotes.find("１０２２ｈＰａ"), 18, "１２２２ｈＰａ");
-  withNotes.insert(withNotes.find("那覇"), "ナホトカ      北西        風力 ３ 晴れ    １０２０ｈＰａ  －５度\r\n");
+  withNotes.insert(withNotes.find("那覇"), "ナホトカ      北西        風力 ３ 晴れ    １０２０ｈＰａ  －５度\r\n"
+                                         "ニコラエフスク\r\n　　　　　　　北  風力 ８ 雪  　９８６ｈＰａ  －８度\r\n");
   const std::pair<std::string, std::string> cases[] = {
       {withNotes,
        "気象庁の「各地の観測値」として読みました。\r\n気圧のある地点：53地点のうち 52地点\r\n船舶・ブイの報告：4件\r\n"
-       "読まなかったもの：\r\n　表にない地点：ナホトカ\r\n　ありえない気圧（欠測にしました）：石垣島 1222hPa"},
+       "読まなかったもの：\r\n　表にない地点：ナホトカ、ニコラエフスク\r\n　ありえない気圧（欠測にしました）：石垣島 1222hPa"},
       {SampleBulletin("winter_systems.txt"),
        "気象庁の「低気圧や前線の位置」として読みました。\r\n低気圧や前線：高気圧 2、低気圧 2、温暖前線 3点、寒冷前線 5点、"
        "停滞前線 4点、閉塞前線 3点、等圧線 4点"},
