@@ -1,7 +1,6 @@
 #include "app/FileCommands.h"
 
 #include <algorithm>
-#include <array>
 
 #include "app/DisplayCommands.h"
 #include "app/FileMessages.h"
@@ -14,6 +13,7 @@
 #include "io/FileIo.h"
 #include "io/FileNames.h"
 #include "io/IsobarFile.h"
+#include "io/PictureFile.h"
 
 namespace nimbara {
 namespace {
@@ -26,10 +26,8 @@ const ChooserRequest kSaveIsobarChooser{"等圧線データ保存", "*.cnt", kLi
 const ChooserRequest kLoadIsobarChooser{"等圧線データ読みこみ", "*.cnt", kLightBlueChooser};
 
 constexpr const char* kDataExtension = "txt";
-constexpr const char* kPictureExtension = "bmp";
-constexpr const char* kIsobarCompanionExtension = "cnt";
-// Looked for in this order; each one found replaces the one before.
-constexpr std::array<const char*, 3> kPictureExtensions = {"gif", "bmp", "jpg"};
+constexpr std::string_view kDataFileKind = "観測データ";
+constexpr std::string_view kIsobarFileKind = "等圧線データ";
 
 bool InSlots(int index) { return index >= 0 && index < kSlotCount; }
 
@@ -80,16 +78,28 @@ void ApplySettingsBlock(AppState& state, const std::vector<SettingLine>& lines) 
   ApplySettings(state, settings);
 }
 
-void LoadCompanionPicture(Canvas& canvas, const std::string& base) {
-  int failures = 0;
-  for (const char* extension : kPictureExtensions) {
-    if (!canvas.LoadPicture(base + extension)) ++failures;
-  }
-  if (failures == static_cast<int>(kPictureExtensions.size())) canvas.ClearPicture();
+void LoadCompanionPicture(Canvas& canvas, const std::string& dataPath) {
+  bool loaded = false;
+  for (const std::string& name : CompanionPictureNames(dataPath)) loaded = LoadPictureFile(canvas, name) || loaded;
+  if (!loaded) canvas.ClearPicture();
 }
 
-bool WriteIsobarFileOf(const AppState& state, const std::string& path) {
-  return WriteIsobarFile(path, state.field.grid, state.store, state.plot);
+// The files of a save, the data file last.
+std::vector<FileWrite> DataFileSet(const AppContext& app, const std::string& path, std::string dataBytes,
+                                   CompanionPictures pictures) {
+  const AppState& state = app.state;
+  std::vector<FileWrite> files;
+  if (state.fullDataMode && pictures == CompanionPictures::Saved) {
+    const std::string saved = CompanionPictureName(path);
+    for (const std::string& name : CompanionPictureNames(path))
+      files.push_back({name, name == saved ? app.canvas.PictureBmpBytes() : std::nullopt});
+  }
+  if (state.fullDataMode) {
+    files.push_back({CompanionIsobarName(path),
+                     Cp932FileBytes(IsobarFileLines(state.field.grid, state.store, state.plot)).bytes});
+  }
+  files.push_back({path, std::move(dataBytes)});
+  return files;
 }
 
 void StopAfterUnrecognisedFile(AppState& state) {
@@ -120,52 +130,55 @@ void cntKLoad_Click(const AppContext& app) {
 }
 
 void SaveDataFile(const AppContext& app) {
-  AppState& state = app.state;
   auto chosen = app.ui.ChooseFile(kSaveDataChooser);
   if (!chosen) return;
-  state.currentFilePath = WithExtension(*chosen, kDataExtension);
+  SaveDataFileAt(app, WithExtension(*chosen, kDataExtension));
+}
+
+bool SaveDataFileAt(const AppContext& app, const std::string& path, CompanionPictures pictures) {
+  AppState& state = app.state;
   const DataFileCounts counts{state.stationRows.Count(), state.shipRows.Count(), state.systemRows.Count()};
   ClearNegativeValues(state.store, counts);
   const Settings settings = SettingsOf(state);
-  const auto lines = DataFileLines(state.store, counts, state.fullDataMode ? &settings : nullptr);
-  if (!WriteCp932Lines(state.currentFilePath, lines)) {
-    ReportUnsavedFile(app.ui, state.currentFilePath);
-    return;
-  }
-  if (!state.fullDataMode) return;
-  const std::string base = ExtensionBase(state.currentFilePath);
-  if (app.canvas.HasPicture()) app.canvas.SavePictureBmp(base + kPictureExtension);
-  WriteIsobarFileOf(state, base + kIsobarCompanionExtension);
+  EncodedText data = Cp932FileBytes(DataFileLines(state.store, counts, state.fullDataMode ? &settings : nullptr));
+  const FileStatus status = WriteFilesAtomically(DataFileSet(app, path, std::move(data.bytes), pictures));
+  if (!ReportSave(app.ui, path, {status, std::move(data.replaced)})) return false;
+  state.currentFilePath = path;
+  return true;
 }
 
 void ChooseAndLoadDataFile(const AppContext& app) {
   auto chosen = app.ui.ChooseFile(kLoadDataChooser);
   if (!chosen) return;
-  app.state.currentFilePath = *chosen;
-  LoadSub2(app);
+  const FileStatus status = OpenDataFile(app, WithExtension(*chosen, kDataExtension));
+  if (!status) ReportUnreadFile(app.ui, kDataFileKind, status);
 }
 
 void LoadSub2(const AppContext& app) {
+  OpenDataFile(app, WithExtension(app.state.currentFilePath, kDataExtension));
+}
+
+FileStatus OpenDataFile(const AppContext& app, const std::string& path) {
   AppState& state = app.state;
-  const std::string path = WithExtension(state.currentFilePath, kDataExtension);
-  const auto text = ReadCp932File(path);
-  const auto contents = text ? ParseDataFile(*text) : std::nullopt;
-  if (!contents) {
+  const DataFileRead read = ReadDataFile(path);
+  if (!read.status) {
     StopAfterUnrecognisedFile(state);
-    return;
+    return read.status;
   }
+  state.currentFilePath = path;
   EmptyShipAndSystemLists(state);
-  ApplyDataFile(*contents, state.store);
-  if (state.fullDataMode) ApplySettingsBlock(state, contents->settingLines);
+  ApplyDataFile(read.contents, state.store);
+  if (state.fullDataMode) ApplySettingsBlock(state, read.contents.settingLines);
   RebuildRows(state);
   state.field.grid.MarkStale();
   RefreshEntryWindows(app.ui);
   if (state.fullDataMode) {
-    LoadCompanionPicture(app.canvas, ExtensionBase(path));
+    LoadCompanionPicture(app.canvas, path);
     ApplyMapView(app.canvas, state.view);
     app.canvas.SetBackColour(state.colours[kBackgroundColour]);
   }
   cntDisplay_Click(app);
+  return {};
 }
 
 void cntNew2_Click(const AppContext& app) {
@@ -188,14 +201,18 @@ void SaveIsobarFile(const AppContext& app) {
   if (!chosen) return;
   const auto path = IsobarFileName(*chosen);
   if (!path) return;
-  if (!WriteIsobarFileOf(app.state, *path)) ReportUnsavedFile(app.ui, *path);
+  const AppState& state = app.state;
+  ReportSave(app.ui, *path, WriteIsobarFile(*path, state.field.grid, state.store, state.plot));
 }
 
 void LoadIsobarFile(const AppContext& app) {
   AppState& state = app.state;
   auto chosen = app.ui.ChooseFile(kLoadIsobarChooser);
   if (!chosen) return;
-  if (!ReadIsobarFile(*chosen, state.store, state.plot, state.field.grid)) return;
+  if (FileStatus status = ReadIsobarFile(*chosen, state.store, state.plot, state.field.grid); !status) {
+    ReportUnreadFile(app.ui, kIsobarFileKind, status);
+    return;
+  }
   TraceCurrentIsobars(app);
 }
 

@@ -3,7 +3,10 @@
 // data files (full data files carry the settings block, the satellite picture
 // and the isobar file beside them), clearing the data, and the isobar files.
 
+#include <string>
+
 #include "app/AppContext.h"
+#include "io/FileIo.h"
 
 namespace nimbara {
 
@@ -15,19 +18,31 @@ void cntKSave_Click(const AppContext& app);
 void cntLoad_Click(const AppContext& app);
 void cntKLoad_Click(const AppContext& app);
 
-// Asks for a file; the chosen path becomes the current file path, with "txt"
-// as its extension, and the store (and in full mode the settings block, the
-// picture as base + "bmp" and the isobar file as base + "cnt") is written
-// there. A failed save says so and leaves the earlier file in place.
+// Asks for a file and saves there with "txt" as its extension (SaveDataFileAt).
 void SaveDataFile(const AppContext& app);
-// Asks for a file; unless cancelled it becomes the current file path and is
-// read with LoadSub2.
+// What a full save does with the pictures beside the data file: the Canvas's
+// picture saved as base + "bmp" and earlier pictures of other types removed
+// (without a picture, all of them), so that loading shows exactly the saved
+// one; or, for the command line, which has no picture, left as they are.
+enum class CompanionPictures { Saved, Untouched };
+// Writes the store to `path` (in full mode with the settings block, the
+// pictures and the isobar file beside it), all as one set with the data file
+// renamed last (io/FileIo.h). A saved path becomes the current file path. A
+// failed save says why, leaves every earlier file and the current path as
+// they were and returns false; characters written as "?" are listed.
+bool SaveDataFileAt(const AppContext& app, const std::string& path,
+                    CompanionPictures pictures = CompanionPictures::Saved);
+// Asks for a file and opens it with "txt" as its extension (OpenDataFile); a
+// file that cannot be opened is reported and the current path stays.
 void ChooseAndLoadDataFile(const AppContext& app);
-// Reads the current file path (with "txt" as its extension). A file that is
-// not a data file changes nothing but the click mode (none) and the slide-show
-// running flag (off). Otherwise the store and rows are replaced, in full mode
-// also the settings, the picture and the map view, and the map is redrawn.
+// Opens the current file path with "txt" as its extension (OpenDataFile).
 void LoadSub2(const AppContext& app);
+// Reads the file at `path`, as it is named and once. A file that cannot be read
+// or is not a data file changes nothing but the click mode (none) and the
+// slide-show running flag (off), and the status says why. Otherwise it becomes
+// the current file path, the store and rows are replaced, in full mode also
+// the settings, the picture and the map view, and the map is redrawn.
+FileStatus OpenDataFile(const AppContext& app, const std::string& path);
 
 // ﾃﾞｰﾀを消しますよ　ｏｋ？: station records cleared (names stay), ships and
 // systems removed, the pressure grid and its work copy set to 0.

@@ -1,7 +1,10 @@
 #include "app/ImageCommands.h"
 
 #include "app/DisplayCommands.h"
+#include "app/FileMessages.h"
 #include "imagery/ImageNames.h"
+#include "io/FileIo.h"
+#include "io/PictureFile.h"
 
 namespace nimbara {
 namespace {
@@ -14,15 +17,20 @@ void cntHimawari_Click(const AppContext& app) {
   const auto chosen = app.ui.ChooseFile(
       {.caption = "画像読みこみ", .pattern = "*.gif", .background = {}, .showImageOptions = true});
   if (!chosen) return;
-  app.canvas.LoadPicture(*chosen);  // an unreadable file keeps the old picture, silently
+  LoadPictureFile(app.canvas, *chosen);  // an unreadable file keeps the old picture, silently
 }
 
 void cntGazou_Click(const AppContext& app) {
   const auto chosen =
       app.ui.ChooseFile({.caption = "画像の保存", .pattern = "*.bmp", .background = kSaveChooserBackground});
   if (!chosen) return;
-  const bool saved = app.canvas.HasPicture() && app.canvas.SavePictureBmp(PictureSaveName(*chosen));
-  if (!saved) app.ui.Message(kPictureSaveErrorTitle, kPictureSaveErrorText, MessageIcon::Warning);
+  const auto bmp = app.canvas.PictureBmpBytes();
+  if (!bmp) {
+    app.ui.Message(kPictureSaveErrorTitle, kPictureSaveErrorText, MessageIcon::Warning);
+    return;
+  }
+  if (FileStatus status = WriteFileAtomically(PictureSaveName(*chosen), *bmp); !status)
+    ReportUnsavedFile(app.ui, status);
 }
 
 void cntCopy_Click(const AppContext& app) {

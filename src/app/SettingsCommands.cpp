@@ -12,9 +12,13 @@ namespace {
 const ChooserRequest kLoadSettingsChooser{"設定（記号の色、地図の位置）データの読みこみ", "*.ini", 0xC0C0C0};
 const ChooserRequest kSaveSettingsChooser{"設定（記号の色、地図の位置）データの保存", "*.ini", 0xC0C0FF};
 
-void ReadSettingsInto(AppState& state, const std::string& path) {
+constexpr std::string_view kSettingsFileKind = "設定";
+
+FileStatus ReadSettingsInto(AppState& state, const std::string& path) {
   Settings settings = SettingsOf(state);
-  if (ReadSettingsFile(path, settings)) ApplySettings(state, settings);
+  FileStatus status = ReadSettingsFile(path, settings);
+  if (status) ApplySettings(state, settings);
+  return status;
 }
 
 }  // namespace
@@ -33,7 +37,9 @@ void ApplySettings(AppState& state, const Settings& settings) {
 
 void ReadSettings(AppState& state) { ReadSettingsInto(state, state.settingsPath); }
 
-bool WriteSettings(const AppState& state) { return WriteSettingsFile(state.settingsPath, SettingsOf(state)); }
+bool WriteSettings(const AppState& state) {
+  return static_cast<bool>(WriteSettingsFile(state.settingsPath, SettingsOf(state)));
+}
 
 void LoadStartUpSettings(const AppContext& app, const std::string& startDirectory) {
   AppState& state = app.state;
@@ -49,14 +55,17 @@ void LoadStartUpSettings(const AppContext& app, const std::string& startDirector
 }
 
 void cntLoadSettei_Click(const AppContext& app) {
-  if (auto chosen = app.ui.ChooseFile(kLoadSettingsChooser)) ReadSettingsInto(app.state, *chosen);
+  const auto chosen = app.ui.ChooseFile(kLoadSettingsChooser);
+  if (!chosen) return;
+  if (FileStatus status = ReadSettingsInto(app.state, *chosen); !status)
+    ReportUnreadFile(app.ui, kSettingsFileKind, status);
 }
 
 void cntSaveSettei_Click(const AppContext& app) {
   auto chosen = app.ui.ChooseFile(kSaveSettingsChooser);
   if (!chosen) return;
   const std::string path = WithExtension(*chosen, "ini");
-  if (!WriteSettingsFile(path, SettingsOf(app.state))) ReportUnsavedFile(app.ui, path);
+  ReportSave(app.ui, path, WriteSettingsFile(path, SettingsOf(app.state)));
 }
 
 }  // namespace nimbara

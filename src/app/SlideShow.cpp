@@ -10,6 +10,7 @@
 #include "core/Numbers.h"
 #include "io/FileIo.h"
 #include "io/IsobarFile.h"
+#include "io/PictureFile.h"
 
 namespace nimbara {
 namespace {
@@ -151,7 +152,7 @@ void ShowSlide(const AppContext& app, const std::string& entry) {
       if (ReadIsobarFile(entry, state.store, state.plot, state.field.grid)) RedrawIsobarMap(app);
       break;
     case kPictureShow:
-      app.canvas.LoadPicture(entry);
+      LoadPictureFile(app.canvas, entry);
       break;
     default:
       if (FileExists(entry)) LoadDataFile(app, entry);

@@ -33,7 +33,8 @@ Commands:
                         with their names and a 10-degree grid
   render DATA.txt... --out-dir DIR [--format png|svg|pdf] [options]
       Draws many data files in one run, on both cores, each into DIR under
-      its own name.
+      its own name. Two files of the same name are refused: render them
+      into separate folders.
 
   grid DATA.txt -o ISOBARS.cnt
       Reads DATA.txt as an observation file, computes the pressure grid as the
@@ -50,12 +51,20 @@ Commands:
 
   --help, -h   show this text
 
-Errors go to standard error; the exit code is then 2.
+Files are read and written under the names given. Outputs that would
+overwrite each other or an input are refused before anything is drawn. A
+failed run leaves no output file. Errors go to standard error; the exit code
+is then 2.
 )";
   return kExitOk;
 }
 int UsageError(const char* message) {
   std::cerr << "nimbara: " << message << "\nTry 'nimbara --help'.\n";
+  return kExitFailure;
+}
+
+int Failure(const std::string& message) {
+  std::cerr << "nimbara: " << message << "\n";
   return kExitFailure;
 }
 

@@ -2,6 +2,8 @@
 // The subcommands of the command line. Each returns the process exit code:
 // 0 done, 2 a usage error or input that cannot be used (message on stderr).
 
+#include <string>
+
 namespace nimbara {
 
 inline constexpr int kExitOk = 0;
@@ -12,5 +14,7 @@ int GridCommand(int argc, char** argv);
 int ImportCommand(int argc, char** argv);
 int PrintHelp();
 int UsageError(const char* message);
+// Input or output that cannot be used: the message on stderr, exit code 2.
+int Failure(const std::string& message);
 
 }  // namespace nimbara

@@ -4,6 +4,7 @@
 #include "app/IsobarLayer.h"
 #include "cli/Arguments.h"
 #include "cli/Commands.h"
+#include "cli/OutputClash.h"
 #include "cli/Session.h"
 #include "io/IsobarFile.h"
 
@@ -20,25 +21,19 @@ int GridCommand(int argc, char** argv) {
   const auto files = args.TakePositionals();
   if (!args.Error().empty()) return UsageError(args.Error().c_str());
   if (!output || files.size() != 1) return UsageError("grid needs DATA.txt and -o ISOBARS.cnt");
-  if (std::string problem = DataFileProblem(files.front()); !problem.empty()) {
-    std::cerr << "nimbara: " << problem << "\n";
-    return kExitFailure;
-  }
+  if (std::string clash = OutputClash({*output}, files); !clash.empty()) return Failure(clash);
   QuietRun run;
   AppState& state = run.state;
   const AppContext app = run.Context();
-  state.currentFilePath = files.front();
   state.fullDataMode = false;
-  LoadSub2(app);
+  if (FileStatus status = OpenDataFile(app, files.front()); !status) return Failure(ReadProblem(status));
   if (StationPressureCount(state.store) == 0) {
     std::cerr << kNoPressures << "\n";
     return kExitFailure;
   }
   EnsurePressureGrid(app);
-  if (!WriteIsobarFile(*output, state.field.grid, state.store, state.plot)) {
-    std::cerr << "nimbara: cannot write " << *output << "\n";
-    return kExitFailure;
-  }
+  if (TextFileSave save = WriteIsobarFile(*output, state.field.grid, state.store, state.plot); !save)
+    return Failure(WriteProblem(save.status));
   return kExitOk;
 }
 

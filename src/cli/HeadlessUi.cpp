@@ -6,7 +6,6 @@
 namespace nimbara {
 
 void HeadlessUi::Message(const std::string& title, const std::string& text, MessageIcon) {
-  ++messageCount;
   std::cerr << (title.empty() ? "" : title + ": ") << text << "\n";
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The Ui of the command line: nobody to ask. Questions are answered Yes,
-// messages go to standard error, the chooser returns the path given on the
-// command line, windows do not exist.
+// messages go to standard error, the chooser is cancelled (commands are
+// handed their paths), windows do not exist.
 
 #include <optional>
 #include <string>
@@ -12,16 +12,12 @@ namespace nimbara {
 
 class HeadlessUi : public Ui {
  public:
-  // The path every chooser request answers with (nothing: cancelled).
-  std::optional<std::string> chosenPath;
-  int messageCount = 0;
-
   void Message(const std::string& title, const std::string& text, MessageIcon icon) override;
   bool AskYesNo(const std::string& title, const std::string& text, bool defaultNo) override;
   std::optional<std::string> InputBox(const std::string&, const std::string&, const std::string&) override {
     return std::nullopt;
   }
-  std::optional<std::string> ChooseFile(const ChooserRequest&) override { return chosenPath; }
+  std::optional<std::string> ChooseFile(const ChooserRequest&) override { return std::nullopt; }
   void ShowWindow(WindowId, int) override {}
   void HideWindow(WindowId) override {}
   void BringForward(WindowId) override {}

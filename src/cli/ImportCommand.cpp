@@ -52,13 +52,8 @@ int ImportCommand(int argc, char** argv) {
   AppState& state = run.state;
   const AppContext app = run.Context();
   if (previous) {
-    if (std::string problem = DataFileProblem(*previous); !problem.empty()) {
-      std::cerr << "nimbara: " << problem << "\n";
-      return kExitFailure;
-    }
-    state.currentFilePath = *previous;
     state.fullDataMode = false;
-    LoadSub2(app);
+    if (FileStatus status = OpenDataFile(app, *previous); !status) return Failure(ReadProblem(status));
   }
   for (const auto& path : bulletins) {
     const auto text = ReadBulletin(path);
@@ -73,10 +68,7 @@ int ImportCommand(int argc, char** argv) {
   state.fullDataMode = full;
   // A full data file carries the isobar file of the observations beside it.
   if (full && StationPressureCount(state.store) > 0) EnsurePressureGrid(app);
-  run.ui.chosenPath = *output;
-  const int messagesBefore = run.ui.messageCount;
-  SaveDataFile(app);
-  return run.ui.messageCount == messagesBefore ? kExitOk : kExitFailure;
+  return SaveDataFileAt(app, *output, CompanionPictures::Untouched) ? kExitOk : kExitFailure;
 }
 
 }  // namespace nimbara

@@ -11,8 +11,10 @@
 #include "app/MapOutput.h"
 #include "cli/Arguments.h"
 #include "cli/Commands.h"
+#include "cli/OutputClash.h"
 #include "cli/Session.h"
 #include "core/BaseMap.h"
+#include "io/FileNames.h"
 #include "qt/MapExport.h"
 #include "render/BlankMap.h"
 
@@ -71,19 +73,37 @@ std::string RenderOne(const RenderOptions& options, const std::optional<std::str
     ClearCanvas(app.canvas);
     DrawBlankMap(app.canvas, state.store.stations, state.store.stationCount);
   } else if (dataFile) {
-    if (std::string problem = DataFileProblem(*dataFile); !problem.empty()) return problem;
-    state.currentFilePath = *dataFile;
     state.fullDataMode = !options.observation;
-    LoadSub2(app);
+    if (FileStatus status = OpenDataFile(app, *dataFile); !status) return ReadProblem(status);
   } else {
     ClearCanvas(app.canvas);
     if (state.layers.map) DrawBaseMap(app.canvas, state.colours[kMapColour]);
   }
   const std::string title = options.blank ? kBlankFormTitle : MapTitle(state);
-  if (!ExportMap(session.Picture(), output, title)) return "cannot write " + output;
-  if (options.opsPath && !WriteTextOutput(*options.opsPath, session.Log().Log()))
-    return "cannot write " + *options.opsPath;
+  auto picture = ExportBytes(session.Picture(), *ExportFormatFor(output), title);
+  if (!picture) return "cannot draw " + output;
+  // The picture and the drawing log are written as one set: a failed run
+  // leaves neither.
+  std::vector<FileWrite> files{{output, std::move(picture)}};
+  if (options.opsPath) files.push_back({*options.opsPath, session.Log().Log()});
+  if (FileStatus status = WriteFilesAtomically(files); !status) return WriteProblem(status);
   return {};
+}
+
+// The files a data file brings with it: itself and, in full mode, the
+// pictures beside it.
+std::vector<std::string> InputsOf(const RenderOptions& options, const std::vector<std::string>& files) {
+  std::vector<std::string> inputs;
+  for (const std::string& file : files) {
+    inputs.push_back(file);
+    if (options.observation) continue;
+    for (std::string& picture : CompanionPictureNames(file)) inputs.push_back(std::move(picture));
+  }
+  return inputs;
+}
+
+std::filesystem::path BatchOutput(const std::string& outDir, const std::string& file, const std::string& extension) {
+  return std::filesystem::path(outDir) / (std::filesystem::path(file).stem().string() + "." + extension);
 }
 
 // Renders every data file into `outDir`, named after the file, on both cores.
@@ -95,9 +115,8 @@ int RenderBatch(const RenderOptions& options, const std::vector<std::string>& fi
   std::atomic<bool> failed{false};
   auto work = [&] {
     for (std::size_t i = next++; i < files.size(); i = next++) {
-      const std::filesystem::path out =
-          std::filesystem::path(outDir) / (std::filesystem::path(files[i]).stem().string() + "." + extension);
-      if (std::string problem = RenderOne(options, files[i], out.string()); !problem.empty()) {
+      const std::string out = BatchOutput(outDir, files[i], extension).string();
+      if (std::string problem = RenderOne(options, files[i], out); !problem.empty()) {
         std::cerr << "nimbara: " << problem << "\n";
         failed = true;
       }
@@ -136,16 +155,20 @@ int RenderCommand(int argc, char** argv) {
     if (options.opsPath) return UsageError("--ops writes one log; use it with -o");
     const std::string extension = format.value_or("png");
     if (!ExportFormatFor("x." + extension)) return UsageError("--format must be png, svg or pdf");
+    std::vector<std::string> outputs;
+    for (const std::string& file : files) outputs.push_back(BatchOutput(*outDir, file, extension).string());
+    if (std::string clash = OutputClash(outputs, InputsOf(options, files)); !clash.empty()) return Failure(clash);
     return RenderBatch(options, files, *outDir, extension);
   }
   if (!output) return UsageError("render needs -o OUT.png (or --out-dir DIR)");
   if (files.size() > 1) return UsageError("render -o draws one data file; use --out-dir for several");
   if (options.blank && !files.empty()) return UsageError("--blank draws the form without data");
   const std::optional<std::string> dataFile = files.empty() ? std::nullopt : std::optional(files.front());
-  if (std::string problem = RenderOne(options, dataFile, *output); !problem.empty()) {
-    std::cerr << "nimbara: " << problem << "\n";
-    return kExitFailure;
-  }
+  std::vector<std::string> outputs{*output};
+  if (options.opsPath) outputs.push_back(*options.opsPath);
+  if (std::string clash = OutputClash(outputs, InputsOf(options, files)); !clash.empty())
+    return UsageError(clash.c_str());
+  if (std::string problem = RenderOne(options, dataFile, *output); !problem.empty()) return Failure(problem);
   return kExitOk;
 }
 

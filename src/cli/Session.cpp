@@ -3,17 +3,59 @@
 #include <QDir>
 #include <QGuiApplication>
 
-#include <fstream>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
 #include <iostream>
 
 #include "app/ShipEntry.h"
 #include "app/StationEntry.h"
 #include "app/SystemEntryEditor.h"
 #include "core/BaseMap.h"
-#include "io/DataFile.h"
-#include "io/FileIo.h"
 
 namespace nimbara {
+namespace {
+
+// Qt wants a runtime folder that only this user can enter. A new one is made
+// for the process (mkdtemp: never a name another user could have planted) and
+// removed at exit.
+void UsePrivateRuntimeFolder() {
+  static std::string folder;
+  std::string pattern = (QDir::tempPath() + "/nimbara-runtime-XXXXXX").toStdString();
+  if (!::mkdtemp(pattern.data())) return;
+  folder = pattern;
+  std::atexit([] {
+    std::error_code ignored;
+    std::filesystem::remove_all(folder, ignored);
+  });
+  qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(folder));
+}
+
+std::string Reason(const FileStatus& status) {
+  switch (status.fault) {
+    case FileFault::None:
+      break;
+    case FileFault::Missing:
+      return "no such file";
+    case FileFault::Folder:
+      return "a folder";
+    case FileFault::NotRegular:
+      return "not a regular file";
+    case FileFault::TooLarge:
+      return "too large";
+    case FileFault::Utf8Text:
+      return "UTF-8 text (data files are CP932)";
+    case FileFault::WrongKind:
+      return "not a data file";
+    case FileFault::ReadOnly:
+      return "the file is read-only";
+    case FileFault::System:
+      return std::strerror(status.error);
+  }
+  return {};
+}
+
+}  // namespace
 
 Session::Session(int pixelWidth, int pixelHeight, bool keepLog)
     : m_keepLog(keepLog),
@@ -40,28 +82,12 @@ void EnsureGuiApplication() {
   static char* argv[] = {name, nullptr};
   if (QGuiApplication::instance()) return;
   if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  if (!qEnvironmentVariableIsSet("XDG_RUNTIME_DIR")) {
-    const QString runtime = QDir::tempPath() + "/nimbara-runtime";
-    QDir().mkpath(runtime);
-    QFile::setPermissions(runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    qputenv("XDG_RUNTIME_DIR", runtime.toLocal8Bit());
-  }
+  if (!qEnvironmentVariableIsSet("XDG_RUNTIME_DIR")) UsePrivateRuntimeFolder();
   new QGuiApplication(argc, argv);
 }
 
-std::string DataFileProblem(const std::string& path) {
-  const auto text = ReadCp932File(path);
-  if (!text) return "cannot read " + path;
-  if (!ParseDataFile(*text)) return path + " is not a data file";
-  return {};
-}
+std::string ReadProblem(const FileStatus& status) { return "cannot read " + status.path + ": " + Reason(status); }
 
-bool WriteTextOutput(const std::string& path, const std::string& text) {
-  std::ofstream out(path, std::ios::binary);
-  out << text;
-  if (out.flush()) return true;
-  std::cerr << "nimbara: cannot write " << path << "\n";
-  return false;
-}
+std::string WriteProblem(const FileStatus& status) { return "cannot write " + status.path + ": " + Reason(status); }
 
 }  // namespace nimbara

@@ -9,6 +9,7 @@
 #include "app/AppContext.h"
 #include "cli/HeadlessUi.h"
 #include "cli/TeeCanvas.h"
+#include "io/FileIo.h"
 #include "qt/QtCanvas.h"
 #include "render/RecordingCanvas.h"
 
@@ -45,11 +46,9 @@ struct QuietRun {
 // Qt's text drawing needs a GUI application object (but no screen).
 void EnsureGuiApplication();
 
-// Why a data file cannot be used ("cannot read …", "… is not a data file"),
-// or the empty text when it can.
-std::string DataFileProblem(const std::string& path);
-
-// Writes `text` to `path`; false (with a message on stderr) when it cannot.
-bool WriteTextOutput(const std::string& path, const std::string& text);
+// Why a file could not be read or written, for standard error ("cannot read
+// a.txt: not a data file", "cannot write map.png: No space left on device").
+std::string ReadProblem(const FileStatus& status);
+std::string WriteProblem(const FileStatus& status);
 
 }  // namespace nimbara

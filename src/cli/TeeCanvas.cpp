@@ -20,8 +20,8 @@ void TeeCanvas::Both(Call call) {
   }
 }
 
-bool TeeCanvas::LoadPicture(const std::string& path) {
-  const bool loaded = m_primary.LoadPicture(path);
+bool TeeCanvas::LoadPictureBytes(const std::string& bytes) {
+  const bool loaded = m_primary.LoadPictureBytes(bytes);
   if (loaded) {
     if (auto picture = m_primary.GetPicture()) m_secondary.SetPicture(*picture);
   }

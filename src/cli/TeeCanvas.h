@@ -13,8 +13,8 @@ class TeeCanvas : public Canvas {
   int PixelWidth() const override { return m_primary.PixelWidth(); }
   int PixelHeight() const override { return m_primary.PixelHeight(); }
   Colour PointColour(PointF p) const override { return m_primary.PointColour(p); }
-  bool LoadPicture(const std::string& path) override;
-  bool SavePictureBmp(const std::string& path) const override { return m_primary.SavePictureBmp(path); }
+  bool LoadPictureBytes(const std::string& bytes) override;
+  std::optional<std::string> PictureBmpBytes() const override { return m_primary.PictureBmpBytes(); }
   void SetPicture(const Picture& picture) override;
   std::optional<Picture> GetPicture() const override { return m_primary.GetPicture(); }
   void ClearPicture() override;

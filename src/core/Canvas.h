@@ -87,8 +87,12 @@ class Canvas {
   virtual Colour PointColour(PointF p) const = 0;
 
   // --- background picture: under all drawing, not moved by the user scale ---
-  virtual bool LoadPicture(const std::string& path) = 0;
-  virtual bool SavePictureBmp(const std::string& path) const = 0;
+  // Files are read and written by io/ (io/PictureFile.h); the canvas decodes
+  // and encodes. False, with the earlier picture kept, for bytes that are not
+  // a picture.
+  virtual bool LoadPictureBytes(const std::string& bytes) = 0;
+  // The picture as the bytes of a BMP file; nothing without a picture.
+  virtual std::optional<std::string> PictureBmpBytes() const = 0;
   virtual void SetPicture(const Picture& picture) = 0;
   virtual std::optional<Picture> GetPicture() const = 0;
   virtual void ClearPicture() = 0;

@@ -14,8 +14,8 @@ class CountingCanvas : public Canvas {
   int PixelWidth() const override { return kSide; }
   int PixelHeight() const override { return kSide; }
   Colour PointColour(PointF) const override { return kWhite; }
-  bool LoadPicture(const std::string&) override { return false; }
-  bool SavePictureBmp(const std::string&) const override { return false; }
+  bool LoadPictureBytes(const std::string&) override { return false; }
+  std::optional<std::string> PictureBmpBytes() const override { return std::nullopt; }
   void SetPicture(const Picture&) override {}
   std::optional<Picture> GetPicture() const override { return std::nullopt; }
   void ClearPicture() override {}

@@ -75,7 +75,7 @@ StoredBulletin StoreBulletinText(std::string_view pastedText) {
   return stored;
 }
 
-bool WriteBulletinTempFile(const std::string& directory, std::string_view bytes) {
+FileStatus WriteBulletinTempFile(const std::string& directory, std::string_view bytes) {
   return WriteFileAtomically((std::filesystem::path(directory) / kBulletinTempFileName).string(), bytes);
 }
 

@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "io/FieldReader.h"
+#include "io/FileIo.h"
 
 namespace nimbara {
 
@@ -33,9 +34,9 @@ struct StoredBulletin {
 StoredBulletin StoreBulletinText(std::string_view pastedText);
 
 // Writes the bytes to "Nimbara.$$$" in `directory` through a temporary file of
-// a unique name renamed into place; false when that fails. Nothing reads the
-// file back, so a paste in another process cannot change what is imported.
-bool WriteBulletinTempFile(const std::string& directory, std::string_view bytes);
+// a unique name renamed into place. Nothing reads the file back, so a paste
+// in another process cannot change what is imported.
+FileStatus WriteBulletinTempFile(const std::string& directory, std::string_view bytes);
 
 // The first three items: the header, a discarded item and the first entry.
 // Items beyond the end of the text are empty.

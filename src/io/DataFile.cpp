@@ -201,6 +201,14 @@ std::optional<DataFileContents> ParseDataFile(std::string_view text) {
   return contents;
 }
 
+DataFileRead ReadDataFile(const std::string& path) {
+  FileRead read = ReadCp932TextFile(path);
+  if (!read.status) return {{}, std::move(read.status)};
+  auto contents = ParseDataFile(read.content);
+  if (!contents) return {{}, {FileFault::WrongKind, 0, path}};
+  return {std::move(*contents), {}};
+}
+
 void ApplyDataFile(const DataFileContents& contents, ObservationStore& store) {
   store.observationDate = contents.observationDate;
   store.stationCount = ClampCount(static_cast<long long>(contents.stations.size()));

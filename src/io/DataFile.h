@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/ObservationStore.h"
+#include "io/FileIo.h"
 #include "io/SettingsFile.h"
 
 namespace nimbara {
@@ -55,6 +56,15 @@ struct DataFileContents {
 // text is not a data file (its section word is not kStationSection).
 // Missing fields of a truncated text read as empty.
 std::optional<DataFileContents> ParseDataFile(std::string_view text);
+
+struct DataFileRead {
+  DataFileContents contents;
+  FileStatus status;
+};
+
+// The file at `path`, read once, as ParseDataFile reads its text; a text that
+// is not a data file is FileFault::WrongKind.
+DataFileRead ReadDataFile(const std::string& path);
 
 // Stores the date, station names and records, ships and systems, with their
 // counts. Records of the store beyond the file's counts stay as they were.

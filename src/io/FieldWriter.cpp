@@ -1,8 +1,5 @@
 #include "io/FieldWriter.h"
 
-#include "io/Cp932.h"
-#include "io/FileIo.h"
-
 namespace nimbara {
 namespace {
 
@@ -35,8 +32,11 @@ std::string JoinCrLfLines(const std::vector<std::string>& lines) {
   return text;
 }
 
-bool WriteCp932Lines(const std::string& path, const std::vector<std::string>& lines, std::string* error) {
-  return WriteFileAtomically(path, EncodeCp932(JoinCrLfLines(lines)).bytes, error);
+EncodedText Cp932FileBytes(const std::vector<std::string>& lines) { return EncodeCp932(JoinCrLfLines(lines)); }
+
+TextFileSave WriteCp932Lines(const std::string& path, const std::vector<std::string>& lines) {
+  EncodedText encoded = Cp932FileBytes(lines);
+  return {WriteFileAtomically(path, encoded.bytes), std::move(encoded.replaced)};
 }
 
 }  // namespace nimbara

@@ -6,6 +6,9 @@
 #include <string_view>
 #include <vector>
 
+#include "io/Cp932.h"
+#include "io/FileIo.h"
+
 namespace nimbara {
 
 // The text as it stands when the reader takes it back that way; otherwise in
@@ -17,9 +20,18 @@ std::string QuoteFieldIfNeeded(std::string_view text);
 // (quoted) item stay as they are, so they read back unchanged.
 std::string JoinCrLfLines(const std::vector<std::string>& lines);
 
-// The lines written as CP932 with CR LF line ends, replacing the file
-// atomically (io/FileIo.h).
-bool WriteCp932Lines(const std::string& path, const std::vector<std::string>& lines,
-                     std::string* error = nullptr);
+// The lines as the bytes of a CP932 file with CR LF line ends.
+EncodedText Cp932FileBytes(const std::vector<std::string>& lines);
+
+// What a text file's save did: whether it was written, and the characters that
+// had no CP932 form and were written as "?".
+struct TextFileSave {
+  FileStatus status;
+  std::string replaced;
+  explicit operator bool() const { return static_cast<bool>(status); }
+};
+
+// The lines written as Cp932FileBytes, replacing the file atomically.
+TextFileSave WriteCp932Lines(const std::string& path, const std::vector<std::string>& lines);
 
 }  // namespace nimbara

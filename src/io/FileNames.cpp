@@ -1,13 +1,24 @@
 #include "io/FileNames.h"
 
+#include <array>
+
 #include "io/FileIo.h"
 
 namespace nimbara {
 namespace {
 
-constexpr const char* kIsobarExtension = ".CNT";
+constexpr const char* kIsobarExtension = "cnt";
+constexpr const char* kOlderIsobarExtension = "CNT";
+constexpr std::array<const char*, 3> kPictureExtensions = {"gif", "bmp", "jpg"};
+constexpr std::size_t kSavedPicture = 1;  // bmp
 
 std::size_t FileNameStart(const std::string& path) { return path.size() - FileNameOf(path).size(); }
+
+// `base` (ending in ".") with the isobar extension of an existing file.
+std::string IsobarNameOf(const std::string& base) {
+  const std::string upper = base + kOlderIsobarExtension;
+  return !FileExists(base + kIsobarExtension) && FileExists(upper) ? upper : base + kIsobarExtension;
+}
 
 }  // namespace
 
@@ -25,8 +36,20 @@ std::optional<std::string> IsobarFileName(const std::string& chosen) {
   const std::string name = FileNameOf(chosen);
   const std::size_t dot = name.find('.');
   if (dot == 0) return std::nullopt;
-  if (dot == std::string::npos) return chosen + kIsobarExtension;
-  return chosen.substr(0, FileNameStart(chosen) + dot) + kIsobarExtension;
+  if (dot == std::string::npos) return IsobarNameOf(chosen + ".");
+  return IsobarNameOf(chosen.substr(0, FileNameStart(chosen) + dot + 1));
+}
+
+std::string CompanionIsobarName(const std::string& dataPath) { return IsobarNameOf(ExtensionBase(dataPath)); }
+
+std::vector<std::string> CompanionPictureNames(const std::string& dataPath) {
+  std::vector<std::string> names;
+  for (const char* extension : kPictureExtensions) names.push_back(WithExtension(dataPath, extension));
+  return names;
+}
+
+std::string CompanionPictureName(const std::string& dataPath) {
+  return WithExtension(dataPath, kPictureExtensions[kSavedPicture]);
 }
 
 std::optional<std::string> FolderOf(const std::string& path) {

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace nimbara {
 
@@ -14,9 +15,20 @@ std::string ExtensionBase(const std::string& path);
 std::string WithExtension(const std::string& path, const std::string& extension);
 
 // The isobar file name for a chosen name: everything from the first "." of the
-// file name replaced by ".CNT", or ".CNT" added; nothing for a file name that
-// begins with ".".
+// file name replaced by the isobar extension, or the extension added; nothing
+// for a file name that begins with ".". The extension is the one of an
+// existing file, ".cnt" or else ".CNT", and ".cnt" for a new one, so that one
+// name never stands for two files.
 std::optional<std::string> IsobarFileName(const std::string& chosen);
+
+// The isobar file beside a full data file: the base and the isobar extension
+// as IsobarFileName picks it.
+std::string CompanionIsobarName(const std::string& dataPath);
+// The pictures beside a full data file in the order they are looked for (each
+// one found replaces the one before): base + "gif", "bmp", "jpg". A picture is
+// saved under the second.
+std::vector<std::string> CompanionPictureNames(const std::string& dataPath);
+std::string CompanionPictureName(const std::string& dataPath);
 
 // The folder part of a path ("/a/b/c.txt" -> "/a/b"), or nothing when the path
 // has no "/" after its first character.

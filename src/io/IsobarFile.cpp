@@ -6,8 +6,6 @@
 #include "core/Numbers.h"
 #include "core/Text.h"
 #include "io/FieldReader.h"
-#include "io/FieldWriter.h"
-#include "io/FileIo.h"
 
 namespace nimbara {
 namespace {
@@ -76,15 +74,14 @@ void ReadIsobarText(std::string_view text, ObservationStore& store, PlotPointTab
   }
 }
 
-bool ReadIsobarFile(const std::string& path, ObservationStore& store, PlotPointTable& plot,
-                    PressureGrid& grid) {
-  const auto text = ReadCp932File(path);
-  if (!text) return false;
-  ReadIsobarText(*text, store, plot, grid);
-  return true;
+FileStatus ReadIsobarFile(const std::string& path, ObservationStore& store, PlotPointTable& plot,
+                          PressureGrid& grid) {
+  const FileRead read = ReadCp932TextFile(path);
+  if (read.status) ReadIsobarText(read.content, store, plot, grid);
+  return read.status;
 }
 
-bool WriteIsobarFile(const std::string& path, const PressureGrid& grid, const ObservationStore& store,
+TextFileSave WriteIsobarFile(const std::string& path, const PressureGrid& grid, const ObservationStore& store,
                      const PlotPointTable& plot) {
   return WriteCp932Lines(path, IsobarFileLines(grid, store, plot));
 }

@@ -10,6 +10,7 @@
 #include "core/ObservationStore.h"
 #include "core/PlotPoints.h"
 #include "core/PressureGrid.h"
+#include "io/FieldWriter.h"
 
 namespace nimbara {
 
@@ -30,12 +31,12 @@ std::vector<std::string> IsobarFileLines(const PressureGrid& grid, const Observa
 // limited so that no slot beyond 200 is written.
 void ReadIsobarText(std::string_view text, ObservationStore& store, PlotPointTable& plot, PressureGrid& grid);
 
-// The file read as ReadIsobarText does; false, with nothing changed, when it
-// cannot be read.
-bool ReadIsobarFile(const std::string& path, ObservationStore& store, PlotPointTable& plot,
-                    PressureGrid& grid);
-// The file replaced atomically; false when it could not be written.
-bool WriteIsobarFile(const std::string& path, const PressureGrid& grid, const ObservationStore& store,
-                     const PlotPointTable& plot);
+// The file read as ReadIsobarText does; nothing changes when it cannot be
+// read (the status says why).
+FileStatus ReadIsobarFile(const std::string& path, ObservationStore& store, PlotPointTable& plot,
+                          PressureGrid& grid);
+// The file replaced atomically.
+TextFileSave WriteIsobarFile(const std::string& path, const PressureGrid& grid, const ObservationStore& store,
+                             const PlotPointTable& plot);
 
 }  // namespace nimbara

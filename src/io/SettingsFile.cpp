@@ -6,8 +6,6 @@
 
 #include "core/Numbers.h"
 #include "io/FieldReader.h"
-#include "io/FieldWriter.h"
-#include "io/FileIo.h"
 
 namespace nimbara {
 namespace {
@@ -114,14 +112,13 @@ std::vector<std::string> SettingsFileLines(const Settings& settings) {
   return lines;
 }
 
-bool ReadSettingsFile(const std::string& path, Settings& settings) {
-  const auto text = ReadCp932File(path);
-  if (!text) return false;
-  ReadSettingsText(*text, settings);
-  return true;
+FileStatus ReadSettingsFile(const std::string& path, Settings& settings) {
+  const FileRead read = ReadCp932TextFile(path);
+  if (read.status) ReadSettingsText(read.content, settings);
+  return read.status;
 }
 
-bool WriteSettingsFile(const std::string& path, const Settings& settings) {
+TextFileSave WriteSettingsFile(const std::string& path, const Settings& settings) {
   return WriteCp932Lines(path, SettingsFileLines(settings));
 }
 

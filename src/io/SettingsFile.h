@@ -10,6 +10,7 @@
 #include "core/Colour.h"
 #include "core/IsobarInterval.h"
 #include "core/MapView.h"
+#include "io/FieldWriter.h"
 
 namespace nimbara {
 
@@ -54,9 +55,10 @@ std::vector<std::string> SettingsBlockLines(const Settings& settings);
 // The whole settings file: five comment lines, the block and the last file.
 std::vector<std::string> SettingsFileLines(const Settings& settings);
 
-// The file read into `settings`; false (nothing changed) when it cannot be read.
-bool ReadSettingsFile(const std::string& path, Settings& settings);
-// The file replaced atomically; false when it could not be written.
-bool WriteSettingsFile(const std::string& path, const Settings& settings);
+// The file read into `settings`; nothing changes when it cannot be read (the
+// status says why).
+FileStatus ReadSettingsFile(const std::string& path, Settings& settings);
+// The file replaced atomically.
+TextFileSave WriteSettingsFile(const std::string& path, const Settings& settings);
 
 }  // namespace nimbara

@@ -5,10 +5,11 @@
 #include <QPageSize>
 #include <QPageLayout>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 #include <algorithm>
+#include <cerrno>
 
+#include "io/FileIo.h"
 #include "render/BlankMap.h"
 
 #if NIMBARA_HAVE_SVG
@@ -29,18 +30,11 @@ constexpr int kBlankFormSide = 1600;  // pixels: the form is printed and exporte
 // `nimbara render` spends. The pixels are the same at every level.
 constexpr int kPngQuality = 80;
 
-bool SaveBytes(const std::string& path, const QByteArray& bytes) {
-  QSaveFile file(QString::fromStdString(path));
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  file.write(bytes);
-  return file.commit();
-}
-
 QByteArray PngBytes(const QtCanvas& canvas) {
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
-  canvas.Composite().save(&buffer, "PNG", kPngQuality);
+  if (!canvas.Composite().save(&buffer, "PNG", kPngQuality)) bytes.clear();
   return bytes;
 }
 
@@ -127,22 +121,31 @@ void PaintMap(const QtCanvas& canvas, QPainter& painter) {
   painter.restore();
 }
 
-bool ExportMap(const QtCanvas& canvas, const std::string& path, const std::string& title) {
-  const auto format = ExportFormatFor(path);
-  if (!format) return false;
-  switch (*format) {
+std::optional<std::string> ExportBytes(const QtCanvas& canvas, ExportFormat format, const std::string& title) {
+  QByteArray bytes;
+  switch (format) {
     case ExportFormat::Png:
-      return SaveBytes(path, PngBytes(canvas));
+      bytes = PngBytes(canvas);
+      break;
     case ExportFormat::Svg:
 #if NIMBARA_HAVE_SVG
-      return SaveBytes(path, SvgBytes(canvas, title));
-#else
-      return false;
+      bytes = SvgBytes(canvas, title);
 #endif
+      break;
     case ExportFormat::Pdf:
-      return SaveBytes(path, PdfBytes(canvas, title));
+      bytes = PdfBytes(canvas, title);
+      break;
   }
-  return false;
+  if (bytes.isEmpty()) return std::nullopt;
+  return bytes.toStdString();
+}
+
+FileStatus ExportMap(const QtCanvas& canvas, const std::string& path, const std::string& title) {
+  const auto format = ExportFormatFor(path);
+  if (!format) return {FileFault::WrongKind, 0, path};
+  const auto bytes = ExportBytes(canvas, *format, title);
+  if (!bytes) return {FileFault::System, EIO, path};
+  return WriteFileAtomically(path, *bytes);
 }
 
 }  // namespace nimbara

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "core/ObservationStore.h"
+#include "io/FileIo.h"
 #include "qt/QtCanvas.h"
 
 namespace nimbara {
@@ -20,10 +21,14 @@ enum class ExportFormat { Png, Svg, Pdf };
 // The format named by the file's extension (case-insensitive), or nothing.
 std::optional<ExportFormat> ExportFormatFor(const std::string& path);
 
-// Writes the canvas to `path` in the format of its extension; `title` (the
-// observation date) heads the PDF page. False when the file cannot be written
-// or the extension is not png, svg or pdf.
-bool ExportMap(const QtCanvas& canvas, const std::string& path, const std::string& title = {});
+// The canvas as the bytes of a file in `format`; `title` (the observation
+// date) heads the PDF page. Nothing when they cannot be made (SVG without
+// SVG support).
+std::optional<std::string> ExportBytes(const QtCanvas& canvas, ExportFormat format, const std::string& title);
+
+// Writes ExportBytes to `path` through the atomic writer, in the format of its
+// extension (FileFault::WrongKind when it is not png, svg or pdf).
+FileStatus ExportMap(const QtCanvas& canvas, const std::string& path, const std::string& title = {});
 
 // Paints background, picture and drawing onto `painter` in canvas pixels.
 void PaintMap(const QtCanvas& canvas, QPainter& painter);

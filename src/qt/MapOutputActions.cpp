@@ -5,6 +5,7 @@
 #include <QPrinter>
 #endif
 
+#include "app/FileMessages.h"
 #include "app/MapOutput.h"
 #include "qt/MapExport.h"
 
@@ -13,8 +14,9 @@ namespace nimbara {
 void SaveCanvasAs(const AppContext& app, const QtCanvas& canvas, const char* caption, const std::string& title) {
   const auto path = ChooseMapOutputPath(app, caption);
   if (!path) return;
-  if (!ExportMap(canvas, *path, title)) {
-    app.ui.Message(kMapOutputErrorTitle, kMapOutputErrorText + *path, MessageIcon::Warning);
+  if (FileStatus status = ExportMap(canvas, *path, title); !status) {
+    app.ui.Message(kMapOutputErrorTitle, kMapOutputErrorText + *path + "\r\n" + FileFaultText(status),
+                   MessageIcon::Warning);
   }
 }
 

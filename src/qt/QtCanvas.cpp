@@ -1,5 +1,6 @@
 #include "qt/QtCanvas.h"
 
+#include <QBuffer>
 #include <QFont>
 #include <QPainterPath>
 
@@ -177,15 +178,21 @@ Colour QtCanvas::PointColour(PointF p) const {
   return Rgb(mix(over.red(), under.red()), mix(over.green(), under.green()), mix(over.blue(), under.blue()));
 }
 
-bool QtCanvas::LoadPicture(const std::string& path) {
+bool QtCanvas::LoadPictureBytes(const std::string& bytes) {
   QImage image;
-  if (!image.load(QString::fromStdString(path))) return false;
+  if (!image.loadFromData(reinterpret_cast<const uchar*>(bytes.data()), static_cast<int>(bytes.size())))
+    return false;
   m_picture = image.convertToFormat(QImage::Format_ARGB32);
   return true;
 }
 
-bool QtCanvas::SavePictureBmp(const std::string& path) const {
-  return HasPicture() && m_picture.save(QString::fromStdString(path), "BMP");
+std::optional<std::string> QtCanvas::PictureBmpBytes() const {
+  if (!HasPicture()) return std::nullopt;
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  if (!m_picture.save(&buffer, "BMP")) return std::nullopt;
+  return bytes.toStdString();
 }
 
 void QtCanvas::SetPicture(const Picture& picture) {

@@ -3,8 +3,6 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 
 #include "core/Bmp.h"
 
@@ -90,21 +88,16 @@ Colour RecordingCanvas::PointColour(PointF p) const {
   return BackColour();
 }
 
-bool RecordingCanvas::LoadPicture(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+bool RecordingCanvas::LoadPictureBytes(const std::string& bytes) {
   auto picture = DecodeBmp(bytes);
   if (!picture) return false;
   m_picture = std::move(*picture);
   return true;
 }
 
-bool RecordingCanvas::SavePictureBmp(const std::string& path) const {
-  if (!HasPicture()) return false;
-  std::ofstream out(path, std::ios::binary);
-  out << EncodeBmp(m_picture);
-  return static_cast<bool>(out.flush());
+std::optional<std::string> RecordingCanvas::PictureBmpBytes() const {
+  if (!HasPicture()) return std::nullopt;
+  return EncodeBmp(m_picture);
 }
 
 std::optional<Picture> RecordingCanvas::GetPicture() const {

@@ -25,8 +25,8 @@ class RecordingCanvas : public Canvas {
   int PixelHeight() const override { return m_pixelHeight; }
   Colour PointColour(PointF p) const override;
 
-  bool LoadPicture(const std::string& path) override;
-  bool SavePictureBmp(const std::string& path) const override;
+  bool LoadPictureBytes(const std::string& bytes) override;
+  std::optional<std::string> PictureBmpBytes() const override;
   void SetPicture(const Picture& picture) override { m_picture = picture; }
   std::optional<Picture> GetPicture() const override;
   void ClearPicture() override { m_picture = {}; }

@@ -1,9 +1,12 @@
 #include "app/FileCommands.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
+#include <fstream>
 
+#include "app/SettingsCommands.h"
 #include "core/Bmp.h"
 #include "core/CodeTables.h"
 #include "core/Rows.h"
@@ -192,22 +195,55 @@ TEST(DataFileCommands, LoadingRebuildsRowsRefreshesWindowsAndRedraws) {
   EXPECT_EQ(app.canvas.Lines(), std::vector<std::string>{"clear"});
 }
 
-TEST(DataFileCommands, WrongFileLosesNothing) {
-  for (const char* name : {"data_not_a_data_file.txt", "data_no_such_file.txt"}) {
-    SCOPED_TRACE(name);
+TEST(DataFileCommands, AWrongFileChosenSaysWhyAndLosesNothing) {
+  TempFolder folder;
+  ASSERT_TRUE(WriteFileAtomically(folder.File("utf8.txt"), "2024年1月15日\r\n各地の天気, 0\r\n"));
+  std::filesystem::create_directory(folder.File("folder.txt"));
+  ASSERT_EQ(::mkfifo(folder.File("fifo.txt").c_str(), 0600), 0);
+  std::ofstream(folder.File("big.txt")).close();
+  std::filesystem::resize_file(folder.File("big.txt"), kMaxTextFileBytes + 1);
+  const struct {
+    std::string path;
+    std::string reason;
+  } cases[] = {
+      {TestDataPath("data_not_a_data_file.txt"), "中身が別の種類のファイルです"},
+      {TestDataPath("data_no_such_file.txt"), "ファイルがありません"},
+      {folder.File("utf8.txt"), "UTF-8 で書かれたテキストです（このプログラムのファイルは Shift_JIS です）"},
+      {folder.File("folder.txt"), "フォルダの名前です"},
+      {folder.File("fifo.txt"), "ふつうのファイルではありません（パイプや装置など）"},
+      {folder.File("big.txt"), "ファイルが大きすぎます"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.path);
     TestApp app;
     Observe(app.state);
+    app.state.currentFilePath = "/earlier/map.txt";
     app.state.clickMode = "S";
     app.state.slideShowRunning = true;
     const ObservationStore store = app.state.store;
     const auto shipRows = app.state.shipRows.rows;
-    app.ui.chooserAnswers.push_back(TestDataPath(name));
+    app.ui.chooserAnswers.push_back(c.path);
     cntLoad_Click(app.Context());
     EXPECT_EQ(app.state.store, store);
     EXPECT_EQ(app.state.shipRows.rows, shipRows);
     EXPECT_EQ(app.state.systemRows.Count(), 2);
+    EXPECT_EQ(app.state.currentFilePath, "/earlier/map.txt");
     EXPECT_EQ(app.state.clickMode, "");
     EXPECT_FALSE(app.state.slideShowRunning);
+    EXPECT_TRUE(app.canvas.Lines().empty());
+    ASSERT_EQ(app.ui.messages.size(), 1u);
+    EXPECT_EQ(app.ui.messages[0].text, "観測データのファイルとして読みこめませんでした\r\n" + c.path + "\r\n" + c.reason);
+  }
+}
+
+TEST(DataFileCommands, IsobarAndSettingsFilesThatCannotBeReadAreReported) {
+  TempFolder folder;
+  for (auto command : {LoadIsobarFile, cntLoadSettei_Click}) {
+    TestApp app;
+    app.ui.chooserAnswers.push_back(folder.Path());
+    command(app.Context());
+    ASSERT_EQ(app.ui.messages.size(), 1u);
+    EXPECT_TRUE(app.ui.messages[0].text.ends_with(folder.Path() + "\r\nフォルダの名前です"));
     EXPECT_TRUE(app.canvas.Lines().empty());
   }
 }
@@ -239,18 +275,76 @@ TEST(DataFileCommands, CancelledChooserDoesNothing) {
   EXPECT_TRUE(app.canvas.Lines().empty());
 }
 
-TEST(DataFileCommands, FailedSaveSaysSoAndKeepsTheEarlierFile) {
+TEST(DataFileCommands, FailedSaveSaysWhyAndKeepsTheEarlierFilesAndPath) {
   TempFolder folder;
   std::filesystem::create_directory(folder.File("taken.txt"));
+  ASSERT_TRUE(WriteFileAtomically(folder.File("locked.txt"), "earlier"));
+  ::chmod(folder.File("locked.txt").c_str(), 0444);
+  const struct {
+    const char* name;
+    const char* reason;
+  } cases[] = {{"taken", "フォルダの名前です"}, {"locked", "読み出し専用のファイルなので書きかえません"}};
+  for (const auto& c : cases) {
+    TestApp app;
+    Observe(app.state);
+    app.state.currentFilePath = "/earlier/map.txt";
+    app.ui.chooserAnswers.push_back(folder.File(c.name));
+    cntSave_Click(app.Context());
+    ASSERT_EQ(app.ui.messages.size(), 1u);
+    EXPECT_EQ(app.ui.messages[0].title, "注　意");
+    EXPECT_EQ(app.ui.messages[0].text,
+              "ファイルを保存できませんでした\r\n" + folder.File(std::string(c.name) + ".txt") + "\r\n" + c.reason);
+    EXPECT_EQ(app.state.currentFilePath, "/earlier/map.txt");
+    EXPECT_FALSE(FileExists(folder.File(std::string(c.name) + ".cnt")));
+  }
+  EXPECT_TRUE(std::filesystem::is_directory(folder.File("taken.txt")));
+  EXPECT_EQ(ReadWholeFile(folder.File("locked.txt")), "earlier");
+}
+
+// Reloading never shows another day's satellite picture under this map.
+TEST(DataFileCommands, AFullSaveLeavesExactlyItsOwnPictureBesideTheFile) {
+  TempFolder folder;
+  WriteBmp(folder.File("weather.gif"), SmallPicture(0xFF00FF00));
+  WriteBmp(folder.File("weather.jpg"), SmallPicture(0xFF00FF00));
+  TestApp writer;
+  Observe(writer.state);
+  for (const std::optional<Picture>& picture : {std::optional(SmallPicture(0xFF0000FF)), std::optional<Picture>()}) {
+    picture ? writer.canvas.SetPicture(*picture) : writer.canvas.ClearPicture();
+    writer.ui.chooserAnswers.push_back(folder.File("weather"));
+    cntSave_Click(writer.Context());
+    TestApp reader;
+    AllLayersOff(reader.state);
+    reader.canvas.SetPicture(SmallPicture(0xFFFFFFFF));
+    reader.ui.chooserAnswers.push_back(folder.File("weather.txt"));
+    cntLoad_Click(reader.Context());
+    EXPECT_EQ(reader.canvas.GetPicture(), picture);
+  }
+}
+
+TEST(DataFileCommands, CharactersWithoutACp932FormAreListedOnceAndTheFileIsStillWritten) {
+  TempFolder folder;
   TestApp app;
   Observe(app.state);
-  app.ui.chooserAnswers.push_back(folder.File("taken.txt"));
-  cntSave_Click(app.Context());
+  app.state.store.observationDate = "1月15日☃";
+  app.state.store.stations.names[2] = "☃島😀";
+  app.ui.chooserAnswers.push_back(folder.File("snow"));
+  cntKSave_Click(app.Context());
+  EXPECT_EQ(ReadCp932File(folder.File("snow.txt"))->substr(0, 12), "1月15日?\r\n");
   ASSERT_EQ(app.ui.messages.size(), 1u);
-  EXPECT_EQ(app.ui.messages[0].title, "注　意");
-  EXPECT_NE(app.ui.messages[0].text.find("taken.txt"), std::string::npos);
-  EXPECT_TRUE(std::filesystem::is_directory(folder.File("taken.txt")));
-  EXPECT_FALSE(FileExists(folder.File("taken.cnt")));
+  EXPECT_EQ(app.ui.messages[0].text,
+            "次の文字はファイルに書けないので「?」にして保存しました\r\n" + folder.File("snow.txt") + "\r\n「☃」「😀」");
+  EXPECT_EQ(app.state.currentFilePath, folder.File("snow.txt"));
+}
+
+TEST(DataFileCommands, AnEarlierUpperCaseIsobarFileIsReplacedNotJoinedByASecond) {
+  TempFolder folder;
+  ASSERT_TRUE(WriteFileAtomically(folder.File("weather.CNT"), "earlier"));
+  TestApp app;
+  Observe(app.state);
+  app.ui.chooserAnswers.push_back(folder.File("weather"));
+  cntSave_Click(app.Context());
+  EXPECT_NE(ReadWholeFile(folder.File("weather.CNT")), "earlier");
+  EXPECT_FALSE(FileExists(folder.File("weather.cnt")));
 }
 
 TEST(DataFileCommands, ClearingKeepsStationNamesAndEmptiesEverythingElse) {
@@ -281,7 +375,7 @@ TEST(IsobarFileCommands, SavingNamesTheFileCnt) {
   app.ui.chooserAnswers = {folder.File("map.old.txt"), folder.File(".cnt")};
   SaveIsobarFile(app.Context());
   SaveIsobarFile(app.Context());
-  EXPECT_TRUE(FileExists(folder.File("map.CNT")));
+  EXPECT_TRUE(FileExists(folder.File("map.cnt")));
   EXPECT_FALSE(FileExists(folder.File(".cnt")));
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1);
   EXPECT_EQ(app.ui.chooserRequests[0].caption, "等圧線データ保存");
@@ -312,7 +406,7 @@ TEST(IsobarFileCommands, TropicalDepressionHasNoMarkAfterLoading) {
   writer.ui.chooserAnswers.push_back(folder.File("td"));
   SaveIsobarFile(writer.Context());
   TestApp reader;
-  reader.ui.chooserAnswers.push_back(folder.File("td.CNT"));
+  reader.ui.chooserAnswers.push_back(folder.File("td.cnt"));
   LoadIsobarFile(reader.Context());
   EXPECT_EQ(reader.state.store.systemCount, 1);
   EXPECT_EQ(PlotName(reader.state.store, 54), "低気圧");

@@ -94,7 +94,8 @@ TEST(ImageCommands, SaveIntoAMissingFolderWarns) {
   app.canvas.SetPicture(kSatellite);
   app.ui.chooserAnswers.push_back(folder.File("no/such/folder/ir.gif"));
   cntGazou_Click(app.Context());
-  EXPECT_EQ(app.ui.messages.size(), 1u);
+  ASSERT_EQ(app.ui.messages.size(), 1u);
+  EXPECT_TRUE(app.ui.messages[0].text.ends_with("ir.BMP\r\nフォルダがありません"));
 }
 
 TEST(ImageCommands, CancelledSaveDoesNothing) {

@@ -1,9 +1,16 @@
 // Faults from outside and input nobody meant: each has its defined
 // behaviour, earlier files stay intact, nothing crashes.
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <set>
+#include <thread>
 
 #include "app/DisplayCommands.h"
 #include "app/FileCommands.h"
@@ -56,20 +63,82 @@ TEST_F(Robustness, SavingIntoAFolderThatCannotBeWrittenSaysSoAndWritesNothing) {
   EXPECT_FALSE(fs::exists("/proc/nimbara-cannot-write/map.txt"));
 }
 
-TEST_F(Robustness, AFullDiskLeavesTheEarlierFileIntact) {
+// The full save writes a data file of about 4 KB, an isobar file of about
+// 10 KB and a picture of 30 KB: a disk that fills up part of the way through
+// leaves the earlier three files as they were.
+TEST_F(Robustness, AFullDiskAtAnySizeLeavesTheEarlierSetIntact) {
   Load(TestDataPath("data_realistic.txt"));
   const std::string path = folder.File("map.txt");
+  const std::vector<std::string> set = {path, folder.File("map.cnt"), folder.File("map.bmp")};
+  app.canvas.SetPicture({100, 100, std::vector<std::uint32_t>(10000, 0xFF0000FF)});
   Save(path);
   ASSERT_TRUE(app.ui.messages.empty());
-  const auto earlier = ReadWholeFile(path);
+  std::vector<std::optional<std::string>> earlier;
+  for (const std::string& file : set) earlier.push_back(ReadWholeFile(file));
   app.state.store.observationDate = "changed";
-  {
-    testing::FileSizeLimit limit(64);
-    Save(path);
+  app.state.field.grid.At(0, 0) = 7;
+  for (const rlim_t size : {rlim_t{0}, rlim_t{64}, rlim_t{8192}, rlim_t{20000}}) {
+    app.ui.messages.clear();
+    {
+      testing::FileSizeLimit limit(size);
+      Save(path);
+    }
+    ASSERT_EQ(app.ui.messages.size(), 1u) << size;
+    EXPECT_TRUE(app.ui.messages[0].text.ends_with("ディスクの空きが足りません")) << size;
+    for (std::size_t i = 0; i < set.size(); ++i) EXPECT_EQ(ReadWholeFile(set[i]), earlier[i]) << set[i] << size;
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.Path()), fs::directory_iterator()), 3) << size;
   }
-  EXPECT_EQ(app.ui.messages.size(), 1u);
-  EXPECT_EQ(ReadWholeFile(path), earlier);
-  EXPECT_EQ(std::distance(fs::directory_iterator(folder.Path()), fs::directory_iterator()), 2);  // .txt, .cnt
+}
+
+// Version v of the data file has the date "v" and the isobar file v at its
+// first grid node.
+int DataVersion(const std::string& path) { return std::stoi(ReadCp932File(path).value_or("-1")); }
+int IsobarVersion(const std::string& path) { return std::stoi(ReadWholeFile(path).value_or("-1")); }
+
+TEST_F(Robustness, AKilledSaveNeverPairsANewDataFileWithAnOlderIsobarFileAndItsLeftOversGo) {
+  constexpr int kKills = 20;
+  constexpr int kVersionsPerChild = 1'000'000;
+  constexpr int kLongestDelayMicroseconds = 30'000;
+  Load(TestDataPath("data_realistic.txt"));
+  const std::string path = folder.File("map.txt");
+  auto saveVersion = [&](int version) {
+    app.state.store.observationDate = std::to_string(version);
+    app.state.field.grid.At(0, 0) = version;
+    Save(path);
+  };
+  saveVersion(0);
+  for (int kill = 1; kill <= kKills; ++kill) {
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      for (int version = kill * kVersionsPerChild;; ++version) saveVersion(version);
+    }
+    std::this_thread::sleep_for(std::chrono::microseconds(kill * kLongestDelayMicroseconds / kKills));
+    ::kill(child, SIGKILL);
+    ::waitpid(child, nullptr, 0);
+    EXPECT_LE(DataVersion(path), IsobarVersion(folder.File("map.cnt"))) << kill;
+  }
+  // Left-overs older than a minute go with the next save into the folder; a
+  // young one may belong to a save in progress.
+  WriteBytes(folder.File(".map.txt.nimbara-save.AbCdEf"), "left over");
+  WriteBytes(folder.File(".unrelated"), "kept");
+  const auto twoMinutesAgo = fs::file_time_type::clock::now() - std::chrono::minutes(2);
+  for (const auto& entry : fs::directory_iterator(folder.Path())) fs::last_write_time(entry.path(), twoMinutesAgo);
+  WriteBytes(folder.File(".map.cnt.nimbara-save.GhIjKl"), "in progress");
+  saveVersion(1);
+  std::set<std::string> names;
+  for (const auto& entry : fs::directory_iterator(folder.Path())) names.insert(entry.path().filename().string());
+  EXPECT_EQ(names, (std::set<std::string>{"map.txt", "map.cnt", ".unrelated", ".map.cnt.nimbara-save.GhIjKl"}));
+}
+
+// Data, settings and isobar files are read as FileIoTest reads a FIFO.
+TEST_F(Robustness, FifosNamedLikeCompanionPicturesAreSkippedWithoutWaiting) {
+  fs::copy_file(TestDataPath("data_realistic.txt"), folder.File("map.txt"));
+  for (const char* name : {"map.gif", "map.bmp"}) ASSERT_EQ(::mkfifo(folder.File(name).c_str(), 0600), 0);
+  app.canvas.SetPicture({1, 1, {0xFF000000u}});
+  Load(folder.File("map.txt"));
+  EXPECT_FALSE(app.canvas.HasPicture());
+  EXPECT_GT(app.state.store.stationRecords[0].pressure, 0);
 }
 
 TEST_F(Robustness, AFileThatVanishedBeforeReadingChangesNothing) {

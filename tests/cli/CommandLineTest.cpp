@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QGuiApplication>
 #include <QImage>
 #include <fcntl.h>
 #include <unistd.h>
@@ -13,6 +14,7 @@
 #include <regex>
 
 #include "io/Cp932.h"
+#include "support/FileSizeLimit.h"
 #include "support/TestApp.h"
 
 namespace nimbara {
@@ -195,6 +197,78 @@ TEST_F(CommandLineTest, ImportReadsABulletinFromStandardInput) {
   std::cin.clear();
   EXPECT_EQ(code, 0) << m_stderr;
   EXPECT_NE(m_stderr.find("気圧のある地点：53地点のうち 53地点"), std::string::npos) << m_stderr;
+}
+
+// x.dat is read, never a sibling x.txt; -o names the file written.
+TEST_F(CommandLineTest, CommandsReadAndWriteExactlyTheFilesTheyAreGiven) {
+  fs::copy_file(TestDataPath("data_realistic.txt"), m_dir / "x.dat");
+  fs::copy_file(TestDataPath("data_comma_in_date.txt"), m_dir / "x.txt");
+  ASSERT_EQ(Run({"render", Out("x.dat"), "-o", Out("dat.png"), "--ops", Out("dat.ops")}), 0);
+  ASSERT_EQ(Run({"render", TestDataPath("data_realistic.txt"), "-o", Out("txt.png"), "--ops", Out("txt.ops")}), 0);
+  EXPECT_TRUE(ReadAll(Out("dat.ops")) == ReadAll(Out("txt.ops")));
+  fs::copy_file(std::string(NIMBARA_SAMPLES) + "/20240115_06.bmp", m_dir / "copy.bmp");
+  ASSERT_EQ(Run({"import", "--full", "--load", Out("x.dat"), "-o", Out("copy.dat")}), 0);
+  EXPECT_TRUE(fs::exists(Out("copy.dat")));
+  EXPECT_TRUE(fs::exists(Out("copy.cnt")));
+  EXPECT_TRUE(fs::exists(Out("copy.bmp")));  // the command line has no picture to replace it
+  EXPECT_FALSE(fs::exists(Out("copy.txt")));
+}
+
+TEST_F(CommandLineTest, AFailedRunLeavesNoOutputAndSaysSoOnce) {
+  const std::string data = TestDataPath("data_realistic.txt");
+  EXPECT_EQ(Run({"render", data, "-o", Out("map.png"), "--ops", "/proc/nimbara/map.ops"}), 2);
+  EXPECT_FALSE(fs::exists(Out("map.png")));
+  EXPECT_EQ(std::count(m_stderr.begin(), m_stderr.end(), '\n'), 1) << m_stderr;
+  ASSERT_EQ(Run({"import", "--full", "--load", data, "-o", Out("set.txt")}), 0);
+  const std::string earlier = ReadAll(Out("set.txt")) + ReadAll(Out("set.cnt"));
+  {
+    testing::FileSizeLimit fullDisk(8192);  // the data file fits, the isobar file does not
+    EXPECT_EQ(Run({"import", "--full", "--load", TestDataPath("data_comma_in_date.txt"), "-o", Out("set.txt")}), 2);
+  }
+  EXPECT_TRUE(ReadAll(Out("set.txt")) + ReadAll(Out("set.cnt")) == earlier);
+}
+
+TEST_F(CommandLineTest, OutputsThatCollideOrOverwriteAnInputAreRefusedBeforeDrawing) {
+  fs::create_directories(m_dir / "a");
+  fs::create_directories(m_dir / "b");
+  fs::copy_file(TestDataPath("data_realistic.txt"), m_dir / "a" / "map.txt");
+  fs::copy_file(TestDataPath("data_comma_in_date.txt"), m_dir / "b" / "map.txt");
+  const std::string input = ReadAll(m_dir / "a" / "map.txt");
+  const std::vector<std::vector<std::string>> runs = {
+      {"render", Out("a/map.txt"), Out("b/map.txt"), "--out-dir", Out("out")},
+      {"render", Out("a/map.txt"), "-o", Out("map.png"), "--ops", Out("a/../a/map.txt")},
+      {"render", Out("a/map.txt"), "-o", Out("map.png"), "--ops", Out("map.png")},
+      {"render", Out("a/map.txt"), "-o", Out("map.png"), "--ops", Out("a/map.bmp")},
+      {"grid", Out("a/map.txt"), "-o", Out("a/map.txt")},
+  };
+  for (const auto& run : runs) {
+    EXPECT_EQ(Run(run), 2) << run.back();
+    EXPECT_NE(m_stderr.find("nimbara: "), std::string::npos);
+  }
+  EXPECT_FALSE(fs::exists(Out("out")));
+  EXPECT_FALSE(fs::exists(Out("map.png")));
+  EXPECT_FALSE(fs::exists(Out("a/map.bmp")));
+  EXPECT_TRUE(ReadAll(m_dir / "a" / "map.txt") == input);
+}
+
+// With XDG_RUNTIME_DIR unset the command line makes its own runtime folder,
+// never one another user could have planted.
+TEST_F(CommandLineTest, ThePlantedRuntimeFolderIsNeverUsedOrChanged) {
+  if (QGuiApplication::instance()) GTEST_SKIP() << "Qt has started already in this process";
+  fs::create_directory(m_dir / "planted");
+  fs::permissions(m_dir / "planted", fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                                         fs::perms::others_read | fs::perms::others_exec);
+  fs::create_directory_symlink(m_dir / "planted", m_dir / "nimbara-runtime");
+  const std::string savedTemp = std::getenv("TMPDIR") ? std::getenv("TMPDIR") : "";
+  ::setenv("TMPDIR", m_dir.c_str(), 1);
+  ::unsetenv("XDG_RUNTIME_DIR");
+  EXPECT_EQ(Run({"render", "-o", Out("map.png")}), 0);
+  const fs::path runtime = std::getenv("XDG_RUNTIME_DIR");
+  savedTemp.empty() ? ::unsetenv("TMPDIR") : ::setenv("TMPDIR", savedTemp.c_str(), 1);
+  EXPECT_EQ(fs::status(m_dir / "planted").permissions(), fs::perms(0755));
+  EXPECT_EQ(runtime.parent_path(), m_dir);
+  EXPECT_FALSE(fs::is_symlink(runtime));
+  EXPECT_EQ(fs::status(runtime).permissions(), fs::perms::owner_all);
 }
 
 TEST_F(CommandLineTest, GridWithoutStationPressuresSaysSo) {

@@ -4,6 +4,8 @@
 
 #include "io/FieldReader.h"
 #include "io/FieldWriter.h"
+#include "io/FileIo.h"
+#include "support/TempFolder.h"
 
 namespace nimbara {
 namespace {
@@ -17,12 +19,23 @@ TEST(DataFileNames, ExtensionIsTheTextAfterTheLastDotOfTheFileName) {
 }
 
 TEST(IsobarFileNames, EverythingFromTheFirstDotOfTheNameBecomesCnt) {
-  EXPECT_EQ(IsobarFileName("map"), "map.CNT");
-  EXPECT_EQ(IsobarFileName("map.old.txt"), "map.CNT");
-  EXPECT_EQ(IsobarFileName("/home/a.b/map"), "/home/a.b/map.CNT");
-  EXPECT_EQ(IsobarFileName("/home/a.b/map.cnt"), "/home/a.b/map.CNT");
+  EXPECT_EQ(IsobarFileName("map"), "map.cnt");
+  EXPECT_EQ(IsobarFileName("map.old.txt"), "map.cnt");
+  EXPECT_EQ(IsobarFileName("/home/a.b/map"), "/home/a.b/map.cnt");
+  EXPECT_EQ(IsobarFileName("/home/a.b/map.CNT"), "/home/a.b/map.cnt");
   EXPECT_EQ(IsobarFileName(".cnt"), std::nullopt);
   EXPECT_EQ(IsobarFileName("/home/a/.hidden"), std::nullopt);
+}
+
+// Linux tells map.cnt from map.CNT: the name of an existing file is kept, so
+// that one map never has two isobar files.
+TEST(IsobarFileNames, AnExistingFileKeepsItsCase) {
+  testing::TempFolder folder;
+  ASSERT_TRUE(WriteFileAtomically(folder.File("old.CNT"), "x"));
+  ASSERT_TRUE(WriteFileAtomically(folder.File("both.CNT"), "x"));
+  ASSERT_TRUE(WriteFileAtomically(folder.File("both.cnt"), "x"));
+  EXPECT_EQ(IsobarFileName(folder.File("old.txt")), folder.File("old.CNT"));
+  EXPECT_EQ(IsobarFileName(folder.File("both")), folder.File("both.cnt"));
 }
 
 TEST(DataFileNames, FolderOfAPath) {

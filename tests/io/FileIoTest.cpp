@@ -4,71 +4,132 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <filesystem>
 
 #include "support/FileSizeLimit.h"
+#include "support/TempFolder.h"
 
 namespace nimbara {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::TempFolder;
 
-class FileIoTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    m_dir = fs::temp_directory_path() / ("nimbara-fileio-" + std::to_string(::getpid()));
-    fs::create_directories(m_dir);
-  }
-  void TearDown() override { fs::remove_all(m_dir); }
-  std::string Path(const std::string& name) const { return (m_dir / name).string(); }
-  std::size_t FileCount() const {
-    return static_cast<std::size_t>(std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()));
-  }
-  fs::path m_dir;
-};
-
-TEST_F(FileIoTest, AtomicWriteReplacesTheFileAndLeavesNoTemporary) {
-  ASSERT_TRUE(WriteFileAtomically(Path("a.txt"), "old"));
-  ASSERT_TRUE(WriteFileAtomically(Path("a.txt"), "new"));
-  EXPECT_EQ(ReadWholeFile(Path("a.txt")), "new");
-  EXPECT_EQ(FileCount(), 1u);
+std::size_t FileCount(const TempFolder& folder) {
+  return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder.Path()), fs::directory_iterator()));
 }
 
-TEST_F(FileIoTest, FailedWriteKeepsTheEarlierFileAndSaysWhy) {
-  ASSERT_TRUE(WriteFileAtomically(Path("a.txt"), "good"));
-  std::string error;
+mode_t ModeOf(const std::string& path) {
+  struct stat info {};
+  ::stat(path.c_str(), &info);
+  return info.st_mode & 07777;
+}
+
+TEST(AtomicWrite, ReplacesTheFileAndLeavesNoTemporary) {
+  TempFolder folder;
+  ASSERT_TRUE(WriteFileAtomically(folder.File("a.txt"), "old"));
+  ASSERT_TRUE(WriteFileAtomically(folder.File("a.txt"), "new"));
+  EXPECT_EQ(ReadWholeFile(folder.File("a.txt")), "new");
+  EXPECT_EQ(FileCount(folder), 1u);
+}
+
+TEST(AtomicWrite, FailedWriteKeepsTheEarlierFileAndSaysWhy) {
+  TempFolder folder;
+  ASSERT_TRUE(WriteFileAtomically(folder.File("a.txt"), "good"));
+  FileStatus status;
   {
     testing::FileSizeLimit fullDisk(8);
-    EXPECT_FALSE(WriteFileAtomically(Path("a.txt"), "a text too long for the disk", &error));
+    status = WriteFileAtomically(folder.File("a.txt"), "a text too long for the disk");
   }
-  EXPECT_FALSE(error.empty());
-  EXPECT_EQ(ReadWholeFile(Path("a.txt")), "good");
-  EXPECT_EQ(FileCount(), 1u);
+  EXPECT_EQ(status.fault, FileFault::System);
+  EXPECT_EQ(status.error, EFBIG);
+  EXPECT_EQ(ReadWholeFile(folder.File("a.txt")), "good");
+  EXPECT_EQ(FileCount(folder), 1u);
 }
 
-TEST_F(FileIoTest, AFolderThatCannotHoldFilesFailsEvenForTheSuperuser) {
-  std::string error;
-  EXPECT_FALSE(WriteFileAtomically("/proc/nimbara-test.txt", "x", &error));
-  EXPECT_FALSE(error.empty());
+TEST(AtomicWrite, FoldersThatCannotHoldTheFileFailEvenForTheSuperuser) {
+  TempFolder folder;
+  for (const std::string& path : {std::string("/proc/nimbara-test.txt"), folder.File("missing/a.txt")}) {
+    const FileStatus status = WriteFileAtomically(path, "x");
+    EXPECT_EQ(status.fault, FileFault::System) << path;
+    EXPECT_NE(status.error, 0) << path;
+  }
 }
 
-TEST_F(FileIoTest, WritingIntoAMissingFolderFails) {
-  std::string error;
-  EXPECT_FALSE(WriteFileAtomically(Path("missing/a.txt"), "x", &error));
-  EXPECT_FALSE(error.empty());
+TEST(AtomicWrite, ReplacedFileKeepsItsPermissionBitsAndANewOneFollowsTheUmask) {
+  TempFolder folder;
+  ASSERT_TRUE(WriteFileAtomically(folder.File("kept.txt"), "old"));
+  ::chmod(folder.File("kept.txt").c_str(), 0660);
+  const mode_t saved = ::umask(027);
+  const bool written = WriteFileAtomically(folder.File("kept.txt"), "new") &&
+                       WriteFileAtomically(folder.File("new.txt"), "new");
+  ::umask(saved);
+  ASSERT_TRUE(written);
+  EXPECT_EQ(ModeOf(folder.File("kept.txt")), 0660u);
+  EXPECT_EQ(ModeOf(folder.File("new.txt")), 0640u);
 }
 
-TEST_F(FileIoTest, FoldersAndMissingFilesAreNotReadable) {
-  EXPECT_EQ(ReadWholeFile(Path("nothing")), std::nullopt);
-  EXPECT_EQ(ReadWholeFile(m_dir.string()), std::nullopt);
-  ASSERT_TRUE(WriteFileAtomically(Path("big"), std::string(100, 'x')));
-  EXPECT_EQ(ReadWholeFile(Path("big"), 10), std::nullopt);
+// The superuser could write the file, so the rule looks at its bits.
+TEST(AtomicWrite, ReadOnlyFileIsNotReplaced) {
+  TempFolder folder;
+  const std::string path = folder.File("a.txt");
+  ASSERT_TRUE(WriteFileAtomically(path, "old"));
+  ::chmod(path.c_str(), 0444);
+  const FileStatus status = WriteFileAtomically(path, "new");
+  EXPECT_EQ(status.fault, FileFault::ReadOnly);
+  EXPECT_EQ(status.path, path);
+  EXPECT_EQ(ReadWholeFile(path), "old");
+  EXPECT_EQ(FileCount(folder), 1u);
 }
 
-TEST_F(FileIoTest, Cp932FilesGetCrLfAndReadBackAsUtf8) {
-  ASSERT_TRUE(WriteCp932File(Path("c.txt"), "各地の天気\n石垣島\n"));
-  EXPECT_EQ(ReadWholeFile(Path("c.txt")), "\x8a\x65\x92\x6e\x82\xcc\x93\x56\x8b\x43\r\n\x90\xce\x8a\x5f\x93\x87\r\n");
-  EXPECT_EQ(ReadCp932File(Path("c.txt")), "各地の天気\r\n石垣島\r\n");
+TEST(AtomicWrite, SymbolicLinksStayLinksToTheReplacedFile) {
+  TempFolder folder;
+  fs::create_directory(folder.File("real"));
+  ASSERT_TRUE(WriteFileAtomically(folder.File("real/map.txt"), "old"));
+  fs::create_symlink("real/map.txt", folder.File("link.txt"));
+  fs::create_symlink(folder.File("link.txt"), folder.File("chain.txt"));
+  fs::create_symlink("real/new.txt", folder.File("dangling.txt"));
+  ASSERT_TRUE(WriteFileAtomically(folder.File("chain.txt"), "new"));
+  ASSERT_TRUE(WriteFileAtomically(folder.File("dangling.txt"), "made"));
+  EXPECT_TRUE(fs::is_symlink(folder.File("link.txt")));
+  EXPECT_TRUE(fs::is_symlink(folder.File("chain.txt")));
+  EXPECT_TRUE(fs::is_symlink(folder.File("dangling.txt")));
+  EXPECT_EQ(ReadWholeFile(folder.File("real/map.txt")), "new");
+  EXPECT_EQ(ReadWholeFile(folder.File("real/new.txt")), "made");
+}
+
+TEST(FileReading, OnlyRegularFilesWithinTheLimitAreRead) {
+  TempFolder folder;
+  ASSERT_EQ(::mkfifo(folder.File("fifo").c_str(), 0600), 0);
+  ASSERT_TRUE(WriteFileAtomically(folder.File("big"), std::string(100, 'x')));
+  const struct {
+    std::string path;
+    std::size_t limit;
+    FileFault fault;
+  } cases[] = {
+      {folder.File("nothing"), kDefaultMaxFileBytes, FileFault::Missing},
+      {folder.Path(), kDefaultMaxFileBytes, FileFault::Folder},
+      {folder.File("fifo"), kDefaultMaxFileBytes, FileFault::NotRegular},  // opened without waiting
+      {"/dev/zero", kDefaultMaxFileBytes, FileFault::NotRegular},
+      {folder.File("big"), 10, FileFault::TooLarge},
+      {folder.File("big"), 100, FileFault::None},
+  };
+  for (const auto& c : cases) {
+    const FileRead read = ReadFile(c.path, c.limit);
+    EXPECT_EQ(read.status.fault, c.fault) << c.path;
+    EXPECT_EQ(read.content.size(), c.fault == FileFault::None ? c.limit : 0u) << c.path;
+  }
+}
+
+TEST(FileReading, Cp932FilesGetCrLfAndReadBackAsUtf8AndUtf8TextIsRefused) {
+  TempFolder folder;
+  ASSERT_TRUE(WriteCp932File(folder.File("c.txt"), "各地の天気\n石垣島\n"));
+  EXPECT_EQ(ReadWholeFile(folder.File("c.txt")),
+            "\x8a\x65\x92\x6e\x82\xcc\x93\x56\x8b\x43\r\n\x90\xce\x8a\x5f\x93\x87\r\n");
+  EXPECT_EQ(ReadCp932File(folder.File("c.txt")), "各地の天気\r\n石垣島\r\n");
+  ASSERT_TRUE(WriteFileAtomically(folder.File("u.txt"), "各地の天気\r\n"));
+  EXPECT_EQ(ReadCp932TextFile(folder.File("u.txt")).status.fault, FileFault::Utf8Text);
 }
 
 TEST(FilePaths, FileNameIgnoresFolders) {

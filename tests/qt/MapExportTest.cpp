@@ -4,6 +4,7 @@
 
 #include "app/MapOutput.h"
 #include "qt/MapOutputActions.h"
+#include "support/FileSizeLimit.h"
 #include "support/QtTestApplication.h"
 #include "support/ScriptedUi.h"
 #include "support/TempFolder.h"
@@ -45,6 +46,7 @@ TEST_F(MapExportTest, FormatFollowsTheExtension) {
   EXPECT_EQ(ExportFormatFor("a.pdf"), ExportFormat::Pdf);
   EXPECT_EQ(ExportFormatFor("a.bmp"), std::nullopt);
   EXPECT_FALSE(ExportMap(canvas, Path("a.bmp")));
+  EXPECT_FALSE(ExportMap(canvas, Path("missing/map.png")));
 }
 
 TEST_F(MapExportTest, PngHoldsWhatTheSurfaceShows) {
@@ -72,8 +74,24 @@ TEST_F(MapExportTest, PdfIsOnePageWithTheTitle) {
   EXPECT_EQ(std::distance(std::sregex_iterator(pdf.begin(), pdf.end(), page), std::sregex_iterator()), 1);
 }
 
-TEST_F(MapExportTest, UnwritableTargetFails) {
-  EXPECT_FALSE(ExportMap(canvas, Path("missing/map.png")));
+// Every write is checked: a picture cut off by a full disk never replaces the
+// earlier one.
+TEST_F(MapExportTest, AShortWriteKeepsTheEarlierPicture) {
+  for (const char* name : {"map.png", "map.pdf"}) {
+    ASSERT_TRUE(ExportMap(canvas, Path(name)));
+    const std::string earlier = ReadAll(Path(name));
+    canvas.Line({0, 0}, {400, 300}, kLightRed);
+    const auto changed = ExportBytes(canvas, *ExportFormatFor(name), {});
+    ASSERT_TRUE(changed);
+    FileStatus status;
+    {
+      testing::FileSizeLimit fullDisk(changed->size() / 2);
+      status = ExportMap(canvas, Path(name));
+    }
+    EXPECT_EQ(status.fault, FileFault::System) << name;
+    EXPECT_TRUE(ReadAll(Path(name)) == earlier) << name;
+  }
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_folder.Path()), {}), 2);
 }
 
 TEST_F(MapExportTest, SavingAsksForANameAndAddsPngWhenItHasNoKnownExtension) {
@@ -91,13 +109,20 @@ TEST_F(MapExportTest, SavingAsksForANameAndAddsPngWhenItHasNoKnownExtension) {
   EXPECT_TRUE(ui.messages.empty());
 }
 
-TEST_F(MapExportTest, AFailedSaveIsReported) {
+TEST_F(MapExportTest, AFailedSaveIsReportedWithTheReason) {
   AppState state;
   testing::ScriptedUi ui;
-  ui.chooserAnswers = {Path("missing/map.png")};
+  ui.chooserAnswers = {Path("missing/map.png"), Path("full.png")};
   SaveCanvasAs({state, canvas, ui}, canvas, kMapSaveCaption, "");
-  ASSERT_EQ(ui.messages.size(), 1u);
+  {
+    testing::FileSizeLimit fullDisk(100);
+    SaveCanvasAs({state, canvas, ui}, canvas, kMapSaveCaption, "");
+  }
+  ASSERT_EQ(ui.messages.size(), 2u);
   EXPECT_EQ(ui.messages[0].title, kMapOutputErrorTitle);
+  EXPECT_EQ(ui.messages[0].text, kMapOutputErrorText + Path("missing/map.png") + "\r\nフォルダがありません");
+  EXPECT_EQ(ui.messages[1].text, kMapOutputErrorText + Path("full.png") + "\r\nディスクの空きが足りません");
+  EXPECT_FALSE(std::filesystem::exists(Path("full.png")));
 }
 
 TEST_F(MapExportTest, CopyPutsTheDrawnMapOnTheClipboard) {
