@@ -1,3 +1,4 @@
+#include <cerrno>
 #include <iostream>
 #include <iterator>
 
@@ -15,19 +16,19 @@ namespace {
 
 constexpr std::string_view kStandardInput = "-";
 
-std::optional<std::string> ReadAllOf(const std::string& path) {
-  if (path != kStandardInput) return ReadWholeFile(path);
-  std::string bytes{std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>()};
-  if (std::cin.bad()) return std::nullopt;
-  return bytes;
+// Standard input is read to its end, like a file: the bulletin is one text.
+FileRead ReadAllOf(const std::string& path) {
+  if (path != kStandardInput) return ReadFile(path);
+  FileRead read;
+  read.content.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
+  if (std::cin.bad()) read.status = {FileFault::System, EIO, "standard input"};
+  return read;
 }
 
 // A bulletin saved from a browser is UTF-8 today; older ones are CP932.
-std::optional<std::string> ReadBulletin(const std::string& path) {
-  auto bytes = ReadAllOf(path);
-  if (!bytes) return std::nullopt;
-  if (IsValidUtf8(*bytes)) return bytes;
-  return DecodeCp932(*bytes).text;
+std::string BulletinText(std::string bytes) {
+  if (IsValidUtf8(bytes)) return bytes;
+  return DecodeCp932(bytes).text;
 }
 
 // The paste's report, as its message box would show it.
@@ -56,12 +57,9 @@ int ImportCommand(int argc, char** argv) {
     if (FileStatus status = OpenDataFile(app, *previous); !status) return Failure(ReadProblem(status));
   }
   for (const auto& path : bulletins) {
-    const auto text = ReadBulletin(path);
-    if (!text) {
-      std::cerr << "nimbara: cannot read " << path << "\n";
-      return kExitFailure;
-    }
-    const PasteReport report = ImportBulletinText(app, *text, PastedCopy::None);
+    FileRead read = ReadAllOf(path);
+    if (!read.status) return Failure(ReadProblem(read.status));
+    const PasteReport report = ImportBulletinText(app, BulletinText(std::move(read.content)), PastedCopy::None);
     PrintReport(path, report, state.store);
     if (report.form == PastedForm::Unreadable) return kExitFailure;
   }
