@@ -16,7 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FieldReader reader{std::string(reinterpret_cast<const char*>(data), size)};
   items[0] = ReadBulletinHead(reader).firstEntry;
   const int itemCount = ReadFurtherItems(reader, items);
-  const int shipStart = ReadStations(store, items);
+  ReadingNotes notes;
+  const int shipStart = ReadStations(store, items, itemCount, notes);
   ReadShipReports(store, items, shipStart, itemCount, store.shipCount);
   for (int slot = 0; slot < kBulletinStationCount; ++slot) FormatStationRow(store, slot, RowLayout::Import);
   for (int i = 0; i < store.shipCount; ++i) FormatShipRow(store, i);

@@ -220,6 +220,7 @@ void LoadIsobarFile(const AppContext& app) {
     ReportUnreadFile(app.ui, kIsobarFileKind, status);
     return;
   }
+  ApplyMapView(app.canvas, state.view);
   TraceCurrentIsobars(app);
 }
 

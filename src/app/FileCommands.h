@@ -51,7 +51,8 @@ void cntNew2_Click(const AppContext& app);
 // 等圧線ファイル保存 and the correction window's 等圧線の保存.
 void SaveIsobarFile(const AppContext& app);
 // 等圧線ファイル読みこみ: the chosen file read into the grid and plot table,
-// then the isobars traced over the map as it stands.
+// then the isobars traced over the map as it stands, in the map view (a
+// relief view before it has its own scale).
 void LoadIsobarFile(const AppContext& app);
 
 }  // namespace nimbara

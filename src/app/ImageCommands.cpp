@@ -2,6 +2,7 @@
 
 #include "app/DisplayCommands.h"
 #include "app/FileMessages.h"
+#include "core/BaseMap.h"
 #include "imagery/ImageNames.h"
 #include "io/FileIo.h"
 #include "io/PictureFile.h"
@@ -17,7 +18,8 @@ void cntHimawari_Click(const AppContext& app) {
   const auto chosen = app.ui.ChooseFile(
       {.caption = "画像読みこみ", .pattern = "*.gif", .background = {}, .showImageOptions = true});
   if (!chosen) return;
-  LoadPictureFile(app.canvas, *chosen);  // an unreadable file keeps the old picture, silently
+  // An unreadable file keeps the old picture, silently.
+  if (LoadPictureFile(app.canvas, *chosen)) ClearCanvas(app.canvas);
 }
 
 void cntGazou_Click(const AppContext& app) {
@@ -49,6 +51,7 @@ bool PasteClipboardPicture(const AppContext& app) {
   const auto picture = app.ui.ClipboardPicture();
   if (!picture || picture->Empty()) return false;
   app.canvas.SetPicture(*picture);
+  ClearCanvas(app.canvas);
   return true;
 }
 

@@ -9,11 +9,11 @@ namespace nimbara {
 inline constexpr const char* kPictureSaveErrorTitle = "画像の保存のエラー";
 inline constexpr const char* kPictureSaveErrorText =
     "画像として保存できるのは、読みこんだ気象衛星画像だけです。等圧線や天気記号の図は保存できません。"
-    "等圧線や天気記号は「Print Screen」キーを押してクリップボードから利用してください。";
+    "等圧線や天気記号の入った天気図は、同じメニューの「天気図を画像として保存」で保存してください。";
 
 // 気象衛星画像ファイル読みこみ: a chosen GIF, BMP or JPEG file becomes the
-// background picture. A file that is not a picture keeps the old one; nothing
-// is redrawn.
+// background picture under a cleared map (the layers return with the next
+// display). A file that is not a picture keeps the old picture and map.
 void cntHimawari_Click(const AppContext& app);
 
 // 気象衛星画像ファイル保存: the background picture written as a bitmap under
@@ -29,7 +29,8 @@ void cntCopy_Click(const AppContext& app);
 void cntClsBMP_Click(const AppContext& app);
 
 // The picture half of データの貼り付け: a picture on the clipboard becomes the
-// background picture, without redrawing. False when the clipboard holds none.
+// background picture under a cleared map, as a loaded one. False (and nothing
+// changed) when the clipboard holds none.
 bool PasteClipboardPicture(const AppContext& app);
 
 }  // namespace nimbara

@@ -81,6 +81,7 @@ void cntSyusei_Click(const AppContext& app) {
   RedrawIsobarMap(app);
   app.state.clickMode = click::kRead;
   app.ui.ShowWindow(WindowId::Teisei);
+  app.ui.RefreshWindow(WindowId::Teisei);  // already open: its text follows the mode
 }
 
 void cntRittai_Click(const AppContext& app) {

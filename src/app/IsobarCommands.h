@@ -35,7 +35,8 @@ void AverageIsobarField(const AppContext& app);
 // 等圧線の間隔の変更: ChangeIsobarInterval with the interval in whole hPa.
 void cntTKankaku_Click(const AppContext& app);
 
-// 等圧線の修正、保存: RedrawIsobarMap, click mode "?" and the window Teisei.
+// 等圧線の修正、保存: RedrawIsobarMap, click mode "?" and the window Teisei,
+// whose text follows the mode when it was open already.
 void cntSyusei_Click(const AppContext& app);
 
 // 気圧の立体表示: computes a stale grid (with the pressure-count check), removes

@@ -6,6 +6,11 @@
 #include "pressure/IsobarTracer.h"
 
 namespace nimbara {
+namespace {
+
+constexpr const char* kCautionTitle = "注　意";
+
+}  // namespace
 
 int StationPressureCount(const ObservationStore& store) {
   const int stations = std::clamp<int>(store.stationCount, 0, kSlotCount);
@@ -18,13 +23,14 @@ bool EnsurePressureGrid(const AppContext& app) {
   if (state.field.grid.IsValid()) return true;
   const int count = StationPressureCount(state.store);
   if (count == 0) {
-    app.ui.Message("注　意", "気圧が入力されていません", MessageIcon::None);
+    app.ui.Message(kCautionTitle, "気圧が入力されていません", MessageIcon::None);
     return false;
   }
   if (count < kEnoughStationPressures &&
       !app.ui.AskYesNo("", "データの数が少ないですが\r\n等圧線を描きますか"))
     return false;
-  ComputePressureGrid(state.store, state.plot, state.field);
+  if (!ComputePressureGrid(state.store, state.plot, state.field))
+    app.ui.Message(kCautionTitle, kIncompleteGridText, MessageIcon::None);
   return true;
 }
 

@@ -9,7 +9,10 @@
 #include "io/BulletinItems.h"
 #include "io/ShipImport.h"
 #include "io/StationImport.h"
+#include "io/StationLine.h"
+#include "io/StationManuscript.h"
 #include "io/SystemsImport.h"
+#include "io/SystemsManuscript.h"
 
 namespace nimbara {
 namespace {
@@ -25,6 +28,12 @@ constexpr int kSystemsWindowOffsetTwips = 1500;
 // The first character of station slot 0's name marks a station bulletin.
 bool IsStationBulletin(const AppState& state, const std::string& firstEntry) {
   return CharSubstr(firstEntry, 0, 1) == CharSubstr(state.store.stations.names[0], 0, 1);
+}
+
+// A recognised text's first item is the observation date.
+void TakeHeader(AppState& state, const std::string& header) {
+  state.headerText = header;
+  state.store.observationDate = header;
 }
 
 void WriteStationRows(AppState& state) {
@@ -61,51 +70,114 @@ void EmptySystems(AppState& state) {
   state.store.systemCount = 0;
 }
 
-}  // namespace
-
-void cntPaste_Click(const AppContext& app) {
-  if (std::optional<std::string> text = app.ui.ClipboardText()) ImportBulletinText(app, *text);
-  PasteClipboardPicture(app);
+// The stations are done: rows, a stale grid, the station window shown.
+void FinishStations(const AppContext& app, PasteReport& report) {
+  DropImplausibleStationPressures(app.state.store, report.notes);
+  WriteStationRows(app.state);
+  app.state.field.grid.MarkStale();
+  report.stations = true;
 }
 
-void ImportBulletinText(const AppContext& app, const std::string& utf8Text) {
-  ImportObservationText(app, StoreBulletinText(app.state.tempFileDirectory, utf8Text));
+// Hand-placed isobars are imprinted on the grid, so it is stale too.
+void FinishSystems(const AppContext& app, PasteReport& report) {
+  DropImplausibleSystemPressures(app.state.store, report.notes);
+  WriteSystemRows(app.state);
+  app.state.field.grid.MarkStale();
+  app.ui.RefreshWindow(WindowId::Gyogyou);
+  app.ui.ShowWindow(WindowId::Gyogyou, kSystemsWindowOffsetTwips);
+  report.systems = true;
 }
 
-void ImportObservationText(const AppContext& app, const std::string& storedText) {
+PasteReport ImportStationBulletin(const AppContext& app, BulletinHead head, FieldReader& reader) {
   AppState& state = app.state;
-  FieldReader reader{storedText};
-  BulletinHead head = ReadBulletinHead(reader);
-  state.headerText = head.header;
-  state.store.observationDate = std::move(head.header);
+  PasteReport report(PastedForm::StationBulletin);
+  TakeHeader(state, head.header);
   state.items[0] = std::move(head.firstEntry);
-  if (!IsStationBulletin(state, state.items[0])) {
-    ImportSystemsText(app, storedText);
-    return;
-  }
   const int itemCount = ReadFurtherItems(reader, state.items);
-
-  const int shipStart = ReadStations(state.store, state.items);
-  WriteStationRows(state);
+  const int shipStart = ReadStations(state.store, state.items, itemCount, report.notes);
   ReadShipReports(state.store, state.items, shipStart, itemCount, state.shipRows.Count());
+  DropImplausibleShipPressures(state.store, report.notes);
+  FinishStations(app, report);
   WriteShipRows(state);
-  state.field.grid.MarkStale();
-
+  report.ships = true;
   app.ui.RefreshWindow(WindowId::Tenki1);
   app.ui.RefreshWindow(WindowId::Kaiyou1);
   app.ui.ShowWindow(WindowId::Tenki1, kStationWindowOffsetTwips);
   app.ui.ShowWindow(WindowId::Kaiyou1, kShipWindowOffsetTwips);
+  return report;
 }
 
-void ImportSystemsText(const AppContext& app, const std::string& storedText) {
+PasteReport ImportSystemsBulletin(const AppContext& app, const std::string& header, const std::string& storedText) {
   AppState& state = app.state;
   const int lastPosition = ReadSystemsLines(storedText, state.items);
-  if (lastPosition == kNotSystemsBulletin) return;
+  if (lastPosition == kNotSystemsBulletin) return PasteReport();
+  PasteReport report(PastedForm::SystemsBulletin);
+  TakeHeader(state, header);
   EmptySystems(state);
   AddSystemLines(state.store, state.items, lastPosition);
-  WriteSystemRows(state);
-  app.ui.RefreshWindow(WindowId::Gyogyou);
-  app.ui.ShowWindow(WindowId::Gyogyou, kSystemsWindowOffsetTwips);
+  FinishSystems(app, report);
+  return report;
+}
+
+// The broadcast manuscript: its station part, its systems part or both, in
+// the text after its title line.
+PasteReport ImportManuscript(const AppContext& app, const std::string& header, const std::string& storedText) {
+  const std::size_t firstLineEnd = storedText.find('\n');
+  const std::string_view body =
+      firstLineEnd == std::string::npos ? std::string_view() : std::string_view(storedText).substr(firstLineEnd + 1);
+  const ScanText text(body);
+  StationManuscript stations = ReadStationManuscript(text);
+  SystemsManuscript systems = ReadSystemsManuscript(text);
+  if (stations.Count() == 0 && systems.entries.empty()) return PasteReport();
+
+  AppState& state = app.state;
+  ObservationStore& store = state.store;
+  PasteReport report(PastedForm::Manuscript);
+  TakeHeader(state, header);
+  if (stations.Count() > 0) {
+    for (std::size_t slot = 0; slot < kBulletinStationCount; ++slot)
+      store.stationRecords[slot] = stations.records[slot].value_or(kNoStationReport);
+    if (stations.namesOzernaya) store.stations.names[kOzernayaSlot] = std::string(kOzernayaName);
+    report.notes.unknownStations = std::move(stations.unknownStations);
+    FinishStations(app, report);
+    app.ui.RefreshWindow(WindowId::Tenki1);
+    app.ui.ShowWindow(WindowId::Tenki1, kStationWindowOffsetTwips);
+  }
+  if (!systems.entries.empty()) {
+    EmptySystems(state);
+    for (SystemEntry& entry : systems.entries) {
+      if (store.systemCount >= kSlotCount) break;
+      store.systems[static_cast<std::size_t>(store.systemCount++)] = std::move(entry);
+    }
+    FinishSystems(app, report);
+  }
+  report.notes.unreadClauses = std::move(systems.unreadClauses);
+  return report;
+}
+
+}  // namespace
+
+void cntPaste_Click(const AppContext& app) {
+  if (std::optional<std::string> text = app.ui.ClipboardText()) {
+    ShowPasteReport(app.ui, ImportBulletinText(app, *text), app.state.store);
+  }
+  PasteClipboardPicture(app);
+}
+
+PasteReport ImportBulletinText(const AppContext& app, const std::string& utf8Text, PastedCopy copy) {
+  const StoredBulletin stored = StoreBulletinText(utf8Text);
+  // The import reads the text in memory; the file is only left for the user.
+  if (copy == PastedCopy::TemporaryFile) WriteBulletinTempFile(app.state.tempFileDirectory, stored.bytes);
+  return ImportObservationText(app, stored.text);
+}
+
+PasteReport ImportObservationText(const AppContext& app, const std::string& storedText) {
+  FieldReader reader{storedText};
+  BulletinHead head = ReadBulletinHead(reader);
+  if (IsStationBulletin(app.state, head.firstEntry)) return ImportStationBulletin(app, std::move(head), reader);
+  if (PasteReport report = ImportSystemsBulletin(app, head.header, storedText); report.form != PastedForm::Unreadable)
+    return report;
+  return ImportManuscript(app, head.header, storedText);
 }
 
 }  // namespace nimbara

@@ -1,28 +1,33 @@
 #pragma once
-// データの貼り付け: a pasted station bulletin or systems-and-fronts bulletin
-// becomes observations and list rows; a pasted picture becomes the map's
-// background.
+// データの貼り付け: a pasted text becomes observations and list rows, and one
+// message says what was read; a pasted picture becomes the map's background.
+// The texts read, in this order: the agency's station bulletin and its
+// systems-and-fronts bulletin in their page layouts, then the two parts of
+// the broadcast manuscript. A text that is none of them changes nothing.
 
 #include <string>
 
 #include "app/AppContext.h"
+#include "app/PasteReport.h"
 
 namespace nimbara {
 
-// The menu command: the clipboard's text first, then its picture.
+// The menu command: the clipboard's text first (with its report), then its
+// picture.
 void cntPaste_Click(const AppContext& app);
 
-// What the paste does with a text: the command line pastes bulletin files
-// through it.
-void ImportBulletinText(const AppContext& app, const std::string& utf8Text);
+// Where a paste leaves a copy of its text: the application in "Nimbara.$$$"
+// of the state's temporary folder, the command line nowhere (two runs at
+// once must not share a file).
+enum class PastedCopy { TemporaryFile, None };
 
-// Reads the text stored by the paste (after its round trip through the
-// temporary file): a station bulletin fills stations and ships, anything else
-// goes to ImportSystemsText.
-void ImportObservationText(const AppContext& app, const std::string& storedText);
+// What the paste does with a text, without the message: the command line
+// pastes bulletin files through it and prints the report itself.
+PasteReport ImportBulletinText(const AppContext& app, const std::string& utf8Text,
+                               PastedCopy copy = PastedCopy::TemporaryFile);
 
-// Reads the stored text as a systems-and-fronts bulletin; a text that is not
-// one changes nothing.
-void ImportSystemsText(const AppContext& app, const std::string& storedText);
+// Reads a text as the paste stores it (see StoreBulletinText): recognises its
+// form, fills records and rows, shows the entry windows it filled.
+PasteReport ImportObservationText(const AppContext& app, const std::string& storedText);
 
 }  // namespace nimbara

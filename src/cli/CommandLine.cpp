@@ -42,9 +42,12 @@ Commands:
 
   import [--full] [--load OLD.txt] [BULLETIN...] -o DATA.txt
       Pastes each bulletin file in order as データの貼り付け does (UTF-8 or
-      CP932 text) and saves the observations as 気象観測ファイル保存 does;
-      with --full as データファイル保存 does, with the isobar file beside it.
-      --load first reads OLD.txt as an observation file.
+      CP932 text; - reads standard input) and saves the observations as
+      気象観測ファイル保存 does; with --full as データファイル保存 does, with
+      the isobar file beside it. --load first reads OLD.txt as an observation
+      file. A bulletin is the agency's station or systems page, or the
+      broadcast manuscript (各地の天気, 漁業気象); what each file gave is
+      printed to standard error, and a file that is none of them is an error.
 
   --help, -h   show this text
 

@@ -1,4 +1,6 @@
+#include <cerrno>
 #include <iostream>
+#include <iterator>
 
 #include "app/FileCommands.h"
 #include "app/IsobarLayer.h"
@@ -12,12 +14,27 @@
 namespace nimbara {
 namespace {
 
+constexpr std::string_view kStandardInput = "-";
+
+// Standard input is read to its end, like a file: the bulletin is one text.
+FileRead ReadAllOf(const std::string& path) {
+  if (path != kStandardInput) return ReadFile(path);
+  FileRead read;
+  read.content.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
+  if (std::cin.bad()) read.status = {FileFault::System, EIO, "standard input"};
+  return read;
+}
+
 // A bulletin saved from a browser is UTF-8 today; older ones are CP932.
-std::optional<std::string> ReadBulletin(const std::string& path) {
-  auto bytes = ReadWholeFile(path);
-  if (!bytes) return std::nullopt;
-  if (IsValidUtf8(*bytes)) return bytes;
-  return DecodeCp932(*bytes).text;
+std::string BulletinText(std::string bytes) {
+  if (IsValidUtf8(bytes)) return bytes;
+  return DecodeCp932(bytes).text;
+}
+
+// The paste's report, as its message box would show it.
+void PrintReport(const std::string& path, const PasteReport& report, const ObservationStore& store) {
+  std::cerr << (path == kStandardInput ? "(standard input)" : path) << ":\n";
+  for (const std::string& line : PasteReportLines(report, store)) std::cerr << line << "\n";
 }
 
 }  // namespace
@@ -40,12 +57,11 @@ int ImportCommand(int argc, char** argv) {
     if (FileStatus status = OpenDataFile(app, *previous); !status) return Failure(ReadProblem(status));
   }
   for (const auto& path : bulletins) {
-    const auto text = ReadBulletin(path);
-    if (!text) {
-      std::cerr << "nimbara: cannot read " << path << "\n";
-      return kExitFailure;
-    }
-    ImportBulletinText(app, *text);
+    FileRead read = ReadAllOf(path);
+    if (!read.status) return Failure(ReadProblem(read.status));
+    const PasteReport report = ImportBulletinText(app, BulletinText(std::move(read.content)), PastedCopy::None);
+    PrintReport(path, report, state.store);
+    if (report.form == PastedForm::Unreadable) return kExitFailure;
   }
   state.fullDataMode = full;
   // A full data file carries the isobar file of the observations beside it.

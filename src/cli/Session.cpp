@@ -62,15 +62,12 @@ Session::Session(int pixelWidth, int pixelHeight, bool keepLog)
       m_picture(pixelWidth, pixelHeight),
       m_log(pixelWidth, pixelHeight),
       m_canvas(m_picture, m_log) {
-  // The paste keeps its temporary file out of the user's folder.
-  state.tempFileDirectory = QDir::tempPath().toStdString();
   Canvas& canvas = Context().canvas;
   ApplyMapView(canvas, state.view);
   canvas.SetBackColour(state.colours[kBackgroundColour]);
 }
 
 QuietRun::QuietRun() {
-  state.tempFileDirectory = QDir::tempPath().toStdString();
   // As at start-up, the entry windows' lists hold a row per record, so the
   // counts that saving takes from them are right.
   LoadStationRows(state);

@@ -10,6 +10,7 @@ void ClearCanvas(Canvas& canvas) { canvas.Clear(); }
 
 void DrawBaseMap(Canvas& canvas, Colour mapColour) {
   const CoastlineTable& t = Coastline();
+  canvas.SetLineWidth(kThinLineWidth);
   for (int i = 0; i < kCoastlinePointCount; ++i) {
     if (t.x[i] > 0 && t.y[i] > 0 && t.x[i + 1] > 0 && t.y[i + 1] > 0) {
       canvas.Line({t.x[i], t.y[i]}, {t.x[i + 1], t.y[i + 1]}, mapColour);

@@ -9,8 +9,8 @@ namespace nimbara {
 void ApplyMapView(Canvas& canvas, const MapView& view);
 // Erases everything drawn; the background picture stays.
 void ClearCanvas(Canvas& canvas);
-// The coastline in the map colour with the current line width; a pen-up mark
-// suppresses both segments that touch it.
+// The coastline in the map colour, 1 wide; a pen-up mark suppresses both
+// segments that touch it.
 void DrawBaseMap(Canvas& canvas, Colour mapColour);
 
 }  // namespace nimbara

@@ -1,5 +1,7 @@
 #include "core/Canvas.h"
 
+#include <cmath>
+
 namespace nimbara {
 
 void Canvas::SetScale(const MapView& view) {
@@ -15,6 +17,11 @@ PointF Canvas::ToPixels(PointF p) const {
 PointF Canvas::FromPixels(PointF pixel) const {
   return {m_view.left + pixel.x * m_view.width / PixelWidth(),
           m_view.top + pixel.y * m_view.height / PixelHeight()};
+}
+
+double Canvas::VerticalUnitsPerHorizontalUnit() const {
+  return std::abs((static_cast<double>(m_view.height) * PixelWidth()) /
+                  (static_cast<double>(m_view.width) * PixelHeight()));
 }
 
 void Canvas::SetBackColour(Colour c) {

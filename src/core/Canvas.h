@@ -24,11 +24,14 @@ struct PointF {
 
 enum class FillStyle { Solid, Transparent };
 
+// What the map's lines are drawn with unless a layer draws them thicker.
+inline constexpr int kThinLineWidth = 1;
+
 struct DrawState {
   Colour foreColour = kBlack;
   Colour fillColour = kBlack;
   FillStyle fillStyle = FillStyle::Transparent;
-  int lineWidth = 1;
+  int lineWidth = kThinLineWidth;
   double fontSize = 9.0;  // points
   bool fontBold = false;
 };
@@ -53,6 +56,11 @@ class Canvas {
   // Map units -> device pixels (not rounded).
   PointF ToPixels(PointF p) const;
   PointF FromPixels(PointF pixel) const;
+  // The vertical map units that span as many pixels as one horizontal map
+  // unit: 1 while the two scales agree. Circles are measured with the
+  // horizontal scale; a symbol drawn round like them multiplies its vertical
+  // offsets by this.
+  double VerticalUnitsPerHorizontalUnit() const;
 
   // --- persistent state ---
   void SetForeColour(Colour c) { m_state.foreColour = c; }

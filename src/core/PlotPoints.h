@@ -8,6 +8,7 @@
 
 #include "core/ObservationStore.h"
 #include "core/PressureGrid.h"
+#include "core/Projection.h"
 
 namespace nimbara {
 
@@ -23,6 +24,11 @@ struct PlotPointTable {
 // table: station slots hold station names, system slots the kind names.
 inline const std::string& PlotName(const ObservationStore& store, int slot) {
   return store.stations.names[static_cast<std::size_t>(slot)];
+}
+
+// The map position of a plot slot; see HasMapPosition for a slot without one.
+inline MapPoint PlotPosition(const PlotPointTable& table, int slot) {
+  return {table.x[static_cast<std::size_t>(slot)], table.y[static_cast<std::size_t>(slot)]};
 }
 
 // Index of the first system entry in the table: S + P.

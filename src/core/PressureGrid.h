@@ -1,7 +1,8 @@
 #pragma once
 // The pressure grid: 61 x 61 cells of hundredths of hPa, of which columns and
 // rows 0 to 33 are used; node (c, r) stands for map position (12c, 12r).
-// The grid is valid while cell (0, 0) holds a value greater than 0.
+// The grid is valid while cell (0, 0) holds a value greater than 0, or while
+// a computation that could not fill it (too few pressures) stands.
 
 #include <array>
 #include <cstdint>
@@ -38,10 +39,19 @@ struct GridArray {
 };
 
 struct PressureGrid : GridArray<std::int32_t> {
-  bool IsValid() const { return At(0, 0) > 0; }
-  void MarkStale() { At(0, 0) = 0; }
-  // Every cell of columns and rows 0 to 33 set to 0.
+  // The last computation ended with too few cells filled; it is still the
+  // grid of the current observations, so it is not computed (and asked
+  // about) again before they change.
+  bool incomplete = false;
+
+  bool IsValid() const { return At(0, 0) > 0 || incomplete; }
+  void MarkStale() {
+    At(0, 0) = 0;
+    incomplete = false;
+  }
+  // Every cell of columns and rows 0 to 33 set to 0: nothing computed.
   void ClearUsed();
+  bool operator==(const PressureGrid&) const = default;
 };
 using ScratchGrid = PressureGrid;
 using FixedCellFlags = GridArray<std::int8_t>;  // -1 for a cell holding a centre

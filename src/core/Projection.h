@@ -22,6 +22,11 @@ inline constexpr double kMeridianFactor = 0.9;
 inline constexpr double kSouthernmostLatitude = 10.0;
 inline constexpr double kNorthernmostLatitude = 56.0;
 
+// Whether a map position stands for a place. (0, 0) is what ProjectLatLon
+// gives for a latitude outside the map, and no whole-degree position on the
+// map lands there, so it means "no map position".
+inline bool HasMapPosition(MapPoint p) { return p.x != 0 || p.y != 0; }
+
 // Radius in map units, 0 when the latitude lies outside the map.
 double PolarRadius(double latitude);
 // (0, 0) when the latitude lies outside the map.

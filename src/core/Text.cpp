@@ -5,8 +5,9 @@ namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
 
-// Decodes one code point at `pos`, advancing it; invalid bytes give U+FFFD.
-char32_t DecodeAt(std::string_view s, std::size_t& pos) {
+}  // namespace
+
+char32_t DecodeUtf8(std::string_view s, std::size_t& pos) {
   const auto lead = static_cast<unsigned char>(s[pos]);
   int extra = 0;
   char32_t cp = 0;
@@ -42,10 +43,12 @@ char32_t DecodeAt(std::string_view s, std::size_t& pos) {
   return cp;
 }
 
+namespace {
+
 // Byte offset of character index `index` (or the text size when beyond).
 std::size_t ByteOffset(std::string_view s, std::size_t index) {
   std::size_t pos = 0;
-  for (std::size_t i = 0; i < index && pos < s.size(); ++i) DecodeAt(s, pos);
+  for (std::size_t i = 0; i < index && pos < s.size(); ++i) DecodeUtf8(s, pos);
   return pos;
 }
 
@@ -72,7 +75,7 @@ void AppendUtf8(std::string& out, char32_t cp) {
 std::u32string ToCodePoints(std::string_view s) {
   std::u32string out;
   out.reserve(s.size());
-  for (std::size_t pos = 0; pos < s.size();) out += DecodeAt(s, pos);
+  for (std::size_t pos = 0; pos < s.size();) out += DecodeUtf8(s, pos);
   return out;
 }
 
@@ -85,7 +88,7 @@ std::string FromCodePoints(std::u32string_view cps) {
 
 std::size_t CharLength(std::string_view s) {
   std::size_t n = 0;
-  for (std::size_t pos = 0; pos < s.size(); ++n) DecodeAt(s, pos);
+  for (std::size_t pos = 0; pos < s.size(); ++n) DecodeUtf8(s, pos);
   return n;
 }
 
@@ -93,7 +96,7 @@ std::string CharSubstr(std::string_view s, std::size_t start, std::size_t count)
   const std::size_t begin = ByteOffset(s, start);
   if (count == kNoPosition) return std::string(s.substr(begin));
   std::size_t end = begin;
-  for (std::size_t i = 0; i < count && end < s.size(); ++i) DecodeAt(s, end);
+  for (std::size_t i = 0; i < count && end < s.size(); ++i) DecodeUtf8(s, end);
   return std::string(s.substr(begin, end - begin));
 }
 
@@ -104,7 +107,7 @@ std::size_t CharFind(std::string_view s, std::string_view needle, std::size_t fr
   while (pos <= s.size()) {
     if (s.substr(pos, needle.size()) == needle) return index;
     if (pos == s.size()) break;
-    DecodeAt(s, pos);
+    DecodeUtf8(s, pos);
     ++index;
   }
   return kNoPosition;

@@ -14,6 +14,9 @@ inline constexpr std::size_t kNoPosition = std::string_view::npos;
 // counts as one character (U+FFFD).
 std::u32string ToCodePoints(std::string_view utf8);
 std::string FromCodePoints(std::u32string_view codePoints);
+// The code point at byte offset `pos`, moving `pos` past it; an invalid byte
+// gives U+FFFD and moves one byte.
+char32_t DecodeUtf8(std::string_view utf8, std::size_t& pos);
 void AppendUtf8(std::string& out, char32_t codePoint);
 
 std::size_t CharLength(std::string_view text);

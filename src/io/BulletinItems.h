@@ -1,7 +1,8 @@
 #pragma once
-// The pasted text's road through the temporary file "Nimbara.$$$" and its
-// split into items: the station bulletin is read item by item with the
-// sequential field reader, the systems bulletin line by line.
+// The pasted text as the bulletin readers see it, its copy in the temporary
+// file "Nimbara.$$$", and its split into items: the station bulletin is read
+// item by item with the sequential field reader, the systems bulletin line by
+// line.
 
 #include <array>
 #include <functional>
@@ -10,6 +11,7 @@
 #include <string_view>
 
 #include "io/FieldReader.h"
+#include "io/FileIo.h"
 
 namespace nimbara {
 
@@ -19,12 +21,22 @@ using BulletinItemList = std::array<std::string, kBulletinPositions>;
 
 inline constexpr std::string_view kBulletinTempFileName = "Nimbara.$$$";
 
-// Writes the pasted text to "Nimbara.$$$" in `directory` (CP932, CR LF, one
-// final line end) and reads it back: the text the imports split. When the
-// file cannot be written or read back, or a character of the text has no
-// CP932 form, the pasted text itself is split instead, so a paste is never
-// lost and never altered.
-std::string StoreBulletinText(const std::string& directory, std::string_view pastedText);
+// The pasted text as the readers split it, and its CP932 bytes as
+// "Nimbara.$$$" holds them: a UTF-8 byte-order mark at the start dropped,
+// every line end CR LF and one more at the end. The text is what the bytes
+// read back as, so "−" reads as "－" as it would from a file; only the
+// characters that have no CP932 form (they became "?" in the bytes) stay as
+// they were pasted.
+struct StoredBulletin {
+  std::string text;
+  std::string bytes;
+};
+StoredBulletin StoreBulletinText(std::string_view pastedText);
+
+// Writes the bytes to "Nimbara.$$$" in `directory` through a temporary file of
+// a unique name renamed into place. Nothing reads the file back, so a paste
+// in another process cannot change what is imported.
+FileStatus WriteBulletinTempFile(const std::string& directory, std::string_view bytes);
 
 // The first three items: the header, a discarded item and the first entry.
 // Items beyond the end of the text are empty.

@@ -58,6 +58,7 @@ void ReadIsobarText(std::string_view text, ObservationStore& store, PlotPointTab
                     PressureGrid& grid) {
   FieldReader in(std::string(text), QuoteRule::DoubledQuotes);
   store.shipCount = 0;
+  grid.incomplete = false;  // the file's cell (0, 0) alone tells whether it is valid
   for (int row = 0; row < kGridSide; ++row) {
     for (int column = 0; column < kGridSide; ++column) ReadInto(in, grid.At(column, row));
   }

@@ -3,62 +3,34 @@
 #include <algorithm>
 #include <string>
 
-#include "core/CodeTables.h"
-#include "core/Numbers.h"
-#include "core/Text.h"
-#include "io/BulletinText.h"
-#include "io/StationImport.h"
+#include "io/ScanText.h"
+#include "io/StationLine.h"
 
 namespace nimbara {
 namespace {
 
-constexpr std::u32string_view kLatitude = U"北緯";
-constexpr std::u32string_view kLongitude = U"東経";
-constexpr std::u32string_view kDegree = U"度";
-constexpr std::u32string_view kForce = U"風力";
-constexpr std::u32string_view kHectopascal = U"ｈＰａ";
-constexpr std::u32string_view kWeather = U"天気";
-
-constexpr std::int64_t kCoordinateOffset = 2;  // after the start of "北緯" and "東経"
-constexpr std::int64_t kLatitudeWidth = 4;
-constexpr std::int64_t kLongitudeWidth = 5;
-constexpr std::int64_t kDirectionWidth = 5;    // right after "度"
-constexpr std::int64_t kForceOffset = 2;
-constexpr std::int64_t kForceWidth = 3;
-constexpr std::int64_t kWeatherOffset = 3;     // after the start of "天気"
-constexpr std::int64_t kWeatherWidth = 5;
-
-constexpr int kNotADirection = -1;
-
-int DirectionIndex(std::string_view name) {
-  const auto it = std::find(kWindDirectionList.begin(), kWindDirectionList.end(), name);
-  return it == kWindDirectionList.end() ? kNotADirection : static_cast<int>(it - kWindDirectionList.begin());
-}
-
-std::int32_t NumberAt(std::u32string_view line, std::int64_t start, std::int64_t width) {
-  return ReadRounded(ToAsciiDigits(CharWindow(line, start, width)));
-}
-
-// One report from its two lines; false when line B holds no pressure.
-bool ReadShipReport(std::u32string_view lineA, std::u32string_view lineB, ShipRecord& ship) {
-  ship.latitude = NumberAt(lineA, KeywordPosition(lineA, kLatitude) + kCoordinateOffset, kLatitudeWidth);
-  const std::int64_t longitude = KeywordPosition(lineA, kLongitude);
-  ship.longitude = NumberAt(lineA, longitude + kCoordinateOffset, kLongitudeWidth);
-
-  const std::int64_t degree = KeywordPosition(lineA, kDegree, longitude);
-  const int direction = DirectionIndex(TrimmedWindow(lineA, degree + 1, kDirectionWidth));
-  if (direction == kNotADirection) {
-    ship.direction = 0;
-    ship.force = 0;
-  } else {
-    ship.direction = direction;
-    ship.force = NumberAt(lineA, KeywordPosition(lineA, kForce, degree) + kForceOffset, kForceWidth);
+// One report from its two lines: the position and the wind in the first, the
+// weather and pressure in the second; false when the second holds no pressure.
+bool ReadShipReport(std::string_view lineA, std::string_view lineB, ShipRecord& ship) {
+  const ScanText position(lineA);
+  std::size_t windStart = 0;
+  ship.latitude = ship.longitude = 0;
+  const std::size_t north = position.Find(kNorthLatitude, 0);
+  if (const std::optional<ScannedPosition> at =
+          north == std::string::npos ? std::nullopt : ScanPosition(position, north)) {
+    ship.latitude = at->latitude;
+    ship.longitude = at->longitude;
+    windStart = at->end;
   }
+  // A wind without a known direction is no wind.
+  const StationReading wind = ReadStationFields(position, windStart, position.Size(), ReportForm::Bulletin);
+  ship.direction = wind.hasDirection ? wind.record.direction : 0;
+  ship.force = wind.hasDirection ? wind.record.force : 0;
 
-  const std::int64_t weather = KeywordPosition(lineB, kWeather);
-  ship.weather = WeatherCode(ReduceWeatherWord(TrimmedWindow(lineB, weather + kWeatherOffset, kWeatherWidth)));
-  if (KeywordPosition(lineB, kHectopascal) == 0) return false;
-  ship.pressure = BulletinPressure(lineB);
+  const StationReading values = ReadStationFields(lineB, ReportForm::Bulletin);
+  ship.weather = values.record.weather;
+  if (!values.pressureGiven) return false;
+  ship.pressure = values.record.pressure;
   return true;
 }
 
@@ -76,10 +48,9 @@ void ReadShipReports(ObservationStore& store, const BulletinItemList& items, int
   store.shipCount = 0;
   const int lastPosition = std::min(itemCount, kLastBulletinPosition);
   for (int p = shipStart; p <= lastPosition && store.shipCount < kSlotCount; p += 2) {
-    const std::u32string lineA = ToCodePoints(items[static_cast<std::size_t>(p)]);
+    const std::string& lineA = items[static_cast<std::size_t>(p)];
     // A first line without its partner in this text has no second line.
-    const std::u32string lineB =
-        p + 1 <= lastPosition ? ToCodePoints(items[static_cast<std::size_t>(p + 1)]) : std::u32string();
+    const std::string_view lineB = p + 1 <= lastPosition ? std::string_view(items[static_cast<std::size_t>(p + 1)]) : "";
     if (ReadShipReport(lineA, lineB, store.ships[static_cast<std::size_t>(store.shipCount)])) ++store.shipCount;
   }
 }

@@ -1,12 +1,14 @@
 #include "io/StationImport.h"
 
+#include <algorithm>
 #include <array>
-#include <utility>
 
 #include "core/CodeTables.h"
 #include "core/Numbers.h"
 #include "core/Text.h"
 #include "io/BulletinText.h"
+#include "io/ScanText.h"
+#include "io/StationLine.h"
 
 namespace nimbara {
 namespace {
@@ -28,16 +30,10 @@ constexpr std::u32string_view kForce = U"風力";
 constexpr std::u32string_view kHectopascal = U"ｈＰａ";
 constexpr std::u32string_view kDegree = U"度";
 
-constexpr std::array<std::pair<std::string_view, std::string_view>, 3> kWeatherReductions = {{
-    {"にわか雪", "雪"}, {"にわか雨", "雨"}, {"天気不明", "不明"}}};
-
 // Layout A: the long names of slots 30 and 32 stand in items of their own.
 constexpr int kFirstLongNameSlot = 30;
 constexpr int kSecondLongNameSlot = 32;
 constexpr std::string_view kLayoutAMarker = "セベロクリリスク";
-constexpr std::string_view kLayoutBName = "オゼルナヤ";
-constexpr int kLayoutAShipStart = 56;
-constexpr int kLayoutBShipStart = 55;
 
 // Where a station's item stands; the data line of a long name is parsed with
 // an empty name.
@@ -68,13 +64,6 @@ std::string ToAsciiDigits(std::string_view text) {
     else if (c == U'－') digits += '-';
   }
   return digits;
-}
-
-std::string ReduceWeatherWord(std::string weather) {
-  for (const auto& [word, reduced] : kWeatherReductions) {
-    if (weather == word) return std::string(reduced);
-  }
-  return weather;
 }
 
 std::int32_t BulletinPressure(std::u32string_view line) {
@@ -120,19 +109,59 @@ void ParseStationLine(ObservationStore& store, std::string_view item, std::strin
   if (const std::int64_t degree = KeywordPosition(line, kDegree); degree != 0) {
     temperature = ToAsciiDigits(CharWindow(line, degree - kNumberWidth, kNumberWidth));
   }
-  StoreStationObservation(store, slot, direction, force, ReduceWeatherWord(std::move(weather)), pressure,
+  StoreStationObservation(store, slot, direction, force, ReduceWeatherWord(weather, ReportForm::Bulletin), pressure,
                           temperature);
 }
 
-int ReadStations(ObservationStore& store, const BulletinItemList& items) {
+int ReadStations(ObservationStore& store, const BulletinItemList& items, int itemCount, ReadingNotes& notes) {
+  const int last = std::min(itemCount, kLastBulletinPosition);
+  std::array<bool, kBulletinStationCount> named{};
+  std::string loneLine;  // an item with neither a known name nor a report: a long name of another year?
+  int p = 0;
+  for (; p <= last; ++p) {
+    const ScanText line(items[static_cast<std::size_t>(p)]);
+    if (line.Find(kNorthLatitude, 0) != std::string::npos) break;  // the first ship report
+    const std::optional<StationNameMatch> name = MatchStationName(line, 0);
+    if (!name) {
+      const std::size_t noted = notes.unknownStations.size();
+      NoteUnknownStations(line, 0, line.Size(), notes.unknownStations);
+      if (notes.unknownStations.size() > noted && notes.unknownStations.back().empty())
+        notes.unknownStations.back() = loneLine;
+      loneLine = notes.unknownStations.size() == noted ? line.Text() : std::string();
+      continue;
+    }
+    loneLine.clear();
+    StationReading reading = ReadStationFields(line, name->end, line.Size(), ReportForm::Bulletin);
+    // A long name stands alone; its values are the next item.
+    if (name->end == line.Size() && p < last) {
+      const std::string& next = items[static_cast<std::size_t>(p + 1)];
+      if (!MatchStationName(ScanText(next), 0)) {
+        reading = ReadStationFields(next, ReportForm::Bulletin);
+        ++p;
+      }
+    }
+    const auto slot = static_cast<std::size_t>(name->slot);
+    if (named[slot]) continue;
+    named[slot] = true;
+    store.stationRecords[slot] = reading.record;
+    if (name->name == kOzernayaName) store.stations.names[slot] = std::string(kOzernayaName);
+  }
+
+  // Slots no item named: beyond the end of a short text the fixed layout's
+  // item is read, whatever an earlier paste left there; inside it they are empty.
   const bool layoutA = CharSubstr(items[kFirstLongNameSlot], 0, CharLength(kLayoutAMarker)) == kLayoutAMarker;
-  if (!layoutA) store.stations.names[kFirstLongNameSlot] = std::string(kLayoutBName);
   for (int slot = 0; slot < kBulletinStationCount; ++slot) {
+    if (named[static_cast<std::size_t>(slot)]) continue;
     const StationItem at = ItemOfSlot(slot, layoutA);
+    if (at.position <= itemCount) {
+      store.stationRecords[static_cast<std::size_t>(slot)] = kNoStationReport;
+      continue;
+    }
+    if (slot == kOzernayaSlot && !layoutA) store.stations.names[kOzernayaSlot] = std::string(kOzernayaName);
     const std::string name = at.emptyName ? std::string() : store.stations.names[static_cast<std::size_t>(slot)];
     ParseStationLine(store, items[static_cast<std::size_t>(at.position)], name, slot);
   }
-  return layoutA ? kLayoutAShipStart : kLayoutBShipStart;
+  return p;
 }
 
 }  // namespace nimbara

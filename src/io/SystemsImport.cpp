@@ -19,8 +19,9 @@ struct KeywordRow {
   bool readsPressure;
 };
 
-constexpr std::array<KeywordRow, 8> kKeywordRows = {{
+constexpr std::array<KeywordRow, 9> kKeywordRows = {{
     {"低気", kind::kLow, true},
+    {"熱帯", kind::kTropicalDepression, true},
     {"台風", kind::kTyphoon, true},
     {"高気", kind::kHigh, true},
     {"閉塞", kind::kOccludedFront, false},
@@ -29,10 +30,6 @@ constexpr std::array<KeywordRow, 8> kKeywordRows = {{
     {"寒冷", kind::kColdFront, false},
     {"等圧", kind::kIsobarPoint, true},
 }};
-
-// A tropical-depression line continues the kind of the line before it; as
-// the first entry it stands for itself.
-constexpr std::string_view kTropicalKeyword = "熱帯";
 
 std::string KeywordOf(std::string_view line) { return CharSubstr(line, 0, kKeywordLength); }
 
@@ -43,17 +40,14 @@ const KeywordRow* FindKeywordRow(std::string_view keyword) {
   return nullptr;
 }
 
-bool IsSystemsKeyword(std::string_view keyword) {
-  return FindKeywordRow(keyword) != nullptr || keyword == kTropicalKeyword;
-}
-
 }  // namespace
 
 int ReadSystemsLines(std::string_view text, BulletinItemList& lines) {
   FieldReader reader{std::string(text)};
   reader.ReadLine();
-  lines[0] = reader.ReadLine().value_or(std::string());
-  if (!IsSystemsKeyword(KeywordOf(lines[0]))) return kNotSystemsBulletin;
+  std::string first = reader.ReadLine().value_or(std::string());
+  if (FindKeywordRow(KeywordOf(first)) == nullptr) return kNotSystemsBulletin;
+  lines[0] = std::move(first);
   return StoreNonEmptyTexts([&reader] { return reader.ReadLine(); }, lines);
 }
 
@@ -102,9 +96,6 @@ void AddSystemLines(ObservationStore& store, const BulletinItemList& lines, int 
     if (const KeywordRow* row = FindKeywordRow(keyword)) {
       kind = row->kind;
       pressure = row->readsPressure ? SystemsLinePressure(line) : 0;
-    } else if (kind.empty() && keyword == kTropicalKeyword) {
-      kind = kind::kTropicalDepression;
-      pressure = SystemsLinePressure(line);
     }
     AddPositions(store, line, kind, pressure);
   }

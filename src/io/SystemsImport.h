@@ -15,8 +15,8 @@ namespace nimbara {
 // The lines of a systems bulletin: line 1 (the observation date, already
 // taken as the header) is skipped, line 2 is stored at position 0, every
 // further non-empty line at the next position (up to 400). Returns the last
-// position written, or kNotSystemsBulletin when line 2 does not begin with
-// one of the keywords.
+// position written, or kNotSystemsBulletin (nothing written) when line 2
+// does not begin with one of the keywords.
 inline constexpr int kNotSystemsBulletin = -1;
 int ReadSystemsLines(std::string_view text, BulletinItemList& lines);
 

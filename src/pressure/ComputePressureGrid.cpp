@@ -22,22 +22,24 @@ int NonZeroCells(const PressureGrid& grid) {
   return count;
 }
 
-// Extrapolation and interpolation alternate until enough cells are filled or
-// a round changes nothing (both passes only ever fill empty cells).
-void ExtrapolateUntilFilled(PressureField& field) {
+// Extrapolation and interpolation alternate until enough cells are filled
+// (true) or a round changes nothing (both passes only ever fill empty cells).
+bool ExtrapolateUntilFilled(PressureField& field) {
   int filledBefore = NonZeroCells(field.grid);
   for (int round = 0; round < kMaxExtrapolationRounds; ++round) {
     const bool enough = ExtrapolateOutward(field);
     FillBetweenNeighbours(field);
     const int filledAfter = NonZeroCells(field.grid);
-    if (enough || filledAfter == filledBefore) return;
+    if (enough) return true;
+    if (filledAfter == filledBefore) return false;
     filledBefore = filledAfter;
   }
+  return false;
 }
 
 }  // namespace
 
-void ComputePressureGrid(ObservationStore& store, PlotPointTable& plot, PressureField& field) {
+bool ComputePressureGrid(ObservationStore& store, PlotPointTable& plot, PressureField& field) {
   BuildPlotPoints(store, plot, field);
   BinObservations(store, plot, field);
   ImprintIsobarPoints(store, plot, field.grid);
@@ -46,10 +48,12 @@ void ComputePressureGrid(ObservationStore& store, PlotPointTable& plot, Pressure
   for (int i = 0; i < kFillRepeats; ++i) FillBetweenNeighbours(field);
   FillAroundCentres(store, plot, field, kOuterRingRadius, CentreKinds::SetA, CentreRule::A);
   FillBetweenNeighbours(field);
-  ExtrapolateUntilFilled(field);
+  const bool complete = ExtrapolateUntilFilled(field);
   SmoothGrid(field);
   FillAroundCentres(store, plot, field, kInnerRingRadius, CentreKinds::SetB, CentreRule::B);
   for (int i = 0; i < kFinalSmoothings; ++i) SmoothGrid(field);
+  field.grid.incomplete = !complete;
+  return complete;
 }
 
 }  // namespace nimbara

@@ -9,7 +9,8 @@ namespace nimbara {
 
 // Rebuilds the plot points and runs every pass in its order. Observation sets
 // that can never fill enough cells (a single reporting station) end the
-// extrapolation once a round fills no new cell.
-void ComputePressureGrid(ObservationStore& store, PlotPointTable& plot, PressureField& field);
+// extrapolation once a round fills no new cell: the grid is then marked
+// incomplete and false is returned.
+bool ComputePressureGrid(ObservationStore& store, PlotPointTable& plot, PressureField& field);
 
 }  // namespace nimbara

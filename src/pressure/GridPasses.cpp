@@ -87,19 +87,23 @@ struct Node {
 
 // The nearest node of a hand-placed isobar point, its row raised to 0.
 Node IsobarPointNode(const PlotPointTable& plot, int slot) {
-  const int row = NodeIndex(plot.y[static_cast<std::size_t>(slot)]);
-  return {NodeIndex(plot.x[static_cast<std::size_t>(slot)]), row < 0 ? 0 : row};
+  const MapPoint p = PlotPosition(plot, slot);
+  const int row = NodeIndex(p.y);
+  return {NodeIndex(p.x), row < 0 ? 0 : row};
 }
 
 Node CentreNode(const PlotPointTable& plot, int slot, CentreRule rule) {
-  const std::int32_t x = plot.x[static_cast<std::size_t>(slot)];
-  const std::int32_t y = plot.y[static_cast<std::size_t>(slot)];
-  if (rule == CentreRule::B) return {NodeIndex(x), NodeIndex(y)};
+  const MapPoint p = PlotPosition(plot, slot);
+  if (rule == CentreRule::B) return {NodeIndex(p.x), NodeIndex(p.y)};
   const double spacing = kNodeSpacing;
-  return {FloorToInt(x / spacing) + 1, FloorToInt(y / spacing) + 1};
+  return {FloorToInt(p.x / spacing) + 1, FloorToInt(p.y / spacing) + 1};
 }
 
-bool IsIsobarPoint(const ObservationStore& store, int slot) { return PlotName(store, slot) == kind::kIsobarPoint; }
+// A hand-placed isobar point with a map position: one outside the map takes
+// no part and breaks the line it stands in.
+bool IsPlacedIsobarPoint(const ObservationStore& store, const PlotPointTable& plot, int slot) {
+  return PlotName(store, slot) == kind::kIsobarPoint && HasMapPosition(PlotPosition(plot, slot));
+}
 
 // The cells of the line between two nodes, from the smaller coordinate to the
 // larger; a slanted line is sampled every fifth of a column.
@@ -117,11 +121,10 @@ void ForEachCellBetween(Node a, Node b, Visit visit) {
   const float intercept = static_cast<float>(b.row) - slope * static_cast<float>(b.column);
   const float from = static_cast<float>(std::min(a.column, b.column));
   const float to = static_cast<float>(std::max(a.column, b.column));
-  for (int k = 0;; ++k) {
-    const float u = from + static_cast<float>(k) * kColumnStep;
-    if (u > to) break;
-    visit(RoundToInt(u), RoundToInt(slope * u + intercept));
-  }
+  // A single-precision counter growing by a fifth each pass, as the tracer's
+  // level loop: the sum drifts from k fifths, and the drift decides the cell
+  // where s·u + t lands on a half.
+  for (float u = from; u <= to; u += kColumnStep) visit(RoundToInt(u), RoundToInt(slope * u + intercept));
 }
 
 }  // namespace
@@ -134,9 +137,8 @@ void BinObservations(const ObservationStore& store, const PlotPointTable& plot, 
   const int firstSystem = FirstSystemSlot(store);
   for (int i = 0; i <= plot.lastIndex; ++i) {
     const std::int32_t pressure = plot.pressure[static_cast<std::size_t>(i)];
-    if (pressure <= 0) continue;
-    const std::int32_t x = plot.x[static_cast<std::size_t>(i)];
-    const std::int32_t y = plot.y[static_cast<std::size_t>(i)];
+    const auto [x, y] = PlotPosition(plot, i);
+    if (pressure <= 0 || !HasMapPosition({x, y})) continue;
     // Columns with 12c - 12 <= x <= 12c (two on a vertical border), the one
     // row with 12r - 12 < y <= 12r.
     const int lastColumn = FloorToInt(x / static_cast<double>(kNodeSpacing)) + 1;
@@ -157,12 +159,12 @@ void BinObservations(const ObservationStore& store, const PlotPointTable& plot, 
 
 void ImprintIsobarPoints(const ObservationStore& store, const PlotPointTable& plot, PressureGrid& grid) {
   for (int i = std::max(FirstSystemSlot(store), 0); i <= plot.lastIndex; ++i) {
-    if (!IsIsobarPoint(store, i)) continue;
+    if (!IsPlacedIsobarPoint(store, plot, i)) continue;
     const Node node = IsobarPointNode(plot, i);
     if (!PressureGrid::InArray(node.column, node.row)) continue;
     const std::int32_t value = plot.pressure[static_cast<std::size_t>(i)];
     grid.At(node.column, node.row) = value;
-    if (i + 1 > plot.lastIndex || !IsIsobarPoint(store, i + 1)) continue;
+    if (i + 1 > plot.lastIndex || !IsPlacedIsobarPoint(store, plot, i + 1)) continue;
     const Node next = IsobarPointNode(plot, i + 1);
     if (!PressureGrid::InArray(next.column, next.row) || grid.At(next.column, next.row) != value) continue;
     ForEachCellBetween(node, next, [&](int c, int r) {
@@ -218,7 +220,7 @@ void FillAroundCentres(const ObservationStore& store, const PlotPointTable& plot
   const PressureGrid& grid = field.grid;
   CopyUsed(grid, field.scratch);
   for (int i = std::max(FirstSystemSlot(store), 0); i <= plot.lastIndex; ++i) {
-    if (!IsCentreKind(PlotName(store, i), kinds)) continue;
+    if (!IsCentreKind(PlotName(store, i), kinds) || !HasMapPosition(PlotPosition(plot, i))) continue;
     const Node centre = CentreNode(plot, i, rule);
     for (int rho = 1; rho <= radius; ++rho) {
       std::array<Node, kRingSamples> samples{};

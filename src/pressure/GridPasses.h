@@ -2,7 +2,8 @@
 // The passes that turn the plot points into the pressure grid. Each pass is a
 // plain loop over columns and rows 0 to 33; the filling and smoothing passes
 // read the grid as it stood when they began and write through the scratch
-// grid, so none of them reads a value it wrote itself.
+// grid, so none of them reads a value it wrote itself. A plot point without a
+// map position (a ship or system entry off the map) takes part in none of them.
 
 #include <array>
 

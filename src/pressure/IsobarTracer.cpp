@@ -16,7 +16,6 @@ constexpr float kHighestTraced = 1200.0f * kPressureScale;  // exclusive
 constexpr float kEpsDivisor = 1000.0f;
 constexpr std::int32_t kThickLevelSpacing = 2000;  // every 20 hPa
 constexpr int kThickWidth = 3;
-constexpr int kThinWidth = 1;
 constexpr float kSpacing = static_cast<float>(kNodeSpacing);
 constexpr int kLastContouredIndex = kGridLast - 2;
 
@@ -84,7 +83,7 @@ void ContourCell(Canvas& canvas, const PressureGrid& grid, int column, int row, 
     if (eLL * eUL < 0) points[found++] = {RoundToInt(left), RoundToInt(top + kSpacing * eUL / (ul - ll))};
     if (found < 2) continue;
     if (width == LevelWidth::ByLevel)
-      canvas.SetLineWidth(RoundToInt(level) % kThickLevelSpacing == 0 ? kThickWidth : kThinWidth);
+      canvas.SetLineWidth(RoundToInt(level) % kThickLevelSpacing == 0 ? kThickWidth : kThinLineWidth);
     if (found < 4) {
       DrawSegment(canvas, points[0], points[1], isobarColour);
     } else if (SquaredDistance(points[0], points[1]) >= SquaredDistance(points[0], points[3])) {
@@ -106,19 +105,18 @@ void TraceIsobars(Canvas& canvas, const PressureGrid& grid, float interval, floa
 }
 
 void DrawCentreMarks(Canvas& canvas, const CentreMarkSource& marks) {
-  canvas.SetLineWidth(kThinWidth);
+  canvas.SetLineWidth(kThinLineWidth);
   canvas.SetFontBold(true);
   canvas.SetFontSize(kMarkFontSize);
   for (int i = std::max(FirstSystemSlot(marks.store), 0); i <= marks.plot.lastIndex; ++i) {
     const std::string_view mark = CentreMark(PlotName(marks.store, i));
-    if (mark.empty()) continue;
-    const double x = marks.plot.x[static_cast<std::size_t>(i)];
-    const double y = marks.plot.y[static_cast<std::size_t>(i)];
+    const MapPoint at = PlotPosition(marks.plot, i);
+    if (mark.empty() || !HasMapPosition(at)) continue;
     const std::array<std::pair<Colour, double>, 3> copies = {
         {{kBlack, kShadowOffset}, {kWhite, kLightOffset}, {marks.textColour, kMarkOffset}}};
     for (const auto& [colour, offset] : copies) {
       canvas.SetForeColour(colour);
-      canvas.Text({x - offset, y - offset}, mark);
+      canvas.Text({at.x - offset, at.y - offset}, mark);
     }
   }
 }

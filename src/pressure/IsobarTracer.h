@@ -37,7 +37,7 @@ void TraceIsobars(Canvas& canvas, const PressureGrid& grid, float interval, floa
 
 // "高", "低", "台" and "熱低" at their centres, each written in black, then
 // white, then the text colour, slightly offset so the mark stays readable
-// over satellite pictures.
+// over satellite pictures. A centre off the map gets no mark.
 void DrawCentreMarks(Canvas& canvas, const CentreMarkSource& marks);
 
 }  // namespace nimbara

@@ -10,11 +10,12 @@
 namespace nimbara {
 
 // The first five characters of the value in hPa written with a leading space
-// (" 1013" for 101325), then " hPa".
+// (" 1013" for 101325), then " hPa"; "気圧データなし" for a node without a
+// value (0), such as every node before any pressure has been entered.
 std::string PressureLabel(std::int32_t gridValue);
 
 // Writes the label of the nearest node at a click inside the map square, in
-// white with a black shadow; clicks outside it draw nothing.
+// white outlined in black; clicks outside it draw nothing.
 void ShowPressureAtClick(Canvas& canvas, const PressureGrid& grid, double x, double y);
 
 }  // namespace nimbara

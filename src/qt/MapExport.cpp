@@ -116,7 +116,7 @@ void PaintMap(const QtCanvas& canvas, QPainter& painter) {
   painter.save();
   painter.setClipRect(area);
   painter.fillRect(area, ToQColor(canvas.BackColour()));
-  if (canvas.HasPicture()) painter.drawImage(0, 0, canvas.PictureImage());
+  canvas.PaintPicture(painter);
   canvas.PaintDrawing(painter);
   painter.restore();
 }

@@ -10,8 +10,9 @@
 namespace nimbara {
 namespace {
 
-// Line widths and font sizes are given for a map drawn 800 pixels wide.
+// Line widths, font sizes and pictures are given for a map drawn 800 x 800 pixels.
 constexpr double kReferenceWidth = 800.0;
+constexpr double kReferenceHeight = 800.0;
 constexpr double kPointsToPixels = 96.0 / 72.0;
 constexpr double kSixteenthsPerRadian = 180.0 * 16.0 / std::numbers::pi;
 const char* const kMapFontFamily = "IPAGothic";
@@ -62,6 +63,19 @@ void QtCanvas::Record(DrawCall paint) {
 }
 
 double QtCanvas::PixelsPerReferencePixel() const { return PixelWidth() / kReferenceWidth; }
+
+QPointF QtCanvas::PictureScale() const {
+  return {PixelWidth() / kReferenceWidth, PixelHeight() / kReferenceHeight};
+}
+
+void QtCanvas::PaintPicture(QPainter& painter) const {
+  if (!HasPicture()) return;
+  const QPointF scale = PictureScale();
+  painter.save();
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  painter.drawImage(QRectF(0, 0, m_picture.width() * scale.x(), m_picture.height() * scale.y()), m_picture);
+  painter.restore();
+}
 
 QPen QtCanvas::PenFor(Colour colour) const {
   QPen pen(ToQColor(colour));
@@ -171,7 +185,11 @@ Colour QtCanvas::PointColour(PointF p) const {
   const int y = static_cast<int>(std::floor(px.y));
   if (x >= PixelWidth() || y >= PixelHeight()) return -1;
   QColor under = ToQColor(BackColour());
-  if (x < m_picture.width() && y < m_picture.height()) under = m_picture.pixelColor(x, y);
+  const QPointF scale = PictureScale();
+  const int pictureX = static_cast<int>(std::floor(px.x / scale.x()));
+  const int pictureY = static_cast<int>(std::floor(px.y / scale.y()));
+  if (pictureX < m_picture.width() && pictureY < m_picture.height())
+    under = m_picture.pixelColor(pictureX, pictureY);
   const QColor over = m_layer.pixelColor(x, y);
   const double a = over.alphaF();
   auto mix = [a](int top, int bottom) { return static_cast<int>(std::lround(top * a + bottom * (1 - a))); };
@@ -208,7 +226,7 @@ QImage QtCanvas::Composite() const {
   QImage image(m_layer.size(), QImage::Format_RGB32);
   image.fill(ToQColor(BackColour()));
   QPainter painter(&image);
-  if (HasPicture()) painter.drawImage(0, 0, m_picture);
+  PaintPicture(painter);
   painter.drawImage(0, 0, m_layer);
   return image;
 }

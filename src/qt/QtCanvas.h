@@ -1,8 +1,12 @@
 #pragma once
-// The Canvas painted with Qt: a background colour, the background picture at
-// its own pixel size in the top-left corner, and a transparent drawing layer
-// on top. Drawing calls are kept as a list so they can be painted again onto
-// another device: a scaled window, an SVG or PDF file, a printer.
+// The Canvas painted with Qt: a background colour, the background picture in
+// the top-left corner, and a transparent drawing layer on top. Drawing calls
+// are kept as a list so they can be painted again onto another device: a
+// scaled window, an SVG or PDF file, a printer.
+//
+// Line widths, font sizes and the picture are given for the map drawn 800 x
+// 800 pixels: a satellite picture is aligned to that map pixel for pixel, so
+// on a canvas of another size it is scaled with the map.
 
 #include <QImage>
 #include <QPainter>
@@ -33,7 +37,8 @@ class QtCanvas : public Canvas {
   QImage Composite() const;
   // The drawing list painted onto a device of the canvas's pixel size.
   void PaintDrawing(QPainter& painter) const;
-  const QImage& PictureImage() const { return m_picture; }
+  // The background picture painted onto a device of the canvas's pixel size.
+  void PaintPicture(QPainter& painter) const;
 
  protected:
   void DoClear() override;
@@ -51,6 +56,8 @@ class QtCanvas : public Canvas {
   QPen PenFor(Colour colour) const;
   QBrush FillBrush() const;
   double PixelsPerReferencePixel() const;
+  // Canvas pixels per picture pixel, across and down.
+  QPointF PictureScale() const;
 
   QImage m_layer;
   QImage m_picture;

@@ -49,7 +49,7 @@ std::string DegreeLabel(double value, const char* suffix) {
 }  // namespace
 
 void DrawBlankMap(Canvas& canvas, const StationTable& stations, int stationCount) {
-  canvas.SetLineWidth(1);
+  canvas.SetLineWidth(kThinLineWidth);
   canvas.SetFontBold(false);
   canvas.SetForeColour(kGridColour);
   canvas.SetFontSize(kGridLabelSize);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <optional>
 #include <utility>
 
 #include "core/CodeTables.h"
@@ -15,7 +16,6 @@ namespace nimbara {
 namespace {
 
 constexpr int kFrontLineWidth = 2;
-constexpr int kNormalLineWidth = 1;
 constexpr float kSteepTriangleAngle = 1.178097f;  // 3π/8: steeper cold segments point their apex east
 constexpr double kFlatArcStart = 0.01;          // 0 itself cannot carry the radius mark
 constexpr double kColdHeightFactor = 4.0 / 3.0;
@@ -23,16 +23,26 @@ constexpr double kColdHeightFactor = 4.0 / 3.0;
 // point must not keep the symbol loop (and the drawing) going for ever.
 constexpr std::int64_t kFarthestSymbolX = 10 * static_cast<std::int64_t>(kMapSize);
 
-// One segment ordered west to east, with the line y = m·X + b through it and
-// the abscissa step q of one symbol period.
+// One segment ordered west to east (a vertical one north to south), with the
+// line y = m·X + b through it, the direction (cos θ, sin θ) from its first end
+// to its second and the step q of one symbol period along its running
+// coordinate: x, or y on a vertical segment.
 struct Segment {
   std::int32_t x1, y1, x2, y2;
+  bool vertical = false;
   float m = 0;
   float b = 0;
   float theta = 0;
+  double cosTheta = 0;
+  double sinTheta = 0;
   double q = 0;
 
-  PointF At(std::int64_t x) const { return {static_cast<double>(x), m * static_cast<double>(x) + b}; }
+  double First() const { return vertical ? y1 : x1; }
+  double Last() const { return vertical ? y2 : x2; }
+  PointF At(std::int64_t t) const {
+    if (vertical) return {static_cast<double>(x1), static_cast<double>(t)};
+    return {static_cast<double>(t), m * static_cast<double>(t) + b};
+  }
   std::int64_t Step() const { return RoundToInt(q); }
 };
 
@@ -40,33 +50,45 @@ bool AllPositive(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t
   return x1 > 0 && y1 > 0 && x2 > 0 && y2 > 0;
 }
 
-// Orders the end points west to east; only for segments that are not vertical.
-Segment MakeSegment(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, std::int16_t spacing) {
-  if (x1 > x2) {
+// Orders the end points west to east, or north to south on a vertical
+// segment; nothing for a segment of no length, which carries no symbols.
+std::optional<Segment> MakeSegment(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,
+                                   std::int16_t spacing) {
+  if (x1 == x2 && y1 == y2) return std::nullopt;
+  if (x1 > x2 || (x1 == x2 && y1 > y2)) {
     std::swap(x1, x2);
     std::swap(y1, y2);
   }
   Segment s{x1, y1, x2, y2};
   const double dx = static_cast<double>(x2) - x1;
   const double dy = static_cast<double>(y2) - y1;
+  const double length = std::sqrt(dx * dx + dy * dy);
+  if (x1 == x2) {
+    // Straight south: θ = π/2, exactly.
+    s.vertical = true;
+    s.sinTheta = 1;
+    s.q = std::max(1.0, dy / (length / spacing));
+    return s;
+  }
   s.m = static_cast<float>(dy / dx);
   s.b = static_cast<float>(y1 - static_cast<double>(s.m) * x1);
   s.theta = static_cast<float>(std::atan(static_cast<double>(s.m)));
-  const double length = std::sqrt(dx * dx + dy * dy);
+  s.cosTheta = std::cos(static_cast<double>(s.theta));
+  s.sinTheta = std::sin(static_cast<double>(s.theta));
   s.q = std::max(1.0, dx / (length / spacing));
   return s;
 }
 
-// Calls `draw` at every whole abscissa from rnd(from) to rnd(to), one period apart.
+// Calls `draw` at every whole running coordinate from rnd(first + fromStart·q)
+// to rnd(last − fromEnd·q), one period apart.
 template <typename Draw>
-void ForEachSymbol(const Segment& s, double from, double to, Draw draw) {
-  const std::int64_t last = std::min<std::int64_t>(RoundToInt(to), kFarthestSymbolX);
-  for (std::int64_t x = RoundToInt(from); x <= last; x += s.Step()) draw(s.At(x));
+void ForEachSymbol(const Segment& s, double fromStart, double fromEnd, Draw draw) {
+  const std::int64_t last = std::min<std::int64_t>(RoundToInt(s.Last() - fromEnd * s.q), kFarthestSymbolX);
+  for (std::int64_t t = RoundToInt(s.First() + fromStart * s.q); t <= last; t += s.Step()) draw(s.At(t));
 }
 
 void HalfDiscs(Canvas& canvas, const Segment& s, std::int16_t size, Colour colour, ArcAngles arc) {
-  ForEachSymbol(s, s.x1 + 3 * s.q / 4, s.x2 - s.q / 4,
-                [&](PointF p) { canvas.Circle(p, size, colour, arc); });
+  ForEachSymbol(s, 3.0 / 4, 1.0 / 4, [&](PointF p) { canvas.Circle(p, size, colour, arc); });
 }
 
 void Triangle(Canvas& canvas, PointF p, double baseX, double baseY, double apexX, double apexY) {
@@ -93,13 +115,15 @@ void DrawWarmFront(Canvas& canvas, std::int32_t x1, std::int32_t y1, std::int32_
   SetSolidFill(canvas, colour);
   if (!AllPositive(x1, y1, x2, y2)) return;
   SegmentLine(canvas, x1, y1, x2, y2, colour);
-  if (x1 == x2) return;
-  const Segment s = MakeSegment(x1, y1, x2, y2, spacing);
-  // The half-discs lie on the north side: from α to α + π, α = −θ.
-  const ArcAngles arc = s.m > 0    ? ClosedSector(2 * kPi - s.theta, kPi - s.theta)
-                        : s.m == 0 ? ClosedSector(kFlatArcStart, kPi)
-                                   : ClosedSector(-s.theta, kPi - s.theta);
-  HalfDiscs(canvas, s, size, colour, arc);
+  const std::optional<Segment> s = MakeSegment(x1, y1, x2, y2, spacing);
+  if (!s) return;
+  // The half-discs lie on the north side: from α to α + π, α = −θ; on a
+  // vertical segment on the west, across from the cold triangles.
+  const ArcAngles arc = s->vertical ? ClosedSector(kPi / 2, 3 * kPi / 2)
+                        : s->m > 0  ? ClosedSector(2 * kPi - s->theta, kPi - s->theta)
+                        : s->m == 0 ? ClosedSector(kFlatArcStart, kPi)
+                                    : ClosedSector(-s->theta, kPi - s->theta);
+  HalfDiscs(canvas, *s, size, colour, arc);
 }
 
 void DrawColdFront(Canvas& canvas, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,
@@ -108,16 +132,16 @@ void DrawColdFront(Canvas& canvas, std::int32_t x1, std::int32_t y1, std::int32_
   canvas.SetForeColour(colour);
   if (!AllPositive(x1, y1, x2, y2)) return;
   SegmentLine(canvas, x1, y1, x2, y2, colour);
-  if (x1 == x2 || y1 == y2) return;
-  const Segment s = MakeSegment(x1, y1, x2, y2, spacing);
+  const std::optional<Segment> s = MakeSegment(x1, y1, x2, y2, spacing);
+  if (!s) return;
   const double h = RoundToInt(kColdHeightFactor * size);
-  const double c = std::cos(static_cast<double>(s.theta));
-  const double n = std::sin(static_cast<double>(s.theta));
-  // Triangles on the south side; past 67.5 degrees the apex turns east instead.
-  const bool steep = s.theta > kSteepTriangleAngle;
-  ForEachSymbol(s, s.x1 + s.q / 4, s.x2 - 3 * s.q / 4, [&](PointF p) {
-    Triangle(canvas, p, h * c, h * n, steep ? h * n : -h * n, h * c);
-  });
+  const double c = s->cosTheta;
+  const double n = s->sinTheta;
+  // Triangles on the south side; past 67.5 degrees (and on a vertical
+  // segment) the apex turns east instead.
+  const bool steep = s->vertical || s->theta > kSteepTriangleAngle;
+  ForEachSymbol(*s, 1.0 / 4, 3.0 / 4,
+                [&](PointF p) { Triangle(canvas, p, h * c, h * n, steep ? h * n : -h * n, h * c); });
 }
 
 void DrawOccludedFront(Canvas& canvas, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,
@@ -128,19 +152,19 @@ void DrawOccludedFront(Canvas& canvas, std::int32_t x1, std::int32_t y1, std::in
   }
   canvas.SetForeColour(colour);
   SetSolidFill(canvas, colour);
-  if (!placed || x1 == x2) return;
-  const Segment s = MakeSegment(x1, y1, x2, y2, spacing);
+  if (!placed) return;
+  const std::optional<Segment> s = MakeSegment(x1, y1, x2, y2, spacing);
+  if (!s) return;
   // Half-discs and triangles alternate on the east side (below a level segment).
-  const ArcAngles arc = s.m > 0    ? ClosedSector(2 * kPi - s.theta, kPi - s.theta)
-                        : s.m == 0 ? ClosedSector(kPi, kFlatArcStart)
-                                   : ClosedSector(kPi - s.theta, -s.theta);
-  HalfDiscs(canvas, s, size, colour, arc);
-  if (s.y1 == s.y2) return;
-  const double c = size * std::cos(static_cast<double>(s.theta));
-  const double n = size * std::sin(static_cast<double>(s.theta));
-  const double east = s.m > 0 ? 1.0 : -1.0;  // the apex side, the same as the half-discs'
-  ForEachSymbol(s, s.x1 + s.q / 4, s.x2 - s.q / 2,
-                [&](PointF p) { Triangle(canvas, p, -c, -n, east * n, -east * c); });
+  const ArcAngles arc = s->vertical ? ClosedSector(3 * kPi / 2, kPi / 2)
+                        : s->m > 0  ? ClosedSector(2 * kPi - s->theta, kPi - s->theta)
+                        : s->m == 0 ? ClosedSector(kPi, kFlatArcStart)
+                                    : ClosedSector(kPi - s->theta, -s->theta);
+  HalfDiscs(canvas, *s, size, colour, arc);
+  const double c = size * s->cosTheta;
+  const double n = size * s->sinTheta;
+  const double east = s->vertical || s->m > 0 ? 1.0 : -1.0;  // the apex side, the same as the half-discs'
+  ForEachSymbol(*s, 1.0 / 4, 1.0 / 2, [&](PointF p) { Triangle(canvas, p, -c, -n, east * n, -east * c); });
 }
 
 namespace {
@@ -183,7 +207,7 @@ void DrawFrontLayer(Canvas& canvas, std::span<const SystemPoint> systems, const 
       }
     }
   }
-  canvas.SetLineWidth(kNormalLineWidth);
+  canvas.SetLineWidth(kThinLineWidth);
 }
 
 }  // namespace nimbara

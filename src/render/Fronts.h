@@ -25,7 +25,9 @@ struct SystemPoint {
 };
 
 // The segment routines. End points not all greater than 0 draw nothing but
-// (occluded) set the colours; a vertical segment draws only its line.
+// (occluded) set the colours; a segment of no length draws only its line. On
+// a vertical segment the warm half-discs stand west, the cold triangles and
+// the occluded symbols east, spaced along it as on any other.
 void DrawWarmFront(Canvas& canvas, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,
                    std::int16_t size, std::int16_t spacing, Colour colour);
 void DrawColdFront(Canvas& canvas, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,

@@ -15,7 +15,7 @@ constexpr int kThinnedLeadingSlots = 5;   // slots 0 to 4
 constexpr int kThinnedFirstSkipped = 7;   // then every fourth slot from 7 …
 constexpr int kThinnedStride = 4;
 constexpr int kThinnedDenseFrom = 44;     // … and every slot from 44 on
-constexpr int kWindLineWidth = 2;
+constexpr int kEnlargedWindLineWidth = 2;
 
 // Codes live in 32-bit records but the symbols take 16-bit codes; a value
 // beyond that range stays beyond the code tables instead of wrapping into them.
@@ -57,6 +57,7 @@ std::vector<SymbolPlace> SymbolPlaces(const ObservationStore& store, bool allSta
   for (int j = 0; j < counts.ships; ++j) {
     const ShipRecord& ship = store.ships[static_cast<std::size_t>(j)];
     const MapPoint p = ProjectLatLon(ship.latitude, ship.longitude);
+    if (!HasMapPosition(p)) continue;
     places.push_back({static_cast<float>(p.x), static_cast<float>(p.y), ToCode(ship.weather),
                       ToCode(ship.direction), ToCode(ship.force)});
   }
@@ -65,13 +66,14 @@ std::vector<SymbolPlace> SymbolPlaces(const ObservationStore& store, bool allSta
 
 void DrawWeatherLayer(Canvas& canvas, std::span<const SymbolPlace> places, const SymbolSize& size,
                       const ColourSlots& colours) {
+  canvas.SetLineWidth(kThinLineWidth);
   for (const SymbolPlace& p : places) DrawWeatherSymbol(canvas, p.x, p.y, p.weather, size, colours);
 }
 
 void DrawWindLayer(Canvas& canvas, std::span<const SymbolPlace> places, const SymbolSize& size, Colour colour) {
-  if (size.IsEnlarged()) canvas.SetLineWidth(kWindLineWidth);
+  canvas.SetLineWidth(size.IsEnlarged() ? kEnlargedWindLineWidth : kThinLineWidth);
   for (const SymbolPlace& p : places) DrawWindSymbol(canvas, p.x, p.y, p.direction, p.force, size, colour);
-  canvas.SetLineWidth(kWindLineWidth);
+  canvas.SetLineWidth(kThinLineWidth);
 }
 
 }  // namespace nimbara

@@ -35,13 +35,15 @@ PlotCounts ClampedPlotCounts(const ObservationStore& store);
 std::vector<int> SelectedStationSlots(int stationCount, bool allStations);
 
 // The selected stations at their fixed positions, then every ship report at
-// its projected position.
+// its projected position; a ship off the map (outside 10 to 56 degrees north)
+// is left out.
 std::vector<SymbolPlace> SymbolPlaces(const ObservationStore& store, bool allStations);
 
-// Leave the line width as they find it.
+// Each layer sets the width it draws with, so a display never depends on the
+// one before. Weather symbols are 1 wide.
 void DrawWeatherLayer(Canvas& canvas, std::span<const SymbolPlace> places, const SymbolSize& size,
                       const ColourSlots& colours);
-// Enlarged symbols are drawn 2 wide; leaves width 2 in both modes.
+// Normal symbols are 1 wide, enlarged ones 2; leaves width 1.
 void DrawWindLayer(Canvas& canvas, std::span<const SymbolPlace> places, const SymbolSize& size, Colour colour);
 
 }  // namespace nimbara

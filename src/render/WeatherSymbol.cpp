@@ -30,10 +30,11 @@ struct SymbolFrame {
   float x;
   float y;
   float r;
-  float h;  // R·√3/2: half the side of the inscribed triangle
-  float d;  // R/√2: half a diagonal's horizontal extent
+  float h;         // R·√3/2: half the side of the inscribed triangle
+  float d;         // R/√2: half a diagonal's horizontal extent
+  float vertical;  // map units down per unit across, so the marks fit the round circle
 
-  PointF At(float dx, float dy) const { return {x + dx, y + dy}; }
+  PointF At(float dx, float dy) const { return {x + dx, y + dy * vertical}; }
 };
 
 // The lower half of the circle (the larger y values), filled with the fill colour.
@@ -99,8 +100,12 @@ void DrawWeatherSymbol(Canvas& canvas, float x, float y, std::int16_t code, cons
                        const ColourSlots& colours) {
   const Colour colour = colours[kWeatherColour];
   const float r = size.circleRadius;
-  const SymbolFrame frame{x, y, r, static_cast<float>(r * std::sqrt(3.0) / 2),
-                          static_cast<float>(r / std::sqrt(2.0))};
+  const SymbolFrame frame{x,
+                          y,
+                          r,
+                          static_cast<float>(r * std::sqrt(3.0) / 2),
+                          static_cast<float>(r / std::sqrt(2.0)),
+                          static_cast<float>(canvas.VerticalUnitsPerHorizontalUnit())};
   canvas.SetForeColour(colour);
   canvas.SetFillColour(colours[kBackgroundColour]);
   canvas.SetFillStyle(FillStyle::Solid);

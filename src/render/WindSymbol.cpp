@@ -19,15 +19,17 @@ constexpr double kSingleFeatherShaft = 1.6;  // force 1: the shaft runs on past 
 enum class Side { Right, Left };
 
 // The symbol of one station: its shaft along u, feathers across it along n.
+// Their vertical parts are stretched like the canvas's vertical units, so the
+// symbol keeps its shape beside the round weather circle.
 class Barb {
  public:
   Barb(float x, float y, double phi, const SymbolSize& size, Colour colour, Canvas& canvas)
       : m_x(x),
         m_y(y),
         m_ux(-std::sin(phi)),
-        m_uy(std::cos(phi)),
+        m_uy(std::cos(phi) * canvas.VerticalUnitsPerHorizontalUnit()),
         m_nx(-std::cos(phi)),
-        m_ny(-std::sin(phi)),
+        m_ny(-std::sin(phi) * canvas.VerticalUnitsPerHorizontalUnit()),
         m_size(size),
         m_colour(colour),
         m_canvas(canvas) {}

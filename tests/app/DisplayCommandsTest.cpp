@@ -66,11 +66,18 @@ TEST(Display, LayersInOrderWeatherThenWindThenFronts) {
   EXPECT_EQ(app.canvas.State().lineWidth, 1);
 }
 
-TEST(Display, WindLeavesWidthTwoWhenNoFrontsFollow) {
-  SymbolsOnlyApp app;
-  app.Show(true, true, false);
-  cntDisplay_Click(app.Context());
-  EXPECT_EQ(app.canvas.State().lineWidth, 2);
+TEST(Display, EveryLayerSetsItsOwnWidthSoTheSameDataDrawsTheSame) {
+  for (const SymbolSize& size : {SymbolSize::Normal(), SymbolSize::Enlarged()}) {
+    SymbolsOnlyApp app;
+    app.state.layers.map = true;
+    app.state.symbols = size;
+    app.Show(true, true, false);
+    cntDisplay_Click(app.Context());
+    const Lines first = app.canvas.Lines();
+    app.canvas.ClearLog();
+    cntDisplay_Click(app.Context());
+    EXPECT_EQ(app.canvas.Lines(), first);
+  }
 }
 
 TEST(Display, ShipsAreDrawnWhereTheyAreEvenWithoutIsobars) {

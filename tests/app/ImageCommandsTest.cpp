@@ -24,7 +24,7 @@ void WriteBytes(const std::string& path, const std::string& bytes) {
   std::ofstream(path, std::ios::binary) << bytes;
 }
 
-TEST(ImageCommands, LoadAsksForAPictureAndDrawsNothing) {
+TEST(ImageCommands, LoadAsksForAPictureAndClearsTheDrawnLayers) {
   TempFolder folder;
   WriteBytes(folder.File("ir.bmp"), EncodeBmp(kSatellite));
   TestApp app;
@@ -38,7 +38,7 @@ TEST(ImageCommands, LoadAsksForAPictureAndDrawsNothing) {
   EXPECT_TRUE(request.showImageOptions);
   EXPECT_FALSE(request.background.has_value());
   EXPECT_EQ(app.canvas.GetPicture(), kSatellite);
-  EXPECT_TRUE(app.canvas.Lines().empty());
+  EXPECT_EQ(app.canvas.Lines(), std::vector<std::string>{"clear"});
   EXPECT_TRUE(app.ui.messages.empty());
 }
 
@@ -50,6 +50,7 @@ TEST(ImageCommands, LoadingSomethingElseKeepsTheOldPictureSilently) {
   app.ui.chooserAnswers = {folder.File("notes.gif"), folder.File("missing.gif"), std::nullopt};
   for (int i = 0; i < 3; ++i) cntHimawari_Click(app.Context());
   EXPECT_EQ(app.canvas.GetPicture(), kOther);
+  EXPECT_TRUE(app.canvas.Lines().empty());
   EXPECT_TRUE(app.ui.messages.empty());
 }
 
@@ -83,7 +84,7 @@ TEST(ImageCommands, SaveWithoutPictureWarnsAndWritesNothing) {
   EXPECT_EQ(app.ui.messages[0].title, "画像の保存のエラー");
   EXPECT_EQ(app.ui.messages[0].text,
             "画像として保存できるのは、読みこんだ気象衛星画像だけです。等圧線や天気記号の図は保存できません。"
-            "等圧線や天気記号は「Print Screen」キーを押してクリップボードから利用してください。");
+            "等圧線や天気記号の入った天気図は、同じメニューの「天気図を画像として保存」で保存してください。");
   EXPECT_EQ(app.ui.messages[0].icon, MessageIcon::Warning);
   EXPECT_FALSE(FileExists(folder.File("map.BMP")));
 }
@@ -127,15 +128,16 @@ TEST(ImageCommands, ClearingThePictureRedrawsTheMapAtOnce) {
   EXPECT_GT(app.canvas.Lines().size(), 100u);  // the base map at least
 }
 
-TEST(ImageCommands, PastedPictureBecomesTheBackground) {
+TEST(ImageCommands, PastedPictureBecomesTheBackgroundUnderAClearedMap) {
   TestApp app;
   EXPECT_FALSE(PasteClipboardPicture(app.Context()));
   app.ui.clipboardPicture = Picture{};
   EXPECT_FALSE(PasteClipboardPicture(app.Context()));
+  EXPECT_TRUE(app.canvas.Lines().empty());
   app.ui.clipboardPicture = kSatellite;
   EXPECT_TRUE(PasteClipboardPicture(app.Context()));
   EXPECT_EQ(app.canvas.GetPicture(), kSatellite);
-  EXPECT_TRUE(app.canvas.Lines().empty());
+  EXPECT_EQ(app.canvas.Lines(), std::vector<std::string>{"clear"});
 }
 
 TEST(ImageCommands, BundledInfraredPictureLinesUpWithTheDefaultMap) {

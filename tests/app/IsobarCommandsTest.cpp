@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/FileCommands.h"
 #include "pressure/PressureRelief.h"
 #include "support/TestApp.h"
 
@@ -152,7 +153,7 @@ TEST(CorrectionMenu, RedrawsSetsReadModeAndShowsTeisei) {
   cntSyusei_Click(app.Context());
   EXPECT_EQ(app.canvas.Lines().front(), "clear");
   EXPECT_EQ(app.state.clickMode, "?");
-  EXPECT_EQ(app.ui.windowEvents, std::vector<std::string>{"show Teisei 0"});
+  EXPECT_EQ(app.ui.windowEvents, (std::vector<std::string>{"show Teisei 0", "refresh Teisei"}));
   EXPECT_FALSE(app.state.field.grid.IsValid());  // shown as it is, not recomputed
   EXPECT_TRUE(app.ui.messages.empty());
 }
@@ -166,7 +167,7 @@ TEST(ReliefMenu, StaleGridWithoutPressuresEndsWithTheMessage) {
   EXPECT_TRUE(app.canvas.Lines().empty());
 }
 
-TEST(ReliefMenu, DrawsTheWholeReliefAndTheNextRedrawRestoresTheMapView) {
+TEST(ReliefMenu, DrawsTheWholeReliefAndTheNextRedrawOrIsobarLoadRestoresTheMapView) {
   TestApp app;
   FillGrid(app.state, 101300);
   Picture picture;
@@ -180,6 +181,11 @@ TEST(ReliefMenu, DrawsTheWholeReliefAndTheNextRedrawRestoresTheMapView) {
   EXPECT_EQ(app.canvas.Lines()[1], "line 206 70 581 70 1 #0000FF");
   EXPECT_EQ(app.canvas.Scale(), ReliefView(app.state.field.grid));
   RedrawIsobarMap(app.Context());
+  EXPECT_EQ(app.canvas.Scale(), app.state.view);
+
+  cntRittai_Click(app.Context());
+  app.ui.chooserAnswers.push_back(testing::TestDataPath("isobar_small.cnt"));
+  LoadIsobarFile(app.Context());
   EXPECT_EQ(app.canvas.Scale(), app.state.view);
 }
 

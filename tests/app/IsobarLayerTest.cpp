@@ -35,27 +35,35 @@ TEST(IsobarLayer, NoStationPressureShowsAMessageAndDrawsNothing) {
   EXPECT_FALSE(app.state.field.grid.IsValid());
 }
 
-TEST(IsobarLayer, FewerThanTwentyStationPressuresAsk) {
-  for (const bool answer : {false, true}) {
+TEST(IsobarLayer, FewerThanTwentyStationPressuresAskTwentyDrawWithoutAsking) {
+  for (const auto& [count, answer] : {std::pair{19, false}, {19, true}, {20, false}}) {
     TestApp app;
-    GiveStationPressures(app.state, 19);
+    GiveStationPressures(app.state, count);
     app.state.store.systems[0] = {"高気圧", 40, 135, 1030};  // systems do not count
     app.state.store.systemCount = 1;
     app.ui.yesNoAnswers.push_back(answer);
     DrawIsobarLayer(app.Context());
-    EXPECT_EQ(app.ui.questions, std::vector<std::string>{kFewDataQuestion});
-    EXPECT_EQ(app.state.field.grid.IsValid(), answer);
-    EXPECT_EQ(AnyLine(app), answer);
+    const bool asked = count < kEnoughStationPressures;
+    EXPECT_EQ(app.ui.questions, asked ? std::vector<std::string>{kFewDataQuestion} : std::vector<std::string>{});
+    EXPECT_EQ(app.state.field.grid.IsValid(), answer || !asked);
+    EXPECT_EQ(AnyLine(app), answer || !asked);
+    EXPECT_TRUE(app.ui.messages.empty());  // these fill the whole grid
   }
 }
 
-TEST(IsobarLayer, TwentyStationPressuresDrawWithoutAsking) {
+TEST(IsobarLayer, GridThatCannotBeCompletedSaysSoOnceAndStandsUntilTheNextChange) {
   TestApp app;
-  GiveStationPressures(app.state, 20);
+  GiveStationPressures(app.state, 1);
+  app.ui.yesNoAnswers = {true, true};
   DrawIsobarLayer(app.Context());
-  EXPECT_TRUE(app.ui.questions.empty());
-  EXPECT_TRUE(app.state.field.grid.IsValid());
-  EXPECT_TRUE(AnyLine(app));
+  DrawIsobarLayer(app.Context());
+  EXPECT_EQ(app.ui.questions.size(), 1u);
+  ASSERT_EQ(app.ui.messages.size(), 1u);
+  EXPECT_EQ(app.ui.messages[0].title, "注　意");
+  EXPECT_EQ(app.ui.messages[0].text, "気圧のデータが少ないため、地図全体の気圧を計算できませんでした。");
+  app.state.field.grid.MarkStale();
+  DrawIsobarLayer(app.Context());
+  EXPECT_EQ(app.ui.questions.size(), 2u);
 }
 
 TEST(IsobarLayer, ValidGridIsDrawnAsItIsAndStaleGridIsRecomputed) {

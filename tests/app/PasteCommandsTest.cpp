@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <tuple>
 #include <fstream>
+#include <map>
 #include <sstream>
 
 #include "core/Rows.h"
@@ -13,6 +16,7 @@
 #include "io/Cp932.h"
 #include "io/FieldReader.h"
 #include "io/FileIo.h"
+#include "io/StationLine.h"
 #include "support/TestApp.h"
 
 namespace nimbara {
@@ -45,7 +49,7 @@ class Paste : public ::testing::Test {
   }
   void TearDown() override { std::filesystem::remove_all(m_folder); }
 
-  void Import(const std::string& text) { ImportBulletinText(app.Context(), text); }
+  PasteReport Import(const std::string& text) { return ImportBulletinText(app.Context(), text); }
   std::string TempFile() const { return (std::filesystem::path(m_folder) / kBulletinTempFileName).string(); }
 
   TestApp app;
@@ -53,20 +57,25 @@ class Paste : public ::testing::Test {
 };
 
 // Every station and counted ship of a sample bulletin against the values it
-// was written from.
-void ExpectStationRecords(const ObservationStore& store, const std::string& expectedFile) {
+// was written from, but for the stations in `changed`.
+void ExpectStationRecords(const ObservationStore& store, const std::string& expectedFile,
+                          const std::map<int, StationRecord>& changed = {}, bool withShips = true) {
   int ships = 0;
   for (const auto& row : ExpectedRows(expectedFile)) {
     std::vector<int> n;
     for (std::size_t i = 1; i < row.size(); ++i) n.push_back(std::stoi(row[i]));
     if (row[0] == "station") {
-      EXPECT_EQ(store.stationRecords[static_cast<std::size_t>(n[0])], (StationRecord{n[1], n[2], n[3], n[4], n[5]}))
+      const auto change = changed.find(n[0]);
+      EXPECT_EQ(store.stationRecords[static_cast<std::size_t>(n[0])],
+                (change != changed.end() ? change->second : StationRecord{n[1], n[2], n[3], n[4], n[5]}))
           << "slot " << n[0];
-    } else {
+    } else if (withShips) {
       EXPECT_EQ(store.ships[static_cast<std::size_t>(ships++)], (ShipRecord{n[0], n[1], n[2], n[3], n[4], n[5]}));
     }
   }
-  EXPECT_EQ(store.shipCount, ships);
+  if (withShips) {
+    EXPECT_EQ(store.shipCount, ships);
+  }
 }
 
 void ExpectSystems(const ObservationStore& store, const std::string& expectedFile) {
@@ -95,6 +104,37 @@ TEST_F(Paste, LayoutBBulletinRenamesSlot30) {
   EXPECT_EQ(app.state.stationRows.rows[30].rfind("オゼルナヤ", 0), 0u);
   Import(SampleBulletin("winter_stations.txt"));
   EXPECT_EQ(app.state.store.stations.names[30], "オゼルナヤ");  // layout A does not name it back
+}
+
+TEST_F(Paste, StationLinesAreFoundByTheirNamesAndReadByTheirWords) {
+  const std::string naha = "那覇          北         風力 ５ くもり   １０２１ｈＰａ  １５度\r\n";
+  const std::string daito = "南大東島      北         風力 ４ 晴れ    １０２１ｈＰａ  １６度\r\n";
+  const std::string nakhodka = "ナホトカ      北西        風力 ３ 晴れ    １０２０ｈＰａ  －５度\r\n";
+  struct Edit {
+    const char* what;
+    std::string from;
+    std::string to;
+    std::map<int, StationRecord> changed;
+  };
+  const Edit edits[] = {
+      {"duplicated line", naha, naha + naha, {}},
+      {"missing line", naha, "", {{1, StationRecord{0, 0, 11, 0, 0}}}},
+      {"lines in another order", naha + daito, daito + naha, {}},
+      {"station of another year", naha, nakhodka + naha, {}},
+      {"spaced name, half-width digits, unit after a space", naha, "那 覇 北 風力 5 くもり 1021 hPa 15度\r\n", {}},
+      {"unit mb and the minus sign −", daito, "南大東島 北 風力４ 晴れ １０２１ｍｂ −３度\r\n", {{2, {0, 4, 1, 1021, -3}}}},
+      {"ヘクトパスカル and the minus word", daito, "南大東島 北 風力 4 晴れ 1021ヘクトパスカル マイナス3度\r\n",
+       {{2, {0, 4, 1, 1021, -3}}}},
+      {"implausible pressure", "１０２２ｈＰａ", "１２２２ｈＰａ", {{0, {15, 4, 2, 0, 17}}}},
+      {"ship position in half-width digits", "北緯３８度 東経１４５度", "北緯 38度、東経 145度", {}},
+  };
+  for (const Edit& edit : edits) {
+    SCOPED_TRACE(edit.what);
+    std::string text = SampleBulletin("winter_stations.txt");
+    text.replace(text.find(edit.from), edit.from.size(), edit.to);
+    Import(text);
+    ExpectStationRecords(app.state.store, "bulletin_winter_stations_expected.txt", edit.changed);
+  }
 }
 
 TEST_F(Paste, StationImportWritesRowsMarksGridStaleAndShowsWindows) {
@@ -141,7 +181,33 @@ TEST_F(Paste, SystemsBulletinsFillTheSystemsList) {
   EXPECT_NE(app.state.systemRows.rows[1].find(" 965hPa 台風"), std::string::npos) << app.state.systemRows.rows[1];
 }
 
-TEST_F(Paste, SystemsImportReplacesTheWholeList) {
+TEST_F(Paste, BroadcastManuscriptSamplesGiveTheWinterMap) {
+  EXPECT_EQ(Import(SampleBulletin("broadcast_station_part.txt")).form, PastedForm::Manuscript);
+  // The broadcast's rules reduce 北京's 煙霧 to 不明.
+  ExpectStationRecords(app.state.store, "bulletin_winter_stations_expected.txt", {{42, {2, 2, 10, 1040, -5}}}, false);
+  EXPECT_EQ(app.state.store.observationDate, "気象通報原稿　各地の天気　２０２４年０１月１５日０６時");
+
+  Import(SampleBulletin("broadcast_station_part_listing.txt"));
+  EXPECT_EQ(app.state.store.stationRecords[20], (StationRecord{3, 7, 4, 1010, -2}));  // 輪島
+  EXPECT_EQ(app.state.store.stationRecords[28], kNoStationReport);                   // 稚内: 入電がありません
+  EXPECT_EQ(app.state.store.stationRecords[2], kNoStationReport);                    // not listed
+
+  Import(SampleBulletin("broadcast_systems_part.txt"));
+  std::vector<SystemEntry> read(app.state.store.systems.begin(),
+                                app.state.store.systems.begin() + app.state.store.systemCount);
+  Import(SampleBulletin("winter_systems.txt"));
+  std::vector<SystemEntry> bulletin(app.state.store.systems.begin(),
+                                    app.state.store.systems.begin() + app.state.store.systemCount);
+  const auto byPlace = [](const SystemEntry& a, const SystemEntry& b) {
+    return std::tie(a.kind, a.latitude, a.longitude) < std::tie(b.kind, b.latitude, b.longitude);
+  };
+  std::sort(read.begin(), read.end(), byPlace);
+  std::sort(bulletin.begin(), bulletin.end(), byPlace);
+  EXPECT_EQ(read, bulletin);
+}
+
+TEST_F(Paste, SystemsImportReplacesTheWholeListAndMarksTheGridStale) {
+  app.state.field.grid.At(0, 0) = 101300;
   app.state.store.systemCount = 3;
   app.state.systemRows = {{"x", "y", "z"}, 1};
   app.state.store.systems[2] = {"高気圧", 40, 120, 1030};
@@ -150,19 +216,24 @@ TEST_F(Paste, SystemsImportReplacesTheWholeList) {
   EXPECT_EQ(app.state.store.systems[2].pressure, 0);
   EXPECT_EQ(app.state.systemRows.selected, -1);
   EXPECT_EQ(app.state.systemRows.rows, (std::vector<std::string>{"  32N  160E 1020hPa 高気圧"}));
+  EXPECT_FALSE(app.state.field.grid.IsValid());
 }
 
-TEST_F(Paste, BlankLineBeforeTheFirstStationMakesItNoBulletin) {
+TEST_F(Paste, BlankLineBeforeTheFirstStationIsReadAsAStationList) {
   std::string text = SampleBulletin("winter_stations.txt");
   const std::size_t firstStation = text.find("石垣島");
   text.insert(firstStation, "\r\n");
   app.state.store.systemCount = 1;
   app.state.systemRows = {{"kept"}, -1};
-  Import(text);
-  EXPECT_EQ(app.state.store.stationRecords[0], StationRecord{});
+  const PasteReport report = Import(text);
+  EXPECT_EQ(report.form, PastedForm::Manuscript);
+  EXPECT_TRUE(report.notes.unknownStations.empty());
+  // Not the page layout: the broadcast's rules reduce 北京's 煙霧 to 不明.
+  ExpectStationRecords(app.state.store, "bulletin_winter_stations_expected.txt", {{42, {2, 2, 10, 1040, -5}}}, false);
+  EXPECT_EQ(app.state.store.shipCount, 0);
   EXPECT_EQ(app.state.store.systemCount, 1);
   EXPECT_EQ(app.state.systemRows.rows, std::vector<std::string>{"kept"});
-  EXPECT_TRUE(app.ui.windowEvents.empty());
+  EXPECT_EQ(app.ui.windowEvents, (std::vector<std::string>{"refresh Tenki1", "show Tenki1 500"}));
   EXPECT_EQ(app.state.store.observationDate, "２０２４年０１月１５日０６時の各地の観測値");
 }
 
@@ -206,10 +277,24 @@ TEST_F(Paste, CharacterWithoutCp932FormKeepsTheTextWhole) {
   EXPECT_EQ(app.state.store.systemCount, 1);
 }
 
+TEST_F(Paste, OnlyCharactersWithoutCp932FormSkipTheRoundTrip) {
+  // The flag's tag characters have no CP932 form either; the encoder drops them.
+  for (const std::string header : {"観測値 🌀", "観測値 🏴\U000E0067\U000E0062\U000E0065\U000E006E\U000E0067\U000E007F"}) {
+    Import(header + "\n地点\n石垣島        北北東       風力 ４ くもり   １０２２ｈＰａ  −５度\n");
+    EXPECT_EQ(app.state.store.observationDate, header);
+    EXPECT_TRUE(app.state.items[0].ends_with("－５度")) << header;  // "−" read back from CP932
+    EXPECT_EQ(app.state.store.stationRecords[0].temperature, -5);
+  }
+}
+
+TEST_F(Paste, ByteOrderMarkBeforeTheTextIsDropped) {
+  Import("\xEF\xBB\xBF" + SampleBulletin("winter_systems.txt"));
+  EXPECT_EQ(app.state.store.observationDate, "２０２４年０１月１５日０６時の低気圧や前線の位置");
+}
+
 TEST_F(Paste, HugeTextsFinish) {
   const std::string oneLine(std::size_t{2} << 20, 'x');
-  Import(oneLine);
-  EXPECT_EQ(CharLength(app.state.store.observationDate), oneLine.size());
+  EXPECT_EQ(Import(oneLine).form, PastedForm::Unreadable);
 
   std::string noBrackets = "日付\n等圧線 1020hPa ";
   for (int i = 0; i < 200000; ++i) noBrackets += "1N,2E)";
@@ -228,6 +313,52 @@ TEST_F(Paste, PasteCommandTakesTextThenPicture) {
   cntPaste_Click(app.Context());
   EXPECT_EQ(app.state.store.systemCount, 23);
   EXPECT_TRUE(app.canvas.HasPicture());
+}
+
+TEST_F(Paste, UnreadableTextChangesNothingAndSaysSo) {
+  Import(SampleBulletin("winter_stations.txt"));
+  const ObservationStore store = app.state.store;
+  const auto items = app.state.items;
+  app.ui.windowEvents.clear();
+  for (const char* text : {"ようこそ\n今日は晴れです。\n", "日付\n\n高気圧 1020hPa (32N,160E)\n", ""}) {
+    app.ui.clipboardText = text;
+    cntPaste_Click(app.Context());
+  }
+  EXPECT_EQ(app.state.store, store);
+  EXPECT_EQ(app.state.items, items);
+  EXPECT_EQ(app.state.headerText, store.observationDate);
+  EXPECT_TRUE(app.ui.windowEvents.empty());
+  ASSERT_EQ(app.ui.messages.size(), 3u);
+  EXPECT_EQ(app.ui.messages[0].title, "データの貼り付け");
+  EXPECT_EQ(app.ui.messages[0].icon, MessageIcon::Warning);
+  EXPECT_EQ(app.ui.messages[0].text.substr(0, app.ui.messages[0].text.find("\r\n")),
+            "貼り付けたテキストは気象通報のデータとして読めませんでした。");
+}
+
+TEST_F(Paste, RecognisedTextEndsWithASummary) {
+  std::string withNotes = SampleBulletin("winter_stations.txt");
+  withNotes.replace(withNotes.find("１０２２ｈＰａ"), 18, "１２２２ｈＰａ");
+  withNotes.insert(withNotes.find("那覇"), "ナホトカ      北西        風力 ３ 晴れ    １０２０ｈＰａ  －５度\r\n"
+                                         "ニコラエフスク\r\n　　　　　　　北  風力 ８ 雪  　９８６ｈＰａ  －８度\r\n");
+  const std::pair<std::string, std::string> cases[] = {
+      {withNotes,
+       "気象庁の「各地の観測値」として読みました。\r\n気圧のある地点：53地点のうち 52地点\r\n船舶・ブイの報告：4件\r\n"
+       "読まなかったもの：\r\n　表にない地点：ナホトカ、ニコラエフスク\r\n　ありえない気圧（欠測にしました）：石垣島 1222hPa"},
+      {SampleBulletin("winter_systems.txt"),
+       "気象庁の「低気圧や前線の位置」として読みました。\r\n低気圧や前線：高気圧 2、低気圧 2、温暖前線 3点、寒冷前線 5点、"
+       "停滞前線 4点、閉塞前線 3点、等圧線 4点"},
+      {"漁業気象\n北緯41度、東経147度には、1002hPaの低気圧があって、中心から寒冷前線が北緯36度、東経147度、北緯33",
+       "気象通報の原稿（漁業気象）として読みました。\r\n低気圧や前線：低気圧 1\r\n読まなかったもの：\r\n"
+       "　途中で切れた文や位置のない文：「中心から寒冷前線が北緯36度、東経147…」"},
+  };
+  for (const auto& [text, summary] : cases) {
+    app.ui.messages.clear();
+    app.ui.clipboardText = text;
+    cntPaste_Click(app.Context());
+    ASSERT_EQ(app.ui.messages.size(), 1u);
+    EXPECT_EQ(app.ui.messages[0].icon, MessageIcon::Information);
+    EXPECT_EQ(app.ui.messages[0].text, summary);
+  }
 }
 
 TEST_F(Paste, EmptyClipboardDoesNothing) {

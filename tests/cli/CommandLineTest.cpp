@@ -4,12 +4,16 @@
 
 #include <QGuiApplication>
 #include <QImage>
+#include <fcntl.h>
+#include <unistd.h>
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <iostream>
 #include <iterator>
 #include <regex>
 
+#include "io/Cp932.h"
 #include "support/FileSizeLimit.h"
 #include "support/TestApp.h"
 
@@ -154,6 +158,45 @@ TEST_F(CommandLineTest, ImportLoadThenSaveKeepsTheObservations) {
   ASSERT_NE(settings, std::string::npos);
   EXPECT_EQ(copy, original.substr(0, settings + 2));
   EXPECT_EQ(Run({"import", "-o", Out("nothing.txt")}), 2);
+}
+
+TEST_F(CommandLineTest, ImportWritesNoTemporaryFile) {
+  const fs::path tmp = m_dir / "tmp";
+  fs::create_directories(tmp);
+  const char* before = std::getenv("TMPDIR");
+  const std::string saved = before ? before : "";
+  setenv("TMPDIR", tmp.c_str(), 1);
+  const int code = Run({"import", std::string(NIMBARA_SAMPLES) + "/bulletins/winter_stations.txt", "-o", Out("day.txt")});
+  if (before) setenv("TMPDIR", saved.c_str(), 1);
+  else unsetenv("TMPDIR");
+  EXPECT_EQ(code, 0);
+  EXPECT_TRUE(fs::is_empty(tmp));
+}
+
+TEST_F(CommandLineTest, ImportPrintsWhatItReadAndRefusesUnreadableText) {
+  const std::string bulletin = ReadAll(std::string(NIMBARA_SAMPLES) + "/bulletins/summer_systems.txt");
+  std::ofstream(m_dir / "bom.txt", std::ios::binary) << "\xEF\xBB\xBF" << DecodeCp932(bulletin).text;
+  ASSERT_EQ(Run({"import", Out("bom.txt"), "-o", Out("systems.txt")}), 0);
+  EXPECT_NE(m_stderr.find("気象庁の「低気圧や前線の位置」として読みました。"), std::string::npos) << m_stderr;
+  EXPECT_EQ(ReadAll(Out("systems.txt")).substr(0, bulletin.find("\r\n")), bulletin.substr(0, bulletin.find("\r\n")));
+
+  std::ofstream(m_dir / "page.txt") << "<html>ようこそ</html>\n";
+  EXPECT_EQ(Run({"import", Out("page.txt"), "-o", Out("page_out.txt")}), 2);
+  EXPECT_NE(m_stderr.find("読めませんでした"), std::string::npos) << m_stderr;
+  EXPECT_FALSE(fs::exists(Out("page_out.txt")));
+}
+
+TEST_F(CommandLineTest, ImportReadsABulletinFromStandardInput) {
+  const int savedStdin = dup(STDIN_FILENO);
+  const int bulletin = open((std::string(NIMBARA_SAMPLES) + "/bulletins/winter_stations.txt").c_str(), O_RDONLY);
+  dup2(bulletin, STDIN_FILENO);
+  const int code = Run({"import", "-", "-o", Out("stdin.txt")});
+  dup2(savedStdin, STDIN_FILENO);
+  close(bulletin);
+  close(savedStdin);
+  std::cin.clear();
+  EXPECT_EQ(code, 0) << m_stderr;
+  EXPECT_NE(m_stderr.find("気圧のある地点：53地点のうち 53地点"), std::string::npos) << m_stderr;
 }
 
 // x.dat is read, never a sibling x.txt; -o names the file written.

@@ -16,11 +16,14 @@ TEST(Projection, PolarRadiusFollowsTheBandTable) {
   for (const auto& c : cases) EXPECT_NEAR(PolarRadius(c.latitude), c.radius, 1e-9) << c.latitude;
 }
 
-TEST(Projection, LatitudesOutsideTheMapHaveNoRadius) {
+TEST(Projection, OnlyLatitudesOutsideTheMapHaveNoRadiusAndNoMapPosition) {
   EXPECT_EQ(PolarRadius(9), 0.0);
   EXPECT_EQ(PolarRadius(57), 0.0);
-  EXPECT_EQ(ProjectLatLon(9, 135), (MapPoint{0, 0}));
-  EXPECT_EQ(ProjectLatLon(57, 150), (MapPoint{0, 0}));
+  EXPECT_FALSE(HasMapPosition(ProjectLatLon(9, 135)));
+  EXPECT_FALSE(HasMapPosition(ProjectLatLon(57, 150)));
+  for (int latitude = 10; latitude <= 56; ++latitude)
+    for (int longitude = 0; longitude < 400; ++longitude)  // 400 degrees make a full turn round the pole
+      ASSERT_TRUE(HasMapPosition(ProjectLatLon(latitude, longitude))) << latitude << " " << longitude;
 }
 
 TEST(Projection, WorkedPositions) {

@@ -70,21 +70,15 @@ TEST(AddSystemLines, FrontOverTwoLinesIsOneRun) {
   EXPECT_EQ(store.systems[3], (SystemEntry{"寒冷前線", 34, 150, 0}));
 }
 
-TEST(AddSystemLines, TropicalLineContinuesThePreviousKeyword) {
+TEST(AddSystemLines, TropicalLinesAreTropicalDepressionsWithTheirOwnPressure) {
   ObservationStore store;
-  const BulletinItemList lines = Lines({"低気圧 1000hPa (48N,128E)", "熱帯低気圧 1004hPa (17N,135E)"});
-  AddSystemLines(store, lines, 1);
-  EXPECT_EQ(store.systems[1], (SystemEntry{"低気圧", 17, 135, 1000}));
-}
-
-TEST(AddSystemLines, TropicalFirstLineIsATropicalDepression) {
-  ObservationStore store;
-  const BulletinItemList lines =
-      Lines({"熱帯低気圧 1004hPa (17N,135E)", "熱帯低気圧 1006hPa (12N,140E)", "高気圧 1020hPa (32N,160E)"});
-  AddSystemLines(store, lines, 2);
-  EXPECT_EQ(store.systems[0], (SystemEntry{"熱帯低気圧", 17, 135, 1004}));
-  EXPECT_EQ(store.systems[1], (SystemEntry{"熱帯低気圧", 12, 140, 1004}));
-  EXPECT_EQ(store.systems[2], (SystemEntry{"高気圧", 32, 160, 1020}));
+  const BulletinItemList lines = Lines({"低気圧 1000hPa (48N,128E)", "熱帯低気圧 1004hPa (17N,135E)",
+                                        "熱帯低気圧 1006hPa (12N,140E)", "寒冷前線 (40N,130E)", "熱帯低気圧 998hPa (20N,150E)"});
+  AddSystemLines(store, lines, 4);
+  ASSERT_EQ(store.systemCount, 5);
+  EXPECT_EQ(store.systems[1], (SystemEntry{"熱帯低気圧", 17, 135, 1004}));
+  EXPECT_EQ(store.systems[2], (SystemEntry{"熱帯低気圧", 12, 140, 1006}));
+  EXPECT_EQ(store.systems[4], (SystemEntry{"熱帯低気圧", 20, 150, 998}));
 }
 
 TEST(ReadSystemsLines, RecognisesTheSecondLineByItsKeyword) {

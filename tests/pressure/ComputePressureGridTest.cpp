@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "core/Projection.h"
+#include "io/IsobarFile.h"
+#include "support/TestApp.h"
 
 namespace nimbara {
 namespace {
@@ -19,7 +23,7 @@ TEST(PressureGridComputation, ReportingStationsFillTheWholeInterior) {
   ObservationStore store = AllStationsReporting();
   PlotPointTable plot;
   PressureField field;
-  ComputePressureGrid(store, plot, field);
+  EXPECT_TRUE(ComputePressureGrid(store, plot, field));
   EXPECT_TRUE(field.grid.IsValid());
   for (int c = 1; c < kGridLast; ++c)
     for (int r = 1; r < kGridLast; ++r) {
@@ -28,12 +32,13 @@ TEST(PressureGridComputation, ReportingStationsFillTheWholeInterior) {
     }
 }
 
-TEST(PressureGridComputation, SingleReportingStationEnds) {
+TEST(PressureGridComputation, SingleReportingStationEndsIncomplete) {
   ObservationStore store;
   store.stationRecords[10].pressure = 1013;
   PlotPointTable plot;
   PressureField field;
-  ComputePressureGrid(store, plot, field);
+  EXPECT_FALSE(ComputePressureGrid(store, plot, field));
+  EXPECT_TRUE(field.grid.incomplete);
   EXPECT_EQ(plot.lastIndex, store.stationCount - 1);
 }
 
@@ -58,6 +63,31 @@ TEST(PressureGridComputation, HighSharingAStationCellKeepsTheirMean) {
   const int row = (high.y + kNodeSpacing - 1) / kNodeSpacing;
   EXPECT_EQ(field.fixed.At(column, row), -1);
   EXPECT_EQ(field.grid.At(column, row), 102500);
+}
+
+// Every cell of the finished grid of a small winter field (sixteen stations,
+// a ship, a high over the continent, a deep low east of Hokkaido, a tropical
+// depression and a slanted hand-drawn isobar), so that a changed pass, repeat
+// count, radius or rule shows. The stored grid is the isobar file of this
+// computation; write it anew only for an intended change of the computation.
+TEST(PressureGridComputation, SmallWinterFieldGivesTheStoredGridCellForCell) {
+  ObservationStore store;
+  const std::pair<int, std::int32_t> stations[] = {
+      {0, 1020},  {4, 1024},  {9, 1022},  {12, 1020}, {17, 1012}, {22, 1006}, {25, 998},  {27, 986},
+      {29, 1000}, {31, 1030}, {34, 1030}, {39, 1023}, {42, 1040}, {45, 1031}, {48, 1023}, {51, 1016}};
+  for (const auto& [slot, hPa] : stations) store.stationRecords[static_cast<std::size_t>(slot)].pressure = hPa;
+  store.shipCount = 1;
+  store.ships[0] = {40, 145, 0, 0, 0, 992};
+  store.systemCount = 5;
+  store.systems = {{{"高気圧", 45, 110, 1040}, {"低気圧", 44, 150, 980}, {"熱帯低気圧", 15, 130, 1004},
+                    {"等圧線", 28, 142, 1012}, {"等圧線", 22, 146, 1012}}};
+  PlotPointTable plot;
+  PressureField field;
+  ASSERT_TRUE(ComputePressureGrid(store, plot, field));
+  PressureGrid stored;
+  ASSERT_TRUE(ReadIsobarFile(testing::TestDataPath("grid_small_winter_field.cnt"), store, plot, stored));
+  for (int c = 0; c <= kGridLast; ++c)
+    for (int r = 0; r <= kGridLast; ++r) ASSERT_EQ(field.grid.At(c, r), stored.At(c, r)) << c << "," << r;
 }
 
 TEST(PressureGridComputation, IsRepeatable) {

@@ -61,27 +61,27 @@ TEST(RedrawAroundNode, BorderNodesRedrawOnlyContouredCells) {
   }
 }
 
-TEST(PressureLabel, FirstFiveCharactersOfTheSignedNumber) {
+TEST(PressureLabel, FirstFiveCharactersOfTheSignedNumberOrNoData) {
   EXPECT_EQ(PressureLabel(101325), " 1013 hPa");
   EXPECT_EQ(PressureLabel(101300), " 1013 hPa");
   EXPECT_EQ(PressureLabel(99850), " 998.5 hPa");
-  EXPECT_EQ(PressureLabel(0), " 0 hPa");
+  EXPECT_EQ(PressureLabel(0), "気圧データなし");
   EXPECT_EQ(PressureLabel(-150), "-1.5 hPa");
 }
 
-TEST(ShowPressureAtClick, WhiteLabelWithBlackShadowAtTheNearestNode) {
+TEST(ShowPressureAtClick, WhiteLabelOutlinedInBlackAtTheNearestNode) {
   PressureGrid grid;
   grid.At(0, 1) = 100800;
-  grid.At(1, 1) = 101200;
   RecordingCanvas canvas;
   ShowPressureAtClick(canvas, grid, 5, 12);
-  ShowPressureAtClick(canvas, grid, 6, 12);
-  EXPECT_EQ(canvas.Lines(), (std::vector<std::string>{
-                                "text -8.5 7.5 14 0 #000000  1008 hPa",
-                                "text -9 7 14 0 #FFFFFF  1008 hPa",
-                                "text -7.5 7.5 14 0 #000000  1012 hPa",
-                                "text -8 7 14 0 #FFFFFF  1012 hPa",
-                            }));
+  std::vector<std::string> expected;
+  for (const char* at :
+       {"-9.5 6.5", "-9 6.5", "-8.5 6.5", "-9.5 7", "-8.5 7", "-9.5 7.5", "-9 7.5", "-8.5 7.5"})
+    expected.push_back(std::string("text ") + at + " 14 0 #000000  1008 hPa");
+  expected.push_back("text -9 7 14 0 #FFFFFF  1008 hPa");
+  EXPECT_EQ(canvas.Lines(), expected);
+  ShowPressureAtClick(canvas, grid, 200, 200);
+  EXPECT_EQ(canvas.Lines().back(), "text 186 195 14 0 #FFFFFF 気圧データなし");
 }
 
 TEST(ShowPressureAtClick, ClicksOutsideTheMapSquareDrawNothing) {

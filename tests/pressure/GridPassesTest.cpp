@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <utility>
+#include <vector>
+
 #include "GridFixtures.h"
 
 namespace nimbara {
@@ -15,35 +19,40 @@ PressureField Binned(const PlotBuilder& b) {
   return field;
 }
 
-TEST(Binning, PointOnVerticalBorderCountsInBothColumns) {
-  PlotBuilder b;
-  b.Station(24, 30, 101300);
-  const PressureField field = Binned(b);
-  EXPECT_EQ(field.grid.At(2, 3), 101300);
-  EXPECT_EQ(field.grid.At(3, 3), 101300);
-  EXPECT_EQ(field.grid.At(1, 3), 0);
-  EXPECT_EQ(field.grid.At(4, 3), 0);
+using Cells = std::vector<std::pair<int, int>>;
+
+// The cells holding a value, column by column.
+Cells FilledCells(const PressureGrid& grid) {
+  Cells cells;
+  for (int c = 0; c <= kGridLast; ++c)
+    for (int r = 0; r <= kGridLast; ++r)
+      if (grid.At(c, r) != 0) cells.emplace_back(c, r);
+  return cells;
 }
 
-TEST(Binning, PointOnHorizontalBorderCountsOnlyInTheRowBelowIt) {
-  PlotBuilder b;
-  b.Station(30, 24, 101300);
-  const PressureField field = Binned(b);
-  EXPECT_EQ(field.grid.At(3, 2), 101300);
-  EXPECT_EQ(field.grid.At(3, 3), 0);
-}
-
-TEST(Binning, TwoPointsInOneCellGiveTheirMeanRoundedToEven) {
-  PlotBuilder b;
-  b.Station(30, 30, 101300).Station(32, 34, 101301);
-  EXPECT_EQ(Binned(b).grid.At(3, 3), 101300);
-}
-
-TEST(Binning, PointsOffTheGridAndMissingPressuresAreIgnored) {
-  PlotBuilder b;
-  b.Station(-13, 30, 101000).Station(30, -12, 101000).Station(397, 30, 101000).Station(30, 30, 0);
-  const PressureField field = Binned(b);
-  EXPECT_EQ(field.grid, PressureGrid{});
+TEST(Binning, PointsCountInTheCellsEndingRightOfAndBelowThem) {
+  struct Case {
+    const char* name;
+    std::vector<std::array<int, 3>> stations;  // x, y, pressure
+    Cells cells;                               // each then holding `value`
+    std::int32_t value;
+  };
+  const Case cases[] = {
+      {"on a vertical border: both columns", {{24, 30, 101300}}, {{2, 3}, {3, 3}}, 101300},
+      {"on a horizontal border: the row below only", {{30, 24, 101300}}, {{3, 2}}, 101300},
+      {"two in one cell: their mean, halves to even", {{30, 30, 101300}, {32, 34, 101301}}, {{3, 3}}, 101300},
+      {"off the grid, without map position or pressure: none",
+       {{-13, 30, 101000}, {30, -12, 101000}, {397, 30, 101000}, {0, 0, 101000}, {30, 30, 0}},
+       {},
+       0},
+  };
+  for (const Case& c : cases) {
+    PlotBuilder b;
+    for (const auto& [x, y, pressure] : c.stations) b.Station(x, y, pressure);
+    const PressureField field = Binned(b);
+    EXPECT_EQ(FilledCells(field.grid), c.cells) << c.name;
+    for (const auto& [column, row] : c.cells) EXPECT_EQ(field.grid.At(column, row), c.value) << c.name;
+  }
 }
 
 TEST(Binning, CentreKindsFixTheirCellOtherKindsDoNot) {
@@ -74,12 +83,14 @@ TEST(IsobarPoints, EqualNeighboursOnARowFillTheRowBetweenThem) {
   }
 }
 
-TEST(IsobarPoints, SlantedSegmentFollowsTheLine) {
-  const PressureGrid grid = ImprintedPair(24, 24, 101600, 72, 48, 101600);
-  EXPECT_EQ(grid.At(2, 2), 101600);
-  EXPECT_EQ(grid.At(4, 3), 101600);
-  EXPECT_EQ(grid.At(6, 4), 101600);
-  EXPECT_EQ(grid.At(4, 2), 0);
+TEST(IsobarPoints, SlantedSegmentFollowsTheLineInColumnStepsSummedAFifthAtATime) {
+  // (7, 4), (2, 1) and (4, 6) are the points' binning cells.
+  EXPECT_EQ(FilledCells(ImprintedPair(24, 24, 101600, 72, 48, 101600)),
+            (Cells{{2, 2}, {3, 2}, {3, 3}, {4, 3}, {5, 3}, {5, 4}, {6, 4}, {7, 4}}));
+  // Summed fifths land just past 1.6 and 2.4 where multiplied ones land on
+  // them, so the steep line passes (2, 5) and not (2, 2).
+  EXPECT_EQ(FilledCells(ImprintedPair(12, 12, 101600, 36, 72, 101600)),
+            (Cells{{1, 1}, {1, 2}, {2, 1}, {2, 3}, {2, 4}, {2, 5}, {3, 5}, {3, 6}, {4, 6}}));
 }
 
 TEST(IsobarPoints, NextNodeWithAnotherValueLeavesTheGapEmpty) {
@@ -90,6 +101,19 @@ TEST(IsobarPoints, NextNodeWithAnotherValueLeavesTheGapEmpty) {
 
 TEST(IsobarPoints, RowAboveTheMapIsRaisedToZeroAndFarPointsAreSkipped) {
   EXPECT_EQ(ImprintedPair(24, -30, 101600, 900, 24, 101600).At(2, 0), 101600);
+}
+
+TEST(GridPasses, PointsWithoutMapPositionAreNeitherImprintedNorFilledAround) {
+  EXPECT_EQ(FilledCells(ImprintedPair(0, 0, 101600, 30, 6, 101600)), (Cells{{3, 1}}));
+  EXPECT_EQ(FilledCells(ImprintedPair(30, 6, 101600, 0, 0, 101600)), (Cells{{3, 1}}));
+  for (const CentreRule rule : {CentreRule::A, CentreRule::B}) {
+    PlotBuilder b;
+    b.System("低気圧", 0, 0, 99000);
+    PressureField field;
+    field.grid.At(2, 2) = 100000;  // within reach of rings round the corner
+    FillAroundCentres(b.store, b.plot, field, 4, CentreKinds::SetB, rule);
+    EXPECT_EQ(FilledCells(field.grid), (Cells{{2, 2}}));
+  }
 }
 
 TEST(NearestInDirections, AxisSearchesReachFiveDiagonalsThree) {
@@ -170,6 +194,7 @@ TEST(FillAroundCentres, RingTakesTheMeanOfItsFilledCells) {
   EXPECT_EQ(field.grid.At(9, 9), 100000);
   EXPECT_EQ(field.grid.At(26, 27), 0);  // set A has no tropical depression
 }
+
 
 TEST(Extrapolation, EachDirectionGivesADampedEstimate) {
   PressureGrid grid;

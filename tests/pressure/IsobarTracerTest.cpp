@@ -81,6 +81,7 @@ TEST(Contouring, IntervalRoundingToZeroDrawsNoIsobarsButTheMarks) {
     f.store.stationCount = 0;
     f.store.stations.names[0] = "低気圧";
     f.plot.lastIndex = 0;
+    f.plot.x[0] = f.plot.y[0] = 100;
     EXPECT_TRUE(f.Trace(grid, interval, interval / 2).empty()) << interval;
     EXPECT_EQ(LogLinesOf(f.canvas, "text").size(), 3u) << interval;
   }
@@ -128,9 +129,9 @@ TEST(CentreMarks, EachCentreIsWrittenInShadowLightAndTextColour) {
   EXPECT_EQ(canvas.State().fontSize, 16.0);
 }
 
-TEST(CentreMarks, StationNamedLikeAKindGetsNoMark) {
+TEST(CentreMarks, StationNamedLikeAKindOrCentreWithoutMapPositionGetsNoMark) {
   testing::PlotBuilder b;
-  b.Station(10, 10, 101300);
+  b.Station(10, 10, 101300).System("低気圧", 0, 0, 99000);
   b.store.stations.names[0] = "台風";
   RecordingCanvas canvas;
   DrawCentreMarks(canvas, {b.store, b.plot, kMarks});

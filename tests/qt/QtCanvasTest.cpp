@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "qt/MapExport.h"
 #include "support/QtTestApplication.h"
 
 #include <vector>
@@ -58,6 +59,22 @@ TEST_F(QtCanvasTest, ClearKeepsThePicture) {
   EXPECT_TRUE(canvas.HasPicture());
   EXPECT_EQ(canvas.PointColour({0, 0}), kLightBlue);
   EXPECT_EQ(canvas.PointColour({-1, 0}), -1);
+}
+
+TEST_F(QtCanvasTest, PictureIsScaledWithTheMapAtEverySize) {
+  // Pictures are aligned to the map drawn 800 pixels wide: at 1600 a picture pixel covers 2 x 2.
+  QtCanvas big{1600, 1600};
+  big.SetPicture({8, 8, std::vector<std::uint32_t>(64, 0xFF00FF00u)});
+  big.SetScale({0, 0, 400, 400});
+  QImage painted(1600, 1600, QImage::Format_RGB32);
+  QPainter painter(&painted);
+  PaintMap(big, painter);
+  painter.end();
+  for (const QImage& shown : {big.Composite(), painted}) {
+    EXPECT_EQ(shown.pixelColor(12, 4), QColor(0, 255, 0));
+    EXPECT_EQ(shown.pixelColor(20, 4), QColor(255, 255, 255));
+  }
+  EXPECT_EQ(big.PointColour({3, 1}), Rgb(0, 255, 0));
 }
 
 TEST_F(QtCanvasTest, PicturesLoadAndSaveAsBmp) {

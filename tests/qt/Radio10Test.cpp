@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
 
@@ -24,6 +25,7 @@
 #include "app/SlideShow.h"
 #include "app/StartUp.h"
 #include "app/windows/Cont.h"
+#include "app/windows/Teisei.h"
 #include "app/windows/WidgetText.h"
 #include "app/windows/frmAdjust.h"
 #include "support/TempFolder.h"
@@ -302,6 +304,17 @@ TEST_F(MainWindow, OpenEntryWindowsShowADateThatAMenuCommandChanged) {
   window.MenuAction("cntClsLine")->trigger();
   const QWidget* tenki = window.WindowUi().Window(WindowId::Tenki1);
   EXPECT_EQ(tenki->findChild<QLineEdit*>("txtKansokubi")->text(), "1/17 18h");
+}
+
+TEST_F(MainWindow, TheCorrectionWindowReopenedFromTheMenuTellsItsReadMode) {
+  window.show();
+  window.MenuAction("cntSyusei")->trigger();
+  auto* teisei = window.findChild<Teisei*>();
+  ASSERT_NE(teisei, nullptr);
+  teisei->cmdPlus->click();
+  window.MenuAction("cntSyusei")->trigger();
+  EXPECT_EQ(window.State().clickMode, "?");
+  EXPECT_EQ(teisei->Text1->toPlainText().toStdString(), "気圧を調べます　地図をクリックしてください。");
 }
 
 TEST_F(MainWindow, TheAlignmentWindowOwnsTheClicksWhileOpen) {

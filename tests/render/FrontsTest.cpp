@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/CodeTables.h"
@@ -58,8 +59,10 @@ INSTANTIATE_TEST_SUITE_P(
         FrontCase{"ColdFalling", DrawColdFront, 20, 100, 100, 140, 130,
                   {"line 100 100 140 130 1 #FF0000", "polygon 1 #FF0000 #FF0000 108 106 101 107 100 100",
                    "polygon 1 #FF0000 #FF0000 124 118 117 119 116 112"}},
-        FrontCase{"ColdLevelIsOnlyALine", DrawColdFront, 20, 100, 100, 160, 100,
-                  {"line 100 100 160 100 1 #FF0000"}},
+        FrontCase{"ColdLevelTrianglesStandSouth", DrawColdFront, 20, 100, 100, 160, 100,
+                  {"line 100 100 160 100 1 #FF0000", "polygon 1 #FF0000 #FF0000 110 100 105 105 100 100",
+                   "polygon 1 #FF0000 #FF0000 130 100 125 105 120 100",
+                   "polygon 1 #FF0000 #FF0000 150 100 145 105 140 100"}},
         FrontCase{"ColdSteepPointsEast", DrawColdFront, 20, 100, 100, 110, 140,
                   {"line 100 100 110 140 1 #FF0000",
                    "polygon 1 #FF0000 #FF0000 102.2127 108.8507 105.8507 105.2127 99.7873 99.1493",
@@ -68,21 +71,31 @@ INSTANTIATE_TEST_SUITE_P(
                   {"line 100 100 140 130 1 #FF0000", "circle 116 112 4 -5.6397 -2.4981 1 #FF0000 #FF0000",
                    "polygon 1 #FF0000 #FF0000 101.8 101.35 107.4 100.55 108.2 106.15",
                    "polygon 1 #FF0000 #FF0000 123.8 117.85 129.4 117.05 130.2 122.65"}},
-        FrontCase{"OccludedLevelHasNoTriangles", DrawOccludedFront, 27, 100, 100, 160, 100,
+        FrontCase{"OccludedLevelTrianglesJoinTheHalfDiscsSouth", DrawOccludedFront, 27, 100, 100, 160, 100,
                   {"line 100 100 160 100 1 #FF0000", "circle 120 100 4 -3.1416 -0.01 1 #FF0000 #FF0000",
-                   "circle 147 100 4 -3.1416 -0.01 1 #FF0000 #FF0000"}}),
+                   "circle 147 100 4 -3.1416 -0.01 1 #FF0000 #FF0000",
+                   "polygon 1 #FF0000 #FF0000 103 100 107 104 111 100",
+                   "polygon 1 #FF0000 #FF0000 130 100 134 104 138 100"}},
+        FrontCase{"WarmVerticalHalfDiscsStandWest", DrawWarmFront, 20, 100, 160, 100, 100,
+                  {"line 100 160 100 100 1 #FF0000", "circle 100 115 4 -1.5708 -4.7124 1 #FF0000 #FF0000",
+                   "circle 100 135 4 -1.5708 -4.7124 1 #FF0000 #FF0000",
+                   "circle 100 155 4 -1.5708 -4.7124 1 #FF0000 #FF0000"}},
+        FrontCase{"ColdVerticalTrianglesStandEast", DrawColdFront, 20, 100, 100, 100, 160,
+                  {"line 100 100 100 160 1 #FF0000", "polygon 1 #FF0000 #FF0000 100 110 105 105 100 100",
+                   "polygon 1 #FF0000 #FF0000 100 130 105 125 100 120",
+                   "polygon 1 #FF0000 #FF0000 100 150 105 145 100 140"}},
+        FrontCase{"OccludedVerticalSymbolsStandEast", DrawOccludedFront, 27, 100, 100, 100, 160,
+                  {"line 100 100 100 160 1 #FF0000", "circle 100 120 4 -4.7124 -1.5708 1 #FF0000 #FF0000",
+                   "circle 100 147 4 -4.7124 -1.5708 1 #FF0000 #FF0000",
+                   "polygon 1 #FF0000 #FF0000 100 103 104 107 100 111",
+                   "polygon 1 #FF0000 #FF0000 100 130 104 134 100 138"}}),
     [](const ::testing::TestParamInfo<FrontCase>& info) { return std::string(info.param.name); });
 
-TEST(Fronts, VerticalSegmentIsOnlyALineForEveryKind) {
-  for (SegmentRoutine routine : {DrawWarmFront, DrawColdFront, DrawOccludedFront}) {
-    EXPECT_EQ(Draw(routine, 100, 100, 100, 160), Lines{"line 100 100 100 160 1 #FF0000"});
-  }
-}
-
-TEST(Fronts, EndPointWithoutPositionDrawsNothing) {
+TEST(Fronts, EndPointWithoutPositionDrawsNothingAndASegmentOfNoLengthOnlyItsLine) {
   for (SegmentRoutine routine : {DrawWarmFront, DrawColdFront, DrawOccludedFront}) {
     EXPECT_TRUE(Draw(routine, 0, 0, 140, 130).empty());
     EXPECT_TRUE(Draw(routine, 100, 100, 140, 0).empty());
+    EXPECT_EQ(Draw(routine, 100, 100, 100, 100), Lines{"line 100 100 100 100 1 #FF0000"});
   }
   RecordingCanvas canvas;
   DrawOccludedFront(canvas, 100, 100, 0, 0, kFrontSymbolSize, kWideFrontSpacing, kLightRed);
@@ -101,11 +114,12 @@ Lines SymbolsOnly(const Lines& lines) {
 
 TEST(Fronts, ReversedEndPointsGiveTheSamePicture) {
   for (SegmentRoutine routine : {DrawWarmFront, DrawColdFront, DrawOccludedFront}) {
-    const Lines forward = Draw(routine, 100, 100, 140, 130);
-    const Lines backward = Draw(routine, 140, 130, 100, 100);
-    EXPECT_EQ(SymbolsOnly(forward), SymbolsOnly(backward));
-    EXPECT_FALSE(SymbolsOnly(forward).empty());
-    EXPECT_EQ(backward.front(), "line 140 130 100 100 1 #FF0000");
+    for (const auto& [x2, y2] : {std::pair{140, 130}, {160, 100}, {100, 160}}) {
+      const Lines forward = Draw(routine, 100, 100, x2, y2);
+      const Lines backward = Draw(routine, x2, y2, 100, 100);
+      EXPECT_EQ(SymbolsOnly(forward), SymbolsOnly(backward));
+      EXPECT_FALSE(SymbolsOnly(forward).empty());
+    }
   }
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "render/LogFields.h"
@@ -39,13 +40,13 @@ ObservationStore StoreWithShips() {
   store.stationRecords[0] = {12, 3, 3, 1008, 25};  // 石垣島: east wind force 3, rain
   store.shipCount = 2;
   store.ships[0] = {35, 140, 4, 5, 1, 1012};
-  store.ships[1] = {5, 140, 0, 1, 2, 1000};  // south of the map: projected to (0, 0)
+  store.ships[1] = {5, 140, 0, 1, 2, 1000};  // south of the map: no map position
   return store;
 }
 
-TEST(SymbolPlaces, StationsAtTheirFixedPositionsThenShipsProjected) {
+TEST(SymbolPlaces, StationsAtTheirFixedPositionsThenShipsProjectedLeavingOutThoseOffTheMap) {
   const std::vector<SymbolPlace> places = SymbolPlaces(StoreWithShips(), true);
-  ASSERT_EQ(places.size(), 55u);
+  ASSERT_EQ(places.size(), 54u);
   EXPECT_EQ(places[0].x, 173.0f);
   EXPECT_EQ(places[0].y, 270.0f);
   EXPECT_EQ(places[0].weather, 3);
@@ -54,9 +55,7 @@ TEST(SymbolPlaces, StationsAtTheirFixedPositionsThenShipsProjected) {
   EXPECT_EQ(places[53].x, 296.0f);
   EXPECT_EQ(places[53].y, 183.0f);
   EXPECT_EQ(places[53].force, 5);
-  EXPECT_EQ(places[54].x, 0.0f);
-  EXPECT_EQ(places[54].weather, 2);
-  EXPECT_EQ(SymbolPlaces(StoreWithShips(), false).size(), 26u);
+  EXPECT_EQ(SymbolPlaces(StoreWithShips(), false).size(), 25u);
 }
 
 TEST(SymbolPlaces, CodesBeyondSixteenBitsDoNotWrapIntoTheTables) {
@@ -68,33 +67,27 @@ TEST(SymbolPlaces, CodesBeyondSixteenBitsDoNotWrapIntoTheTables) {
   EXPECT_EQ(place.direction, -32768);
 }
 
-TEST(WeatherLayer, OneSymbolPerPlaceKeepingTheLineWidth) {
+TEST(WeatherLayer, OneSymbolPerPlaceOneWideWhateverTheWidthBefore) {
   RecordingCanvas canvas;
   canvas.SetLineWidth(3);
   const std::vector<SymbolPlace> places = SymbolPlaces(StoreWithShips(), true);
   DrawWeatherLayer(canvas, places, SymbolSize::Normal(), ColourSlots{});
-  // 55 symbols, plus the disc of the station's rain and the ring of the second ship's clouds.
-  EXPECT_EQ(WithPrefix(canvas.Lines(), "circle ").size(), 55u + 2u);
-  EXPECT_EQ(canvas.Lines()[0], "circle 173 270 3 - - 3 #0000FF #FFFFFF");
-  EXPECT_EQ(canvas.State().lineWidth, 3);
+  // 54 symbols, plus the disc of the station's rain.
+  EXPECT_EQ(WithPrefix(canvas.Lines(), "circle ").size(), 54u + 1u);
+  EXPECT_EQ(canvas.Lines()[0], "circle 173 270 3 - - 1 #0000FF #FFFFFF");
 }
 
-TEST(WindLayer, NormalSymbolsUseTheWidthInEffectAndLeaveTwo) {
-  RecordingCanvas canvas;
-  const std::vector<SymbolPlace> places = SymbolPlaces(StoreWithShips(), true);
-  DrawWindLayer(canvas, places, SymbolSize::Normal(), kLightBlue);
-  ASSERT_FALSE(canvas.Lines().empty());
-  EXPECT_EQ(WithPrefix(canvas.Lines(), "line ").size(), canvas.Lines().size());
-  for (const std::string& line : canvas.Lines()) EXPECT_NE(line.find(" 1 #0000FF"), std::string::npos) << line;
-  EXPECT_EQ(canvas.State().lineWidth, 2);
-}
-
-TEST(WindLayer, EnlargedSymbolsAreTwoWide) {
-  RecordingCanvas canvas;
-  const std::vector<SymbolPlace> places = SymbolPlaces(StoreWithShips(), true);
-  DrawWindLayer(canvas, places, SymbolSize::Enlarged(), kLightBlue);
-  ASSERT_FALSE(canvas.Lines().empty());
-  for (const std::string& line : canvas.Lines()) EXPECT_NE(line.find(" 2 #0000FF"), std::string::npos) << line;
+TEST(WindLayer, NormalSymbolsOneWideEnlargedTwoThenLeavesOne) {
+  for (const auto& [size, width] :
+       {std::pair{SymbolSize::Normal(), " 1 #0000FF"}, {SymbolSize::Enlarged(), " 2 #0000FF"}}) {
+    RecordingCanvas canvas;
+    canvas.SetLineWidth(3);
+    DrawWindLayer(canvas, SymbolPlaces(StoreWithShips(), true), size, kLightBlue);
+    ASSERT_FALSE(canvas.Lines().empty());
+    EXPECT_EQ(WithPrefix(canvas.Lines(), "line ").size(), canvas.Lines().size());
+    for (const std::string& line : canvas.Lines()) EXPECT_NE(line.find(width), std::string::npos) << line;
+    EXPECT_EQ(canvas.State().lineWidth, 1);
+  }
 }
 
 TEST(SystemPoints, StoreEntriesProjectedInListOrder) {

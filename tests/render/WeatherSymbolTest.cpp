@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "render/RecordingCanvas.h"
@@ -57,17 +58,24 @@ INSTANTIATE_TEST_SUITE_P(
                     "line 97.8787 102.1213 102.1213 97.8787 1 #0000FF"}},
         SymbolCase{11, {}}, SymbolCase{-1, {}}, SymbolCase{12, {}}, SymbolCase{32767, {}}));
 
-TEST(WeatherSymbol, UnrecognisedAndNegativeCodesLookLikeClearSky) {
-  EXPECT_EQ(Draw(11), Draw(0));
-  EXPECT_EQ(Draw(-5), Draw(0));
-}
-
 TEST(WeatherSymbol, EnlargedSymbolsScaleEveryMark) {
   const SymbolSize big = SymbolSize::Enlarged();
   EXPECT_EQ(Draw(2, big).back(), "circle 100 100 2.5 - - 1 #0000FF -");
   EXPECT_EQ(Draw(9, big).back(), "circle 100 100 1.6667 - - 1 #0000FF #0000FF");
   EXPECT_EQ(Draw(4, big)[1], "line 102.5 104.3301 97.5 95.6699 1 #0000FF");
   EXPECT_EQ(Draw(7, big)[1], "polygon 1 #0000FF #0000FF 95.6699 102.5 104.3301 102.5 100 95.5");
+}
+
+TEST(WeatherSymbol, MarksStayInsideTheRoundCircleWhenTheTwoScalesDiffer) {
+  RecordingCanvas canvas;
+  canvas.SetScale({0, 0, 400, 200});  // a vertical map unit spans twice the pixels of a horizontal one
+  for (const auto& [code, mark] :
+       {std::pair<std::int16_t, const char*>{1, "line 100 101.5 100 98.5 1 #0000FF"},
+        {7, "polygon 1 #0000FF #0000FF 97.4019 100.75 102.5981 100.75 100 98.75"}}) {
+    canvas.ClearLog();
+    DrawWeatherSymbol(canvas, 100, 100, code, SymbolSize::Normal(), ColourSlots{});
+    EXPECT_EQ(canvas.Lines(), (Lines{kOutline, mark}));
+  }
 }
 
 TEST(WeatherSymbol, LeavesTheFillStyleOfItsLastMark) {

@@ -33,6 +33,14 @@ TEST(WindSymbol, ForceTwoNorthAtTheCentralMeridian) {
                                    }));
 }
 
+TEST(WindSymbol, KeepsItsShapeBesideTheRoundCircleWhenTheTwoScalesDiffer) {
+  RecordingCanvas canvas;
+  canvas.SetScale({0, 0, 400, 200});  // a vertical map unit spans twice the pixels of a horizontal one
+  DrawWindSymbol(canvas, 263, 100, 0, 2, SymbolSize::Normal(), kLightBlue);
+  EXPECT_EQ(canvas.Lines()[0], "line 263 98.25 263 97.25 1 #0000FF");
+  EXPECT_EQ(canvas.Lines()[1], "line 263 97.25 266.4641 96.75 1 #0000FF");
+}
+
 TEST(WindSymbol, ForceOneRunsTheShaftOnPastItsLongFeather) {
   EXPECT_EQ(Draw(263, 100, 0, 1), (Lines{
                                        "line 263 96.5 263 94.5 1 #0000FF",

@@ -10,6 +10,13 @@ Long names stand in a line of their own, the data line then starting with
 fourteen full-width spaces (a half-width indent would be skipped by the
 reader).
 
+The winter day is also written as the radio broadcast's manuscript would
+give it: its station part (各地の天気) in the reading shape, every station a
+sentence, and in the listing shape for a few stations, and its systems part
+(漁業気象). Pressures above 1000 hPa are read by their last two digits, and
+the lines are cut at a fixed width, inside words and numbers as the
+manuscript's lines are.
+
 Usage: make_bulletins.py REPO_ROOT
 Writes samples/bulletins/*.txt (CP932, CR LF) and
 tests/data/bulletin_*_expected.txt (one record per line, for the tests).
@@ -188,6 +195,73 @@ def systems_expected(season):
     }[season]
 
 
+BROADCAST_HEADER = "２０２４年０１月１５日０６時"
+MANUSCRIPT_WIDTH = 30
+# The listing shape: a few stations as a pupil copies them, names spaced,
+# the unit letters sometimes left out, one station without a report.
+LISTING_SLOTS = [0, 1, 4, 7, 12, 17, 20, 22, 25, 27, 28, 33, 34, 42]
+NO_REPORT_SLOT = 28
+
+
+def broadcast_pressure(pressure):
+    """Above 1000 hPa the broadcast reads only the last two digits."""
+    return str(pressure % 100) if pressure > 1000 else str(pressure)
+
+
+def broadcast_temperature(temperature):
+    return ("マイナス%d" % -temperature if temperature < 0 else str(temperature)) + "度"
+
+
+def reading_sentence(first, name, direction, force, weather, pressure, temperature):
+    wind = "風弱く" if direction is None else "%sの風、風力%d" % (direction, force)
+    labels = ("天気 ", "気圧 ", "気温 ") if first else ("", "", "")
+    return "%sでは、%s、%s%s、%s%sヘクトパスカル、%s%s。" % (
+        name, wind, labels[0], weather, labels[1], broadcast_pressure(pressure), labels[2],
+        broadcast_temperature(temperature))
+
+
+def listing_line(slot, name, direction, force, weather, pressure, temperature):
+    spaced = " ".join(name)
+    if slot == NO_REPORT_SLOT:
+        return spaced + "　入電がありません"
+    wind = "風弱く" if direction is None else "%s　風力 %d" % (direction, force)
+    unit = "mb" if slot % 2 == 0 else ""
+    return "%s　%s　%s　%s%s　%s" % (spaced, wind, weather, broadcast_pressure(pressure), unit,
+                                   "%d度" % temperature)
+
+
+def cut(text):
+    return [text[i:i + MANUSCRIPT_WIDTH] for i in range(0, len(text), MANUSCRIPT_WIDTH)]
+
+
+WINTER_MANUSCRIPT_SYSTEMS = (
+    "北緯44度10分、東経151度には、976ヘクトパスカルの発達中の低気圧があって、北東へ毎時30キロで進んでいます。"
+    "中心から閉塞前線が北緯46度、東経155度を通って、北緯46度、東経158度に達し、そこから温暖前線が北緯45度、"
+    "東経162度を通って、北緯43度、東経165度にのびています。"
+    "また、寒冷前線が北緯46度、東経158度、北緯42度、東経157度、北緯38度、東経154度を通って、北緯34度、"
+    "東経150度、北緯31度、東経145度に達し、そこから停滞前線が北緯30度、東経138度、北緯28度、東経132度を通って、"
+    "北緯27度、東経126度にのびています。"
+    "北緯30度、東経138度には、1008ヘクトパスカルの低気圧があって、東北東へ毎時40キロで進んでいます。"
+    "この低気圧は、24時間後には北緯33度、東経147度を中心とする半径300キロの円内に進む見込みです。"
+    "北緯46度、東経108度には、1052ヘクトパスカルの高気圧があって、ほとんど停滞しています。"
+    "北緯26度、東経128度には、1024ヘクトパスカルの高気圧があって、東へ毎時15キロで進んでいます。"
+    "1040ヘクトパスカルの等圧線が北緯52度、東経115度、北緯47度、東経120度、北緯42度、東経122度を通って、"
+    "北緯38度、東経118度に達しています。"
+    "(46、150)(46、160)(40、160)(40、150)の各点で囲まれた海域では、北西の風が強く、最大風速は25メー"
+    "トルです。海上暴風警報が発表されています。")
+
+
+def broadcast_manuscripts(stations):
+    reading = "".join(reading_sentence(slot == 0, name, *obs)
+                      for slot, (name, obs) in enumerate(zip(STATION_NAMES, stations)))
+    listing = [listing_line(slot, STATION_NAMES[slot], *stations[slot]) for slot in LISTING_SLOTS]
+    return {
+        "broadcast_station_part.txt": ["気象通報原稿　各地の天気　" + BROADCAST_HEADER] + cut(reading),
+        "broadcast_station_part_listing.txt": ["各地の天気　" + BROADCAST_HEADER] + listing,
+        "broadcast_systems_part.txt": ["気象通報原稿　漁業気象　" + BROADCAST_HEADER] + cut(WINTER_MANUSCRIPT_SYSTEMS),
+    }
+
+
 def write(path, lines):
     with open(path, "wb") as f:
         f.write("\r\n".join(lines).encode("cp932") + b"\r\n")
@@ -209,6 +283,8 @@ def main(root):
         write(os.path.join(samples, season + "_systems.txt"), lines)
         write(os.path.join(data, "bulletin_%s_systems_expected.txt" % season),
               ["%s %d %d %d" % e for e in systems_expected(season)])
+    for name, lines in broadcast_manuscripts(WINTER_STATIONS).items():
+        write(os.path.join(samples, name), lines)
 
 
 if __name__ == "__main__":

@@ -7,6 +7,8 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
+#include <array>
+
 #include "app/FileCommands.h"
 #include "app/Guides.h"
 #include "app/IsobarCommands.h"
@@ -23,6 +25,13 @@ constexpr const char* kReadText = "気圧を調べます　地図をクリック
 constexpr const char* kRaiseText = "気圧増    左 ｸﾘｯｸ 右+２    +.5";
 constexpr const char* kLowerText = "気圧減    左 ｸﾘｯｸ 右 -２    -.5";
 constexpr const char* kCalculatingText = "計算中";
+
+struct ModeText {
+  std::string_view mode;
+  const char* text;
+};
+constexpr std::array<ModeText, 3> kModeTexts = {
+    {{click::kRead, kReadText}, {click::kRaise, kRaiseText}, {click::kLower, kLowerText}}};
 
 }  // namespace
 
@@ -45,9 +54,9 @@ Teisei::Teisei(AppContext app, QWidget* parent) : MapToolWindow(app, parent, Qt:
   cmdSave = button("等圧線の保存");
   cmdEnd = button("もどる");
 
-  connect(cmdPlus, &QPushButton::clicked, this, [this] { ChooseMode(click::kRaise, kRaiseText); });
-  connect(cmdMinus, &QPushButton::clicked, this, [this] { ChooseMode(click::kLower, kLowerText); });
-  connect(cmdKiatu, &QPushButton::clicked, this, [this] { ChooseMode(click::kRead, kReadText); });
+  connect(cmdPlus, &QPushButton::clicked, this, [this] { ChooseMode(click::kRaise); });
+  connect(cmdMinus, &QPushButton::clicked, this, [this] { ChooseMode(click::kLower); });
+  connect(cmdKiatu, &QPushButton::clicked, this, [this] { ChooseMode(click::kRead); });
   connect(cmdHelp, &QPushButton::clicked, this, [this] { ShowHelp(m_app, TeiseiHelp()); });
   connect(cmdKankaku, &QPushButton::clicked, this, [this] {
     ChangeIsobarInterval(m_app, std::string(kTeiseiIntervalDefault));
@@ -64,9 +73,22 @@ Teisei::Teisei(AppContext app, QWidget* parent) : MapToolWindow(app, parent, Qt:
 
 void Teisei::ShowPressure(const std::string& hPa) { Text1->setPlainText(WidgetText(hPa)); }
 
-void Teisei::ChooseMode(std::string_view mode, std::string_view text) {
+void Teisei::ChooseMode(std::string_view mode) {
   m_app.state.clickMode = mode;
-  Text1->setPlainText(WidgetText(text));
+  ShowModeText();
+}
+
+void Teisei::ShowModeText() {
+  const std::string& mode = m_app.state.clickMode;
+  for (const ModeText& entry : kModeTexts) {
+    if (entry.mode != mode) continue;
+    Text1->setPlainText(WidgetText(entry.text));
+    m_shownMode = mode;
+  }
+}
+
+void Teisei::Refresh() {
+  if (m_app.state.clickMode != m_shownMode) ShowModeText();
 }
 
 void Teisei::cmdHeikin_Click() {
@@ -79,7 +101,7 @@ void Teisei::cmdHeikin_Click() {
 
 void Teisei::showEvent(QShowEvent* event) {
   if (!event->spontaneous()) {
-    m_app.state.clickMode = click::kRead;
+    m_app.state.clickMode = m_shownMode = click::kRead;
     Text1->setPlainText(WidgetText(kOpeningText));
   }
   QWidget::showEvent(event);

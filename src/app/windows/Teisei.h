@@ -3,6 +3,9 @@
 // what a click on the map does and redraw, smooth, space and save the
 // isobars; closing it in any way ends the correction click modes.
 
+#include <string>
+#include <string_view>
+
 #include "app/windows/MapToolWindow.h"
 
 class QLabel;
@@ -18,6 +21,9 @@ class Teisei : public MapToolWindow {
 
   // The pressure read or corrected by a click on the map ("1014.5").
   void ShowPressure(const std::string& hPa);
+  // Text1 shows the instruction of the click mode whenever the mode has
+  // changed since it last showed one (the menu reopening the window sets "?").
+  void Refresh() override;
 
   QLabel* Label1;
   QPlainTextEdit* Text1;
@@ -36,8 +42,11 @@ class Teisei : public MapToolWindow {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  void ChooseMode(std::string_view mode, std::string_view text);
+  void ChooseMode(std::string_view mode);
+  void ShowModeText();
   void cmdHeikin_Click();
+
+  std::string m_shownMode;  // the click mode whose text Text1 shows
 };
 
 }  // namespace nimbara

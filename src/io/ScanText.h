@@ -1,0 +1,98 @@
+#pragma once
+// The tokenizer of the readers that find values by their words instead of by
+// columns: the station bulletin read by station names, the ship reports, the
+// broadcast manuscripts and the dictated line.
+//
+// A ScanText is the text with every blank (half- and full-width spaces, tabs,
+// line ends) taken out, so that a word, a name or a number that a line end
+// split still matches ("北 緯25度"); it remembers where blanks stood, since in
+// a listing a blank is what separates two numbers ("18 7度"). Full-width
+// letters, digits and signs become half-width and letters lower case
+// ("ｈＰａ" is "hpa"); every written form of minus before a number ("-", "－",
+// "−", "ー", "マイナス") becomes "-". Offsets are bytes of the UTF-8 Text().
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace nimbara {
+
+class ScanText {
+ public:
+  explicit ScanText(std::string_view utf8);
+
+  const std::string& Text() const { return m_text; }
+  std::size_t Size() const { return m_text.size(); }
+  // Whether blanks stood before the character at `at`.
+  bool BlankBefore(std::size_t at) const;
+  bool At(std::size_t at, std::string_view word) const {
+    // The first byte alone turns most words away without a call.
+    if (word.empty()) return at <= m_text.size();
+    return at < m_text.size() && m_text[at] == word[0] && m_text.compare(at, word.size(), word) == 0;
+  }
+  // Offset of the first `word` at or after `from` and ending by `end`, or npos.
+  std::size_t Find(std::string_view word, std::size_t from, std::size_t end = std::string::npos) const;
+  // Offset of the character after the one at `at`.
+  std::size_t NextChar(std::size_t at) const;
+
+ private:
+  std::string m_text;
+  std::vector<std::size_t> m_afterBlanks;  // ascending offsets of the characters blanks stood before
+};
+
+// The next place of a word, before `end`, at or after a place that only moves
+// forward: a search starts only when the last place found has been passed, so
+// going through a long text costs one pass per word.
+class NextWord {
+ public:
+  NextWord(const ScanText& text, std::string_view word, std::size_t end = std::string::npos)
+      : m_text(&text), m_word(word), m_end(end) {}
+  // npos when the word does not occur at or after `from`.
+  std::size_t From(std::size_t from);
+
+ private:
+  const ScanText* m_text;
+  std::string_view m_word;
+  std::size_t m_end;
+  std::size_t m_next = 0;
+  bool m_searched = false;
+};
+
+// How blanks between digits are taken: in a listing they end a number, in a
+// sentence (where every number is followed by its unit) they are a line end
+// that fell inside it.
+enum class Blanks { EndNumbers, InsideNumbers };
+
+struct ScannedNumber {
+  double value = 0;
+  int digits = 0;        // digits before the decimal point
+  std::size_t end = 0;   // offset after the number
+};
+
+// A number at `at`: an optional "-", digits, and an optional decimal part.
+std::optional<ScannedNumber> ScanNumber(const ScanText& text, std::size_t at, Blanks blanks);
+
+// The offset after a pressure unit ("hPa", "ヘクトパスカル", "mb", "ミリバール")
+// at `at`, or nothing.
+std::optional<std::size_t> ScanPressureUnit(const ScanText& text, std::size_t at);
+
+// A position "北緯D度[M分]、東経D度[M分]" at `at` (the "、" may also be "," or
+// absent): minutes are turned into degrees and the result rounded to whole
+// degrees, halves to the even neighbour.
+struct ScannedPosition {
+  std::int32_t latitude = 0;
+  std::int32_t longitude = 0;
+  std::size_t end = 0;
+};
+std::optional<ScannedPosition> ScanPosition(const ScanText& text, std::size_t at);
+
+// The words and marks every reader of the ScanText looks for.
+inline constexpr std::string_view kNorthLatitude = "北緯";
+inline constexpr std::string_view kFullStop = "。";
+inline constexpr std::string_view kComma = "、";
+
+inline bool IsAsciiDigit(char c) { return c >= '0' && c <= '9'; }
+
+}  // namespace nimbara

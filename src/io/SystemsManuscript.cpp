@@ -1,0 +1,221 @@
+#include "io/SystemsManuscript.h"
+
+#include <algorithm>
+#include <array>
+#include <optional>
+
+#include "core/CodeTables.h"
+#include "core/Numbers.h"
+#include "core/Text.h"
+#include "io/ScanText.h"
+
+namespace nimbara {
+namespace {
+
+constexpr std::string_view kThereIsAt = "には";
+constexpr std::string_view kThereIs = "があ";
+constexpr std::string_view kThrough = "を通って";
+constexpr std::string_view kOf = "の";
+constexpr std::string_view kSubject = "が";
+constexpr std::string_view kFromCentre = "中心から";
+constexpr std::array<std::string_view, 2> kFromThere = {"ここから", "そこから"};
+constexpr std::array<std::string_view, 4> kFronts = {kind::kWarmFront, kind::kColdFront, kind::kStationaryFront,
+                                                     kind::kOccludedFront};
+constexpr std::size_t kNotedLength = 20;  // characters of an unread clause kept for the report
+// A system's clause is some 30 characters ("、1002hPaの発達中の低気圧があって",
+// "、中心気圧は965ヘクトパスカル"); none is looked for further than 100.
+constexpr std::size_t kLongestClauseBytes = 300;
+
+struct KindWord {
+  std::string_view word;
+  std::string_view kind;
+};
+// In order of precedence: "熱帯低気圧" holds "低気圧".
+constexpr std::array<KindWord, 4> kSystemKinds = {{{"台風", kind::kTyphoon},
+                                                   {"熱帯低気圧", kind::kTropicalDepression},
+                                                   {"高気圧", kind::kHigh},
+                                                   {"低気圧", kind::kLow}}};
+
+// The first characters of the words a clause can start with; every other
+// character is passed over at once.
+bool CanStartClause(char32_t c) {
+  static const std::vector<char32_t> starts = [] {
+    std::vector<char32_t> firsts;
+    const auto add = [&](std::string_view word) {
+      std::size_t pos = 0;
+      firsts.push_back(DecodeUtf8(word, pos));
+    };
+    add(kNorthLatitude);
+    add(kFromCentre);
+    for (std::string_view word : kFromThere) add(word);
+    for (std::string_view word : kFronts) add(word);
+    return firsts;
+  }();
+  return (c >= U'0' && c <= U'9') || c == U'-' || std::find(starts.begin(), starts.end(), c) != starts.end();
+}
+
+class Reader {
+ public:
+  explicit Reader(const ScanText& text) : m_text(text) {}
+
+  SystemsManuscript Read() {
+    // Every clause read holds a position.
+    if (m_text.Find(kNorthLatitude, 0) == std::string::npos) return {};
+    for (std::size_t pos = 0; pos < m_text.Size();) {
+      std::size_t next = pos;
+      const char32_t c = DecodeUtf8(m_text.Text(), next);
+      if (!CanStartClause(c) && !m_text.At(pos, kFullStop)) {
+        pos = next;
+        continue;
+      }
+      if (m_text.At(pos, kFullStop)) {
+        m_sentenceHasCentre = false;
+        pos += kFullStop.size();
+      } else if (!SystemClause(pos) && !FrontClause(pos) && !IsobarClause(pos)) {
+        const std::optional<ScannedNumber> number = ScanNumber(m_text, pos, Blanks::InsideNumbers);
+        pos = number ? number->end : m_text.NextChar(pos);
+      }
+    }
+    return std::move(m_result);
+  }
+
+ private:
+  // "<position>には、…<kind>があって".
+  bool SystemClause(std::size_t& pos) {
+    const std::optional<ScannedPosition> centre = ScanPosition(m_text, pos);
+    if (!centre || !m_text.At(centre->end, kThereIsAt)) return false;
+    const std::size_t body = centre->end + kThereIsAt.size();
+    const std::size_t sentenceEnd = std::min(m_fullStops.From(body), m_text.Size());
+    const std::size_t clauseEnd = std::min(sentenceEnd, body + kLongestClauseBytes);
+    const std::size_t thereIs = m_text.Find(kThereIs, body, clauseEnd);
+    if (thereIs == std::string::npos) {
+      if (clauseEnd < m_text.Size()) return false;
+      Note(pos);  // the text ends inside the clause
+      pos = sentenceEnd;
+      return true;
+    }
+    const KindWord* kind = nullptr;
+    for (const KindWord& k : kSystemKinds) {
+      if (kind == nullptr && m_text.Find(k.word, body, thereIs) != std::string::npos) kind = &k;
+    }
+    if (kind == nullptr) return false;
+    std::int32_t pressure = FirstPressure(body, thereIs);
+    if (pressure == 0) pressure = FirstPressure(thereIs, std::min(sentenceEnd, thereIs + kLongestClauseBytes));
+    m_result.entries.push_back({std::string(kind->kind), centre->latitude, centre->longitude, pressure});
+    m_centre = centre;
+    m_sentenceHasCentre = true;
+    pos = thereIs + kThereIs.size();
+    return true;
+  }
+
+  // "[中心から|ここから|そこから]<front>が<positions>…".
+  bool FrontClause(std::size_t& pos) {
+    std::size_t p = pos;
+    std::optional<ScannedPosition> first;
+    bool fromCentre = false;
+    if (m_text.At(p, kFromCentre)) {
+      fromCentre = true;
+      p += kFromCentre.size();
+    }
+    bool fromThere = false;
+    for (std::string_view there : kFromThere) {
+      if (m_text.At(p, there)) {
+        fromThere = true;
+        p += there.size();
+      }
+    }
+    std::string_view front;
+    for (std::string_view kind : kFronts) {
+      if (m_text.At(p, kind)) front = kind;
+    }
+    if (front.empty() || !m_text.At(p + front.size(), kSubject)) return false;
+    p += front.size() + kSubject.size();
+    if (fromCentre) m_sentenceHasCentre = true;
+    if (fromThere) first = m_frontEnd;
+    else if (m_sentenceHasCentre) first = m_centre;
+    const std::optional<std::vector<ScannedPosition>> run = PositionRun(p);
+    if (!run) {
+      Note(pos);
+      pos = p;
+      return true;
+    }
+    if (first) Append(front, *first, 0);
+    for (const ScannedPosition& vertex : *run) Append(front, vertex, 0);
+    m_frontEnd = run->back();
+    pos = p;
+    return true;
+  }
+
+  // "PhPaの等圧線が<positions>…".
+  bool IsobarClause(std::size_t& pos) {
+    const std::optional<ScannedNumber> number = ScanNumber(m_text, pos, Blanks::InsideNumbers);
+    if (!number) return false;
+    const std::optional<std::size_t> unitEnd = ScanPressureUnit(m_text, number->end);
+    if (!unitEnd) return false;
+    std::size_t p = *unitEnd;
+    if (m_text.At(p, kOf)) p += kOf.size();
+    if (!m_text.At(p, kind::kIsobarPoint) || !m_text.At(p + kind::kIsobarPoint.size(), kSubject)) return false;
+    p += kind::kIsobarPoint.size() + kSubject.size();
+    const std::optional<std::vector<ScannedPosition>> run = PositionRun(p);
+    if (!run) Note(pos);
+    else
+      for (const ScannedPosition& point : *run) Append(kind::kIsobarPoint, point, RoundToInt(number->value));
+    pos = p;
+    return true;
+  }
+
+  // Positions joined by "、" or "を通って"; nothing when a position is cut off
+  // or the text ends inside the run, and when there is none.
+  std::optional<std::vector<ScannedPosition>> PositionRun(std::size_t& p) const {
+    std::vector<ScannedPosition> run;
+    while (true) {
+      const std::optional<ScannedPosition> position = ScanPosition(m_text, p);
+      if (!position) return std::nullopt;
+      run.push_back(*position);
+      p = position->end;
+      std::size_t next = p;
+      if (m_text.At(next, kThrough)) next += kThrough.size();
+      if (m_text.At(next, kComma)) next += kComma.size();
+      if (next >= m_text.Size()) return std::nullopt;
+      if (!m_text.At(next, kNorthLatitude)) return run;
+      p = next;
+    }
+  }
+
+  std::int32_t FirstPressure(std::size_t from, std::size_t to) const {
+    for (std::size_t p = from; p < to;) {
+      const std::optional<ScannedNumber> number = ScanNumber(m_text, p, Blanks::InsideNumbers);
+      if (!number) {
+        p = m_text.NextChar(p);
+        continue;
+      }
+      if (number->end <= to && ScanPressureUnit(m_text, number->end)) return RoundToInt(number->value);
+      p = number->end;
+    }
+    return 0;
+  }
+
+  void Append(std::string_view kind, const ScannedPosition& at, std::int32_t pressure) {
+    m_result.entries.push_back({std::string(kind), at.latitude, at.longitude, pressure});
+  }
+
+  void Note(std::size_t from) {
+    const std::string_view rest = std::string_view(m_text.Text()).substr(from);
+    std::string clause = CharSubstr(rest, 0, kNotedLength);
+    if (clause.size() < rest.size()) clause += "…";
+    m_result.unreadClauses.push_back(std::move(clause));
+  }
+
+  const ScanText& m_text;
+  NextWord m_fullStops{m_text, kFullStop};
+  SystemsManuscript m_result;
+  std::optional<ScannedPosition> m_centre;    // the last system's
+  std::optional<ScannedPosition> m_frontEnd;  // where the last front ended
+  bool m_sentenceHasCentre = false;
+};
+
+}  // namespace
+
+SystemsManuscript ReadSystemsManuscript(const ScanText& text) { return Reader(text).Read(); }
+
+}  // namespace nimbara
