@@ -19,13 +19,15 @@
   const ready = createNimbara({
     mapLayers,
     onMessage: showMessage,
-    onQuestion: (title, text) => window.confirm((title ? title + '\n\n' : '') + text),
+    onQuestion: (title, text) => window.confirm((title ? title + '\n\n' : '') + plainLines(text)),
   }).then(start);
 
-  // The page's functions for tests and the benchmark page.
+  // The page's functions for tests and the benchmark page: `filesOpened`
+  // counts the file choices read to the end (they are read asynchronously).
   window.nimbara = {
     ready,
     drawingLog: () => core.drawingLog(),
+    filesOpened: 0,
   };
 
   function start(loaded) {
@@ -106,11 +108,16 @@
     for (const box of document.querySelectorAll('#switches input')) box.checked = (bits >> box.dataset.bit) & 1;
   }
 
+  // The core's texts end their lines with CR LF, as its files do.
+  function plainLines(text) {
+    return text.replace(/\r\n/g, '\n');
+  }
+
   function showMessage(title, text, icon) {
     const box = document.createElement('div');
     box.className = 'message ' + messageIcons[icon];
     if (title) box.appendChild(document.createElement('strong')).textContent = title;
-    box.appendChild(document.createTextNode(text.replace(/\r\n/g, '\n').trim()));
+    box.appendChild(document.createTextNode(plainLines(text).trim()));
     const close = box.appendChild(document.createElement('button'));
     close.type = 'button';
     close.textContent = '×';
@@ -173,6 +180,7 @@
       open(files.map((file) => openFolder + '/' + file.name));
     } finally {
       for (const file of files) module.FS.unlink(openFolder + '/' + file.name);
+      window.nimbara.filesOpened += 1;
     }
   }
 
