@@ -38,7 +38,8 @@
     core = {
       start: call('start', null, []),
       display: call('display', null, []),
-      switchCommand: call('switch', 'number', ['number']),
+      switchCommand: call('switch', null, ['number']),
+      switches: call('switches', 'number', []),
       openData: call('open_data', null, ['string']),
       saveData: call('save_data', null, ['string', 'number']),
       addPicture: call('add_picture', null, ['string', 'number', 'number', 'number']),
@@ -53,7 +54,7 @@
     performance.mark('nimbara-ready');
     core.start();
     performance.mark('nimbara-first-map');
-    showSwitches(core.switchCommand(-1));
+    showSwitches();
     wirePage();
     for (const control of document.querySelectorAll('button, fieldset')) control.disabled = false;
     return window.nimbara;
@@ -84,12 +85,12 @@
     $('display').addEventListener('click', () => {
       bulletinAreas.forEach(importBulletin);
       runAndShow(core.display);
-      // Where the map lies above the controls (a tablet held upright).
+      // Where the map lies below the controls (a tablet held upright).
       mapLayers.surface.scrollIntoView({ block: 'nearest', behavior: 'smooth' });
     });
     $('sample').addEventListener('click', insertSampleBulletins);
     for (const box of document.querySelectorAll('#switches input')) {
-      box.addEventListener('change', () => runAndShow(() => showSwitches(core.switchCommand(Number(box.dataset.bit)))));
+      box.addEventListener('change', () => runAndShow(() => core.switchCommand(Number(box.dataset.bit))));
     }
     $('open-data').addEventListener('change', (event) => openFiles(event.target, openDataFiles));
     $('open-picture').addEventListener('change', (event) => openFiles(event.target, openPicture));
@@ -99,12 +100,15 @@
     $('save-png').addEventListener('click', saveMapPicture);
   }
 
+  // After each command: the switches and the title as the core holds them.
   function runAndShow(command) {
     command();
+    showSwitches();
     $('title').textContent = core.title();
   }
 
-  function showSwitches(bits) {
+  function showSwitches() {
+    const bits = core.switches();
     for (const box of document.querySelectorAll('#switches input')) box.checked = (bits >> box.dataset.bit) & 1;
   }
 

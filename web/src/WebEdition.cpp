@@ -65,6 +65,13 @@ constexpr std::array<SwitchCommand, 7> kSwitchCommands = {
     cntTizu_Click, cntTouatu2_Click, cntKigou_Click, cntHuuryoku_Click, cntZensen_Click, cntAllData_Click,
     cntZoomUp_Click};
 
+// Hands a text to the page, which copies it before its next call.
+const char* ToPage(std::string text) {
+  static std::string kept;
+  kept = std::move(text);
+  return kept.c_str();
+}
+
 int SwitchBits(const LayerSwitches& layers) {
   const std::array<bool, kSwitchCommands.size()> on = {
       layers.map, layers.isobars, layers.weather, layers.wind, layers.fronts, layers.allData, layers.zoomUp};
@@ -99,11 +106,13 @@ EMSCRIPTEN_KEEPALIVE void nimbara_paste(const char* utf8Text) { ImportBulletinTe
 
 EMSCRIPTEN_KEEPALIVE void nimbara_display() { cntDisplay_Click(Session().Context()); }
 
-// Runs switch `index` of 表示の設定; the switches afterwards, one bit each.
-EMSCRIPTEN_KEEPALIVE int nimbara_switch(int index) {
+// Runs switch `index` of 表示の設定.
+EMSCRIPTEN_KEEPALIVE void nimbara_switch(int index) {
   if (index >= 0 && index < static_cast<int>(kSwitchCommands.size())) kSwitchCommands[index](Session().Context());
-  return SwitchBits(Session().state.layers);
 }
+
+// The switches of 表示の設定, one bit each in the order of nimbara_switch.
+EMSCRIPTEN_KEEPALIVE int nimbara_switches() { return SwitchBits(Session().state.layers); }
 
 // データファイル読みこみ of a file the page has stored, with the pictures
 // beside it that the page has decoded.
@@ -138,23 +147,13 @@ EMSCRIPTEN_KEEPALIVE void nimbara_open_picture(const char* path) {
 EMSCRIPTEN_KEEPALIVE void nimbara_clear_picture() { cntClsBMP_Click(Session().Context()); }
 
 // The drawing log of the map shown, in the format of `nimbara render --ops`.
-EMSCRIPTEN_KEEPALIVE const char* nimbara_drawing_log() {
-  static std::string text;
-  text = Session().log.Log();
-  return text.c_str();
-}
+EMSCRIPTEN_KEEPALIVE const char* nimbara_drawing_log() { return ToPage(Session().log.Log()); }
 
 // CP932 bytes (a bulletin or data file) as UTF-8 text.
 EMSCRIPTEN_KEEPALIVE const char* nimbara_decode_cp932(const char* bytes, int length) {
-  static std::string text;
-  text = DecodeCp932({bytes, static_cast<std::size_t>(length)}).text;
-  return text.c_str();
+  return ToPage(DecodeCp932({bytes, static_cast<std::size_t>(length)}).text);
 }
 
-// The observation-date text, which heads a saved map.
-EMSCRIPTEN_KEEPALIVE const char* nimbara_title() {
-  static std::string text;
-  text = MapTitle(Session().state);
-  return text.c_str();
-}
+// The observation-date text, which the page shows under the map.
+EMSCRIPTEN_KEEPALIVE const char* nimbara_title() { return ToPage(MapTitle(Session().state)); }
 }
