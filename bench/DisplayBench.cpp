@@ -6,7 +6,7 @@
 #include <QGuiApplication>
 
 #include "app/DisplayCommands.h"
-#include "cli/HeadlessUi.h"
+#include "app/HeadlessUi.h"
 #include "io/DataFile.h"
 #include "io/FileIo.h"
 #include "qt/QtCanvas.h"

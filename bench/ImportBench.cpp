@@ -7,7 +7,7 @@
 #include <benchmark/benchmark.h>
 
 #include "app/PasteCommands.h"
-#include "cli/HeadlessUi.h"
+#include "app/HeadlessUi.h"
 #include "io/FileIo.h"
 #include "render/RecordingCanvas.h"
 

@@ -10,7 +10,7 @@
 
 #include "app/AppContext.h"
 #include "app/DisplayCommands.h"
-#include "cli/HeadlessUi.h"
+#include "app/HeadlessUi.h"
 #include "core/CodeTables.h"
 #include "render/Fronts.h"
 #include "render/RecordingCanvas.h"

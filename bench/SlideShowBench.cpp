@@ -7,9 +7,9 @@
 #include <filesystem>
 #include <string>
 
+#include "app/HeadlessUi.h"
 #include "app/SettingsCommands.h"
 #include "app/SlideShow.h"
-#include "cli/HeadlessUi.h"
 #include "io/DataFile.h"
 #include "io/FileIo.h"
 #include "qt/QtCanvas.h"

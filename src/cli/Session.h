@@ -7,11 +7,11 @@
 #include <string>
 
 #include "app/AppContext.h"
-#include "cli/HeadlessUi.h"
-#include "cli/TeeCanvas.h"
+#include "app/HeadlessUi.h"
 #include "io/FileIo.h"
 #include "qt/QtCanvas.h"
 #include "render/RecordingCanvas.h"
+#include "render/TeeCanvas.h"
 
 namespace nimbara {
 

@@ -1,4 +1,4 @@
-#include "cli/HeadlessUi.h"
+#include "app/HeadlessUi.h"
 
 #include <chrono>
 #include <iostream>

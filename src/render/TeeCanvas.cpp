@@ -1,4 +1,4 @@
-#include "cli/TeeCanvas.h"
+#include "render/TeeCanvas.h"
 
 namespace nimbara {
 

@@ -1,0 +1,137 @@
+#include "HtmlCanvas.h"
+
+#include <cmath>
+#include <cstdint>
+#include <numbers>
+#include <string>
+#include <vector>
+
+#include "PageImports.h"
+#include "core/Bmp.h"
+#include "io/FileIo.h"
+
+namespace nimbara {
+namespace {
+
+// As on the desktop, line widths and font sizes are given for a map drawn 800
+// pixels wide, and fonts are sized at 96 pixels to the inch.
+constexpr double kReferenceWidth = 800.0;
+constexpr double kPointsToPixels = 96.0 / 72.0;
+constexpr double kFullTurn = 2 * std::numbers::pi;
+constexpr int kNoFill = -1;
+
+int Channel(std::uint32_t packed, int shift) { return static_cast<int>((packed >> shift) & 0xFF); }
+
+}  // namespace
+
+HtmlCanvas::HtmlCanvas(int pixelWidth, int pixelHeight) : m_pixelWidth(pixelWidth), m_pixelHeight(pixelHeight) {
+  nimbara_layers_size(pixelWidth, pixelHeight);
+  nimbara_layers_back_colour(BackColour());
+}
+
+double HtmlCanvas::PenWidth() const { return std::max(1.0, State().lineWidth * PixelWidth() / kReferenceWidth); }
+
+int HtmlCanvas::FillColour() const {
+  return State().fillStyle == FillStyle::Solid ? State().fillColour : kNoFill;
+}
+
+void HtmlCanvas::OnBackColourChanged() { nimbara_layers_back_colour(BackColour()); }
+
+void HtmlCanvas::DoClear() { nimbara_layers_clear(); }
+
+void HtmlCanvas::DoLine(PointF from, PointF to, Colour colour) {
+  const PointF a = ToPixels(from);
+  const PointF b = ToPixels(to);
+  nimbara_layers_line(a.x, a.y, b.x, b.y, PenWidth(), colour);
+}
+
+void HtmlCanvas::DoRect(PointF a, PointF b, Colour colour, bool filled) {
+  const PointF p = ToPixels(a);
+  const PointF q = ToPixels(b);
+  nimbara_layers_rect(std::min(p.x, q.x), std::min(p.y, q.y), std::fabs(q.x - p.x), std::fabs(q.y - p.y),
+                      PenWidth(), colour, filled ? colour : kNoFill);
+}
+
+void HtmlCanvas::DoCircle(PointF centre, double radius, Colour colour, std::optional<ArcAngles> arc) {
+  const PointF c = ToPixels(centre);
+  // Circles stay round: the radius is measured with the horizontal scale.
+  const double r = std::fabs(radius * PixelWidth() / Scale().width);
+  if (!arc) {
+    nimbara_layers_arc(c.x, c.y, r, 0, kFullTurn, false, false, true, PenWidth(), colour, FillColour());
+    return;
+  }
+  const double start = std::fabs(arc->start);
+  double sweep = std::fabs(arc->end) - start;
+  if (sweep <= 0) sweep += kFullTurn;
+  const bool fromCentre = arc->start < 0;
+  const bool toCentre = arc->end < 0;
+  const bool closed = fromCentre && toCentre;
+  nimbara_layers_arc(c.x, c.y, r, start, sweep, fromCentre, toCentre, closed, PenWidth(), colour,
+                     closed ? FillColour() : kNoFill);
+}
+
+void HtmlCanvas::DoPolygon(std::span<const PointF> vertices) {
+  // Vertices become whole device pixels, as the platform's polygon fill takes them.
+  std::vector<std::int32_t> points;
+  points.reserve(vertices.size() * 2);
+  for (const PointF& v : vertices) {
+    const PointF px = ToPixels(v);
+    points.push_back(static_cast<std::int32_t>(std::nearbyint(px.x)));
+    points.push_back(static_cast<std::int32_t>(std::nearbyint(px.y)));
+  }
+  nimbara_layers_polygon(points.data(), static_cast<int>(vertices.size()), PenWidth(), State().foreColour,
+                         FillColour());
+}
+
+void HtmlCanvas::DoText(PointF topLeft, std::string_view text) {
+  const PointF at = ToPixels(topLeft);
+  const int pixelSize =
+      std::max(1, static_cast<int>(std::lround(State().fontSize * kPointsToPixels * PixelWidth() / kReferenceWidth)));
+  nimbara_layers_text(at.x, at.y, pixelSize, State().fontBold, State().foreColour, std::string(text).c_str());
+}
+
+Colour HtmlCanvas::PointColour(PointF p) const {
+  const PointF px = ToPixels(p);
+  if (!std::isfinite(px.x) || !std::isfinite(px.y) || px.x < 0 || px.y < 0) return -1;
+  const int x = static_cast<int>(std::floor(px.x));
+  const int y = static_cast<int>(std::floor(px.y));
+  if (x >= PixelWidth() || y >= PixelHeight()) return -1;
+  Colour under = BackColour();
+  if (x < m_picture.width && y < m_picture.height) {
+    const std::uint32_t argb = m_picture.At(x, y);
+    under = Rgb(Channel(argb, 16), Channel(argb, 8), Channel(argb, 0));
+  }
+  const std::uint32_t over = nimbara_layers_pixel(x, y);
+  const double alpha = Channel(over, 24) / 255.0;
+  auto mix = [alpha](int top, int bottom) { return static_cast<int>(std::lround(top * alpha + bottom * (1 - alpha))); };
+  return Rgb(mix(Channel(over, 0), RedOf(under)), mix(Channel(over, 8), GreenOf(under)),
+             mix(Channel(over, 16), BlueOf(under)));
+}
+
+void HtmlCanvas::AddDecodedPicture(const std::string& path, Picture picture) {
+  if (std::optional<std::string> bytes = ReadWholeFile(path)) m_decoded[std::move(*bytes)] = std::move(picture);
+}
+
+bool HtmlCanvas::LoadPictureBytes(const std::string& bytes) {
+  const auto decoded = m_decoded.find(bytes);
+  if (decoded == m_decoded.end()) return false;
+  SetPicture(decoded->second);
+  return true;
+}
+
+std::optional<std::string> HtmlCanvas::PictureBmpBytes() const {
+  if (!HasPicture()) return std::nullopt;
+  return EncodeBmp(m_picture);
+}
+
+void HtmlCanvas::SetPicture(const Picture& picture) {
+  m_picture = picture;
+  nimbara_layers_picture(m_picture.width, m_picture.height, m_picture.Empty() ? nullptr : m_picture.pixels.data());
+}
+
+std::optional<Picture> HtmlCanvas::GetPicture() const {
+  if (!HasPicture()) return std::nullopt;
+  return m_picture;
+}
+
+}  // namespace nimbara

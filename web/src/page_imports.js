@@ -1,0 +1,152 @@
+// The HTML half of HtmlCanvas and PageUi, linked into the module with
+// --js-library. It paints on the canvases the page hands over as
+// Module.mapLayers = {surface, picture, drawing} (the surface element shows the
+// background colour, the picture canvas lies on it and the drawing canvas on
+// top), and passes messages and questions to Module.onMessage and
+// Module.onQuestion.
+//
+// The core draws in pixels of the map's own size (800 × 800). On a screen of
+// two or three device pixels to a CSS pixel the canvases hold that many more,
+// so that lines stay sharp; mapLayers.width and .height keep the map's size.
+mergeInto(LibraryManager.library, {
+  $nimbaraPaint: {
+    // The map font of the desktop first, then the Japanese fonts of the
+    // common tablets and laptops.
+    fontFamilies: 'IPAGothic, "IPAexGothic", "Noto Sans CJK JP", "Noto Sans JP", "Hiragino Sans", ' +
+      '"Yu Gothic", Meiryo, sans-serif',
+    css: function (colour) {
+      return 'rgb(' + (colour & 255) + ',' + ((colour >> 8) & 255) + ',' + ((colour >> 16) & 255) + ')';
+    },
+    scale: 1,  // device pixels to a map pixel, set with the size
+    layer: function (name) { return Module['mapLayers'][name].getContext('2d'); },
+    // Lines end and join round, as the desktop's pen does.
+    pen: function (context, width, colour) {
+      context.lineWidth = width;
+      context.strokeStyle = nimbaraPaint.css(colour);
+      context.lineCap = 'round';
+      context.lineJoin = 'round';
+    },
+    finish: function (context, width, colour, fill) {
+      if (fill >= 0) {
+        context.fillStyle = nimbaraPaint.css(fill);
+        context.fill('evenodd');
+      }
+      nimbaraPaint.pen(context, width, colour);
+      context.stroke();
+    },
+  },
+
+  nimbara_layers_size__deps: ['$nimbaraPaint'],
+  nimbara_layers_size: function (width, height) {
+    nimbaraPaint.scale = Math.max(1, Math.min(3, Math.ceil(window.devicePixelRatio || 1)));
+    Module['mapLayers']['width'] = width;
+    Module['mapLayers']['height'] = height;
+    ['picture', 'drawing'].forEach(function (name) {
+      var canvas = Module['mapLayers'][name];
+      canvas.width = width * nimbaraPaint.scale;
+      canvas.height = height * nimbaraPaint.scale;
+      canvas.getContext('2d').setTransform(nimbaraPaint.scale, 0, 0, nimbaraPaint.scale, 0, 0);
+    });
+  },
+
+  nimbara_layers_clear__deps: ['$nimbaraPaint'],
+  nimbara_layers_clear: function () {
+    var context = nimbaraPaint.layer('drawing');
+    context.clearRect(0, 0, context.canvas.width, context.canvas.height);
+  },
+
+  nimbara_layers_line__deps: ['$nimbaraPaint'],
+  nimbara_layers_line: function (x1, y1, x2, y2, width, colour) {
+    var context = nimbaraPaint.layer('drawing');
+    context.beginPath();
+    context.moveTo(x1, y1);
+    context.lineTo(x2, y2);
+    nimbaraPaint.finish(context, width, colour, -1);
+  },
+
+  nimbara_layers_rect__deps: ['$nimbaraPaint'],
+  nimbara_layers_rect: function (x, y, w, h, width, colour, fill) {
+    var context = nimbaraPaint.layer('drawing');
+    if (fill >= 0) {
+      context.fillStyle = nimbaraPaint.css(fill);
+      context.fillRect(x, y, w, h);
+      return;
+    }
+    context.beginPath();
+    context.rect(x, y, w, h);
+    nimbaraPaint.finish(context, width, colour, -1);
+  },
+
+  nimbara_layers_arc__deps: ['$nimbaraPaint'],
+  nimbara_layers_arc: function (cx, cy, r, start, sweep, fromCentre, toCentre, closed, width, colour, fill) {
+    var context = nimbaraPaint.layer('drawing');
+    context.beginPath();
+    if (fromCentre) context.moveTo(cx, cy);
+    // The canvas measures angles clockwise on the screen.
+    context.arc(cx, cy, r, -start, -(start + sweep), true);
+    if (toCentre) context.lineTo(cx, cy);
+    if (closed) context.closePath();
+    nimbaraPaint.finish(context, width, colour, fill);
+  },
+
+  nimbara_layers_polygon__deps: ['$nimbaraPaint'],
+  nimbara_layers_polygon: function (points, count, width, colour, fill) {
+    var context = nimbaraPaint.layer('drawing');
+    var at = points >> 2;
+    context.beginPath();
+    for (var i = 0; i < count; ++i) context.lineTo(HEAP32[at + 2 * i], HEAP32[at + 2 * i + 1]);
+    context.closePath();
+    nimbaraPaint.finish(context, width, colour, fill);
+  },
+
+  nimbara_layers_text__deps: ['$nimbaraPaint'],
+  nimbara_layers_text: function (x, y, pixelSize, bold, colour, text) {
+    var context = nimbaraPaint.layer('drawing');
+    context.font = (bold ? 'bold ' : '') + pixelSize + 'px ' + nimbaraPaint.fontFamilies;
+    context.textBaseline = 'top';
+    context.fillStyle = nimbaraPaint.css(colour);
+    context.fillText(UTF8ToString(text), x, y);
+  },
+
+  nimbara_layers_pixel__deps: ['$nimbaraPaint'],
+  nimbara_layers_pixel: function (x, y) {
+    var middle = Math.floor(nimbaraPaint.scale / 2);
+    var rgba = nimbaraPaint.layer('drawing')
+      .getImageData(x * nimbaraPaint.scale + middle, y * nimbaraPaint.scale + middle, 1, 1).data;
+    return rgba[0] | (rgba[1] << 8) | (rgba[2] << 16) | (rgba[3] << 24);
+  },
+
+  nimbara_layers_picture__deps: ['$nimbaraPaint'],
+  nimbara_layers_picture: function (width, height, pixels) {
+    var context = nimbaraPaint.layer('picture');
+    context.clearRect(0, 0, context.canvas.width, context.canvas.height);
+    if (!pixels) return;
+    var image = new ImageData(width, height);
+    var at = pixels >> 2;
+    for (var i = 0; i < width * height; ++i) {
+      var argb = HEAPU32[at + i];
+      image.data[4 * i] = (argb >> 16) & 255;
+      image.data[4 * i + 1] = (argb >> 8) & 255;
+      image.data[4 * i + 2] = argb & 255;
+      image.data[4 * i + 3] = argb >>> 24;
+    }
+    var picture = document.createElement('canvas');
+    picture.width = width;
+    picture.height = height;
+    picture.getContext('2d').putImageData(image, 0, 0);
+    context.drawImage(picture, 0, 0);
+  },
+
+  nimbara_layers_back_colour__deps: ['$nimbaraPaint'],
+  nimbara_layers_back_colour: function (colour) {
+    Module['mapLayers']['surface'].style.backgroundColor = nimbaraPaint.css(colour);
+  },
+
+  nimbara_page_message: function (title, text, icon) {
+    Module['onMessage'](UTF8ToString(title), UTF8ToString(text), icon);
+  },
+
+  nimbara_page_ask: function (title, text) {
+    return Module['onQuestion'](UTF8ToString(title), UTF8ToString(text)) ? 1 : 0;
+  },
+});

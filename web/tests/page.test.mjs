@@ -1,0 +1,266 @@
+// The web edition in headless Chromium against the desktop's command line:
+// the same bulletins and data files must give the same drawing log and the
+// same saved files.
+//   node --test web/tests/page.test.mjs     (with NIMBARA_SITE and NIMBARA_CLI set)
+import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
+import { existsSync, mkdirSync, mkdtempSync, readFileSync, rmSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { dirname, join, resolve } from 'node:path';
+import { after, before, test } from 'node:test';
+import { fileURLToPath } from 'node:url';
+import { openBrowser, openPage } from './browser.mjs';
+
+const project = resolve(dirname(fileURLToPath(import.meta.url)), '../..');
+const site = process.env.NIMBARA_SITE || join(project, 'build/web/site');
+const cli = process.env.NIMBARA_CLI || join(project, 'build/dev/nimbara');
+// Screenshots are kept for a person to look at.
+const screenshots = process.env.NIMBARA_SCREENSHOTS || join(project, 'build/web/screenshots');
+const samples = join(project, 'samples');
+const bulletins = ['winter_stations.txt', 'winter_systems.txt'].map((name) => join(samples, 'bulletins', name));
+const summerBulletins = ['summer_stations.txt', 'summer_systems.txt'].map((name) => join(samples, 'bulletins', name));
+const dataFile = join(samples, '20240115_06.txt');
+// A 1366 × 768 laptop screen leaves about this much to the page.
+const laptop = { width: 1366, height: 650 };
+const tabletUpright = { width: 820, height: 1180, isMobile: true, hasTouch: true, deviceScaleFactor: 2 };
+
+const work = mkdtempSync(join(tmpdir(), 'nimbara-web-test-'));
+const desktop = (name) => join(work, name);
+let session;
+
+function nimbara(...args) {
+  execFileSync(cli, args, { stdio: ['ignore', 'ignore', 'inherit'], env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' } });
+}
+
+// The switches of 表示の設定 the page clicks, and the desktop's options for the same map.
+const switchCases = [
+  { name: 'thinned-enlarged', bits: [5, 6], displayAfter: false, options: ['--thinned', '--enlarged'] },
+  { name: 'no-map-no-wind', bits: [0, 3], displayAfter: true, options: ['--layers', 'isobars,weather,fronts'] },
+];
+
+before(async () => {
+  mkdirSync(screenshots, { recursive: true });
+  nimbara('import', ...bulletins, '-o', desktop('pasted.txt'));
+  nimbara('import', '--full', ...bulletins, '-o', desktop('full.txt'));
+  nimbara('import', '--full', '--load', dataFile, '-o', desktop('resaved.txt'));
+  nimbara('import', ...summerBulletins, '-o', desktop('summer.txt'));
+  nimbara('render', desktop('summer.txt'), '--observation', '--ops', desktop('summer.ops'), '-o', desktop('summer.png'));
+  const pasted = ['render', desktop('pasted.txt'), '--observation'];
+  nimbara(...pasted, '--ops', desktop('pasted.ops'), '-o', desktop('pasted.png'));
+  for (const { name, options } of switchCases) nimbara(...pasted, ...options, '--ops', desktop(name + '.ops'), '-o', desktop(name + '.png'));
+  nimbara('render', dataFile, '--ops', desktop('sample.ops'), '-o', desktop('sample.png'));
+  session = await openBrowser(site);
+});
+
+after(async () => {
+  await session?.close();
+  rmSync(work, { recursive: true, force: true });
+});
+
+// Types a whole text at once, as a paste does.
+async function enterText(page, selector, text) {
+  await page.focus(selector);
+  await page.keyboard.sendCharacter(text);
+  await page.$eval(selector, (area) => area.blur());
+}
+
+// The bulletin files are CP932, as glibc converts it.
+const bulletinTexts = () => bulletins.map((file) => execFileSync('iconv', ['-f', 'CP932', '-t', 'UTF-8', file], { encoding: 'utf8' }));
+
+async function pasteSampleBulletins(page) {
+  const [stations, systems] = bulletinTexts();
+  await enterText(page, '#stations', stations);
+  await enterText(page, '#systems', systems);
+}
+
+// The share of the inked pixels of picture `a` (far from white) that have no
+// pixel of nearly the same colour at or next to them in picture `b`. Qt and
+// the browser antialias edges and shape glyphs a little differently; a
+// misplaced, mirrored or unfilled shape leaves hundreds of pixels uncovered.
+async function uncoveredInk(page, a, b) {
+  return page.evaluate(async (aBase64, bBase64) => {
+    const pixels = async (base64) => {
+      const bitmap = await createImageBitmap(await (await fetch('data:image/png;base64,' + base64)).blob());
+      const context = new OffscreenCanvas(bitmap.width, bitmap.height).getContext('2d');
+      context.drawImage(bitmap, 0, 0);
+      return context.getImageData(0, 0, bitmap.width, bitmap.height);
+    };
+    const [inked, reference] = [await pixels(aBase64), await pixels(bBase64)];
+    const { width, height } = inked;
+    const white = [255, 255, 255];
+    const farApart = 300;  // sum of the three channel differences
+    const apart = (p, q, pAt, qAt) =>
+      Math.abs(p[pAt] - q[qAt]) + Math.abs(p[pAt + 1] - q[qAt + 1]) + Math.abs(p[pAt + 2] - q[qAt + 2]);
+    const coveredAt = (x, y, at) => {
+      for (let v = Math.max(0, y - 1); v <= Math.min(height - 1, y + 1); ++v)
+        for (let u = Math.max(0, x - 1); u <= Math.min(width - 1, x + 1); ++u)
+          if (apart(inked.data, reference.data, at, 4 * (v * width + u)) < farApart) return true;
+      return false;
+    };
+    let ink = 0;
+    let uncovered = 0;
+    for (let y = 0; y < height; ++y) {
+      for (let x = 0; x < width; ++x) {
+        const at = 4 * (y * width + x);
+        if (apart(inked.data, white, at, 0) < farApart) continue;
+        ++ink;
+        if (!coveredAt(x, y, at)) ++uncovered;
+      }
+    }
+    return uncovered / ink;
+  }, a.toString('base64'), b.toString('base64'));
+}
+
+// A page whose downloads land in a folder of their own.
+async function openDownloadingPage(viewport) {
+  const downloads = mkdtempSync(join(work, 'downloads-'));
+  const opened = await openPage(session, viewport, downloads);
+  await opened.page.$eval('#save-name', (input) => { input.value = 'saved'; });
+  // Takes (and removes) a downloaded file.
+  opened.download = (name) => new Promise((resolve, reject) => {
+    const path = join(downloads, name);
+    const started = Date.now();
+    const poll = () => {
+      if (existsSync(path)) {
+        const bytes = readFileSync(path);
+        rmSync(path);
+        return resolve(bytes);
+      }
+      if (Date.now() - started > 10000) return reject(new Error(`${name} was not downloaded`));
+      setTimeout(poll, 50);
+    };
+    poll();
+  });
+  return opened;
+}
+
+const drawingLog = (page) => page.evaluate(() => window.nimbara.drawingLog());
+
+async function openFiles(page, selector, ...files) {
+  const opened = await page.evaluate(() => window.nimbara.filesOpened);
+  await (await page.$(selector)).uploadFile(...files);
+  await page.waitForFunction((before) => window.nimbara.filesOpened > before, { polling: 20 }, opened);
+}
+
+test('pasted bulletins draw the map the desktop draws from them, on a laptop and on a sharper tablet screen', async () => {
+  const desktopPng = readFileSync(desktop('pasted.png'));
+  const mostlyCovered = 0.004;
+  for (const [viewport, screenshot] of [[laptop, 'laptop.png'], [tabletUpright, 'tablet.png']]) {
+    const { page, problems, download } = await openDownloadingPage(viewport);
+    await pasteSampleBulletins(page);
+    await page.click('#display');
+    assert.equal(await drawingLog(page), readFileSync(desktop('pasted.ops'), 'utf8'));
+    await page.screenshot({ path: join(screenshots, screenshot), fullPage: true });
+    await page.click('#save-png');
+    const png = await download('saved.png');
+    assert.deepEqual([png.readUInt32BE(16), png.readUInt32BE(20)], [800, 800]);
+    assert.ok(await uncoveredInk(page, png, desktopPng) < mostlyCovered, 'the page paints what the desktop paints');
+    assert.ok(await uncoveredInk(page, desktopPng, png) < mostlyCovered, 'the desktop paints what the page paints');
+    assert.deepEqual(problems, []);
+    await page.close();
+  }
+});
+
+test('pasted bulletins save the files the desktop saves from them', async () => {
+  const { page, problems, download } = await openDownloadingPage(laptop);
+  await pasteSampleBulletins(page);
+  await page.click('#display');
+  await page.click('#save-observations');
+  assert.deepEqual(await download('saved.txt'), readFileSync(desktop('pasted.txt')));
+  await page.click('#save-data');
+  assert.deepEqual(await download('saved.txt'), readFileSync(desktop('full.txt')));
+  assert.deepEqual(await download('saved.cnt'), readFileSync(desktop('full.cnt')));
+  assert.deepEqual(problems, []);
+  await page.close();
+});
+
+test('the switches of 表示の設定 draw what the desktop draws with the same layers', async () => {
+  for (const { name, bits, displayAfter } of switchCases) {
+    const { page, problems } = await openPage(session, laptop);
+    await pasteSampleBulletins(page);
+    await page.click('#display');
+    for (const bit of bits) await page.click(`#switches [data-bit="${bit}"]`);
+    if (displayAfter) await page.click('#display');
+    assert.equal(await drawingLog(page), readFileSync(desktop(name + '.ops'), 'utf8'), name);
+    assert.deepEqual(problems, []);
+    await page.close();
+  }
+});
+
+test("opened data files of both kinds draw the desktop's map, and a full one saves back unchanged", async () => {
+  const { page, problems, download } = await openDownloadingPage(laptop);
+  const picture = dataFile.replace(/txt$/, 'bmp');
+  await openFiles(page, '#open-data', dataFile, picture);
+  assert.equal(await drawingLog(page), readFileSync(desktop('sample.ops'), 'utf8'));
+  await page.screenshot({ path: join(screenshots, 'picture.png') });
+  await page.click('#save-data');
+  assert.deepEqual(await download('saved.txt'), readFileSync(desktop('resaved.txt')));
+  assert.deepEqual(await download('saved.cnt'), readFileSync(desktop('resaved.cnt')));
+  // The picture goes back as the 24-bit bitmap it came as (the desktop also
+  // keeps the file's dots per metre, which the browser does not report).
+  const pixelData = (bmp) => bmp.subarray(bmp.readUInt32LE(10));
+  assert.deepEqual(pixelData(await download('saved.bmp')), pixelData(readFileSync(picture)));
+
+  // An observation file has no picture beside it: the old one goes.
+  await openFiles(page, '#open-data', desktop('summer.txt'));
+  assert.equal(await drawingLog(page), readFileSync(desktop('summer.ops'), 'utf8'));
+  assert.equal(await page.$eval('#picture', (canvas) => canvas.getContext('2d').getImageData(400, 400, 1, 1).data[3]), 0);
+  assert.deepEqual(problems, []);
+  await page.close();
+});
+
+test("the core's messages appear in the page and its questions in the browser's box", async () => {
+  const { page, problems } = await openPage(session, laptop);
+  await page.click('#display');
+  assert.match(await page.$eval('#messages', (list) => list.textContent), /注　意気圧が入力されていません/);
+
+  // The head of the station bulletin: too few pressures for a good grid.
+  await enterText(page, '#stations', bulletinTexts()[0].split('\n').slice(0, 8).join('\n'));
+  const questions = [];
+  page.on('dialog', (dialog) => {
+    questions.push(dialog.message());
+    dialog.dismiss();
+  });
+  await page.click('#display');
+  assert.deepEqual(questions, ['データの数が少ないですが\n等圧線を描きますか']);
+  assert.deepEqual(problems, []);
+  await page.close();
+});
+
+// The pixel at (x, y) of a bottom-up 24-bit bitmap, as RGBA.
+function bitmapPixel(bytes, x, y) {
+  const width = bytes.readInt32LE(18);
+  const height = bytes.readInt32LE(22);
+  const rowBytes = Math.ceil((width * 3) / 4) * 4;
+  const at = bytes.readUInt32LE(10) + (height - 1 - y) * rowBytes + x * 3;
+  return [bytes[at + 2], bytes[at + 1], bytes[at], 255];
+}
+
+test('a satellite picture opened over the map lies under it at its own pixels', async () => {
+  const { page, problems } = await openPage(session, laptop);
+  const picture = dataFile.replace(/txt$/, 'bmp');
+  await openFiles(page, '#open-picture', picture);
+  const spots = [[0, 0], [123, 456], [799, 799]];
+  const shown = async () => page.$eval('#picture', (canvas, points) =>
+    points.map(([x, y]) => Array.from(canvas.getContext('2d').getImageData(x, y, 1, 1).data)), spots);
+  const bytes = readFileSync(picture);
+  assert.deepEqual(await shown(), spots.map(([x, y]) => bitmapPixel(bytes, x, y)));
+  await page.click('#clear-picture');
+  assert.deepEqual(await shown(), spots.map(() => [0, 0, 0, 0]));
+  assert.deepEqual(problems, []);
+  await page.close();
+});
+
+test('the page fits a laptop screen and every control is large enough to touch', async () => {
+  for (const viewport of [laptop, tabletUpright]) {
+    const { page } = await openPage(session, viewport);
+    const [pageHeight, smallest] = await page.evaluate(() => [
+      document.documentElement.scrollHeight,
+      Math.min(...Array.from(document.querySelectorAll('button:not([hidden]), .button, #switches label, textarea, input[type="text"]'),
+        (control) => control.getBoundingClientRect().height)),
+    ]);
+    if (viewport === laptop) assert.ok(pageHeight <= viewport.height, `the page is ${pageHeight} pixels high`);
+    assert.ok(smallest >= 44, `a control is ${smallest} pixels high`);
+    await page.close();
+  }
+});
