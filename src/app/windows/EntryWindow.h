@@ -15,7 +15,6 @@
 #include "qt/ToolWindow.h"
 
 class QCloseEvent;
-class QShowEvent;
 class QComboBox;
 class QGridLayout;
 class QHBoxLayout;
@@ -23,6 +22,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
+class QShowEvent;
 class QVBoxLayout;
 
 namespace nimbara {
