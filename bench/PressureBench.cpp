@@ -7,7 +7,7 @@
 #include <cmath>
 #include <type_traits>
 
-#include "core/CountingCanvas.h"
+#include "CountingCanvas.h"
 #include "core/Projection.h"
 #include "pressure/ComputePressureGrid.h"
 #include "pressure/IsobarTracer.h"

@@ -11,6 +11,7 @@
 #include "app/SettingsCommands.h"
 #include "app/SlideShow.h"
 #include "io/DataFile.h"
+#include "io/FieldWriter.h"
 #include "io/FileIo.h"
 #include "qt/QtCanvas.h"
 #include "../tests/support/QtTestApplication.h"
@@ -20,12 +21,6 @@ namespace {
 
 constexpr int kCanvasSide = 800;
 constexpr int kFileCount = 100;
-
-std::string Joined(const std::vector<std::string>& lines) {
-  std::string text;
-  for (const auto& line : lines) text += line + "\n";
-  return text;
-}
 
 // Full data files made from the realistic store, the pressures shifted a
 // little from file to file so that every map has isobars of its own.
@@ -47,7 +42,7 @@ std::optional<SlideShowList> WriteDataFiles(const std::filesystem::path& folder)
     }
     store.observationDate = "map " + std::to_string(i);
     const std::string path = (folder / ("map" + std::to_string(1000 + i) + ".txt")).string();
-    if (!WriteCp932File(path, Joined(DataFileLines(store, counts, &settings)))) return std::nullopt;
+    if (!WriteCp932Lines(path, DataFileLines(store, counts, &settings))) return std::nullopt;
     list.entries.push_back(path);
     list.selected.push_back(true);
   }

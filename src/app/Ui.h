@@ -12,7 +12,7 @@
 
 namespace nimbara {
 
-enum class MessageIcon { None, Information, Warning, Critical };
+enum class MessageIcon { None, Information, Warning };
 
 enum class YesNoCancel { Yes, No, Cancel };
 

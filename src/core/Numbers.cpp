@@ -91,8 +91,6 @@ double ReadNumber(std::string_view s) {
   return std::isfinite(value) ? value : 0.0;
 }
 
-double RoundHalfEven(double value) { return std::nearbyint(value); }
-
 std::int32_t RoundToInt(double value) {
   if (std::isnan(value)) return 0;
   const double r = std::nearbyint(value);

@@ -16,7 +16,6 @@ double ReadNumber(std::string_view text);
 // Rounded: to nearest, halves to the even neighbour. Values beyond the 32-bit
 // range saturate; NaN gives 0.
 std::int32_t RoundToInt(double value);
-double RoundHalfEven(double value);
 // Floored: the greatest integer not above the value, saturated to 32 bits.
 std::int32_t FloorToInt(double value);
 

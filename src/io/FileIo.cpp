@@ -39,16 +39,6 @@ bool HasNonAscii(std::string_view bytes) {
   return std::any_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
 }
 
-std::string WithCrLf(std::string_view text) {
-  std::string out;
-  out.reserve(text.size() + text.size() / 16);
-  for (char c : text) {
-    if (c == '\n') out += '\r';
-    out += c;
-  }
-  return out;
-}
-
 // ---- writing ----
 
 struct PlannedFile {
@@ -291,10 +281,6 @@ std::optional<std::string> ReadCp932File(const std::string& path) {
   FileRead read = ReadCp932TextFile(path);
   if (!read.status) return std::nullopt;
   return std::move(read.content);
-}
-
-bool WriteCp932File(const std::string& path, std::string_view utf8Text) {
-  return static_cast<bool>(WriteFileAtomically(path, EncodeCp932(WithCrLf(utf8Text)).bytes));
 }
 
 bool FileExists(const std::string& path) {

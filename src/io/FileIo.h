@@ -72,8 +72,6 @@ FileStatus WriteFileAtomically(const std::string& path, std::string_view bytes);
 // beyond ASCII) is refused as FileFault::Utf8Text.
 FileRead ReadCp932TextFile(const std::string& path);
 std::optional<std::string> ReadCp932File(const std::string& path);
-// UTF-8 text written as CP932 with CR LF line ends in place of "\n".
-bool WriteCp932File(const std::string& path, std::string_view utf8Text);
 
 // Path helpers on the file-name part (never on dots of folder names).
 bool FileExists(const std::string& path);

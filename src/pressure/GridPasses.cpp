@@ -1,6 +1,7 @@
 #include "pressure/GridPasses.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
 
@@ -12,23 +13,24 @@ namespace nimbara {
 
 namespace {
 
+// One step to a neighbouring cell.
 struct Step {
-  int direction;  // keypad number
   int dc;
   int dr;
 };
 
-// The eight directions, axis directions first.
-constexpr std::array<Step, 8> kSteps = {{{6, 1, 0}, {4, -1, 0}, {2, 0, 1}, {8, 0, -1},
-                                         {3, 1, 1}, {9, 1, -1}, {7, -1, -1}, {1, -1, 1}}};
+// The eight directions, axis directions first: right, left, down, up, then
+// the diagonals.
+constexpr std::array<Step, 8> kSteps = {{{1, 0}, {-1, 0}, {0, 1}, {0, -1}, {1, 1}, {1, -1}, {-1, -1}, {-1, 1}}};
 
 // The opposite pairs in the order they are considered (ties keep the
-// earlier): horizontal 4-6, diagonal 1-9, vertical 8-2, diagonal 7-3.
-constexpr std::array<std::array<Step, 2>, 4> kOppositePairs = {{{{{4, -1, 0}, {6, 1, 0}}},
-                                                                {{{1, -1, 1}, {9, 1, -1}}},
-                                                                {{{8, 0, -1}, {2, 0, 1}}},
-                                                                {{{7, -1, -1}, {3, 1, 1}}}}};
+// earlier), named by the keys of a numeric keypad with rows growing
+// downwards: horizontal 4-6, diagonal 1-9, vertical 8-2, diagonal 7-3.
+constexpr std::array<std::array<Step, 2>, 4> kOppositePairs = {
+    {{{{-1, 0}, {1, 0}}}, {{{-1, 1}, {1, -1}}}, {{{0, -1}, {0, 1}}}, {{{-1, -1}, {1, 1}}}}};
 
+// How far the search for a filled neighbour reaches along an axis.
+constexpr int kNeighbourSearchLength = 5;
 // Above any total of two search distances.
 constexpr int kNoPairTotal = 100;
 // Diagonal searches reach this much less far than axis searches.
@@ -173,20 +175,11 @@ void ImprintIsobarPoints(const ObservationStore& store, const PlotPointTable& pl
   }
 }
 
-DirectionDistances FindNearestInDirections(const PressureGrid& grid, int column, int row, int searchLength) {
-  DirectionDistances distances{};
-  if (grid.At(column, row) != 0) return distances;
-  for (const Step& s : kSteps)
-    distances[static_cast<std::size_t>(s.direction)] = NearestInDirection(grid, column, row, s, searchLength);
-  return distances;
-}
-
 void FillBetweenNeighbours(PressureField& field) {
   const PressureGrid& grid = field.grid;
   RunScratchPass(field, [&](int c, int r, std::int32_t& out) {
     if (grid.At(c, r) != 0) return;
-    // The pairs' distances as FindNearestInDirections gives them; the second
-    // direction of a pair is not searched when the first found nothing.
+    // The second direction of a pair is not searched when the first found nothing.
     const std::array<Step, 2>* best = nullptr;
     std::array<int, 2> bestDistances{};
     for (const auto& pair : kOppositePairs) {

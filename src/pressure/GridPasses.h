@@ -5,21 +5,12 @@
 // grid, so none of them reads a value it wrote itself. A plot point without a
 // map position (a ship or system entry off the map) takes part in none of them.
 
-#include <array>
-
 #include "core/ObservationStore.h"
 #include "core/PlotPoints.h"
 #include "core/PressureGrid.h"
 #include "pressure/CentreKinds.h"
 
 namespace nimbara {
-
-// Distances to the nearest filled cell, indexed by direction numbered like a
-// numeric keypad with rows growing downwards (index 0 and 5 unused); 0 means
-// no filled cell within reach.
-using DirectionDistances = std::array<int, 10>;
-
-inline constexpr int kNeighbourSearchLength = 5;
 
 // Where a centre sits: rule A the node whose binning cell holds the point,
 // rule B the nearest node.
@@ -33,11 +24,9 @@ void BinObservations(const ObservationStore& store, const PlotPointTable& plot, 
 // consecutive points of equal value with a line of that value.
 void ImprintIsobarPoints(const ObservationStore& store, const PlotPointTable& plot, PressureGrid& grid);
 
-// All zeros when the cell itself holds a value.
-DirectionDistances FindNearestInDirections(const PressureGrid& grid, int column, int row, int length);
-
 // Linear interpolation of each empty cell between the closest opposite pair
-// of filled cells.
+// of filled cells, each searched for up to five cells along an axis and three
+// along a diagonal, through interior cells only.
 void FillBetweenNeighbours(PressureField& field);
 
 // Fills rings of radius 1 to `radius` around every centre of the kind set with

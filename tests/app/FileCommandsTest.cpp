@@ -11,6 +11,7 @@
 #include "core/CodeTables.h"
 #include "core/Rows.h"
 #include "io/FileIo.h"
+#include "support/Cp932File.h"
 #include "support/TempFolder.h"
 #include "support/TestApp.h"
 
@@ -30,7 +31,7 @@ void AllLayersOff(AppState& state) { state.layers = {false, false, false, false,
 void Observe(AppState& state) {
   ObservationStore& store = state.store;
   for (int slot = 0; slot < store.stationCount; ++slot)
-    store.stationRecords[slot].weather = kUndeterminedWeather;
+    store.stationRecords[slot].weather = WeatherCode("不明");
   store.observationDate = "2024年1月15日, 9時";
   store.stationRecords[0] = {DirectionCode("北北西"), 3, WeatherCode("くもり"), 1012, 25};
   store.stationRecords[kNaha] = {DirectionCode("西"), 12, WeatherCode("雨"), 998, -5};
@@ -163,12 +164,13 @@ TEST(DataFileCommands, IntervalBelowOneHectopascalKeepsTheEarlierOne) {
   ASSERT_TRUE(text);
   std::string zero = *text;
   zero.replace(zero.find("等圧線の間隔= 2 "), std::string("等圧線の間隔= 2 ").size(), "等圧線の間隔= 0 ");
-  ASSERT_TRUE(WriteCp932File(folder.File("zero.txt"), zero));
+  ASSERT_TRUE(testing::WriteCp932Text(folder.File("zero.txt"), zero));
   TestApp app;
   AllLayersOff(app.state);
   app.state.isobar = IsobarInterval::FromHectopascals(3.0f);
   app.state.currentFilePath = folder.File("zero.txt");
   LoadSub2(app.Context());
+  EXPECT_EQ(app.state.view.width, 390.0f);  // the rest of the settings block was read
   EXPECT_EQ(app.state.isobar, IsobarInterval::FromHectopascals(3.0f));
 }
 

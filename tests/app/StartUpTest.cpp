@@ -7,8 +7,9 @@
 
 #include "app/FileCommands.h"
 #include "io/FileIo.h"
-#include "support/TestApp.h"
+#include "support/Cp932File.h"
 #include "support/TempFolder.h"
+#include "support/TestApp.h"
 
 namespace nimbara {
 namespace {
@@ -30,7 +31,7 @@ class StartUpTest : public ::testing::Test {
     fs::remove_all(start);
   }
   void WriteSettingsWithLastFile(const std::string& lastFile) {
-    WriteCp932File(start + "/Nimbara.ini", "最終表示ファイル=" + lastFile + "\r\n");
+    testing::WriteCp932Text(start + "/Nimbara.ini", "最終表示ファイル=" + lastFile + "\r\n");
   }
   testing::TempFolder temp;
   std::string start;
@@ -152,7 +153,7 @@ TEST(SampleLookup, TakesTheFirstDataFileOfTheFirstFolderThatHasOne) {
   fs::create_directories(root / "empty");
   fs::create_directories(root / "samples");
   std::ofstream(root / "samples" / "a_bulletin.txt") << "not a data file\r\n";
-  WriteCp932File((root / "samples" / "b_map.txt").string(), "\"2026/12/07 06\",\"各地の天気\"\r\n");
+  testing::WriteCp932Text((root / "samples" / "b_map.txt").string(), "\"2026/12/07 06\",\"各地の天気\"\r\n");
   std::ofstream(root / "samples" / "c_map.txt") << "\"x\",\""
                                                 << "\r\n";
   const auto found =

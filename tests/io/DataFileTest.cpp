@@ -23,14 +23,14 @@ std::string Text(const std::vector<std::string>& lines) { return JoinCrLfLines(l
 ObservationStore Observed() {
   ObservationStore store;
   for (int slot = 0; slot < store.stationCount; ++slot)
-    store.stationRecords[slot].weather = kUndeterminedWeather;
+    store.stationRecords[slot].weather = WeatherCode("不明");
   store.observationDate = "2024年1月15日 9時";
   store.stationRecords[kIshigakijima] = {DirectionCode("北北西"), 3, WeatherCode("くもり"), 1012, 25};
   store.stationRecords[kNaha] = {DirectionCode("西"), 12, WeatherCode("雨"), 998, -5};
   store.stationRecords[kFuji] = {DirectionCode("西北西"), 8, WeatherCode("快晴"), 0, -18};
   store.shipCount = 2;
   store.ships[0] = {40, 145, DirectionCode("西"), 6, WeatherCode("雪"), 992};
-  store.ships[1] = {-5, 181, 0, 0, kUndeterminedWeather, 0};
+  store.ships[1] = {-5, 181, 0, 0, WeatherCode("不明"), 0};
   store.systemCount = 3;
   store.systems[0] = {"低気圧", 44, 150, 980};
   store.systems[1] = {"寒冷前線", 46, 154, 0};
@@ -76,7 +76,7 @@ TEST(DataFileLines, StationWithoutObservationIsUndetermined) {
   const auto lines = DataFileLines(Observed(), CountsOf(Observed()), nullptr);
   EXPECT_EQ(lines[5], "南大東島      ,      ,  0 ,不明    ,    0 ,   0");
   const ObservationStore read = ReadBack(Observed());
-  EXPECT_EQ(read.stationRecords[2], (StationRecord{0, 0, kUndeterminedWeather, 0, 0}));
+  EXPECT_EQ(read.stationRecords[2], (StationRecord{0, 0, WeatherCode("不明"), 0, 0}));
 }
 
 TEST(DataFileLines, MountFujiHasAnEmptyPressureFieldAndKeepsItsName) {

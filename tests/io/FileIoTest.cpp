@@ -122,12 +122,10 @@ TEST(FileReading, OnlyRegularFilesWithinTheLimitAreRead) {
   }
 }
 
-TEST(FileReading, Cp932FilesGetCrLfAndReadBackAsUtf8AndUtf8TextIsRefused) {
+TEST(FileReading, Cp932FilesReadBackAsUtf8AndUtf8TextIsRefused) {
   TempFolder folder;
-  ASSERT_TRUE(WriteCp932File(folder.File("c.txt"), "各地の天気\n石垣島\n"));
-  EXPECT_EQ(ReadWholeFile(folder.File("c.txt")),
-            "\x8a\x65\x92\x6e\x82\xcc\x93\x56\x8b\x43\r\n\x90\xce\x8a\x5f\x93\x87\r\n");
-  EXPECT_EQ(ReadCp932File(folder.File("c.txt")), "各地の天気\r\n石垣島\r\n");
+  ASSERT_TRUE(WriteFileAtomically(folder.File("c.txt"), "\x8a\x65\x92\x6e\x82\xcc\x93\x56\x8b\x43\r\n"));
+  EXPECT_EQ(ReadCp932File(folder.File("c.txt")), "各地の天気\r\n");
   ASSERT_TRUE(WriteFileAtomically(folder.File("u.txt"), "各地の天気\r\n"));
   EXPECT_EQ(ReadCp932TextFile(folder.File("u.txt")).status.fault, FileFault::Utf8Text);
 }

@@ -116,32 +116,41 @@ TEST(GridPasses, PointsWithoutMapPositionAreNeitherImprintedNorFilledAround) {
   }
 }
 
-TEST(NearestInDirections, AxisSearchesReachFiveDiagonalsThree) {
-  PressureGrid grid;
-  grid.At(15, 10) = 1;  // 6 at 5
-  grid.At(4, 10) = 1;   // 4 at 6: out of reach
-  grid.At(13, 13) = 1;  // 3 at 3
-  grid.At(6, 14) = 1;   // 1 at 4: out of reach
-  const DirectionDistances d = FindNearestInDirections(grid, 10, 10, kNeighbourSearchLength);
-  EXPECT_EQ(d[6], 5);
-  EXPECT_EQ(d[4], 0);
-  EXPECT_EQ(d[3], 3);
-  EXPECT_EQ(d[1], 0);
+// Two filled cells on opposite sides of an empty one fill it only when both
+// lie within the search's reach: five cells along an axis, three along a
+// diagonal, and along a border row only as far as the interior columns.
+TEST(FillBetween, OppositePairFillsOnlyWithinReach) {
+  struct ReachCase {
+    const char* name;
+    int column, row;         // the empty cell
+    int dc, dr;              // one step towards the first filled cell
+    int first, second;       // distances to the filled cells, the second opposite
+    std::int32_t expected;   // the empty cell afterwards
+  };
+  const ReachCase cases[] = {
+      {"axis at five", 10, 10, 1, 0, 5, 5, 101150},
+      {"axis at six", 10, 10, 1, 0, 6, 5, 0},
+      {"diagonal at three", 10, 10, 1, 1, 3, 3, 101150},
+      {"diagonal at four", 10, 10, 1, 1, 4, 3, 0},
+      {"along the border row", 5, 0, 1, 0, 2, 2, 101150},
+      {"to the border column", 30, 5, 1, 0, 3, 2, 0},
+  };
+  for (const ReachCase& rc : cases) {
+    PressureField field;
+    field.grid.At(rc.column + rc.dc * rc.first, rc.row + rc.dr * rc.first) = 101000;
+    field.grid.At(rc.column - rc.dc * rc.second, rc.row - rc.dr * rc.second) = 101300;
+    FillBetweenNeighbours(field);
+    EXPECT_EQ(field.grid.At(rc.column, rc.row), rc.expected) << rc.name;
+  }
 }
 
-TEST(NearestInDirections, BorderRowIsSearchedAlongItselfButNotBeyondTheInterior) {
-  PressureGrid grid;
-  grid.At(7, 0) = 1;
-  grid.At(33, 5) = 1;
-  EXPECT_EQ(FindNearestInDirections(grid, 5, 0, 5)[6], 2);
-  EXPECT_EQ(FindNearestInDirections(grid, 30, 5, 5)[6], 0);
-}
-
-TEST(NearestInDirections, FilledStartCellIsNotSearched) {
-  PressureGrid grid;
-  grid.At(5, 5) = 1;
-  grid.At(6, 5) = 1;
-  EXPECT_EQ(FindNearestInDirections(grid, 5, 5, 5), DirectionDistances{});
+TEST(FillBetween, FilledCellKeepsItsValue) {
+  PressureField field;
+  field.grid.At(4, 5) = 101000;
+  field.grid.At(5, 5) = 1;
+  field.grid.At(6, 5) = 101000;
+  FillBetweenNeighbours(field);
+  EXPECT_EQ(field.grid.At(5, 5), 1);
 }
 
 struct PairCase {

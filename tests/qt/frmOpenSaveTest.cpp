@@ -227,7 +227,6 @@ TEST_F(ChooserWindow, ImageOptionsShowOnlyWhenAskedAndSetThePattern) {
   EXPECT_TRUE(shown);
   EXPECT_TRUE(firstChosen);
   EXPECT_EQ(files, QStringList{"c.bmp"});
-  EXPECT_EQ(chooser.ImageTypeFlags(), (std::array<bool, 3>{false, true, false}));
   EXPECT_FALSE(chooser.Options[1]->isVisible());
 }
 
@@ -239,7 +238,6 @@ TEST_F(ChooserWindow, TheCloseControlCancelsAndTheApplicationGoesOn) {
   QCoreApplication::processEvents();
   EXPECT_FALSE(chosen.has_value());
   EXPECT_FALSE(quitting);
-  EXPECT_NE(QCoreApplication::instance(), nullptr);
 }
 
 }  // namespace

@@ -138,10 +138,7 @@ std::optional<std::string> frmOpenSave::Choose(const ChooserRequest& request) {
 }
 
 void frmOpenSave::done(int result) {
-  for (std::size_t i = 0; i < Options.size(); ++i) {
-    m_imageTypes[i] = Options[i]->isChecked();
-    Options[i]->hide();
-  }
+  for (QRadioButton* option : Options) option->hide();
   QDialog::done(result);
 }
 

@@ -31,8 +31,6 @@ class frmOpenSave : public QDialog {
 
   // Shows the chooser modally: the chosen path, or nothing when cancelled.
   std::optional<std::string> Choose(const ChooserRequest& request);
-  // The three image-type options as they were when the chooser closed.
-  const std::array<bool, kImageTypeCount>& ImageTypeFlags() const { return m_imageTypes; }
 
   QString Folder() const { return m_folder; }
   QString Pattern() const { return m_pattern; }
@@ -74,7 +72,6 @@ class frmOpenSave : public QDialog {
   QString m_folder;
   QString m_pattern;
   std::optional<std::string> m_chosen;
-  std::array<bool, kImageTypeCount> m_imageTypes{};
 };
 
 }  // namespace nimbara
