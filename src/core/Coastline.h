@@ -4,6 +4,7 @@
 // table is a sequence of polylines.
 
 #include <array>
+#include <vector>
 
 namespace nimbara {
 
@@ -16,5 +17,15 @@ struct CoastlineTable {
 };
 
 const CoastlineTable& Coastline();
+
+// One line of the outline between two neighbouring points.
+struct CoastSegment {
+  float x1, y1, x2, y2;
+};
+
+// The outline as it is drawn: a segment between every two neighbouring
+// points of which neither lifts the pen, so a pen-up mark suppresses both
+// segments that touch it.
+const std::vector<CoastSegment>& CoastSegments();
 
 }  // namespace nimbara

@@ -56,12 +56,8 @@ void DrawPlaneAndPosts(Canvas& canvas, const PressureGrid& grid, Colour mapColou
 }
 
 void DrawOutline(Canvas& canvas, Colour mapColour) {
-  const CoastlineTable& t = Coastline();
-  for (int i = 0; i < kCoastlinePointCount; ++i) {
-    if (t.x[i] > 0 && t.y[i] > 0 && t.x[i + 1] > 0 && t.y[i + 1] > 0)
-      canvas.Line(ReliefPoint(t.x[i], t.y[i], kPlanePressure),
-                  ReliefPoint(t.x[i + 1], t.y[i + 1], kPlanePressure), mapColour);
-  }
+  for (const CoastSegment& s : CoastSegments())
+    canvas.Line(ReliefPoint(s.x1, s.y1, kPlanePressure), ReliefPoint(s.x2, s.y2, kPlanePressure), mapColour);
 }
 
 void DrawMesh(Canvas& canvas, const PressureGrid& grid, Colour isobarColour) {

@@ -15,13 +15,7 @@ constexpr Colour kMesh = kLightBlue;      // #0000FF
 constexpr int kPlaneLines = 4;
 constexpr int kPostLines = 4;
 
-int OutlineSegments() {
-  const CoastlineTable& t = Coastline();
-  int count = 0;
-  for (int i = 0; i < kCoastlinePointCount; ++i)
-    if (t.x[i] > 0 && t.y[i] > 0 && t.x[i + 1] > 0 && t.y[i + 1] > 0) ++count;
-  return count;
-}
+int OutlineSegments() { return static_cast<int>(CoastSegments().size()); }
 
 TEST(ReliefProjection, PlaneCornersAndHeights) {
   EXPECT_EQ(ReliefPoint(12, 12, 101300), (PointF{206, 70}));
