@@ -1,11 +1,11 @@
 #include "app/FileCommands.h"
 
-#include <algorithm>
 
 #include "app/DisplayCommands.h"
 #include "app/FileMessages.h"
 #include "app/IsobarLayer.h"
 #include "app/SavedObservations.h"
+#include "app/RowEditing.h"
 #include "app/SettingsCommands.h"
 #include "core/BaseMap.h"
 #include "core/Rows.h"
@@ -55,24 +55,14 @@ void EmptyShipAndSystemLists(AppState& state) {
   state.systemRows = {};
 }
 
-void SetRow(RowList& list, int index, std::string row) {
-  if (index < list.Count())
-    list.rows[static_cast<std::size_t>(index)] = std::move(row);
-  else
-    list.rows.push_back(std::move(row));
-}
-
-int StationSlots(const ObservationStore& store) { return std::clamp<int>(store.stationCount, 0, kSlotCount); }
-
-void RebuildRows(AppState& state) {
+void RebuildAllRows(AppState& state) {
   const ObservationStore& store = state.store;
-  for (int slot = 0; slot < StationSlots(store); ++slot) {
+  for (int slot = 0; slot < ClampCount(store.stationCount); ++slot) {
     SetRow(state.stationRows, slot, FormatStationRow(store, slot, RowLayout::Import));
   }
-  for (int i = 0; i < store.shipCount; ++i) state.shipRows.rows.push_back(FormatShipRow(store, i));
-  for (int i = 0; i < store.systemCount; ++i) {
-    state.systemRows.rows.push_back(FormatSystemRow(store, i, RowLayout::Import));
-  }
+  RebuildRows(state.shipRows, store.shipCount, [&](int i) { return FormatShipRow(store, i); });
+  RebuildRows(state.systemRows, store.systemCount,
+              [&](int i) { return FormatSystemRow(store, i, RowLayout::Import); });
 }
 
 void ApplySettingsBlock(AppState& state, const std::vector<SettingLine>& lines) {
@@ -175,7 +165,7 @@ FileStatus OpenDataFile(const AppContext& app, const std::string& path) {
   EmptyShipAndSystemLists(state);
   ApplyDataFile(read.contents, state.store);
   if (state.fullDataMode) ApplySettingsBlock(state, read.contents.settingLines);
-  RebuildRows(state);
+  RebuildAllRows(state);
   RememberSavedObservations(state);
   state.field.grid.MarkStale();
   RefreshEntryWindows(app.ui);
@@ -191,7 +181,7 @@ FileStatus OpenDataFile(const AppContext& app, const std::string& path) {
 void cntNew2_Click(const AppContext& app) {
   AppState& state = app.state;
   ObservationStore& store = state.store;
-  for (int slot = 0; slot < StationSlots(store); ++slot) {
+  for (int slot = 0; slot < ClampCount(store.stationCount); ++slot) {
     store.stationRecords[static_cast<std::size_t>(slot)] = {};
     SetRow(state.stationRows, slot, store.stations.names[static_cast<std::size_t>(slot)]);
   }

@@ -13,8 +13,8 @@ constexpr const char* kCautionTitle = "注　意";
 }  // namespace
 
 int StationPressureCount(const ObservationStore& store) {
-  const int stations = std::clamp<int>(store.stationCount, 0, kSlotCount);
-  return static_cast<int>(std::count_if(store.stationRecords.begin(), store.stationRecords.begin() + stations,
+  return static_cast<int>(std::count_if(store.stationRecords.begin(),
+                                        store.stationRecords.begin() + ClampCount(store.stationCount),
                                         [](const StationRecord& r) { return r.pressure > 0; }));
 }
 

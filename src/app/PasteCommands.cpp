@@ -4,6 +4,7 @@
 #include <type_traits>
 
 #include "app/ImageCommands.h"
+#include "app/RowEditing.h"
 #include "core/Rows.h"
 #include "core/Text.h"
 #include "io/BulletinItems.h"
@@ -38,27 +39,19 @@ void TakeHeader(AppState& state, const std::string& header) {
 
 void WriteStationRows(AppState& state) {
   RowList& list = state.stationRows;
-  for (int slot = 0; slot < kBulletinStationCount; ++slot) {
-    std::string row = FormatStationRow(state.store, slot, RowLayout::Import);
-    if (list.Count() > slot) list.rows[static_cast<std::size_t>(slot)] = std::move(row);
-    else list.rows.push_back(std::move(row));
-  }
+  for (int slot = 0; slot < kBulletinStationCount; ++slot)
+    SetRow(list, slot, FormatStationRow(state.store, slot, RowLayout::Import));
 }
 
 void WriteShipRows(AppState& state) {
-  RowList& list = state.shipRows;
-  list.rows.clear();
-  for (int i = 0; i < state.store.shipCount; ++i) list.rows.push_back(FormatShipRow(state.store, i));
-  list.selected = -1;
+  RebuildRows(state.shipRows, state.store.shipCount, [&](int i) { return FormatShipRow(state.store, i); });
+  state.shipRows.selected = -1;
 }
 
 void WriteSystemRows(AppState& state) {
-  RowList& list = state.systemRows;
-  list.rows.clear();
-  for (int i = 0; i < state.store.systemCount; ++i) {
-    list.rows.push_back(FormatSystemRow(state.store, i, RowLayout::Import, true));
-  }
-  list.selected = -1;
+  RebuildRows(state.systemRows, state.store.systemCount,
+              [&](int i) { return FormatSystemRow(state.store, i, RowLayout::Import, true); });
+  state.systemRows.selected = -1;
 }
 
 // The systems list is emptied from its last row to its first, each removed

@@ -48,7 +48,7 @@ int StationsWithPressure(const ObservationStore& store) {
 // "高気圧 1、低気圧 2、寒冷前線 5点": points for fronts and isobars.
 std::string SystemsByKind(const ObservationStore& store) {
   std::vector<std::string> counts;
-  const auto listed = store.systems.begin() + std::clamp<int>(store.systemCount, 0, kSlotCount);
+  const auto listed = store.systems.begin() + ClampCount(store.systemCount);
   for (std::string_view kind : kSystemKindList) {
     const auto n = std::count_if(store.systems.begin(), listed, [&](const SystemEntry& e) { return e.kind == kind; });
     if (n == 0) continue;

@@ -15,6 +15,12 @@ inline int SelectedRow(const RowList& list) {
   return list.selected >= 0 && list.selected < list.Count() ? list.selected : -1;
 }
 
+// Replaces row `index`, or appends the row when the list is shorter.
+inline void SetRow(RowList& list, int index, std::string row) {
+  if (index < list.Count()) list.rows[static_cast<std::size_t>(index)] = std::move(row);
+  else list.rows.push_back(std::move(row));
+}
+
 // Stores `record` at position k with its row: replaces row k, or appends the
 // row when k is past the end. Returns false (changing nothing) when the list
 // is already full or k is not a position of the list or just past it.
@@ -23,8 +29,7 @@ bool PutRow(RowList& list, std::array<Record, kSlotCount>& records, int k, const
             std::string row) {
   if (k < 0 || k > list.Count() || k > kLastSlot) return false;
   records[static_cast<std::size_t>(k)] = record;
-  if (k == list.Count()) list.rows.push_back(std::move(row));
-  else list.rows[static_cast<std::size_t>(k)] = std::move(row);
+  SetRow(list, k, std::move(row));
   return true;
 }
 

@@ -47,4 +47,12 @@ std::int16_t ClampCount(long long count) {
   return static_cast<std::int16_t>(std::clamp<long long>(count, 0, kSlotCount));
 }
 
+PlotCounts ClampedPlotCounts(const ObservationStore& store) {
+  PlotCounts counts;
+  counts.stations = ClampCount(store.stationCount);
+  counts.ships = std::clamp<int>(store.shipCount, 0, kSlotCount - counts.stations);
+  counts.systems = std::clamp<int>(store.systemCount, 0, kSlotCount - counts.stations - counts.ships);
+  return counts;
+}
+
 }  // namespace nimbara

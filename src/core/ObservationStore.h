@@ -68,4 +68,13 @@ struct ObservationStore {
 // Clamps a count read from outside to what the tables hold (0 to 201).
 std::int16_t ClampCount(long long count);
 
+// How many stations, ships and system entries fit the 201 plot slots, in
+// that order.
+struct PlotCounts {
+  int stations = 0;
+  int ships = 0;
+  int systems = 0;
+};
+PlotCounts ClampedPlotCounts(const ObservationStore& store);
+
 }  // namespace nimbara

@@ -1,15 +1,11 @@
 #include "core/PlotPoints.h"
 
-#include <algorithm>
-
 #include "core/Projection.h"
 
 namespace nimbara {
 
 void BuildPlotPoints(ObservationStore& store, PlotPointTable& table, PressureField& field) {
-  const int stations = std::clamp<int>(store.stationCount, 0, kSlotCount);
-  const int ships = std::clamp<int>(store.shipCount, 0, kSlotCount - stations);
-  const int systems = std::clamp<int>(store.systemCount, 0, kSlotCount - stations - ships);
+  const auto [stations, ships, systems] = ClampedPlotCounts(store);
   for (int i = 0; i < stations; ++i) {
     table.x[i] = store.stations.x[i];
     table.y[i] = store.stations.y[i];

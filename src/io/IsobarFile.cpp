@@ -62,7 +62,7 @@ void ReadIsobarText(std::string_view text, ObservationStore& store, PlotPointTab
   for (int row = 0; row < kGridSide; ++row) {
     for (int column = 0; column < kGridSide; ++column) ReadInto(in, grid.At(column, row));
   }
-  const int first = std::clamp<int>(store.stationCount, 0, kSlotCount);
+  const int first = ClampCount(store.stationCount);  // no ships
   std::int32_t count = store.systemCount;
   ReadInto(in, count);
   store.systemCount = static_cast<std::int16_t>(std::clamp(count, 0, kSlotCount - first));

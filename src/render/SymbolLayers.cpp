@@ -26,14 +26,6 @@ std::int16_t ToCode(std::int32_t value) {
 
 }  // namespace
 
-PlotCounts ClampedPlotCounts(const ObservationStore& store) {
-  PlotCounts counts;
-  counts.stations = std::clamp<int>(store.stationCount, 0, kSlotCount);
-  counts.ships = std::clamp<int>(store.shipCount, 0, kSlotCount - counts.stations);
-  counts.systems = std::clamp<int>(store.systemCount, 0, kSlotCount - counts.stations - counts.ships);
-  return counts;
-}
-
 std::vector<int> SelectedStationSlots(int stationCount, bool allStations) {
   const int last = std::min(stationCount, kSlotCount) - 2;
   std::vector<int> slots;

@@ -22,14 +22,6 @@ struct SymbolPlace {
   std::int16_t force = 0;
 };
 
-// How many stations, ships and system entries fit the 201 plot slots, in that order.
-struct PlotCounts {
-  int stations = 0;
-  int ships = 0;
-  int systems = 0;
-};
-PlotCounts ClampedPlotCounts(const ObservationStore& store);
-
 // Station slots 0 to S − 2 (the last slot, 富士山 in the built-in table, is
 // never drawn), or the thinned set 0–4, 7, 11, …, 43, 44 to S − 2.
 std::vector<int> SelectedStationSlots(int stationCount, bool allStations);
