@@ -1,19 +1,13 @@
 #include "app/Chooser.h"
 
-#include "app/MapOutput.h"
-#include "io/FileIo.h"
-
-#include <array>
 #include <filesystem>
+
+#include "io/FileNames.h"
 
 namespace nimbara {
 namespace {
 
 namespace fs = std::filesystem;
-
-constexpr std::array<std::string_view, 6> kSavingCaptions = {
-    "観測データ保存", "等圧線データ保存", "画像の保存", "設定（記号の色、地図の位置）データの保存",
-    kMapSaveCaption, kBlankSaveCaption};
 
 bool IsFolder(const std::string& path) {
   std::error_code ignored;
@@ -45,12 +39,6 @@ OkDecision ApplyPattern(const std::string& name, const std::string& folder) {
 
 }  // namespace
 
-bool IsSavingCaption(std::string_view caption) {
-  for (std::string_view saving : kSavingCaptions)
-    if (caption == saving) return true;
-  return false;
-}
-
 bool IsPattern(std::string_view name) { return name.find_first_of("*?") != std::string_view::npos; }
 
 std::string JoinPath(const std::string& folder, const std::string& name) {
@@ -67,7 +55,7 @@ OkDecision DecideOk(const ChooserRequest& request, const std::string& nameText, 
   if (IsFolder(path)) return ShowList(path, pattern);
   // Only a save can overwrite; asking about it when a file is read would
   // make No cancel an ordinary open.
-  if (!IsSavingCaption(request.caption)) {
+  if (!request.saving) {
     if (IsFile(path)) return Accepted(path);
     return Warning(kMissingFileWarning);
   }

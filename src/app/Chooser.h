@@ -15,10 +15,6 @@ inline constexpr const char* kMissingFileWarning = "ファイルが存在しま�
 inline constexpr const char* kPathNotFoundWarning = "パスが見つかりません。";
 inline constexpr const char* kFolderNotEnteredWarning = "このフォルダは開けません。";
 
-// Captions under which a name that does not exist yet is accepted: the three
-// saving captions and, like them, the one that saves a settings file.
-bool IsSavingCaption(std::string_view caption);
-
 // A name with "*" or "?" in it is a pattern for the file list.
 bool IsPattern(std::string_view name);
 
@@ -44,8 +40,8 @@ struct OkDecision {
 // What OK does. An empty name box takes the list's selected name. A pattern
 // (with or without a folder before it) becomes the list's pattern; the name
 // of a folder moves the list there; a relative name is relative to `folder`,
-// the list's folder; `pattern` is the list's pattern now. Under a saving
-// caption the overwrite question is asked whenever the file the save writes
+// the list's folder; `pattern` is the list's pattern now. For a save the
+// overwrite question is asked whenever the file the save writes
 // (the request's saved name of the path) exists.
 OkDecision DecideOk(const ChooserRequest& request, const std::string& nameText, const std::string& selectedName,
                     const std::string& folder, const std::string& pattern);

@@ -1,11 +1,12 @@
 #include "app/FileCommands.h"
 
 
+#include "app/ChooserRequests.h"
 #include "app/DisplayCommands.h"
 #include "app/FileMessages.h"
 #include "app/IsobarLayer.h"
-#include "app/SavedObservations.h"
 #include "app/RowEditing.h"
+#include "app/SavedObservations.h"
 #include "app/SettingsCommands.h"
 #include "core/BaseMap.h"
 #include "core/Rows.h"
@@ -18,18 +19,6 @@
 
 namespace nimbara {
 namespace {
-
-constexpr const char* kDataExtension = "txt";
-
-std::string DataFileName(const std::string& chosen) { return WithExtension(chosen, kDataExtension); }
-std::string SavedIsobarFileName(const std::string& chosen) { return IsobarFileName(chosen).value_or(chosen); }
-
-constexpr Colour kLightBlueChooser = 0xFFC0C0;
-constexpr Colour kLightRedChooser = 0xC0C0FF;
-const ChooserRequest kSaveDataChooser{"観測データ保存", "*.txt", kLightRedChooser, false, DataFileName};
-const ChooserRequest kLoadDataChooser{"観測データ読みこみ", "*.txt", kLightBlueChooser};
-const ChooserRequest kSaveIsobarChooser{"等圧線データ保存", "*.cnt", kLightRedChooser, false, SavedIsobarFileName};
-const ChooserRequest kLoadIsobarChooser{"等圧線データ読みこみ", "*.cnt", kLightBlueChooser};
 
 constexpr std::string_view kDataFileKind = "観測データ";
 constexpr std::string_view kIsobarFileKind = "等圧線データ";
@@ -146,12 +135,12 @@ bool SaveDataFileAt(const AppContext& app, const std::string& path, CompanionPic
 void ChooseAndLoadDataFile(const AppContext& app) {
   auto chosen = app.ui.ChooseFile(kLoadDataChooser);
   if (!chosen) return;
-  const FileStatus status = OpenDataFile(app, WithExtension(*chosen, kDataExtension));
+  const FileStatus status = OpenDataFile(app, DataFileName(*chosen));
   if (!status) ReportUnreadFile(app.ui, kDataFileKind, status);
 }
 
 void LoadSub2(const AppContext& app) {
-  OpenDataFile(app, WithExtension(app.state.currentFilePath, kDataExtension));
+  OpenDataFile(app, DataFileName(app.state.currentFilePath));
 }
 
 FileStatus OpenDataFile(const AppContext& app, const std::string& path) {

@@ -1,33 +1,23 @@
 #include "app/ImageCommands.h"
 
+#include "app/ChooserRequests.h"
 #include "app/DisplayCommands.h"
 #include "app/FileMessages.h"
 #include "core/BaseMap.h"
-#include "imagery/ImageNames.h"
 #include "io/FileIo.h"
+#include "io/FileNames.h"
 #include "io/PictureFile.h"
 
 namespace nimbara {
-namespace {
-
-constexpr Colour kSaveChooserBackground = Rgb(255, 192, 192);
-
-}  // namespace
-
 void cntHimawari_Click(const AppContext& app) {
-  const auto chosen = app.ui.ChooseFile(
-      {.caption = "画像読みこみ", .pattern = "*.gif", .background = {}, .showImageOptions = true});
+  const auto chosen = app.ui.ChooseFile(kLoadPictureChooser);
   if (!chosen) return;
   // An unreadable file keeps the old picture, silently.
   if (LoadPictureFile(app.canvas, *chosen)) ClearCanvas(app.canvas);
 }
 
 void cntGazou_Click(const AppContext& app) {
-  const auto chosen =
-      app.ui.ChooseFile({.caption = "画像の保存",
-                         .pattern = "*.bmp",
-                         .background = kSaveChooserBackground,
-                         .savedName = PictureSaveName});
+  const auto chosen = app.ui.ChooseFile(kSavePictureChooser);
   if (!chosen) return;
   const auto bmp = app.canvas.PictureBmpBytes();
   if (!bmp) {

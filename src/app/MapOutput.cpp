@@ -1,35 +1,31 @@
 #include "app/MapOutput.h"
 
-#include <algorithm>
 #include <array>
-#include <cctype>
+#include <utility>
 
-#include "io/FileIo.h"
+#include "io/FileNames.h"
 
 namespace nimbara {
 namespace {
 
-constexpr Colour kSavingBackground = 0xC0C0FF;  // the light red of the other saving choosers
-constexpr std::array<std::string_view, 3> kOutputExtensions = {".png", ".svg", ".pdf"};
-
-bool HasOutputExtension(const std::string& path) {
-  const std::string name = FileNameOf(path);
-  const auto dot = name.rfind('.');
-  if (dot == std::string::npos) return false;
-  std::string extension = name.substr(dot);
-  std::transform(extension.begin(), extension.end(), extension.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return std::find(kOutputExtensions.begin(), kOutputExtensions.end(), extension) != kOutputExtensions.end();
-}
-
-std::string MapOutputName(const std::string& chosen) {
-  return HasOutputExtension(chosen) ? chosen : chosen + ".png";
-}
+constexpr std::array<std::pair<std::string_view, ExportFormat>, 3> kExportExtensions = {
+    {{"png", ExportFormat::Png}, {"svg", ExportFormat::Svg}, {"pdf", ExportFormat::Pdf}}};
 
 }  // namespace
 
-std::optional<std::string> ChooseMapOutputPath(const AppContext& app, const char* caption) {
-  auto path = app.ui.ChooseFile({caption, kMapOutputPattern, kSavingBackground, false, MapOutputName});
+std::optional<ExportFormat> ExportFormatFor(const std::string& path) {
+  const std::string extension = LowerCaseExtension(path);
+  for (const auto& [name, format] : kExportExtensions)
+    if (extension == name) return format;
+  return std::nullopt;
+}
+
+std::string MapOutputName(const std::string& chosen) {
+  return ExportFormatFor(chosen) ? chosen : chosen + ".png";
+}
+
+std::optional<std::string> ChooseMapOutputPath(const AppContext& app, const ChooserRequest& request) {
+  auto path = app.ui.ChooseFile(request);
   if (!path || path->empty()) return std::nullopt;
   return MapOutputName(*path);
 }

@@ -2,18 +2,13 @@
 
 #include <filesystem>
 
+#include "app/ChooserRequests.h"
 #include "app/FileMessages.h"
 #include "core/BaseMap.h"
 #include "io/FileNames.h"
 
 namespace nimbara {
 namespace {
-
-std::string SettingsFileName(const std::string& chosen) { return WithExtension(chosen, "ini"); }
-
-const ChooserRequest kLoadSettingsChooser{"設定（記号の色、地図の位置）データの読みこみ", "*.ini", 0xC0C0C0};
-const ChooserRequest kSaveSettingsChooser{"設定（記号の色、地図の位置）データの保存", "*.ini", 0xC0C0FF, false,
-                                          SettingsFileName};
 
 constexpr std::string_view kSettingsFileKind = "設定";
 

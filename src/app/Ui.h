@@ -19,12 +19,16 @@ enum class YesNoCancel { Yes, No, Cancel };
 // The windows a command can show, hide or bring forward.
 enum class WindowId { Tenki1, Kaiyou1, Gyogyou, Teisei, FrmAdjust, Danmen, Cont };
 
-// A request for the file chooser.
+// A request for the file chooser (the commands' requests are in
+// app/ChooserRequests.h).
 struct ChooserRequest {
   std::string caption;
   std::string pattern;                 // "*.txt"
   std::optional<Colour> background;    // unchanged when not given
   bool showImageOptions = false;       // the three image-type options
+  // A save: a name that does not exist yet is accepted, and the person is
+  // asked before a file is replaced.
+  bool saving = false;
   // For a save: the file a chosen path is written as (its extension rule), so
   // that the chooser asks about overwriting that file. None: the path itself.
   std::function<std::string(const std::string&)> savedName = nullptr;

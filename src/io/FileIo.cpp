@@ -288,9 +288,4 @@ bool FileExists(const std::string& path) {
   return std::filesystem::is_regular_file(path, ec);
 }
 
-std::string FileNameOf(const std::string& path) {
-  const auto slash = path.find_last_of("/\\");
-  return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 }  // namespace nimbara

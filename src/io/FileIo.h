@@ -73,8 +73,7 @@ FileStatus WriteFileAtomically(const std::string& path, std::string_view bytes);
 FileRead ReadCp932TextFile(const std::string& path);
 std::optional<std::string> ReadCp932File(const std::string& path);
 
-// Path helpers on the file-name part (never on dots of folder names).
+// Whether `path` names a regular file (through symbolic links).
 bool FileExists(const std::string& path);
-std::string FileNameOf(const std::string& path);
 
 }  // namespace nimbara

@@ -1,6 +1,8 @@
 #include "io/FileNames.h"
 
+#include <algorithm>
 #include <array>
+#include <cctype>
 
 #include "io/FileIo.h"
 
@@ -11,6 +13,9 @@ constexpr const char* kIsobarExtension = "cnt";
 constexpr const char* kOlderIsobarExtension = "CNT";
 constexpr std::array<const char*, 3> kPictureExtensions = {"gif", "bmp", "jpg"};
 constexpr std::size_t kSavedPicture = 1;  // bmp
+constexpr const char* kSatellitePictureExtension = "BMP";
+constexpr const char* kDataExtension = "txt";
+constexpr const char* kSettingsExtension = "ini";
 
 std::size_t FileNameStart(const std::string& path) { return path.size() - FileNameOf(path).size(); }
 
@@ -20,17 +25,39 @@ std::string IsobarNameOf(const std::string& base) {
   return !FileExists(base + kIsobarExtension) && FileExists(upper) ? upper : base + kIsobarExtension;
 }
 
-}  // namespace
-
+// The path up to and including the last "." of its file name, or the path and
+// a "." when the file name has none ("weather.dat" -> "weather.").
 std::string ExtensionBase(const std::string& path) {
   const std::size_t dot = FileNameOf(path).rfind('.');
   if (dot == std::string::npos) return path + ".";
   return path.substr(0, FileNameStart(path) + dot + 1);
 }
 
+}  // namespace
+
+std::string FileNameOf(const std::string& path) {
+  const auto slash = path.find_last_of("/\\");
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
 std::string WithExtension(const std::string& path, const std::string& extension) {
   return ExtensionBase(path) + extension;
 }
+
+std::string LowerCaseExtension(const std::string& path) {
+  const std::string name = FileNameOf(path);
+  const std::size_t dot = name.rfind('.');
+  if (dot == std::string::npos) return {};
+  std::string extension = name.substr(dot + 1);
+  std::transform(extension.begin(), extension.end(), extension.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return extension;
+}
+
+std::string DataFileName(const std::string& chosen) { return WithExtension(chosen, kDataExtension); }
+std::string SettingsFileName(const std::string& chosen) { return WithExtension(chosen, kSettingsExtension); }
+
+std::string PictureSaveName(const std::string& chosen) { return WithExtension(chosen, kSatellitePictureExtension); }
 
 std::optional<std::string> IsobarFileName(const std::string& chosen) {
   const std::string name = FileNameOf(chosen);

@@ -1,7 +1,6 @@
 #include "qt/MapExport.h"
 
 #include <QBuffer>
-#include <QFileInfo>
 #include <QPageSize>
 #include <QPageLayout>
 #include <QPdfWriter>
@@ -101,14 +100,6 @@ std::unique_ptr<QtCanvas> MakeBlankForm(const StationTable& stations, int statio
   form->SetScale({});
   DrawBlankMap(*form, stations, stationCount);
   return form;
-}
-
-std::optional<ExportFormat> ExportFormatFor(const std::string& path) {
-  const QString suffix = QFileInfo(QString::fromStdString(path)).suffix().toLower();
-  if (suffix == "png") return ExportFormat::Png;
-  if (suffix == "svg") return ExportFormat::Svg;
-  if (suffix == "pdf") return ExportFormat::Pdf;
-  return std::nullopt;
 }
 
 void PaintMap(const QtCanvas& canvas, QPainter& painter) {

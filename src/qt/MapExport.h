@@ -10,16 +10,12 @@
 #include <optional>
 #include <string>
 
+#include "app/MapOutput.h"
 #include "core/ObservationStore.h"
 #include "io/FileIo.h"
 #include "qt/QtCanvas.h"
 
 namespace nimbara {
-
-enum class ExportFormat { Png, Svg, Pdf };
-
-// The format named by the file's extension (case-insensitive), or nothing.
-std::optional<ExportFormat> ExportFormatFor(const std::string& path);
 
 // The canvas as the bytes of a file in `format`; `title` (the observation
 // date) heads the PDF page. Nothing when they cannot be made (SVG without

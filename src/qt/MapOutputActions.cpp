@@ -11,8 +11,9 @@
 
 namespace nimbara {
 
-void SaveCanvasAs(const AppContext& app, const QtCanvas& canvas, const char* caption, const std::string& title) {
-  const auto path = ChooseMapOutputPath(app, caption);
+void SaveCanvasAs(const AppContext& app, const QtCanvas& canvas, const ChooserRequest& request,
+                  const std::string& title) {
+  const auto path = ChooseMapOutputPath(app, request);
   if (!path) return;
   if (FileStatus status = ExportMap(canvas, *path, title); !status) {
     app.ui.Message(kMapOutputErrorTitle, kMapOutputErrorText + *path + "\r\n" + FileFaultText(status),

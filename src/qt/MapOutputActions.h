@@ -11,9 +11,10 @@
 
 namespace nimbara {
 
-// Asks for a file in the chooser under `caption` and writes `canvas` there as
+// Asks for a file with `request` and writes `canvas` there as
 // PNG, SVG or PDF; a failed write is reported.
-void SaveCanvasAs(const AppContext& app, const QtCanvas& canvas, const char* caption, const std::string& title);
+void SaveCanvasAs(const AppContext& app, const QtCanvas& canvas, const ChooserRequest& request,
+                  const std::string& title);
 
 // Shows the print dialog and prints `canvas` fitted to the page under
 // `title`. Without print support nothing happens.

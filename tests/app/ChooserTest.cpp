@@ -1,5 +1,6 @@
 #include "app/Chooser.h"
 
+#include "app/ChooserRequests.h"
 #include "app/FileCommands.h"
 #include "app/ImageCommands.h"
 #include "app/MapOutput.h"
@@ -18,11 +19,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr const char* kLoadData = "観測データ読みこみ";
-constexpr const char* kSaveData = "観測データ保存";
-constexpr const char* kSaveSettings = "設定（記号の色、地図の位置）データの保存";
-constexpr const char* kLoadSettings = "設定（記号の色、地図の位置）データの読みこみ";
-
 class ChooserRules : public ::testing::Test {
  protected:
   ChooserRules() : folder(temp.Path()) {
@@ -31,10 +27,7 @@ class ChooserRules : public ::testing::Test {
     std::ofstream(folder + "/map.txt") << "x";
   }
   ~ChooserRules() override { fs::remove_all(folder); }
-  // Every save here writes its name with ".txt", as a data file does.
-  OkDecision Ok(const char* caption, const std::string& text, const std::string& selected = "") {
-    const ChooserRequest request{caption, "*.txt", {}, false,
-                                 [](const std::string& path) { return WithExtension(path, "txt"); }};
+  OkDecision Ok(const ChooserRequest& request, const std::string& text, const std::string& selected = "") {
     return DecideOk(request, text, selected, folder, "*.txt");
   }
   testing::TempFolder temp;
@@ -50,12 +43,12 @@ TEST_F(ChooserRules, APatternOrAFolderChangesTheList) {
     const char* pattern;
   } cases[] = {{"*.bmp", folder, "*.bmp"}, {folder + "/sub/*.gif", folder + "/sub", "*.gif"}, {"sub", folder + "/sub", "*.txt"}};
   for (const auto& c : cases) {
-    const OkDecision decision = Ok(kLoadData, c.typed);
+    const OkDecision decision = Ok(kLoadDataChooser, c.typed);
     EXPECT_EQ(decision.step, OkStep::ShowList) << c.typed;
     EXPECT_EQ(decision.folder, c.folder);
     EXPECT_EQ(decision.pattern, c.pattern);
   }
-  EXPECT_EQ(Ok(kLoadData, "nowhere/*.gif").warning, kPathNotFoundWarning);
+  EXPECT_EQ(Ok(kLoadDataChooser, "nowhere/*.gif").warning, kPathNotFoundWarning);
 }
 
 // What OK does with a name: accept it, ask before a save replaces a file (the
@@ -64,40 +57,41 @@ TEST_F(ChooserRules, ANameIsAcceptedAskedAboutOrWarnedOf) {
   std::ofstream(folder + "/notes.dat") << "x";
   const std::string map = folder + "/map.txt";
   const struct {
-    const char* caption;
+    const ChooserRequest& request;
     const char* typed;
     const char* selected;
     OkStep step;
     std::string pathOrWarning;
   } cases[] = {
-      {kLoadData, "map.txt", "", OkStep::Accept, map},
-      {kLoadData, "", "map.txt", OkStep::Accept, map},
-      {kLoadData, "", "", OkStep::Warn, kMissingFileWarning},
-      {kLoadData, "new.txt", "", OkStep::Warn, kMissingFileWarning},
-      {kLoadSettings, "new.ini", "", OkStep::Warn, kMissingFileWarning},
-      {kSaveData, "new.txt", "", OkStep::Accept, folder + "/new.txt"},
-      {"等圧線データ保存", "new.txt", "", OkStep::Accept, folder + "/new.txt"},
-      {"画像の保存", "new.txt", "", OkStep::Accept, folder + "/new.txt"},
-      {kSaveSettings, "new.txt", "", OkStep::Accept, folder + "/new.txt"},
-      {kSaveData, "map.txt", "", OkStep::AskOverwrite, map},
-      {kSaveData, "map", "", OkStep::AskOverwrite, folder + "/map"},
-      {kSaveData, "notes.dat", "", OkStep::Accept, folder + "/notes.dat"},
+      {kLoadDataChooser, "map.txt", "", OkStep::Accept, map},
+      {kLoadDataChooser, "", "map.txt", OkStep::Accept, map},
+      {kLoadDataChooser, "", "", OkStep::Warn, kMissingFileWarning},
+      {kLoadDataChooser, "new.txt", "", OkStep::Warn, kMissingFileWarning},
+      {kLoadSettingsChooser, "new.ini", "", OkStep::Warn, kMissingFileWarning},
+      {kSaveDataChooser, "new.txt", "", OkStep::Accept, folder + "/new.txt"},
+      {kSaveIsobarChooser, "new.txt", "", OkStep::Accept, folder + "/new.txt"},
+      {kSavePictureChooser, "new.txt", "", OkStep::Accept, folder + "/new.txt"},
+      {kSaveSettingsChooser, "new.txt", "", OkStep::Accept, folder + "/new.txt"},
+      {kSaveMapChooser, "new.txt", "", OkStep::Accept, folder + "/new.txt"},
+      {kSaveDataChooser, "map.txt", "", OkStep::AskOverwrite, map},
+      {kSaveDataChooser, "map", "", OkStep::AskOverwrite, folder + "/map"},
+      {kSaveDataChooser, "notes.dat", "", OkStep::Accept, folder + "/notes.dat"},
   };
   for (const auto& c : cases) {
-    const OkDecision decision = Ok(c.caption, c.typed, c.selected);
-    EXPECT_EQ(decision.step, c.step) << c.caption << " " << c.typed;
+    const OkDecision decision = Ok(c.request, c.typed, c.selected);
+    EXPECT_EQ(decision.step, c.step) << c.request.caption << " " << c.typed;
     EXPECT_EQ(c.step == OkStep::Warn ? decision.warning : decision.path, c.pathOrWarning) << c.typed;
   }
-  EXPECT_EQ(Ok(kSaveData, "map").question, "map.txt\r\nファイルを上書きしますか？");
+  EXPECT_EQ(Ok(kSaveDataChooser, "map").question, "map.txt\r\nファイルを上書きしますか？");
 }
 
 TEST_F(ChooserRules, SavingIntoAFolderThatDoesNotExistWarns) {
-  EXPECT_EQ(Ok(kSaveData, "gone/new.txt").warning, kPathNotFoundWarning);
-  EXPECT_EQ(Ok(kSaveData, "gone/").warning, kPathNotFoundWarning);
+  EXPECT_EQ(Ok(kSaveDataChooser, "gone/new.txt").warning, kPathNotFoundWarning);
+  EXPECT_EQ(Ok(kSaveDataChooser, "gone/").warning, kPathNotFoundWarning);
 }
 
 TEST_F(ChooserRules, AnAbsoluteNameIgnoresTheListFolder) {
-  EXPECT_EQ(Ok(kLoadData, folder + "/map.txt").path, folder + "/map.txt");
+  EXPECT_EQ(Ok(kLoadDataChooser, folder + "/map.txt").path, folder + "/map.txt");
 }
 
 // The overwrite question is about the file each saving command then writes.
@@ -116,8 +110,16 @@ TEST(SavingCommands, NameInTheirRequestTheFileTheyWrite) {
   }
   testing::TestApp app;
   app.ui.chooserAnswers = {"/maps/x"};
-  const std::optional<std::string> mapOutput = ChooseMapOutputPath(app.Context(), kMapSaveCaption);
+  const std::optional<std::string> mapOutput = ChooseMapOutputPath(app.Context(), kSaveMapChooser);
   EXPECT_EQ(mapOutput, app.ui.chooserRequests.at(0).savedName("/maps/x"));
+}
+
+TEST(MapOutput, FormatFollowsTheExtension) {
+  EXPECT_EQ(ExportFormatFor("a.PNG"), ExportFormat::Png);
+  EXPECT_EQ(ExportFormatFor("/x.y/a.svg"), ExportFormat::Svg);
+  EXPECT_EQ(ExportFormatFor("a.pdf"), ExportFormat::Pdf);
+  EXPECT_EQ(ExportFormatFor("a.bmp"), std::nullopt);
+  EXPECT_EQ(ExportFormatFor("/x.png/a"), std::nullopt);
 }
 
 TEST(ChooserPaths, JoinAddsOneSlash) {

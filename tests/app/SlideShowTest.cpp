@@ -10,6 +10,7 @@
 #include "support/TempFolder.h"
 #include "core/Bmp.h"
 #include "io/FileIo.h"
+#include "io/FileNames.h"
 #include "support/TestApp.h"
 
 namespace nimbara {

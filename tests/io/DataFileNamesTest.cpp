@@ -10,12 +10,30 @@
 namespace nimbara {
 namespace {
 
-TEST(DataFileNames, ExtensionIsTheTextAfterTheLastDotOfTheFileName) {
-  EXPECT_EQ(WithExtension("weather.dat", "txt"), "weather.txt");
-  EXPECT_EQ(WithExtension("/home/a/map.old.txt", "cnt"), "/home/a/map.old.cnt");
-  EXPECT_EQ(WithExtension("/home/a/map", "txt"), "/home/a/map.txt");
-  EXPECT_EQ(WithExtension("/home/a.b/map", "txt"), "/home/a.b/map.txt");
-  EXPECT_EQ(ExtensionBase("/home/a.b/map.txt"), "/home/a.b/map.");
+// The extension is the text after the last "." of the file name, never a
+// folder's.
+TEST(FileNames, DotsCountOnlyInTheFileName) {
+  struct Case {
+    const char* path;
+    const char* fileName;
+    const char* extension;  // in lower case
+    const char* withTxt;
+    const char* picture;  // the name a satellite picture is saved under
+  };
+  const Case cases[] = {
+      {"weather.dat", "weather.dat", "dat", "weather.txt", "weather.BMP"},
+      {"/home/a/map.old.TXT", "map.old.TXT", "txt", "/home/a/map.old.txt", "/home/a/map.old.BMP"},
+      {"/home/a/map", "map", "", "/home/a/map.txt", "/home/a/map.BMP"},
+      {"/home/a.b/map", "map", "", "/home/a.b/map.txt", "/home/a.b/map.BMP"},
+      {"C:\\img.d\\sat", "sat", "", "C:\\img.d\\sat.txt", "C:\\img.d\\sat.BMP"},
+      {"sat.", "sat.", "", "sat.txt", "sat.BMP"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(FileNameOf(c.path), c.fileName) << c.path;
+    EXPECT_EQ(LowerCaseExtension(c.path), c.extension) << c.path;
+    EXPECT_EQ(WithExtension(c.path, "txt"), c.withTxt) << c.path;
+    EXPECT_EQ(PictureSaveName(c.path), c.picture) << c.path;
+  }
 }
 
 TEST(IsobarFileNames, EverythingFromTheFirstDotOfTheNameBecomesCnt) {

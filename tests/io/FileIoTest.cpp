@@ -130,10 +130,5 @@ TEST(FileReading, Cp932FilesReadBackAsUtf8AndUtf8TextIsRefused) {
   EXPECT_EQ(ReadCp932TextFile(folder.File("u.txt")).status.fault, FileFault::Utf8Text);
 }
 
-TEST(FilePaths, FileNameIgnoresFolders) {
-  EXPECT_EQ(FileNameOf("/home/a.b/map"), "map");
-  EXPECT_EQ(FileNameOf("map.txt"), "map.txt");
-}
-
 }  // namespace
 }  // namespace nimbara

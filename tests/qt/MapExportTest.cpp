@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/ChooserRequests.h"
 #include "app/MapOutput.h"
 #include "qt/MapOutputActions.h"
 #include "support/FileSizeLimit.h"
@@ -40,11 +41,7 @@ class MapExportTest : public ::testing::Test {
   testing::TempFolder m_folder;
 };
 
-TEST_F(MapExportTest, FormatFollowsTheExtension) {
-  EXPECT_EQ(ExportFormatFor("a.PNG"), ExportFormat::Png);
-  EXPECT_EQ(ExportFormatFor("/x.y/a.svg"), ExportFormat::Svg);
-  EXPECT_EQ(ExportFormatFor("a.pdf"), ExportFormat::Pdf);
-  EXPECT_EQ(ExportFormatFor("a.bmp"), std::nullopt);
+TEST_F(MapExportTest, OnlyAKnownFormatIntoAnExistingFolderIsWritten) {
   EXPECT_FALSE(ExportMap(canvas, Path("a.bmp")));
   EXPECT_FALSE(ExportMap(canvas, Path("missing/map.png")));
 }
@@ -99,13 +96,13 @@ TEST_F(MapExportTest, SavingAsksForANameAndAddsPngWhenItHasNoKnownExtension) {
   testing::ScriptedUi ui;
   ui.chooserAnswers = {Path("teacher"), Path("form.svg"), std::nullopt};
   const AppContext app{state, canvas, ui};
-  SaveCanvasAs(app, canvas, kMapSaveCaption, "title");
-  SaveCanvasAs(app, canvas, kBlankSaveCaption, "");
-  SaveCanvasAs(app, canvas, kMapSaveCaption, "title");
+  SaveCanvasAs(app, canvas, kSaveMapChooser, "title");
+  SaveCanvasAs(app, canvas, kSaveBlankFormChooser, "");
+  SaveCanvasAs(app, canvas, kSaveMapChooser, "title");
   EXPECT_TRUE(std::filesystem::exists(Path("teacher.png")));
   EXPECT_TRUE(std::filesystem::exists(Path("form.svg")) || !ExportFormatFor("a.svg"));
   ASSERT_EQ(ui.chooserRequests.size(), 3u);
-  EXPECT_EQ(ui.chooserRequests[0].caption, kMapSaveCaption);
+  EXPECT_EQ(ui.chooserRequests[0].caption, "天気図の保存");
   EXPECT_TRUE(ui.messages.empty());
 }
 
@@ -113,10 +110,10 @@ TEST_F(MapExportTest, AFailedSaveIsReportedWithTheReason) {
   AppState state;
   testing::ScriptedUi ui;
   ui.chooserAnswers = {Path("missing/map.png"), Path("full.png")};
-  SaveCanvasAs({state, canvas, ui}, canvas, kMapSaveCaption, "");
+  SaveCanvasAs({state, canvas, ui}, canvas, kSaveMapChooser, "");
   {
     testing::FileSizeLimit fullDisk(100);
-    SaveCanvasAs({state, canvas, ui}, canvas, kMapSaveCaption, "");
+    SaveCanvasAs({state, canvas, ui}, canvas, kSaveMapChooser, "");
   }
   ASSERT_EQ(ui.messages.size(), 2u);
   EXPECT_EQ(ui.messages[0].title, kMapOutputErrorTitle);

@@ -14,6 +14,7 @@
 #include <fstream>
 
 #include "ModalAnswers.h"
+#include "app/ChooserRequests.h"
 #include "io/FileNames.h"
 #include "support/PermissionsEnforced.h"
 #include "support/TempFolder.h"
@@ -26,9 +27,8 @@ using testing::AnswerNextBox;
 using testing::SeenBox;
 using testing::WhenModalOpens;
 
-const ChooserRequest kLoadData{"観測データ読みこみ", "*.txt", 0xFFC0C0};
-const ChooserRequest kSaveData{"観測データ保存", "*.txt", 0xC0C0FF, false,
-                               [](const std::string& path) { return WithExtension(path, "txt"); }};
+const ChooserRequest& kLoadData = kLoadDataChooser;
+const ChooserRequest& kSaveData = kSaveDataChooser;
 
 // A folder with two data files and a picture, made current for the test.
 class ChooserWindow : public ::testing::Test {
@@ -213,7 +213,7 @@ TEST_F(ChooserWindow, AFolderThatCannotBeEnteredIsReportedAndTheListStays) {
 }
 
 TEST_F(ChooserWindow, ImageOptionsShowOnlyWhenAskedAndSetThePattern) {
-  const ChooserRequest images{"画像読みこみ", "*.gif", std::nullopt, true};
+  const ChooserRequest& images = kLoadPictureChooser;
   bool shown = false;
   bool firstChosen = false;
   QStringList files;

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "app/Alignment.h"
+#include "app/ChooserRequests.h"
 #include "app/ClickDispatch.h"
 #include "app/CrossSection.h"
 #include "app/DisplayCommands.h"
@@ -317,13 +318,13 @@ void Radio10::cntLoadSettei_Click() { Run(nimbara::cntLoadSettei_Click); }
 void Radio10::cntSaveSettei_Click() { Run(nimbara::cntSaveSettei_Click); }
 void Radio10::entEnd2_Click() { close(); }
 
-void Radio10::cntMapSave_Click() { SaveCanvasAs(Context(), m_canvas, kMapSaveCaption, MapTitle(m_state)); }
+void Radio10::cntMapSave_Click() { SaveCanvasAs(Context(), m_canvas, kSaveMapChooser, MapTitle(m_state)); }
 void Radio10::cntMapPrint_Click() { PrintCanvas(m_canvas, MapTitle(m_state), this); }
 void Radio10::cntBlankPrint_Click() {
   PrintCanvas(*MakeBlankForm(m_state.store.stations, m_state.store.stationCount), kBlankFormTitle, this);
 }
 void Radio10::cntBlankSave_Click() {
-  SaveCanvasAs(Context(), *MakeBlankForm(m_state.store.stations, m_state.store.stationCount), kBlankSaveCaption,
+  SaveCanvasAs(Context(), *MakeBlankForm(m_state.store.stations, m_state.store.stationCount), kSaveBlankFormChooser,
                kBlankFormTitle);
 }
 void Radio10::cntMapCopy_Click() { CopyCanvasToClipboard(Context(), m_canvas); }

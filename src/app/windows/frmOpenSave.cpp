@@ -165,7 +165,7 @@ void frmOpenSave::filOpenSave_Click(QListWidgetItem* item) { txtOpenSave->setTex
 
 void frmOpenSave::filOpenSave_DblClick(QListWidgetItem* item) {
   // A save that would replace the file asks first, as OK does.
-  if (IsSavingCaption(m_request.caption))
+  if (m_request.saving)
     Confirm(item->text().toStdString(), {});
   else
     Accept(JoinPath(m_folder.toStdString(), item->text().toStdString()));

@@ -1,0 +1,21 @@
+#pragma once
+// Every file chooser the commands open, in one table: its caption, the files
+// it lists, its colour, whether it saves and, for a save, the file a chosen
+// name is written as.
+
+#include "app/Ui.h"
+
+namespace nimbara {
+
+extern const ChooserRequest kLoadDataChooser;      // 観測データ読みこみ
+extern const ChooserRequest kSaveDataChooser;      // 観測データ保存
+extern const ChooserRequest kLoadIsobarChooser;    // 等圧線データ読みこみ
+extern const ChooserRequest kSaveIsobarChooser;    // 等圧線データ保存
+extern const ChooserRequest kLoadPictureChooser;   // 画像読みこみ
+extern const ChooserRequest kSavePictureChooser;   // 画像の保存
+extern const ChooserRequest kLoadSettingsChooser;  // 設定（記号の色、地図の位置）データの読みこみ
+extern const ChooserRequest kSaveSettingsChooser;  // 設定（記号の色、地図の位置）データの保存
+extern const ChooserRequest kSaveMapChooser;       // 天気図の保存
+extern const ChooserRequest kSaveBlankFormChooser; // 白地図の保存
+
+}  // namespace nimbara
