@@ -7,41 +7,44 @@ constexpr char32_t kReplacement = 0xFFFD;
 
 }  // namespace
 
-char32_t DecodeUtf8(std::string_view s, std::size_t& pos) {
-  const auto lead = static_cast<unsigned char>(s[pos]);
-  int extra = 0;
-  char32_t cp = 0;
-  if (lead < 0x80) {
-    ++pos;
-    return lead;
-  } else if ((lead & 0xE0) == 0xC0) {
-    extra = 1;
-    cp = lead & 0x1F;
-  } else if ((lead & 0xF0) == 0xE0) {
-    extra = 2;
-    cp = lead & 0x0F;
-  } else if ((lead & 0xF8) == 0xF0) {
-    extra = 3;
-    cp = lead & 0x07;
+std::optional<char32_t> NextUtf8(std::string_view text, std::size_t& pos) {
+  const auto lead = static_cast<unsigned char>(text[pos++]);
+  if (lead < 0x80) return lead;
+  int continuations;
+  char32_t codePoint;
+  // The range of the first continuation byte excludes overlong forms,
+  // surrogates and code points beyond U+10FFFF.
+  unsigned char low = 0x80;
+  unsigned char high = 0xBF;
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    continuations = 1;
+    codePoint = lead & 0x1F;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    continuations = 2;
+    codePoint = lead & 0x0F;
+    if (lead == 0xE0) low = 0xA0;
+    if (lead == 0xED) high = 0x9F;
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    continuations = 3;
+    codePoint = lead & 0x07;
+    if (lead == 0xF0) low = 0x90;
+    if (lead == 0xF4) high = 0x8F;
   } else {
+    return std::nullopt;
+  }
+  for (int i = 0; i < continuations; ++i) {
+    if (pos == text.size()) return std::nullopt;
+    const auto next = static_cast<unsigned char>(text[pos]);
+    if (next < low || next > high) return std::nullopt;
+    codePoint = codePoint << 6 | (next & 0x3F);
+    low = 0x80;
+    high = 0xBF;
     ++pos;
-    return kReplacement;
   }
-  if (pos + extra >= s.size()) {
-    ++pos;
-    return kReplacement;
-  }
-  for (int i = 1; i <= extra; ++i) {
-    const auto b = static_cast<unsigned char>(s[pos + i]);
-    if ((b & 0xC0) != 0x80) {
-      ++pos;
-      return kReplacement;
-    }
-    cp = (cp << 6) | (b & 0x3F);
-  }
-  pos += extra + 1;
-  return cp;
+  return codePoint;
 }
+
+char32_t DecodeUtf8(std::string_view s, std::size_t& pos) { return NextUtf8(s, pos).value_or(kReplacement); }
 
 namespace {
 

@@ -3,6 +3,7 @@
 // and field widths count Unicode code points, never bytes.
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -10,13 +11,18 @@ namespace nimbara {
 
 inline constexpr std::size_t kNoPosition = std::string_view::npos;
 
-// Code points of a UTF-8 text; a byte that does not start a valid sequence
-// counts as one character (U+FFFD).
+// The well-formed character at byte offset `pos`, moving `pos` past it. A
+// malformed one gives nothing and moves past its maximal ill-formed part (the
+// lead byte and the continuation bytes that could still have completed it),
+// as Unicode recommends for replacing it with one U+FFFD.
+std::optional<char32_t> NextUtf8(std::string_view utf8, std::size_t& pos);
+// The same with U+FFFD for a malformed character: what every character
+// count and position below counts.
+char32_t DecodeUtf8(std::string_view utf8, std::size_t& pos);
+
+// Code points of a UTF-8 text, each malformed part one U+FFFD.
 std::u32string ToCodePoints(std::string_view utf8);
 std::string FromCodePoints(std::u32string_view codePoints);
-// The code point at byte offset `pos`, moving `pos` past it; an invalid byte
-// gives U+FFFD and moves one byte.
-char32_t DecodeUtf8(std::string_view utf8, std::size_t& pos);
 void AppendUtf8(std::string& out, char32_t codePoint);
 
 std::size_t CharLength(std::string_view text);

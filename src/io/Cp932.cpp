@@ -1,7 +1,6 @@
 #include "io/Cp932.h"
 
 #include <cstdint>
-#include <optional>
 #include <unordered_set>
 #include <vector>
 
@@ -54,47 +53,6 @@ bool IsDropped(char32_t codePoint) {
   return false;
 }
 
-// Decodes the well-formed UTF-8 character at `pos` and moves past it. A
-// malformed one gives nothing and moves past its maximal ill-formed part (the
-// lead byte and the continuation bytes that could still have completed it),
-// as Unicode recommends for replacing it with one U+FFFD.
-std::optional<char32_t> NextUtf8(std::string_view text, std::size_t& pos) {
-  const unsigned char lead = Byte(text[pos++]);
-  if (lead < 0x80) return lead;
-  int continuations;
-  char32_t codePoint;
-  // The range of the first continuation byte excludes overlong forms,
-  // surrogates and code points beyond U+10FFFF.
-  unsigned char low = 0x80;
-  unsigned char high = 0xBF;
-  if (lead >= 0xC2 && lead <= 0xDF) {
-    continuations = 1;
-    codePoint = lead & 0x1F;
-  } else if (lead >= 0xE0 && lead <= 0xEF) {
-    continuations = 2;
-    codePoint = lead & 0x0F;
-    if (lead == 0xE0) low = 0xA0;
-    if (lead == 0xED) high = 0x9F;
-  } else if (lead >= 0xF0 && lead <= 0xF4) {
-    continuations = 3;
-    codePoint = lead & 0x07;
-    if (lead == 0xF0) low = 0x90;
-    if (lead == 0xF4) high = 0x8F;
-  } else {
-    return std::nullopt;
-  }
-  for (int i = 0; i < continuations; ++i) {
-    if (pos == text.size()) return std::nullopt;
-    const unsigned char next = Byte(text[pos]);
-    if (next < low || next > high) return std::nullopt;
-    codePoint = codePoint << 6 | (next & 0x3F);
-    low = 0x80;
-    high = 0xBF;
-    ++pos;
-  }
-  return codePoint;
-}
-
 }  // namespace
 
 DecodedText DecodeCp932(std::string_view bytes) {
@@ -124,7 +82,7 @@ EncodedText EncodeCp932(std::string_view utf8) {
   result.bytes.reserve(utf8.size());
   std::unordered_set<char32_t> replaced;
   for (std::size_t pos = 0; pos < utf8.size();) {
-    const char32_t codePoint = NextUtf8(utf8, pos).value_or(kReplacement);
+    const char32_t codePoint = DecodeUtf8(utf8, pos);
     const std::uint16_t bytes = codePoint < kBmpSize ? index[codePoint] : kNoBytes;
     if (bytes <= 0xFF) {
       result.bytes += static_cast<char>(bytes);

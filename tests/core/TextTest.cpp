@@ -10,6 +10,9 @@ TEST(Text, LengthCountsCharactersNotBytes) {
   EXPECT_EQ(CharLength("abc"), 3u);
   EXPECT_EQ(CharLength(""), 0u);
   EXPECT_EQ(CharLength("\xff\xfe"), 2u);  // undecodable bytes count one each
+  // A character cut short counts once, as the CP932 encoder replaces it once.
+  EXPECT_EQ(CharLength("\xe7\x9f" "a"), 2u);
+  EXPECT_EQ(ToCodePoints("\xc0\xaf"), U"\uFFFD\uFFFD");  // overlong: two ill-formed parts
 }
 
 TEST(Text, SubstringAndFindByCharacter) {
