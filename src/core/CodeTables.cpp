@@ -24,6 +24,10 @@ std::int32_t WeatherCode(std::string_view name) { return IndexOf(kWeatherList, n
 std::string DirectionName(std::int32_t code) { return EntryAt(kWindDirectionList, code); }
 std::string WeatherName(std::int32_t code) { return EntryAt(kWeatherList, code); }
 
+std::string WindDirectionText(std::int32_t direction, std::int32_t force, std::string_view calm) {
+  return force != 0 ? DirectionName(direction) : std::string(calm);
+}
+
 bool IsFrontKind(std::string_view kind) { return kind.ends_with("前線"); }
 
 }  // namespace nimbara

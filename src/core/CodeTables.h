@@ -41,6 +41,10 @@ std::int32_t WeatherCode(std::string_view name);
 std::string DirectionName(std::int32_t code);
 std::string WeatherName(std::int32_t code);
 
+// The direction's name, or `calm` when there is no wind (force 0): a calm
+// has no direction.
+std::string WindDirectionText(std::int32_t direction, std::int32_t force, std::string_view calm = {});
+
 // A kind is a front kind when its name ends with "前線".
 bool IsFrontKind(std::string_view kind);
 

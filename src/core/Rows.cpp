@@ -7,10 +7,6 @@
 namespace nimbara {
 namespace {
 
-std::string DirectionColumn(std::int32_t direction, std::int32_t force) {
-  return force != 0 ? DirectionName(direction) : std::string(kNoDirection);
-}
-
 bool HasObservation(const StationRecord& r) { return r.pressure != 0 || r.force != 0 || r.temperature != 0; }
 
 }  // namespace
@@ -18,7 +14,7 @@ bool HasObservation(const StationRecord& r) { return r.pressure != 0 || r.force 
 std::string StationEntryRow(std::string_view name, const StationRecord& record, std::string_view forceText,
                             std::string_view pressureText, std::string_view temperatureText) {
   const std::string weather = HasObservation(record) ? WeatherName(record.weather) : std::string();
-  return PadRight(name, 10) + PadRight(DirectionColumn(record.direction, record.force), 6) +
+  return PadRight(name, 10) + PadRight(WindDirectionText(record.direction, record.force, kNoDirection), 6) +
          PadLeft(forceText, 3) + " " + PadRight(weather, 6) + PadLeft(pressureText, 5) +
          PadLeft(temperatureText, 3);
 }
@@ -26,7 +22,7 @@ std::string StationEntryRow(std::string_view name, const StationRecord& record, 
 std::string ShipEntryRow(const ShipRecord& record, std::string_view latitudeText, std::string_view longitudeText,
                          std::string_view forceText, std::string_view pressureText) {
   return PadLeft(latitudeText, 4) + PadLeft(longitudeText, 4) +
-         PadRight(DirectionColumn(record.direction, record.force), 6) + PadLeft(forceText, 3) + " " +
+         PadRight(WindDirectionText(record.direction, record.force, kNoDirection), 6) + PadLeft(forceText, 3) + " " +
          PadRight(WeatherName(record.weather), 6) + PadLeft(pressureText, 5);
 }
 
@@ -42,7 +38,7 @@ std::string FormatStationRow(const ObservationStore& store, int slot, RowLayout 
   if (layout == RowLayout::Entry) {
     return StationEntryRow(name, r, SignedText(r.force), SignedText(r.pressure), SignedText(r.temperature));
   }
-  return PadRightColumns(name, 18) + PadRightColumns(DirectionColumn(r.direction, r.force), 7) +
+  return PadRightColumns(name, 18) + PadRightColumns(WindDirectionText(r.direction, r.force, kNoDirection), 7) +
          PadLeft(SignedText(r.force), 2) + " " + PadRightColumns(WeatherName(r.weather), 6) +
          PadLeft(SignedText(r.pressure), 5) + PadLeft(SignedText(r.temperature), 4);
 }

@@ -33,7 +33,7 @@ std::string TextField(std::string_view text, std::size_t width) {
 }
 
 std::string DirectionField(std::int32_t direction, std::int32_t force) {
-  return PadRight(force != 0 ? DirectionName(direction) : std::string(), kWordWidth);
+  return PadRight(WindDirectionText(direction, force), kWordWidth);
 }
 
 std::string WeatherField(std::int32_t weather, bool undetermined) {
