@@ -9,6 +9,7 @@
 #include <cerrno>
 
 #include "io/FileIo.h"
+#include "qt/Fonts.h"
 #include "render/BlankMap.h"
 
 #if NIMBARA_HAVE_SVG
@@ -74,7 +75,7 @@ void PaintMapPage(const QtCanvas& canvas, QPagedPaintDevice& device, const std::
   const QRect page = painter.viewport();
   const int titleHeight = title.empty() ? 0 : static_cast<int>(page.height() * kTitleHeightRatio);
   if (!title.empty()) {
-    QFont font("IPAGothic");
+    QFont font(kFontFamily);
     font.setPointSize(kTitlePointSize);
     painter.setFont(font);
     painter.drawText(QRect(page.left(), page.top(), page.width(), titleHeight), Qt::AlignCenter,

@@ -7,6 +7,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "qt/Fonts.h"
+
 namespace nimbara {
 namespace {
 
@@ -15,8 +17,6 @@ constexpr double kReferenceWidth = 800.0;
 constexpr double kReferenceHeight = 800.0;
 constexpr double kPointsToPixels = 96.0 / 72.0;
 constexpr double kSixteenthsPerRadian = 180.0 * 16.0 / std::numbers::pi;
-const char* const kMapFontFamily = "IPAGothic";
-
 QPointF ToQPoint(PointF p) { return {p.x, p.y}; }
 
 }  // namespace
@@ -165,7 +165,7 @@ void QtCanvas::DoPolygon(std::span<const PointF> vertices) {
 }
 
 void QtCanvas::DoText(PointF topLeft, std::string_view text) {
-  QFont font(kMapFontFamily);
+  QFont font(kFontFamily);
   font.setPixelSize(std::max(1, static_cast<int>(std::lround(State().fontSize * kPointsToPixels *
                                                               PixelsPerReferencePixel()))));
   font.setBold(State().fontBold);

@@ -5,14 +5,20 @@
 #include <QTimer>
 
 #include "app/windows/Radio10.h"
+#include "qt/Fonts.h"
 #include "qt/JapaneseTranslation.h"
 
 namespace nimbara {
+namespace {
+
+constexpr int kFontPoints = 10;
+
+}  // namespace
 
 int RunApplication(int argc, char** argv) {
   QApplication application(argc, argv);
   // Without a CJK font every Japanese text would show as boxes.
-  application.setFont(QFont("IPAGothic", 10));
+  application.setFont(QFont(kFontFamily, kFontPoints));
   InstallJapaneseTranslation(application);
   Radio10 window;
   window.show();

@@ -15,6 +15,7 @@
 #include "app/RowEditing.h"
 #include "app/windows/NumericField.h"
 #include "app/windows/WidgetText.h"
+#include "qt/Fonts.h"
 
 namespace nimbara {
 namespace {
@@ -22,7 +23,7 @@ namespace {
 // The rows line up in columns only in a font whose full-width characters are
 // exactly two half-width ones wide.
 QFont RowFont(const QFont& base) {
-  QFont font(QStringLiteral("IPAGothic"), base.pointSize());
+  QFont font(kFontFamily, base.pointSize());
   font.setStyleHint(QFont::Monospace);
   font.setFixedPitch(true);
   return font;
