@@ -31,14 +31,14 @@ desktop-file-validate packaging/org.nimbara.Nimbara.desktop
 appstreamcli validate --no-net --pedantic packaging/org.nimbara.Nimbara.metainfo.xml >/dev/null
 
 # Every option of --help is described in the man page.
-for option in $("$build"/nimbara --help | grep -oE -- '--[a-z][a-z-]+' | sort -u); do
+for option in $(timeout 60 "$build"/nimbara --help | grep -oE -- '--[a-z][a-z-]+' | sort -u); do
   grep -qF -- "${option//-/\\-}" packaging/nimbara.1 || fail "man page lacks $option"
 done
 
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
 dpkg -x "$deb" "$root"
-QT_QPA_PLATFORM=offscreen "$root"/usr/bin/nimbara render \
+QT_QPA_PLATFORM=offscreen timeout 60 "$root"/usr/bin/nimbara render \
   "$root"/usr/share/nimbara/samples/20240115_06.txt -o "$root/map.png"
 [ -s "$root/map.png" ] || fail "the unpacked program drew nothing"
 echo "package check: passed"
