@@ -58,7 +58,7 @@ void BM_DataFileSlideShow(benchmark::State& bench) {
     return;
   }
   AppState state;
-  state.slideShowKind = kDataFileShow;
+  state.slideShowKind = SlideShowKind::DataFiles;
   state.fullDataMode = true;
   state.slideShowPause = 0.0f;
   QtCanvas canvas(kCanvasSide, kCanvasSide);

@@ -11,7 +11,7 @@ constexpr float kStep = 1.0f;  // one map unit per press
 }  // namespace
 
 void OpenAlignmentWindow(const AppContext& app) {
-  app.state.clickMode = click::kAlign;
+  app.state.clickMode = ClickMode::Align;
   app.ui.ShowWindow(WindowId::FrmAdjust);
 }
 
@@ -69,7 +69,7 @@ bool AdjustMapView(const AppContext& app, AlignButton button) {
   return true;
 }
 
-void AlignmentClosed(AppState& state) { state.clickMode = click::kNone; }
+void AlignmentClosed(AppState& state) { state.clickMode = ClickMode::None; }
 
 void CloseAlignmentWindow(const AppContext& app) {
   AlignmentClosed(app.state);

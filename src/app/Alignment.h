@@ -20,7 +20,7 @@ enum class AlignButton {
   HigherHeight,   // 縦の拡大率 拡大: height + 1
 };
 
-// 地図と画像の位置調整: click mode "A" and the window shown (not modal).
+// 地図と画像の位置調整: click mode Align and the window shown (not modal).
 void OpenAlignmentWindow(const AppContext& app);
 
 // One button: the value it changes is read from the Canvas's scale into the

@@ -37,17 +37,21 @@ struct LayerSwitches {
 
 inline constexpr int kItemListSize = 401;  // positions 0 to 400
 
-// Map click modes.
-namespace click {
-inline constexpr std::string_view kNone = "";
-inline constexpr std::string_view kSlideShow = "S";
-inline constexpr std::string_view kAlign = "A";
-inline constexpr std::string_view kRead = "?";
-inline constexpr std::string_view kRaise = "+";
-inline constexpr std::string_view kLower = "-";
-inline constexpr std::string_view kNorthSouth = "V";
-inline constexpr std::string_view kEastWest = "H";
-}  // namespace click
+// What a press on the map does (app/ClickDispatch.h), as the tool windows
+// set it.
+enum class ClickMode {
+  None,        // writes the pressure there
+  SlideShow,   // stops the slide show
+  Align,       // brings the alignment window forward
+  Read,        // correction: the pressure of the nearest node
+  Raise,       // correction: the node raised
+  Lower,       // correction: the node lowered
+  NorthSouth,  // the cloud section through the press, north to south
+  EastWest,    // the cloud section through the press, east to west
+};
+
+// What the slide show of the window Cont plays.
+enum class SlideShowKind { DataFiles, IsobarFiles, Pictures };
 
 struct AppState {
   ObservationStore store;
@@ -65,7 +69,7 @@ struct AppState {
   SymbolSize symbols;
   LayerSwitches layers;
 
-  std::string clickMode;
+  ClickMode clickMode = ClickMode::None;
   std::string currentFilePath;
   std::string savedObservations;  // see SavedObservations.h
   bool fullDataMode = true;
@@ -77,7 +81,7 @@ struct AppState {
   std::string tempFileDirectory = ".";  // where "Nimbara.$$$" is written
 
   bool slideShowRunning = false;
-  int slideShowKind = 0;       // 0 data files, 1 isobar files, 2 images
+  SlideShowKind slideShowKind = SlideShowKind::DataFiles;
   float slideShowPause = 1.0f;  // seconds
 };
 

@@ -12,8 +12,8 @@ namespace nimbara {
 
 // The work of the windows that own a click mode and live in the shell.
 struct ClickHooks {
-  // A cross-section through the click: north-south through x ("V") or
-  // east-west through y ("H").
+  // A cross-section through the click: north-south through x or east-west
+  // through y.
   std::function<void(const AppContext&, bool northSouth, double x, double y)> crossSection;
   // The pressure in hPa after a correction click, for the correction window.
   std::function<void(const std::string&)> correctedPressure;

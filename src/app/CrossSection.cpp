@@ -5,7 +5,7 @@
 namespace nimbara {
 namespace {
 
-std::string ChooseSection(const AppContext& app, std::string_view mode) {
+std::string ChooseSection(const AppContext& app, ClickMode mode) {
   app.state.clickMode = mode;
   app.canvas.Clear();
   return kDanmenClickText;
@@ -20,13 +20,13 @@ std::string DanmenOpened(const AppContext& app) {
   return kDanmenOpeningText;
 }
 
-std::string DanmenChooseNorthSouth(const AppContext& app) { return ChooseSection(app, click::kNorthSouth); }
-std::string DanmenChooseEastWest(const AppContext& app) { return ChooseSection(app, click::kEastWest); }
+std::string DanmenChooseNorthSouth(const AppContext& app) { return ChooseSection(app, ClickMode::NorthSouth); }
+std::string DanmenChooseEastWest(const AppContext& app) { return ChooseSection(app, ClickMode::EastWest); }
 
 void DanmenRestorePicture(const AppContext& app) { app.canvas.Clear(); }
 
 void DanmenClosed(const AppContext& app) {
-  app.state.clickMode = click::kNone;
+  app.state.clickMode = ClickMode::None;
   app.canvas.Clear();
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// The cloud cross-section tool: the window Danmen and the click modes "V"
-// (north-south section) and "H" (east-west section) of the map.
+// The cloud cross-section tool: the window Danmen and the click modes
+// NorthSouth and EastWest of the map.
 
 #include <string>
 
@@ -27,8 +27,9 @@ void DanmenRestorePicture(const AppContext& app);
 // もどる or any other close: no click mode, drawn layers cleared.
 void DanmenClosed(const AppContext& app);
 
-// A click on the map in mode "V" (`northSouth`) or "H": the section through
-// (x, y), then Danmen brought forward. Fits ClickHooks::crossSection.
+// A click on the map in mode NorthSouth (`northSouth`) or EastWest: the
+// section through (x, y), then Danmen brought forward. Fits
+// ClickHooks::crossSection.
 void DrawCloudSectionAtClick(const AppContext& app, bool northSouth, double x, double y);
 
 }  // namespace nimbara

@@ -87,7 +87,7 @@ std::vector<FileWrite> DataFileSet(const AppContext& app, const std::string& pat
 }
 
 void StopAfterUnrecognisedFile(AppState& state) {
-  state.clickMode = click::kNone;
+  state.clickMode = ClickMode::None;
   state.slideShowRunning = false;
 }
 

@@ -39,8 +39,8 @@ std::optional<std::string> CorrectAtClick(const AppContext& app, bool leftButton
   AppState& state = app.state;
   std::int32_t& value = state.field.grid.At(node->column, node->row);
   const std::int32_t step = leftButton ? kLeftButtonStep : kOtherButtonStep;
-  if (state.clickMode == click::kRaise || state.clickMode == click::kLower) {
-    value = SaturatedSum(value, state.clickMode == click::kRaise ? step : -step);
+  if (state.clickMode == ClickMode::Raise || state.clickMode == ClickMode::Lower) {
+    value = SaturatedSum(value, state.clickMode == ClickMode::Raise ? step : -step);
     RedrawAroundNode(app.canvas, state.field.grid, *node, state.isobar.interval, state.isobar.startOffset,
                      state.colours[kIsobarColour]);
   }
@@ -79,7 +79,7 @@ void cntTKankaku_Click(const AppContext& app) {
 
 void cntSyusei_Click(const AppContext& app) {
   RedrawIsobarMap(app);
-  app.state.clickMode = click::kRead;
+  app.state.clickMode = ClickMode::Read;
   app.ui.ShowWindow(WindowId::Teisei);
   app.ui.RefreshWindow(WindowId::Teisei);  // already open: its text follows the mode
 }

@@ -14,8 +14,8 @@ namespace nimbara {
 // The default answer of the interval box opened from Teisei's 間隔 button.
 inline constexpr std::string_view kTeiseiIntervalDefault = "2";
 
-// A click on the map in the click modes "?", "+" and "-": "+" raises and "-"
-// lowers the nearest node (2 hPa for the left button, 0.5 hPa for any other)
+// A click on the map in the click modes Read, Raise and Lower: Raise raises
+// and Lower lowers the nearest node (2 hPa for the left button, 0.5 hPa for any other)
 // and redraws the cells around it. Returns the node's pressure in hPa for
 // Text1 ("1014.5"), or nothing for a click outside the grid.
 std::optional<std::string> CorrectAtClick(const AppContext& app, bool leftButton, double x, double y);
@@ -35,7 +35,7 @@ void AverageIsobarField(const AppContext& app);
 // 等圧線の間隔の変更: ChangeIsobarInterval with the interval in whole hPa.
 void cntTKankaku_Click(const AppContext& app);
 
-// 等圧線の修正、保存: RedrawIsobarMap, click mode "?" and the window Teisei,
+// 等圧線の修正、保存: RedrawIsobarMap, click mode Read and the window Teisei,
 // whose text follows the mode when it was open already.
 void cntSyusei_Click(const AppContext& app);
 

@@ -24,7 +24,7 @@ constexpr const char* kPauseDefault = "1";
 constexpr const char* kPauseWarningTitle = "連続表示の注意";
 constexpr const char* kPauseWarningText = "正しい数値を入力して下さい（０～１０）";
 
-void OpenCont(const AppContext& app, int kind) {
+void OpenCont(const AppContext& app, SlideShowKind kind) {
   app.state.slideShowKind = kind;
   app.ui.ShowWindow(WindowId::Cont);
 }
@@ -57,7 +57,7 @@ void WaitAfterFile(const AppContext& app) {
 }
 
 void StartRun(AppState& state) {
-  state.clickMode = click::kSlideShow;
+  state.clickMode = ClickMode::SlideShow;
   state.slideShowRunning = true;
 }
 
@@ -88,49 +88,49 @@ void BrowseRun(const AppContext& app, const std::vector<std::string>& files, std
 
 void StopSlideShow(AppState& state) {
   state.slideShowRunning = false;
-  if (state.clickMode == click::kSlideShow) state.clickMode = click::kNone;
+  if (state.clickMode == ClickMode::SlideShow) state.clickMode = ClickMode::None;
 }
 
 void mnuDataRenzoku_Click(const AppContext& app) {
   app.state.fullDataMode = true;
-  OpenCont(app, kDataFileShow);
+  OpenCont(app, SlideShowKind::DataFiles);
 }
 
 void mnuTenkiRenzoku_Click(const AppContext& app) {
   app.state.fullDataMode = false;
-  OpenCont(app, kDataFileShow);
+  OpenCont(app, SlideShowKind::DataFiles);
 }
 
-void cntRenzoku_Click(const AppContext& app) { OpenCont(app, kIsobarFileShow); }
-void cntGRenzoku_Click(const AppContext& app) { OpenCont(app, kPictureShow); }
+void cntRenzoku_Click(const AppContext& app) { OpenCont(app, SlideShowKind::IsobarFiles); }
+void cntGRenzoku_Click(const AppContext& app) { OpenCont(app, SlideShowKind::Pictures); }
 
-std::string ContOptionPattern(int kind, int option) {
+std::string ContOptionPattern(SlideShowKind kind, int option) {
   static constexpr std::array<const char*, kContOptionCount> kPicturePatterns{"*.gif", "*.bmp", "*.jpg", "*.*"};
-  if (kind == kPictureShow) return kPicturePatterns[static_cast<std::size_t>(std::clamp(option, 0, 3))];
+  if (kind == SlideShowKind::Pictures) return kPicturePatterns[static_cast<std::size_t>(std::clamp(option, 0, 3))];
   if (option != 2) return kAllFilesPattern;
-  return kind == kIsobarFileShow ? "*.cnt" : kDataFilePattern;
+  return kind == SlideShowKind::IsobarFiles ? "*.cnt" : kDataFilePattern;
 }
 
-ContLayout ContLayoutForKind(int kind) {
+ContLayout ContLayoutForKind(SlideShowKind kind) {
   ContLayout layout;
   switch (kind) {
-    case kIsobarFileShow:
+    case SlideShowKind::IsobarFiles:
       layout.caption = "等圧線連続表示";
       layout.options[2].caption = "*.cnt 等圧線ﾃﾞｰﾀ";
       layout.selectedOption = 2;
       break;
-    case kPictureShow:
+    case SlideShowKind::Pictures:
       layout.caption = "気象衛星画像の連続表示";
       layout.options[2].caption = "*.jpg";
       layout.selectedOption = 3;
       break;
-    default:
+    case SlideShowKind::DataFiles:
       layout.caption = "天気図データ連続表示";
       layout.options[2].caption = "*.txt 観測ﾃﾞｰﾀ";
       layout.selectedOption = 2;
       break;
   }
-  layout.options[0].visible = layout.options[1].visible = kind == kPictureShow;
+  layout.options[0].visible = layout.options[1].visible = kind == SlideShowKind::Pictures;
   layout.pattern = ContOptionPattern(kind, layout.selectedOption);
   return layout;
 }
@@ -151,13 +151,13 @@ void AskSlideShowPause(const AppContext& app) {
 void ShowSlide(const AppContext& app, const std::string& entry) {
   AppState& state = app.state;
   switch (state.slideShowKind) {
-    case kIsobarFileShow:
+    case SlideShowKind::IsobarFiles:
       if (ReadIsobarFile(entry, state.store, state.plot, state.field.grid)) RedrawIsobarMap(app);
       break;
-    case kPictureShow:
+    case SlideShowKind::Pictures:
       LoadPictureFile(app.canvas, entry);
       break;
-    default:
+    case SlideShowKind::DataFiles:
       // The full path is what the settings file remembers as the last file.
       if (const std::string path = PathInCurrentDirectory(entry); FileExists(path)) LoadDataFile(app, path);
       break;
@@ -188,7 +188,7 @@ SlideShowOutcome PlaySlideShow(const AppContext& app, const SlideShowList& list,
   return SlideShowOutcome::Played;
 }
 
-void cmdPlay_Click(const AppContext& app, int index) {
+void cmdPlay_Click(const AppContext& app, BrowseButton button) {
   AppState& state = app.state;
   state.fullDataMode = true;
   state.slideShowRunning = false;
@@ -200,26 +200,24 @@ void cmdPlay_Click(const AppContext& app, int index) {
   });
   const std::size_t current = found == files.end() ? 0 : static_cast<std::size_t>(found - files.begin());
 
-  switch (index) {
-    case kBrowseFirst:
+  switch (button) {
+    case BrowseButton::First:
       LoadDataFile(app, PathInCurrentDirectory(files.front()));
       break;
-    case kBrowsePrevious:
+    case BrowseButton::Previous:
       if (current != 0) LoadDataFile(app, PathInCurrentDirectory(files[current - 1]));
       break;
-    case kBrowseStop:
-      if (state.clickMode == click::kSlideShow) state.clickMode = click::kNone;
+    case BrowseButton::Stop:
+      if (state.clickMode == ClickMode::SlideShow) state.clickMode = ClickMode::None;
       break;
-    case kBrowseRun:
+    case BrowseButton::Run:
       BrowseRun(app, files, current == last ? 0 : current + 1);
       break;
-    case kBrowseNext:
+    case BrowseButton::Next:
       if (current < last) LoadDataFile(app, PathInCurrentDirectory(files[current + 1]));
       break;
-    case kBrowseLast:
+    case BrowseButton::Last:
       LoadDataFile(app, PathInCurrentDirectory(files.back()));
-      break;
-    default:
       break;
   }
 }

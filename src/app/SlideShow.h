@@ -12,8 +12,6 @@
 
 namespace nimbara {
 
-enum SlideShowKind : int { kDataFileShow = 0, kIsobarFileShow = 1, kPictureShow = 2 };
-
 // The menu commands that open Cont: each sets the kind (and the data-file
 // flavour where it names one) and shows the window.
 void mnuDataRenzoku_Click(const AppContext& app);   // データファイル連続表示
@@ -33,9 +31,9 @@ struct ContLayout {
   int selectedOption = 3;
   std::string pattern;
 };
-ContLayout ContLayoutForKind(int kind);
+ContLayout ContLayoutForKind(SlideShowKind kind);
 // The pattern an option (0 to 3) chooses for a kind.
-std::string ContOptionPattern(int kind, int option);
+std::string ContOptionPattern(SlideShowKind kind, int option);
 
 inline constexpr const char* kContLabel1 = "ファイルを複数選んで";
 inline constexpr const char* kContLabel2 = "「連続表示」をクリックすると";
@@ -81,15 +79,8 @@ void ShowSlide(const AppContext& app, const std::string& entry);
 
 // The browse buttons cmdPlay(0..5) on the data files ("*.txt") of the
 // current directory: first, previous, stop, continuous run, next, last.
-enum BrowseButton : int {
-  kBrowseFirst = 0,
-  kBrowsePrevious = 1,
-  kBrowseStop = 2,
-  kBrowseRun = 3,
-  kBrowseNext = 4,
-  kBrowseLast = 5,
-};
-void cmdPlay_Click(const AppContext& app, int index);
+enum class BrowseButton { First, Previous, Stop, Run, Next, Last };
+void cmdPlay_Click(const AppContext& app, BrowseButton button);
 // フォルダやファイルを選択: a data file chosen and loaded; the browse buttons
 // then work on its folder (the chooser makes it the current directory).
 void cmdFolder_Click(const AppContext& app);

@@ -91,7 +91,7 @@ TEST_F(AlignmentTest, NegativeValuesAreAccepted) {
 
 TEST_F(AlignmentTest, OpeningSetsTheAlignModeAndShowsTheWindow) {
   OpenAlignmentWindow(app.Context());
-  EXPECT_EQ(app.state.clickMode, "A");
+  EXPECT_EQ(app.state.clickMode, ClickMode::Align);
   EXPECT_EQ(app.ui.windowEvents, std::vector<std::string>{"show frmAdjust 0"});
 }
 
@@ -99,7 +99,7 @@ TEST_F(AlignmentTest, ClosingEndsTheModeAndWritesTheSettings) {
   OpenAlignmentWindow(app.Context());
   AdjustMapView(app.Context(), AlignButton::Down);
   CloseAlignmentWindow(app.Context());
-  EXPECT_EQ(app.state.clickMode, "");
+  EXPECT_EQ(app.state.clickMode, ClickMode::None);
   EXPECT_EQ(app.ui.windowEvents.back(), "hide frmAdjust");
   EXPECT_TRUE(std::filesystem::exists(app.state.settingsPath));
 }

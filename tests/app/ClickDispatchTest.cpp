@@ -9,39 +9,45 @@ namespace {
 
 using testing::TestApp;
 
-// What a click did, for the table below.
-struct Outcome {
-  std::string modeAfter;
-  bool drewSomething = false;
-  std::vector<std::string> windowEvents;
-  std::string crossSection;  // "V 120 80" / "H 120 80"
-  bool stoppedRun = false;
-};
-
-Outcome Click(const std::string& mode, double x, double y) {
-  TestApp app;
-  app.state.clickMode = mode;
-  app.state.slideShowRunning = true;
-  app.state.field.grid.At(0, 0) = 101300;
-  Outcome outcome;
-  ClickHooks hooks;
-  hooks.crossSection = [&](const AppContext&, bool northSouth, double cx, double cy) {
-    outcome.crossSection =
-        std::string(northSouth ? "V " : "H ") + std::to_string(int(cx)) + " " + std::to_string(int(cy));
+// Each click mode does its own work and nothing else.
+TEST(ClickDispatch, EachModeDoesItsWork) {
+  const struct {
+    ClickMode mode;
+    double x, y;
+    bool draws;
+    const char* lastWindowEvent;  // empty: none
+    const char* crossSection;     // "V x y" / "H x y", empty: none
+    bool stopsRun;
+    ClickMode after;
+  } cases[] = {
+      {ClickMode::None, 5, 5, true, "", "", false, ClickMode::None},
+      {ClickMode::None, 401, 200, false, "", "", false, ClickMode::None},  // outside the map
+      {ClickMode::SlideShow, 100, 100, false, "", "", true, ClickMode::None},
+      {ClickMode::Align, 100, 100, false, "forward frmAdjust", "", false, ClickMode::Align},
+      {ClickMode::Read, 100, 100, false, "forward Teisei", "", false, ClickMode::Read},
+      {ClickMode::Raise, 100, 100, true, "forward Teisei", "", false, ClickMode::Raise},
+      {ClickMode::Lower, 100, 100, true, "forward Teisei", "", false, ClickMode::Lower},
+      {ClickMode::NorthSouth, 120, 80, false, "", "V 120 80", false, ClickMode::NorthSouth},
+      {ClickMode::EastWest, 120, 80, false, "", "H 120 80", false, ClickMode::EastWest},
   };
-  Picture1_MouseDown(app.Context(), true, x, y, hooks);
-  outcome.modeAfter = app.state.clickMode;
-  outcome.drewSomething = !app.canvas.Lines().empty();
-  outcome.windowEvents = app.ui.windowEvents;
-  outcome.stoppedRun = !app.state.slideShowRunning;
-  return outcome;
-}
-
-TEST(ClickDispatch, NoModeWritesThePressure) {
-  const Outcome outcome = Click("", 5, 5);
-  EXPECT_TRUE(outcome.drewSomething);
-  EXPECT_TRUE(outcome.windowEvents.empty());
-  EXPECT_FALSE(outcome.stoppedRun);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(static_cast<int>(c.mode));
+    TestApp app;
+    app.state.clickMode = c.mode;
+    app.state.slideShowRunning = true;
+    app.state.field.grid.At(0, 0) = 101300;
+    std::string crossSection;
+    ClickHooks hooks;
+    hooks.crossSection = [&](const AppContext&, bool northSouth, double cx, double cy) {
+      crossSection = std::string(northSouth ? "V " : "H ") + std::to_string(int(cx)) + " " + std::to_string(int(cy));
+    };
+    Picture1_MouseDown(app.Context(), true, c.x, c.y, hooks);
+    EXPECT_EQ(!app.canvas.Lines().empty(), c.draws);
+    EXPECT_EQ(app.ui.windowEvents.empty() ? "" : app.ui.windowEvents.back(), c.lastWindowEvent);
+    EXPECT_EQ(crossSection, c.crossSection);
+    EXPECT_EQ(!app.state.slideShowRunning, c.stopsRun);
+    EXPECT_EQ(app.state.clickMode, c.after);
+  }
 }
 
 TEST(ClickDispatch, NoModeReadsTheNearestColumn) {
@@ -55,52 +61,15 @@ TEST(ClickDispatch, NoModeReadsTheNearestColumn) {
   EXPECT_NE(app.canvas.Log().find(" 998.5 hPa"), std::string::npos);
 }
 
-TEST(ClickDispatch, NoModeOutsideTheMapDrawsNothing) { EXPECT_FALSE(Click("", 401, 200).drewSomething); }
-
-TEST(ClickDispatch, SlideShowClickStopsTheRunAndDrawsNothing) {
-  const Outcome outcome = Click("S", 100, 100);
-  EXPECT_TRUE(outcome.stoppedRun);
-  EXPECT_EQ(outcome.modeAfter, "");
-  EXPECT_FALSE(outcome.drewSomething);
-}
-
-TEST(ClickDispatch, AlignmentModeOnlyBringsTheWindowBack) {
-  const Outcome outcome = Click("A", 100, 100);
-  EXPECT_EQ(outcome.windowEvents, std::vector<std::string>{"forward frmAdjust"});
-  EXPECT_FALSE(outcome.drewSomething);
-  EXPECT_EQ(outcome.modeAfter, "A");
-}
-
-TEST(ClickDispatch, CorrectionModesCorrectThenBringTheCorrectionWindowBack) {
-  for (const char* mode : {"?", "+", "-"}) {
-    const Outcome outcome = Click(mode, 100, 100);
-    EXPECT_EQ(outcome.windowEvents.back(), "forward Teisei") << mode;
-    EXPECT_EQ(outcome.modeAfter, mode);
-  }
-}
-
 TEST(ClickDispatch, CorrectionReportsThePressureToTheWindow) {
   TestApp app;
-  app.state.clickMode = "?";
+  app.state.clickMode = ClickMode::Read;
   app.state.field.grid.At(0, 0) = 101300;
   std::string reported;
   ClickHooks hooks;
   hooks.correctedPressure = [&](const std::string& text) { reported = text; };
   Picture1_MouseDown(app.Context(), true, 1, 1, hooks);
-  EXPECT_FALSE(reported.empty());
-}
-
-TEST(ClickDispatch, CrossSectionModesPassTheDirection) {
-  EXPECT_EQ(Click("V", 120, 80).crossSection, "V 120 80");
-  EXPECT_EQ(Click("H", 120, 80).crossSection, "H 120 80");
-}
-
-TEST(ClickDispatch, UnknownModeDoesNothing) {
-  const Outcome outcome = Click("X", 100, 100);
-  EXPECT_FALSE(outcome.drewSomething);
-  EXPECT_TRUE(outcome.windowEvents.empty());
-  EXPECT_TRUE(outcome.crossSection.empty());
-  EXPECT_FALSE(outcome.stoppedRun);
+  EXPECT_EQ(reported, "1013");
 }
 
 }  // namespace

@@ -16,26 +16,26 @@ TEST(CrossSection, OpeningChoosesEastWestAndClearsTheLayers) {
   TestApp app;
   EXPECT_EQ(DanmenOpened(app.Context()),
             "赤外線画像から雲の高さがわかります。\r\n高い雲ほど、白い色で表示されます。\r\n地図の上をクリック\r\n");
-  EXPECT_EQ(app.state.clickMode, "H");
+  EXPECT_EQ(app.state.clickMode, ClickMode::EastWest);
   EXPECT_EQ(app.canvas.Lines(), std::vector<std::string>{"clear"});
 }
 
 TEST(CrossSection, ButtonsSetTheModeAndClear) {
   TestApp app;
   EXPECT_EQ(DanmenChooseNorthSouth(app.Context()), "地図の上をクリック");
-  EXPECT_EQ(app.state.clickMode, "V");
+  EXPECT_EQ(app.state.clickMode, ClickMode::NorthSouth);
   EXPECT_EQ(DanmenChooseEastWest(app.Context()), "地図の上をクリック");
-  EXPECT_EQ(app.state.clickMode, "H");
+  EXPECT_EQ(app.state.clickMode, ClickMode::EastWest);
   DanmenRestorePicture(app.Context());
-  EXPECT_EQ(app.state.clickMode, "H");
+  EXPECT_EQ(app.state.clickMode, ClickMode::EastWest);
   EXPECT_EQ(app.canvas.Lines().size(), 3u);
 }
 
 TEST(CrossSection, ClosingEndsTheModeAndClears) {
   TestApp app;
-  app.state.clickMode = "V";
+  app.state.clickMode = ClickMode::NorthSouth;
   DanmenClosed(app.Context());
-  EXPECT_EQ(app.state.clickMode, "");
+  EXPECT_EQ(app.state.clickMode, ClickMode::None);
   EXPECT_EQ(app.canvas.Lines(), std::vector<std::string>{"clear"});
 }
 

@@ -220,7 +220,7 @@ TEST(DataFileCommands, AWrongFileChosenSaysWhyAndLosesNothing) {
     TestApp app;
     Observe(app.state);
     app.state.currentFilePath = "/earlier/map.txt";
-    app.state.clickMode = "S";
+    app.state.clickMode = ClickMode::SlideShow;
     app.state.slideShowRunning = true;
     const ObservationStore store = app.state.store;
     const auto shipRows = app.state.shipRows.rows;
@@ -230,7 +230,7 @@ TEST(DataFileCommands, AWrongFileChosenSaysWhyAndLosesNothing) {
     EXPECT_EQ(app.state.shipRows.rows, shipRows);
     EXPECT_EQ(app.state.systemRows.Count(), 2);
     EXPECT_EQ(app.state.currentFilePath, "/earlier/map.txt");
-    EXPECT_EQ(app.state.clickMode, "");
+    EXPECT_EQ(app.state.clickMode, ClickMode::None);
     EXPECT_FALSE(app.state.slideShowRunning);
     EXPECT_TRUE(app.canvas.Lines().empty());
     ASSERT_EQ(app.ui.messages.size(), 1u);

@@ -31,25 +31,25 @@ void FillGrid(AppState& state, std::int32_t value) {
 class Correction : public ::testing::Test {
  protected:
   TestApp app;
-  void Prepare(std::int32_t value, const char* mode) {
+  void Prepare(std::int32_t value, ClickMode mode) {
     FillGrid(app.state, value);
     app.state.clickMode = mode;
   }
 };
 
 TEST_F(Correction, RaiseByTwoWithTheLeftButtonAndByAHalfWithAnyOther) {
-  Prepare(101200, "+");
+  Prepare(101200, ClickMode::Raise);
   EXPECT_EQ(CorrectAtClick(app.Context(), true, 60, 62), "1014");
   EXPECT_EQ(app.state.field.grid.At(5, 5), 101400);
   EXPECT_EQ(CorrectAtClick(app.Context(), false, 60, 62), "1014.5");
   EXPECT_EQ(app.state.field.grid.At(5, 5), 101450);
   EXPECT_EQ(app.state.field.grid.At(5, 6), 101200);
-  app.state.clickMode = "-";
+  app.state.clickMode = ClickMode::Lower;
   EXPECT_EQ(CorrectAtClick(app.Context(), true, 60, 62), "1012.5");
 }
 
 TEST_F(Correction, RedrawsTheCellsAroundTheNodeWithTheCurrentWidth) {
-  Prepare(101300, "-");
+  Prepare(101300, ClickMode::Lower);
   app.canvas.SetLineWidth(3);
   CorrectAtClick(app.Context(), true, 60, 60);
   EXPECT_EQ(app.canvas.Lines().front(), "rect 48 48 60 60 #FFFFFF #FFFFFF");
@@ -57,14 +57,14 @@ TEST_F(Correction, RedrawsTheCellsAroundTheNodeWithTheCurrentWidth) {
 }
 
 TEST_F(Correction, ReadingChangesNothingAndDrawsNothing) {
-  Prepare(99850, "?");
+  Prepare(99850, ClickMode::Read);
   EXPECT_EQ(CorrectAtClick(app.Context(), true, 200, 200), "998.5");
   EXPECT_EQ(app.state.field.grid.At(17, 17), 99850);
   EXPECT_TRUE(app.canvas.Lines().empty());
 }
 
 TEST_F(Correction, BorderNodesChangeButOnlyInnerCellsAreRedrawn) {
-  Prepare(101300, "+");
+  Prepare(101300, ClickMode::Raise);
   EXPECT_EQ(CorrectAtClick(app.Context(), true, 12, 0), "1015");
   EXPECT_EQ(app.state.field.grid.At(1, 0), 101500);
   EXPECT_TRUE(app.canvas.Lines().empty());
@@ -73,7 +73,7 @@ TEST_F(Correction, BorderNodesChangeButOnlyInnerCellsAreRedrawn) {
 }
 
 TEST_F(Correction, ClicksOutsideTheGridAreIgnored) {
-  Prepare(101300, "+");
+  Prepare(101300, ClickMode::Raise);
   for (const auto& [x, y] : {std::pair{401.0, 10.0}, {10.0, 400.5}, {-7.0, 10.0}, {10.0, -6.5}})
     EXPECT_FALSE(CorrectAtClick(app.Context(), true, x, y));
   EXPECT_TRUE(app.canvas.Lines().empty());
@@ -152,7 +152,7 @@ TEST(CorrectionMenu, RedrawsSetsReadModeAndShowsTeisei) {
   app.state.field.grid.MarkStale();
   cntSyusei_Click(app.Context());
   EXPECT_EQ(app.canvas.Lines().front(), "clear");
-  EXPECT_EQ(app.state.clickMode, "?");
+  EXPECT_EQ(app.state.clickMode, ClickMode::Read);
   EXPECT_EQ(app.ui.windowEvents, (std::vector<std::string>{"show Teisei 0", "refresh Teisei"}));
   EXPECT_FALSE(app.state.field.grid.IsValid());  // shown as it is, not recomputed
   EXPECT_TRUE(app.ui.messages.empty());

@@ -46,7 +46,7 @@ struct RunApp {
       seen.push_back(state.currentFilePath);
       if (ui.processEventsCalls == n) {
         state.slideShowRunning = false;
-        state.clickMode = "";
+        state.clickMode = ClickMode::None;
       }
     };
   }
@@ -68,7 +68,7 @@ class InFolder {
 };
 
 TEST(ContLayout, EachKindShowsItsOptionsAndPattern) {
-  const ContLayout data = ContLayoutForKind(kDataFileShow);
+  const ContLayout data = ContLayoutForKind(SlideShowKind::DataFiles);
   EXPECT_EQ(data.caption, "天気図データ連続表示");
   EXPECT_FALSE(data.options[0].visible);
   EXPECT_FALSE(data.options[1].visible);
@@ -76,12 +76,12 @@ TEST(ContLayout, EachKindShowsItsOptionsAndPattern) {
   EXPECT_EQ(data.selectedOption, 2);
   EXPECT_EQ(data.pattern, "*.txt");
 
-  const ContLayout isobars = ContLayoutForKind(kIsobarFileShow);
+  const ContLayout isobars = ContLayoutForKind(SlideShowKind::IsobarFiles);
   EXPECT_EQ(isobars.caption, "等圧線連続表示");
   EXPECT_EQ(isobars.options[2].caption, "*.cnt 等圧線ﾃﾞｰﾀ");
   EXPECT_EQ(isobars.pattern, "*.cnt");
 
-  const ContLayout pictures = ContLayoutForKind(kPictureShow);
+  const ContLayout pictures = ContLayoutForKind(SlideShowKind::Pictures);
   EXPECT_EQ(pictures.caption, "気象衛星画像の連続表示");
   EXPECT_TRUE(pictures.options[0].visible);
   EXPECT_EQ(pictures.options[2].caption, "*.jpg");
@@ -90,27 +90,28 @@ TEST(ContLayout, EachKindShowsItsOptionsAndPattern) {
 }
 
 TEST(ContLayout, OptionsChooseThePattern) {
-  const std::vector<std::vector<const char*>> byKind = {{"*.*", "*.*", "*.txt", "*.*"},
-                                                        {"*.*", "*.*", "*.cnt", "*.*"},
-                                                        {"*.gif", "*.bmp", "*.jpg", "*.*"}};
-  for (int kind = 0; kind < 3; ++kind)
+  const std::pair<SlideShowKind, std::array<const char*, 4>> byKind[] = {
+      {SlideShowKind::DataFiles, {"*.*", "*.*", "*.txt", "*.*"}},
+      {SlideShowKind::IsobarFiles, {"*.*", "*.*", "*.cnt", "*.*"}},
+      {SlideShowKind::Pictures, {"*.gif", "*.bmp", "*.jpg", "*.*"}}};
+  for (const auto& [kind, patterns] : byKind)
     for (int option = 0; option < 4; ++option)
-      EXPECT_EQ(ContOptionPattern(kind, option), byKind[kind][option]) << kind << " " << option;
+      EXPECT_EQ(ContOptionPattern(kind, option), patterns[static_cast<std::size_t>(option)]) << option;
 }
 
 TEST(SlideShowMenu, CommandsSetKindAndFlavourAndShowCont) {
   testing::TestApp app;
   app.state.fullDataMode = true;
   mnuTenkiRenzoku_Click(app.Context());
-  EXPECT_EQ(app.state.slideShowKind, kDataFileShow);
+  EXPECT_EQ(app.state.slideShowKind, SlideShowKind::DataFiles);
   EXPECT_FALSE(app.state.fullDataMode);
   cntRenzoku_Click(app.Context());
-  EXPECT_EQ(app.state.slideShowKind, kIsobarFileShow);
+  EXPECT_EQ(app.state.slideShowKind, SlideShowKind::IsobarFiles);
   EXPECT_FALSE(app.state.fullDataMode);
   mnuDataRenzoku_Click(app.Context());
   EXPECT_TRUE(app.state.fullDataMode);
   cntGRenzoku_Click(app.Context());
-  EXPECT_EQ(app.state.slideShowKind, kPictureShow);
+  EXPECT_EQ(app.state.slideShowKind, SlideShowKind::Pictures);
   EXPECT_EQ(app.ui.windowEvents, (std::vector<std::string>(4, "show Cont 0")));
 }
 
@@ -185,7 +186,7 @@ TEST(SlideShowRun, PlaysSelectedDataFilesInListOrderWithPauseZero) {
   EXPECT_EQ(app.ui.windowEvents.back(), "show Cont 0");
   EXPECT_EQ(app.state.store.observationDate, "2024年1月15日 9時");
   EXPECT_FALSE(app.state.slideShowRunning);
-  EXPECT_EQ(app.state.clickMode, "");
+  EXPECT_EQ(app.state.clickMode, ClickMode::None);
   EXPECT_TRUE(app.ui.messages.empty());
 }
 
@@ -234,7 +235,7 @@ TEST(SlideShowRun, RepeatsUntilTheMapIsClicked) {
 
 TEST(SlideShowRun, IsobarFilesRedrawTheIsobarMapAndUnreadableOnesAreSkipped) {
   RunApp app;
-  app.state.slideShowKind = kIsobarFileShow;
+  app.state.slideShowKind = SlideShowKind::IsobarFiles;
   app.state.slideShowPause = 0.0f;
   app.state.store.shipCount = 5;
   PlaySlideShow(app.Context(), {{TestDataPath("isobar_small.cnt"), "missing.cnt"}, {true, true}},
@@ -252,7 +253,7 @@ TEST(SlideShowRun, PicturesReplaceTheBackgroundOnly) {
   std::ofstream(folder.File("ir.bmp"), std::ios::binary) << EncodeBmp(picture);
   std::ofstream(folder.File("notes.gif")) << "not a picture";
   RunApp app;
-  app.state.slideShowKind = kPictureShow;
+  app.state.slideShowKind = SlideShowKind::Pictures;
   app.state.slideShowPause = 0.0f;
   PlaySlideShow(app.Context(), {{folder.File("ir.bmp"), folder.File("notes.gif")}, {true, true}},
                 [] { return false; });
@@ -267,7 +268,7 @@ class Browse : public ::testing::Test {
     std::ofstream(m_folder.File("notes.dat")) << "other";
   }
   std::string InFolderPath(const std::string& name) const { return m_folder.Path() + "/" + name; }
-  void Press(int index) { cmdPlay_Click(m_app.Context(), index); }
+  void Press(BrowseButton button) { cmdPlay_Click(m_app.Context(), button); }
 
   TempFolder m_folder;
   InFolder m_inside{m_folder.Path()};
@@ -276,41 +277,43 @@ class Browse : public ::testing::Test {
 
 TEST_F(Browse, FirstAndLastLoadTheEndsOfTheNameOrder) {
   m_app.state.fullDataMode = false;
-  Press(kBrowseLast);
+  Press(BrowseButton::Last);
   EXPECT_EQ(m_app.state.currentFilePath, InFolderPath("2024011515.txt"));
   EXPECT_TRUE(m_app.state.fullDataMode);
-  Press(kBrowseFirst);
+  Press(BrowseButton::First);
   EXPECT_EQ(m_app.state.currentFilePath, InFolderPath("2024011509.txt"));
 }
 
 TEST_F(Browse, NextAndPreviousStopAtTheEnds) {
   m_app.state.currentFilePath = InFolderPath("2024011509.txt");
-  Press(kBrowsePrevious);
+  Press(BrowseButton::Previous);
   EXPECT_EQ(m_app.state.currentFilePath, InFolderPath("2024011509.txt"));
   EXPECT_TRUE(m_app.canvas.Lines().empty());
-  Press(kBrowseNext);
-  Press(kBrowseNext);
+  Press(BrowseButton::Next);
+  Press(BrowseButton::Next);
   EXPECT_EQ(m_app.state.currentFilePath, InFolderPath("2024011515.txt"));
   m_app.canvas.ClearLog();
-  Press(kBrowseNext);
+  Press(BrowseButton::Next);
   EXPECT_EQ(m_app.state.currentFilePath, InFolderPath("2024011515.txt"));
   EXPECT_TRUE(m_app.canvas.Lines().empty());
-  Press(kBrowsePrevious);
+  Press(BrowseButton::Previous);
   EXPECT_EQ(m_app.state.currentFilePath, InFolderPath("2024011512.txt"));
 }
 
 TEST_F(Browse, FileOutsideTheFolderCountsAsTheFirst) {
   m_app.state.currentFilePath = "/elsewhere/2024011512.txt";
-  Press(kBrowsePrevious);
+  Press(BrowseButton::Previous);
   EXPECT_EQ(m_app.state.currentFilePath, "/elsewhere/2024011512.txt");
-  Press(kBrowseNext);
+  Press(BrowseButton::Next);
   EXPECT_EQ(m_app.state.currentFilePath, InFolderPath("2024011512.txt"));
 }
 
 TEST_F(Browse, OneFileDoesNothing) {
   std::filesystem::remove(m_folder.File("2024011512.txt"));
   std::filesystem::remove(m_folder.File("2024011515.txt"));
-  for (int index = 0; index <= 5; ++index) Press(index);
+  for (BrowseButton button : {BrowseButton::First, BrowseButton::Previous, BrowseButton::Stop, BrowseButton::Run,
+                              BrowseButton::Next, BrowseButton::Last})
+    Press(button);
   EXPECT_EQ(m_app.state.currentFilePath, "");
   EXPECT_TRUE(m_app.canvas.Lines().empty());
   EXPECT_TRUE(m_app.ui.messages.empty());
@@ -320,20 +323,20 @@ TEST_F(Browse, RunGoesRoundFromTheNextFileUntilStopped) {
   m_app.state.currentFilePath = InFolderPath("2024011512.txt");
   m_app.ui.onEvents = [this] {
     m_app.seen.push_back(FileNameOf(m_app.state.currentFilePath));
-    EXPECT_EQ(m_app.state.clickMode, "S");
-    if (m_app.ui.processEventsCalls == 4) Press(kBrowseStop);
+    EXPECT_EQ(m_app.state.clickMode, ClickMode::SlideShow);
+    if (m_app.ui.processEventsCalls == 4) Press(BrowseButton::Stop);
   };
-  Press(kBrowseRun);
+  Press(BrowseButton::Run);
   EXPECT_EQ(m_app.seen,
             (std::vector<std::string>{"2024011515.txt", "2024011509.txt", "2024011512.txt", "2024011515.txt"}));
   EXPECT_FALSE(m_app.state.slideShowRunning);
-  EXPECT_EQ(m_app.state.clickMode, "");
+  EXPECT_EQ(m_app.state.clickMode, ClickMode::None);
 }
 
 TEST_F(Browse, StopOnlyEndsASlideShowMode) {
-  m_app.state.clickMode = "V";
-  Press(kBrowseStop);
-  EXPECT_EQ(m_app.state.clickMode, "V");
+  m_app.state.clickMode = ClickMode::NorthSouth;
+  Press(BrowseButton::Stop);
+  EXPECT_EQ(m_app.state.clickMode, ClickMode::NorthSouth);
 }
 
 TEST(FileList, NamesRunInCodePointOrder) {

@@ -103,10 +103,10 @@ TEST_F(StartUpTest, UnloadStopsARunAndWritesTheSettings) {
   MDIForm_Load(app.Context(), options);
   app.state.currentFilePath = "/somewhere/map.txt";
   app.state.slideShowRunning = true;
-  app.state.clickMode = "S";
+  app.state.clickMode = ClickMode::SlideShow;
   MDIForm_Unload(app.Context());
   EXPECT_FALSE(app.state.slideShowRunning);
-  EXPECT_EQ(app.state.clickMode, "");
+  EXPECT_EQ(app.state.clickMode, ClickMode::None);
   const std::optional<std::string> written = ReadCp932File(start + "/Nimbara.ini");
   ASSERT_TRUE(written.has_value());
   EXPECT_NE(written->find("最終表示ファイル=/somewhere/map.txt"), std::string::npos);

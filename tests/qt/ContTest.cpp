@@ -32,7 +32,7 @@ class SlideShowWindow : public ::testing::Test {
     SetCurrentDirectory(m_folder.string());
   }
   ~SlideShowWindow() override { SetCurrentDirectory(m_previous); }
-  void Open(int kind) {
+  void Open(SlideShowKind kind) {
     state.slideShowKind = kind;
     window.show();
   }
@@ -52,7 +52,7 @@ class SlideShowWindow : public ::testing::Test {
 };
 
 TEST_F(SlideShowWindow, DataFilesOpenWithTheirPatternInTheCurrentFolder) {
-  Open(kDataFileShow);
+  Open(SlideShowKind::DataFiles);
   EXPECT_EQ(window.windowTitle().toStdString(), "天気図データ連続表示");
   EXPECT_FALSE(window.OptCont[0]->isVisible());
   EXPECT_FALSE(window.OptCont[1]->isVisible());
@@ -68,7 +68,7 @@ TEST_F(SlideShowWindow, DataFilesOpenWithTheirPatternInTheCurrentFolder) {
 }
 
 TEST_F(SlideShowWindow, PicturesOfferFourPatterns) {
-  Open(kPictureShow);
+  Open(SlideShowKind::Pictures);
   EXPECT_EQ(window.windowTitle().toStdString(), "気象衛星画像の連続表示");
   EXPECT_TRUE(window.OptCont[0]->isVisible());
   EXPECT_TRUE(window.OptCont[3]->isChecked());
@@ -79,7 +79,7 @@ TEST_F(SlideShowWindow, PicturesOfferFourPatterns) {
 }
 
 TEST_F(SlideShowWindow, TypingAPatternFiltersTheList) {
-  Open(kIsobarFileShow);
+  Open(SlideShowKind::IsobarFiles);
   EXPECT_EQ(Files(), std::vector<std::string>{"c.cnt"});
   window.TxtCont->clear();
   for (const char* typed : {"*", "*.", "*.t", "*.tx"}) {
@@ -93,7 +93,7 @@ TEST_F(SlideShowWindow, TypingAPatternFiltersTheList) {
 }
 
 TEST_F(SlideShowWindow, SelectAllAndClearSelection) {
-  Open(kPictureShow);
+  Open(SlideShowKind::Pictures);
   window.cmdSelectAll->click();
   EXPECT_EQ(window.FileCont->selectedItems().size(), 5);
   window.cmdDelete->click();
@@ -101,7 +101,7 @@ TEST_F(SlideShowWindow, SelectAllAndClearSelection) {
 }
 
 TEST_F(SlideShowWindow, StartWithoutSelectionExplains) {
-  Open(kPictureShow);
+  Open(SlideShowKind::Pictures);
   window.cmdHyouzi->click();
   ASSERT_EQ(ui.messages.size(), 1u);
   EXPECT_EQ(ui.messages[0].title, "連続表示のファイル選択について");
@@ -109,7 +109,7 @@ TEST_F(SlideShowWindow, StartWithoutSelectionExplains) {
 }
 
 TEST_F(SlideShowWindow, RunPlaysTheSelectionAndKeepsItAfterwards) {
-  Open(kPictureShow);
+  Open(SlideShowKind::Pictures);
   state.slideShowPause = 0.0f;
   window.chkCont->setChecked(false);
   window.OptCont[1]->click();
@@ -119,11 +119,11 @@ TEST_F(SlideShowWindow, RunPlaysTheSelectionAndKeepsItAfterwards) {
   EXPECT_TRUE(canvas.HasPicture());
   EXPECT_EQ(ui.processEventsCalls, 2);
   EXPECT_EQ(window.FileCont->selectedItems().size(), 2);
-  EXPECT_EQ(state.clickMode, "");
+  EXPECT_EQ(state.clickMode, ClickMode::None);
 }
 
 TEST_F(SlideShowWindow, ChangingFolderMakesItCurrent) {
-  Open(kDataFileShow);
+  Open(SlideShowKind::DataFiles);
   auto items = window.DirCont->findItems("sub", Qt::MatchExactly);
   ASSERT_EQ(items.size(), 1);
   emit window.DirCont->itemActivated(items[0]);
@@ -132,15 +132,15 @@ TEST_F(SlideShowWindow, ChangingFolderMakesItCurrent) {
 }
 
 TEST_F(SlideShowWindow, ClosingEmptiesTheClickMode) {
-  Open(kDataFileShow);
-  state.clickMode = "S";
+  Open(SlideShowKind::DataFiles);
+  state.clickMode = ClickMode::SlideShow;
   window.cmdEnd->click();
-  EXPECT_EQ(state.clickMode, "");
+  EXPECT_EQ(state.clickMode, ClickMode::None);
   EXPECT_FALSE(window.isVisible());
-  Open(kDataFileShow);
-  state.clickMode = "S";
+  Open(SlideShowKind::DataFiles);
+  state.clickMode = ClickMode::SlideShow;
   window.close();
-  EXPECT_EQ(state.clickMode, "");
+  EXPECT_EQ(state.clickMode, ClickMode::None);
 }
 
 }  // namespace

@@ -36,7 +36,7 @@ TEST_F(CrossSectionWindow, Captions) {
 TEST_F(CrossSectionWindow, OpeningChoosesEastWestAndClearsTheMap) {
   DrawSomething();
   window.show();
-  EXPECT_EQ(state.clickMode, "H");
+  EXPECT_EQ(state.clickMode, ClickMode::EastWest);
   EXPECT_EQ(Text(), "赤外線画像から雲の高さがわかります。\n高い雲ほど、白い色で表示されます。\n地図の上をクリック\n");
   EXPECT_FALSE(Drawn());
 }
@@ -44,14 +44,14 @@ TEST_F(CrossSectionWindow, OpeningChoosesEastWestAndClearsTheMap) {
 TEST_F(CrossSectionWindow, ButtonsChooseTheSectionAndClear) {
   window.show();
   window.cmdDTate->click();
-  EXPECT_EQ(state.clickMode, "V");
+  EXPECT_EQ(state.clickMode, ClickMode::NorthSouth);
   EXPECT_EQ(Text(), "地図の上をクリック");
   window.cmdDYoko->click();
-  EXPECT_EQ(state.clickMode, "H");
+  EXPECT_EQ(state.clickMode, ClickMode::EastWest);
   DrawSomething();
   window.cmdDcls->click();
   EXPECT_FALSE(Drawn());
-  EXPECT_EQ(state.clickMode, "H");
+  EXPECT_EQ(state.clickMode, ClickMode::EastWest);
 }
 
 TEST_F(CrossSectionWindow, CloseBoxEndsTheModeLikeTheBackButton) {
@@ -59,12 +59,12 @@ TEST_F(CrossSectionWindow, CloseBoxEndsTheModeLikeTheBackButton) {
   window.cmdDTate->click();
   DrawSomething();
   window.close();
-  EXPECT_EQ(state.clickMode, "");
+  EXPECT_EQ(state.clickMode, ClickMode::None);
   EXPECT_FALSE(Drawn());
 
   window.show();
   window.cmdEnd->click();
-  EXPECT_EQ(state.clickMode, "");
+  EXPECT_EQ(state.clickMode, ClickMode::None);
   EXPECT_FALSE(window.isVisible());
 }
 

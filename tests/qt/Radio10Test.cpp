@@ -244,7 +244,7 @@ class EndingDuringARun : public MainWindow {
 };
 
 TEST_F(EndingDuringARun, TheBrowseRunStops) {
-  EXPECT_EQ(EndDuring([this] { window.cmdPlay[kBrowseRun]->click(); }), 0);
+  EXPECT_EQ(EndDuring([this] { window.cmdPlay[static_cast<std::size_t>(BrowseButton::Run)]->click(); }), 0);
   EXPECT_FALSE(AnyWindowVisible());
 }
 
@@ -313,7 +313,7 @@ TEST_F(MainWindow, TheCorrectionWindowReopenedFromTheMenuTellsItsReadMode) {
   ASSERT_NE(teisei, nullptr);
   teisei->cmdPlus->click();
   window.MenuAction("cntSyusei")->trigger();
-  EXPECT_EQ(window.State().clickMode, "?");
+  EXPECT_EQ(window.State().clickMode, ClickMode::Read);
   EXPECT_EQ(teisei->Text1->toPlainText().toStdString(), "気圧を調べます　地図をクリックしてください。");
 }
 
@@ -323,12 +323,12 @@ TEST_F(MainWindow, TheAlignmentWindowOwnsTheClicksWhileOpen) {
   auto* adjust = window.findChild<frmAdjust*>();
   ASSERT_NE(adjust, nullptr);
   EXPECT_TRUE(adjust->isVisible());
-  EXPECT_EQ(window.State().clickMode, "A");
+  EXPECT_EQ(window.State().clickMode, ClickMode::Align);
   emit window.Picture1()->MousePressed(Qt::LeftButton, 100, 100);
   EXPECT_TRUE(adjust->isVisible());
-  EXPECT_EQ(window.State().clickMode, "A");
+  EXPECT_EQ(window.State().clickMode, ClickMode::Align);
   adjust->cmdClose->click();
-  EXPECT_EQ(window.State().clickMode, "");
+  EXPECT_EQ(window.State().clickMode, ClickMode::None);
   EXPECT_FALSE(adjust->isVisible());
 }
 

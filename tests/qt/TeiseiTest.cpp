@@ -36,20 +36,20 @@ TEST_F(CorrectionWindow, CaptionsInControlOrder) {
 
 TEST_F(CorrectionWindow, OpeningReadsPressureAndAsksForAButton) {
   window.show();
-  EXPECT_EQ(state.clickMode, "?");
+  EXPECT_EQ(state.clickMode, ClickMode::Read);
   EXPECT_EQ(Text(), "ボタンをクリック\nして下さい。\n");
 }
 
 TEST_F(CorrectionWindow, ModeButtonsSetModeAndInstruction) {
   window.show();
   window.cmdPlus->click();
-  EXPECT_EQ(state.clickMode, "+");
+  EXPECT_EQ(state.clickMode, ClickMode::Raise);
   EXPECT_EQ(Text(), "気圧増    左 ｸﾘｯｸ 右+２    +.5");
   window.cmdMinus->click();
-  EXPECT_EQ(state.clickMode, "-");
+  EXPECT_EQ(state.clickMode, ClickMode::Lower);
   EXPECT_EQ(Text(), "気圧減    左 ｸﾘｯｸ 右 -２    -.5");
   window.cmdKiatu->click();
-  EXPECT_EQ(state.clickMode, "?");
+  EXPECT_EQ(state.clickMode, ClickMode::Read);
   EXPECT_EQ(Text(), "気圧を調べます　地図をクリックしてください。");
   window.ShowPressure("1014.5");
   EXPECT_EQ(Text(), "1014.5");
@@ -70,13 +70,13 @@ TEST_F(CorrectionWindow, BackButtonAndCloseBoxBothEndTheMode) {
   window.show();
   window.cmdPlus->click();
   window.cmdEnd->click();
-  EXPECT_EQ(state.clickMode, "");
+  EXPECT_EQ(state.clickMode, ClickMode::None);
   EXPECT_FALSE(window.isVisible());
 
   window.show();
-  EXPECT_EQ(state.clickMode, "?");
+  EXPECT_EQ(state.clickMode, ClickMode::Read);
   window.close();  // as the window's close box does
-  EXPECT_EQ(state.clickMode, "");
+  EXPECT_EQ(state.clickMode, ClickMode::None);
 }
 
 }  // namespace

@@ -20,7 +20,7 @@ class AlignmentWindow : public ::testing::Test {
   AlignmentWindow() : window({state, canvas, ui}, nullptr) {
     state.settingsPath = settingsFolder.File("Nimbara.ini");
     ApplyMapView(canvas, state.view);
-    state.clickMode = "A";
+    state.clickMode = ClickMode::Align;
   }
   ~AlignmentWindow() override { std::filesystem::remove(state.settingsPath); }
   testing::TempFolder settingsFolder;
@@ -56,7 +56,7 @@ TEST_F(AlignmentWindow, CloseButtonEndsTheModeAndKeepsTheView) {
   window.show();
   window.cmdArrow[0]->click();
   window.cmdClose->click();
-  EXPECT_EQ(state.clickMode, "");
+  EXPECT_EQ(state.clickMode, ClickMode::None);
   EXPECT_EQ(ui.windowEvents.back(), "hide frmAdjust");
   EXPECT_TRUE(std::filesystem::exists(state.settingsPath));
 }
@@ -64,7 +64,7 @@ TEST_F(AlignmentWindow, CloseButtonEndsTheModeAndKeepsTheView) {
 TEST_F(AlignmentWindow, ClosingTheWindowAnyOtherWayEndsTheMode) {
   window.show();
   window.close();
-  EXPECT_EQ(state.clickMode, "");
+  EXPECT_EQ(state.clickMode, ClickMode::None);
 }
 
 }  // namespace

@@ -76,8 +76,7 @@ Cont::Cont(AppContext app, QWidget* parent) : MapToolWindow(app, parent, Qt::Dia
 }
 
 void Cont::Form_Load() {
-  const int kind = m_app.state.slideShowKind;
-  const ContLayout layout = ContLayoutForKind(kind);
+  const ContLayout layout = ContLayoutForKind(m_app.state.slideShowKind);
   setWindowTitle(WidgetText(layout.caption));
   for (std::size_t i = 0; i < OptCont.size(); ++i) {
     const ContOption& option = layout.options[i];
@@ -146,7 +145,7 @@ void Cont::showEvent(QShowEvent* event) {
 }
 
 void Cont::closeEvent(QCloseEvent* event) {
-  m_app.state.clickMode = click::kNone;
+  m_app.state.clickMode = ClickMode::None;
   QWidget::closeEvent(event);
 }
 

@@ -62,8 +62,15 @@ constexpr LayerTick kLayerTicks[] = {
     {"cntZoomUp", &LayerSwitches::zoomUp},
 };
 
-constexpr const char* kBrowseCaptions[kBrowseButtonCount] = {
-    "最も古い画像を表示", "ひとつ前の画像", "連続表示を止める", "連続表示", "次の画像", "いちばん新しい画像"};
+// The browse buttons cmdPlay(0) to cmdPlay(5), top to bottom.
+constexpr std::array<std::pair<BrowseButton, const char*>, kBrowseButtonCount> kBrowseButtons = {{
+    {BrowseButton::First, "最も古い画像を表示"},
+    {BrowseButton::Previous, "ひとつ前の画像"},
+    {BrowseButton::Stop, "連続表示を止める"},
+    {BrowseButton::Run, "連続表示"},
+    {BrowseButton::Next, "次の画像"},
+    {BrowseButton::Last, "いちばん新しい画像"},
+}};
 constexpr const char* kFolderCaption = "フォルダやファイルを選択";
 constexpr int kStartWidth = 1000;
 constexpr int kStartHeight = 720;
@@ -214,12 +221,13 @@ QWidget* Radio10::BuildClientArea() {
   auto* row = new QHBoxLayout(area);
   row->addWidget(m_picture1, 1);
   auto* buttons = new QVBoxLayout;
-  for (int i = 0; i < kBrowseButtonCount; ++i) {
-    QPushButton*& button = cmdPlay[static_cast<std::size_t>(i)];
-    button = new QPushButton(WidgetText(kBrowseCaptions[i]), area);
+  for (std::size_t i = 0; i < kBrowseButtons.size(); ++i) {
+    const auto [which, caption] = kBrowseButtons[i];
+    QPushButton*& button = cmdPlay[i];
+    button = new QPushButton(WidgetText(caption), area);
     button->setObjectName(QStringLiteral("cmdPlay%1").arg(i));
     buttons->addWidget(button);
-    connect(button, &QPushButton::clicked, this, [this, i] { cmdPlay_Click(i); });
+    connect(button, &QPushButton::clicked, this, [this, which = which] { cmdPlay_Click(which); });
   }
   buttons->addSpacing(cmdPlay[0]->sizeHint().height() / 2);
   cmdFolder = new QPushButton(WidgetText(kFolderCaption), area);
@@ -373,8 +381,8 @@ void Radio10::cntClsBMP_Click() { Run(nimbara::cntClsBMP_Click); }
 
 void Radio10::cntHelp_Click() { Run(nimbara::cntHelp_Click); }
 
-void Radio10::cmdPlay_Click(int index) {
-  nimbara::cmdPlay_Click(Context(), index);
+void Radio10::cmdPlay_Click(BrowseButton button) {
+  nimbara::cmdPlay_Click(Context(), button);
   RefreshMap();
 }
 

@@ -8,6 +8,7 @@
 #include <array>
 
 #include "app/AppContext.h"
+#include "app/SlideShow.h"
 #include "qt/MapSurface.h"
 #include "qt/QtCanvas.h"
 #include "qt/QtUi.h"
@@ -105,7 +106,7 @@ class Radio10 : public QMainWindow {
 
   void cntHelp_Click();
 
-  void cmdPlay_Click(int index);
+  void cmdPlay_Click(BrowseButton button);
   void cmdFolder_Click();
   void Picture1_MouseDown(Qt::MouseButton button, double x, double y);
 

@@ -27,11 +27,11 @@ constexpr const char* kLowerText = "気圧減    左 ｸﾘｯｸ 右 -２    -.
 constexpr const char* kCalculatingText = "計算中";
 
 struct ModeText {
-  std::string_view mode;
+  ClickMode mode;
   const char* text;
 };
 constexpr std::array<ModeText, 3> kModeTexts = {
-    {{click::kRead, kReadText}, {click::kRaise, kRaiseText}, {click::kLower, kLowerText}}};
+    {{ClickMode::Read, kReadText}, {ClickMode::Raise, kRaiseText}, {ClickMode::Lower, kLowerText}}};
 
 }  // namespace
 
@@ -54,9 +54,9 @@ Teisei::Teisei(AppContext app, QWidget* parent) : MapToolWindow(app, parent, Qt:
   cmdSave = button("等圧線の保存");
   cmdEnd = button("もどる");
 
-  connect(cmdPlus, &QPushButton::clicked, this, [this] { ChooseMode(click::kRaise); });
-  connect(cmdMinus, &QPushButton::clicked, this, [this] { ChooseMode(click::kLower); });
-  connect(cmdKiatu, &QPushButton::clicked, this, [this] { ChooseMode(click::kRead); });
+  connect(cmdPlus, &QPushButton::clicked, this, [this] { ChooseMode(ClickMode::Raise); });
+  connect(cmdMinus, &QPushButton::clicked, this, [this] { ChooseMode(ClickMode::Lower); });
+  connect(cmdKiatu, &QPushButton::clicked, this, [this] { ChooseMode(ClickMode::Read); });
   connect(cmdHelp, &QPushButton::clicked, this, [this] { ShowHelp(m_app, TeiseiHelp()); });
   connect(cmdKankaku, &QPushButton::clicked, this, [this] {
     ChangeIsobarInterval(m_app, std::string(kTeiseiIntervalDefault));
@@ -73,13 +73,13 @@ Teisei::Teisei(AppContext app, QWidget* parent) : MapToolWindow(app, parent, Qt:
 
 void Teisei::ShowPressure(const std::string& hPa) { Text1->setPlainText(WidgetText(hPa)); }
 
-void Teisei::ChooseMode(std::string_view mode) {
+void Teisei::ChooseMode(ClickMode mode) {
   m_app.state.clickMode = mode;
   ShowModeText();
 }
 
 void Teisei::ShowModeText() {
-  const std::string& mode = m_app.state.clickMode;
+  const ClickMode mode = m_app.state.clickMode;
   for (const ModeText& entry : kModeTexts) {
     if (entry.mode != mode) continue;
     Text1->setPlainText(WidgetText(entry.text));
@@ -101,14 +101,14 @@ void Teisei::cmdHeikin_Click() {
 
 void Teisei::showEvent(QShowEvent* event) {
   if (!event->spontaneous()) {
-    m_app.state.clickMode = m_shownMode = click::kRead;
+    m_app.state.clickMode = m_shownMode = ClickMode::Read;
     Text1->setPlainText(WidgetText(kOpeningText));
   }
   QWidget::showEvent(event);
 }
 
 void Teisei::closeEvent(QCloseEvent* event) {
-  m_app.state.clickMode = click::kNone;
+  m_app.state.clickMode = ClickMode::None;
   QWidget::closeEvent(event);
 }
 

@@ -42,11 +42,11 @@ class Teisei : public MapToolWindow {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  void ChooseMode(std::string_view mode);
+  void ChooseMode(ClickMode mode);
   void ShowModeText();
   void cmdHeikin_Click();
 
-  std::string m_shownMode;  // the click mode whose text Text1 shows
+  ClickMode m_shownMode = ClickMode::None;  // the click mode whose text Text1 shows
 };
 
 }  // namespace nimbara
