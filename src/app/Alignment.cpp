@@ -8,6 +8,26 @@ namespace {
 
 constexpr float kStep = 1.0f;  // one map unit per press
 
+// The value of the map view a button changes, and by how much.
+struct Adjustment {
+  float MapView::*value;
+  float step;
+};
+
+Adjustment AdjustmentOf(AlignButton button) {
+  switch (button) {
+    case AlignButton::Down: return {&MapView::top, kStep};
+    case AlignButton::Up: return {&MapView::top, -kStep};
+    case AlignButton::Left: return {&MapView::left, -kStep};
+    case AlignButton::Right: return {&MapView::left, kStep};
+    case AlignButton::NarrowerWidth: return {&MapView::width, -kStep};
+    case AlignButton::WiderWidth: return {&MapView::width, kStep};
+    case AlignButton::LowerHeight: return {&MapView::height, -kStep};
+    case AlignButton::HigherHeight: return {&MapView::height, kStep};
+  }
+  return {&MapView::top, 0.0f};
+}
+
 }  // namespace
 
 void OpenAlignmentWindow(const AppContext& app) {
@@ -18,49 +38,16 @@ void OpenAlignmentWindow(const AppContext& app) {
 bool AdjustMapView(const AppContext& app, AlignButton button) {
   const MapView& scale = app.canvas.Scale();
   MapView view = app.state.view;
-  switch (button) {
-    case AlignButton::Down:
-    case AlignButton::Up:
-    case AlignButton::Left:
-    case AlignButton::Right:
-      view.top = scale.top;
-      view.left = scale.left;
-      break;
-    case AlignButton::NarrowerWidth:
-    case AlignButton::WiderWidth:
-      view.width = scale.width;
-      break;
-    case AlignButton::LowerHeight:
-    case AlignButton::HigherHeight:
-      view.height = scale.height;
-      break;
+  const auto [value, step] = AdjustmentOf(button);
+  // A move starts from the whole position the Canvas shows, a stretch from
+  // the one extent it changes.
+  if (value == &MapView::top || value == &MapView::left) {
+    view.top = scale.top;
+    view.left = scale.left;
+  } else {
+    view.*value = scale.*value;
   }
-  switch (button) {
-    case AlignButton::Down:
-      view.top += kStep;
-      break;
-    case AlignButton::Left:
-      view.left -= kStep;
-      break;
-    case AlignButton::Right:
-      view.left += kStep;
-      break;
-    case AlignButton::Up:
-      view.top -= kStep;
-      break;
-    case AlignButton::NarrowerWidth:
-      view.width -= kStep;
-      break;
-    case AlignButton::WiderWidth:
-      view.width += kStep;
-      break;
-    case AlignButton::LowerHeight:
-      view.height -= kStep;
-      break;
-    case AlignButton::HigherHeight:
-      view.height += kStep;
-      break;
-  }
+  view.*value += step;
   if (view.width == 0.0f || view.height == 0.0f) return false;
   app.state.view = view;
   ApplyMapView(app.canvas, view);

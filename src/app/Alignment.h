@@ -8,7 +8,7 @@ namespace nimbara {
 
 inline constexpr const char* kAdjustCaption = "画像と地図の位置調整";
 
-// The window's buttons, in control order.
+// The window's buttons.
 enum class AlignButton {
   Down,           // ↓: top + 1
   Left,           // ←: left - 1

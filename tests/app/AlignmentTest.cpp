@@ -44,17 +44,6 @@ TEST_F(AlignmentTest, EachButtonChangesOneValueByOne) {
   }
 }
 
-TEST_F(AlignmentTest, UpThenDownRestoresTheView) {
-  AdjustMapView(app.Context(), AlignButton::Up);
-  AdjustMapView(app.Context(), AlignButton::Down);
-  EXPECT_EQ(app.state.view, MapView{});
-}
-
-TEST_F(AlignmentTest, EnlargingFiveTimesAddsFiveToTheWidth) {
-  for (int i = 0; i < 5; ++i) AdjustMapView(app.Context(), AlignButton::WiderWidth);
-  EXPECT_EQ(app.state.view.width, 405.0f);
-}
-
 TEST_F(AlignmentTest, EachChangeRedrawsOnlyTheBaseMapOnAClearedCanvas) {
   app.canvas.ClearLog();
   AdjustMapView(app.Context(), AlignButton::Right);

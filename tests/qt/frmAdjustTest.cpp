@@ -40,14 +40,23 @@ TEST_F(AlignmentWindow, CaptionsInControlOrder) {
   EXPECT_EQ(window.cmdClose->text().toStdString(), "閉じる");
 }
 
-TEST_F(AlignmentWindow, ButtonsMoveAndStretchTheMapAndAskForARepaint) {
+TEST_F(AlignmentWindow, EachButtonMovesOrStretchesTheMapAndAsksForARepaint) {
   int repaints = 0;
   QObject::connect(&window, &frmAdjust::MapChanged, [&] { ++repaints; });
-  window.cmdArrow[3]->click();  // ↑
-  window.cmdArrow[2]->click();  // →
-  for (int i = 0; i < 5; ++i) window.cmdWidthEnlarge->click();
-  window.cmdHeightReduce->click();
-  EXPECT_EQ(state.view, (MapView{-1, 1, 405, 399}));
+  const std::pair<QPushButton*, MapView> presses[] = {
+      {window.cmdArrow[0], {1, 0, 400, 400}},        // ↓
+      {window.cmdArrow[1], {1, -1, 400, 400}},       // ←
+      {window.cmdArrow[3], {0, -1, 400, 400}},       // ↑
+      {window.cmdArrow[2], {0, 0, 400, 400}},        // →
+      {window.cmdWidthEnlarge, {0, 0, 401, 400}},
+      {window.cmdWidthReduce, {0, 0, 400, 400}},
+      {window.cmdHeightReduce, {0, 0, 400, 399}},
+      {window.cmdHeightEnlarge, {0, 0, 400, 400}},
+  };
+  for (const auto& [button, view] : presses) {
+    button->click();
+    EXPECT_EQ(state.view, view) << button->text().toStdString();
+  }
   EXPECT_EQ(canvas.Scale(), state.view);
   EXPECT_EQ(repaints, 8);
 }

@@ -14,9 +14,19 @@
 namespace nimbara {
 namespace {
 
-constexpr const char* kArrowCaptions[kArrowCount] = {"↓", "←", "→", "↑"};
-// Where each arrow sits in the cross of arrows (row, column).
-constexpr int kArrowCells[kArrowCount][2] = {{2, 1}, {1, 0}, {1, 2}, {0, 1}};
+// The arrows cmdArrow(0) to cmdArrow(3) and where each sits in their cross.
+struct Arrow {
+  AlignButton button;
+  const char* caption;
+  int row;
+  int column;
+};
+constexpr std::array<Arrow, kArrowCount> kArrows = {{
+    {AlignButton::Down, "↓", 2, 1},
+    {AlignButton::Left, "←", 1, 0},
+    {AlignButton::Right, "→", 1, 2},
+    {AlignButton::Up, "↑", 0, 1},
+}};
 
 QPushButton* AddButton(QWidget* owner, QLayout* layout, const char* caption) {
   auto* button = new QPushButton(WidgetText(caption), owner);
@@ -42,10 +52,11 @@ frmAdjust::frmAdjust(AppContext app, QWidget* parent) : QWidget(parent, Qt::Tool
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(new QLabel(WidgetText("地図の位置調整"), this));
   auto* arrows = new QGridLayout;
-  for (int i = 0; i < kArrowCount; ++i) {
-    cmdArrow[static_cast<std::size_t>(i)] = new QPushButton(WidgetText(kArrowCaptions[i]), this);
-    arrows->addWidget(cmdArrow[static_cast<std::size_t>(i)], kArrowCells[i][0], kArrowCells[i][1]);
-    connect(cmdArrow[static_cast<std::size_t>(i)], &QPushButton::clicked, this, [this, i] { Adjust(i); });
+  for (std::size_t i = 0; i < kArrows.size(); ++i) {
+    const Arrow& arrow = kArrows[i];
+    cmdArrow[i] = new QPushButton(WidgetText(arrow.caption), this);
+    arrows->addWidget(cmdArrow[i], arrow.row, arrow.column);
+    connect(cmdArrow[i], &QPushButton::clicked, this, [this, which = arrow.button] { Adjust(which); });
   }
   layout->addLayout(arrows);
   auto* stretches = new QHBoxLayout;
@@ -61,12 +72,12 @@ frmAdjust::frmAdjust(AppContext app, QWidget* parent) : QWidget(parent, Qt::Tool
       {cmdHeightEnlarge, AlignButton::HigherHeight},
   }};
   for (const auto& [button, which] : stretchButtons)
-    connect(button, &QPushButton::clicked, this, [this, which = which] { Adjust(static_cast<int>(which)); });
+    connect(button, &QPushButton::clicked, this, [this, which = which] { Adjust(which); });
   connect(cmdClose, &QPushButton::clicked, this, &frmAdjust::cmdClose_Click);
 }
 
-void frmAdjust::Adjust(int button) {
-  if (AdjustMapView(m_app, static_cast<AlignButton>(button))) emit MapChanged();
+void frmAdjust::Adjust(AlignButton button) {
+  if (AdjustMapView(m_app, button)) emit MapChanged();
 }
 
 void frmAdjust::cmdClose_Click() { CloseAlignmentWindow(m_app); }

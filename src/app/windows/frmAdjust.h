@@ -7,6 +7,7 @@
 
 #include <array>
 
+#include "app/Alignment.h"
 #include "app/AppContext.h"
 #include "qt/ToolWindow.h"
 
@@ -36,7 +37,7 @@ class frmAdjust : public QWidget, public ToolWindow {
   void hideEvent(QHideEvent* event) override;
 
  private:
-  void Adjust(int button);
+  void Adjust(AlignButton button);
   void cmdClose_Click();
 
   AppContext m_app;
