@@ -9,17 +9,18 @@ namespace nimbara {
 
 namespace {
 
-enum WeatherCode : std::int16_t {
-  kFine = 1,
-  kCloudy = 2,
-  kRain = 3,
-  kSnow = 4,
-  kSleet = 5,
-  kGraupel = 6,
-  kHail = 7,
-  kThunder = 8,
-  kFog = 9,
-  kUndetermined = 10,
+// The weather codes (kWeatherList) whose symbol has marks; 快晴 (0) has none.
+enum class Marked : std::int16_t {
+  Fine = 1,
+  Cloudy = 2,
+  Rain = 3,
+  Snow = 4,
+  Sleet = 5,
+  Graupel = 6,
+  Hail = 7,
+  Thunder = 8,
+  Fog = 9,
+  Undetermined = 10,
 };
 
 constexpr float kHailApexDrop = 0.5f;  // the filled triangle's apex sits this much lower
@@ -46,46 +47,46 @@ void DrawMarks(Canvas& canvas, const SymbolFrame& f, std::int16_t code, Colour c
   const float r = f.r;
   const float h = f.h;
   const float d = f.d;
-  switch (code) {
-    case kFine:
+  switch (static_cast<Marked>(code)) {
+    case Marked::Fine:
       canvas.Line(f.At(0, r), f.At(0, -r), colour);
       break;
-    case kCloudy:
+    case Marked::Cloudy:
       canvas.SetFillStyle(FillStyle::Transparent);
       canvas.Circle({f.x, f.y}, r / 2, colour);
       break;
-    case kRain:
+    case Marked::Rain:
       canvas.Circle({f.x, f.y}, r, colour);
       break;
-    case kSnow:
+    case Marked::Snow:
       canvas.Line(f.At(r / 2, h), f.At(-r / 2, -h), colour);
       canvas.Line(f.At(-r / 2, h), f.At(r / 2, -h), colour);
       canvas.Line(f.At(r, 0), f.At(-r, 0), colour);
       break;
-    case kSleet:
+    case Marked::Sleet:
       canvas.Line(f.At(r / 2, -h), f.At(0, 0), colour);
       canvas.Line(f.At(0, 0), f.At(-r / 2, -h), colour);
       canvas.SetFillStyle(FillStyle::Solid);
       LowerHalfDisc(canvas, f, colour);
       canvas.SetFillStyle(FillStyle::Transparent);
       break;
-    case kGraupel:
+    case Marked::Graupel:
       canvas.Line(f.At(-h, r / 2), f.At(h, r / 2), colour);
       canvas.Line(f.At(-h, r / 2), f.At(0, -r), colour);
       canvas.Line(f.At(0, -r), f.At(h, r / 2), colour);
       break;
-    case kHail: {
+    case Marked::Hail: {
       const std::array<PointF, 3> triangle = {f.At(-h, r / 2), f.At(h, r / 2), f.At(0, -r + kHailApexDrop)};
       canvas.Polygon(triangle);
       break;
     }
-    case kThunder:
+    case Marked::Thunder:
       LowerHalfDisc(canvas, f, colour);
       break;
-    case kFog:
+    case Marked::Fog:
       canvas.Circle({f.x, f.y}, r / kFogDotDivisor, colour);
       break;
-    case kUndetermined:
+    case Marked::Undetermined:
       canvas.Line(f.At(d, d), f.At(-d, -d), colour);
       canvas.Line(f.At(-d, d), f.At(d, -d), colour);
       break;
