@@ -44,7 +44,7 @@ ObservationStore RealisticStore() {
   }
   const std::array<std::pair<int, int>, 5> shipPositions = {{{30, 140}, {25, 128}, {38, 150}, {20, 135}, {45, 160}}};
   for (const auto& [lat, lon] : shipPositions) {
-    ShipRecord& ship = store.ships[static_cast<std::size_t>(store.shipCount++)];
+    ShipRecord& ship = store.ships[store.shipCount++];
     ship.latitude = lat;
     ship.longitude = lon;
     const MapPoint p = ProjectLatLon(lat, lon);
@@ -53,7 +53,7 @@ ObservationStore RealisticStore() {
   const SystemEntry systems[] = {{"高気圧", 38, 115, 1026}, {"低気圧", 47, 148, 992},
                                  {"台風", 22, 132, 975},    {"寒冷前線", 45, 147, 0},
                                  {"寒冷前線", 40, 142, 0},  {"熱帯低気圧", 15, 150, 1004}};
-  for (const SystemEntry& s : systems) store.systems[static_cast<std::size_t>(store.systemCount++)] = s;
+  for (const SystemEntry& s : systems) store.systems[store.systemCount++] = s;
   return store;
 }
 

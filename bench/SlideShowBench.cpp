@@ -37,7 +37,7 @@ std::optional<SlideShowList> WriteDataFiles(const std::filesystem::path& folder)
   for (int i = 0; i < kFileCount; ++i) {
     ObservationStore store = state.store;
     for (int slot = 0; slot < counts.stations; ++slot) {
-      auto& record = store.stationRecords[static_cast<std::size_t>(slot)];
+      auto& record = store.stationRecords[slot];
       if (record.pressure > 0) record.pressure += (slot * 7 + i * 3) % 9 - 4;
     }
     store.observationDate = "map " + std::to_string(i);

@@ -34,11 +34,11 @@ void RefreshEntryWindows(Ui& ui) {
 void EmptyShipAndSystemLists(AppState& state) {
   for (int i = state.shipRows.Count() - 1; i >= 0; --i) {
     if (!InSlots(i)) continue;
-    ShipRecord& ship = state.store.ships[static_cast<std::size_t>(i)];
+    ShipRecord& ship = state.store.ships[i];
     ship.direction = ship.force = ship.weather = ship.pressure = 0;
   }
   for (int i = state.systemRows.Count() - 1; i >= 0; --i) {
-    if (InSlots(i)) state.store.systems[static_cast<std::size_t>(i)].pressure = 0;
+    if (InSlots(i)) state.store.systems[i].pressure = 0;
   }
   state.shipRows = {};
   state.systemRows = {};
@@ -171,8 +171,8 @@ void cntNew2_Click(const AppContext& app) {
   AppState& state = app.state;
   ObservationStore& store = state.store;
   for (int slot = 0; slot < ClampCount(store.stationCount); ++slot) {
-    store.stationRecords[static_cast<std::size_t>(slot)] = {};
-    SetRow(state.stationRows, slot, store.stations.names[static_cast<std::size_t>(slot)]);
+    store.stationRecords[slot] = {};
+    SetRow(state.stationRows, slot, store.stations.names[slot]);
   }
   EmptyShipAndSystemLists(state);
   store.shipCount = 0;

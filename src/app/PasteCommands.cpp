@@ -58,7 +58,7 @@ void WriteSystemRows(AppState& state) {
 // entry losing its pressure.
 void EmptySystems(AppState& state) {
   for (int i = std::min(state.systemRows.Count(), kSlotCount) - 1; i >= 0; --i) {
-    state.store.systems[static_cast<std::size_t>(i)].pressure = 0;
+    state.store.systems[i].pressure = 0;
   }
   state.store.systemCount = 0;
 }
@@ -140,7 +140,7 @@ PasteReport ImportManuscript(const AppContext& app, const std::string& header, c
     EmptySystems(state);
     for (SystemEntry& entry : systems.entries) {
       if (store.systemCount >= kSlotCount) break;
-      store.systems[static_cast<std::size_t>(store.systemCount++)] = std::move(entry);
+      store.systems[store.systemCount++] = std::move(entry);
     }
     FinishSystems(app, report);
   }

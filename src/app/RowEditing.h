@@ -25,10 +25,10 @@ inline void SetRow(RowList& list, int index, std::string row) {
 // row when k is past the end. Returns false (changing nothing) when the list
 // is already full or k is not a position of the list or just past it.
 template <typename Record>
-bool PutRow(RowList& list, std::array<Record, kSlotCount>& records, int k, const Record& record,
+bool PutRow(RowList& list, SlotArray<Record>& records, int k, const Record& record,
             std::string row) {
   if (k < 0 || k > list.Count() || k > kLastSlot) return false;
-  records[static_cast<std::size_t>(k)] = record;
+  records[k] = record;
   SetRow(list, k, std::move(row));
   return true;
 }
@@ -36,20 +36,20 @@ bool PutRow(RowList& list, std::array<Record, kSlotCount>& records, int k, const
 // Removes row `row`; the records after it move up one position and the slot
 // they leave is emptied.
 template <typename Record>
-void RemoveRow(RowList& list, std::array<Record, kSlotCount>& records, int row) {
+void RemoveRow(RowList& list, SlotArray<Record>& records, int row) {
   const int count = list.Count();
   if (row < 0 || row >= count) return;
   list.rows.erase(list.rows.begin() + row);
   for (int i = row; i + 1 < count; ++i) {
-    records[static_cast<std::size_t>(i)] = std::move(records[static_cast<std::size_t>(i + 1)]);
+    records[i] = std::move(records[i + 1]);
   }
-  records[static_cast<std::size_t>(count - 1)] = Record{};
+  records[count - 1] = Record{};
 }
 
 // 削除: removes the selected row and selects the row before it. False when
 // no row is selected.
 template <typename Record>
-bool RemoveSelectedRow(RowList& list, std::array<Record, kSlotCount>& records) {
+bool RemoveSelectedRow(RowList& list, SlotArray<Record>& records) {
   const int r = SelectedRow(list);
   if (r < 0) return false;
   RemoveRow(list, records, r);

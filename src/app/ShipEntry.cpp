@@ -40,7 +40,7 @@ void EnterShip(AppState& state, const ShipFields& fields) {
 }
 
 ShipFields ShipFieldsOf(const ObservationStore& store, int index) {
-  const ShipRecord& ship = store.ships[static_cast<std::size_t>(index)];
+  const ShipRecord& ship = store.ships[index];
   return {SignedText(ship.latitude), SignedText(ship.longitude), ship.direction,
           SignedText(ship.force),   ship.weather,                SignedText(ship.pressure)};
 }

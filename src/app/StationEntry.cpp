@@ -27,15 +27,15 @@ void EnterStation(AppState& state, const StationFields& fields) {
   record.temperature = ReadRounded(fields.temperature);
   const bool observed = record.force != 0 || record.pressure != 0 || record.temperature != 0;
   record.weather = observed ? fields.weather : 0;
-  state.store.stationRecords[static_cast<std::size_t>(slot)] = record;
+  state.store.stationRecords[slot] = record;
   list.rows[static_cast<std::size_t>(slot)] =
-      StationEntryRow(state.store.stations.names[static_cast<std::size_t>(slot)], record, fields.force,
+      StationEntryRow(state.store.stations.names[slot], record, fields.force,
                       fields.pressure, fields.temperature);
   list.selected = std::min(slot + 1, count - 1);
 }
 
 StationFields StationFieldsOf(const ObservationStore& store, int slot) {
-  const StationRecord& record = store.stationRecords[static_cast<std::size_t>(slot)];
+  const StationRecord& record = store.stationRecords[slot];
   return {record.direction, SignedText(record.force), record.weather, SignedText(record.pressure),
           SignedText(record.temperature)};
 }
@@ -44,8 +44,8 @@ void DeleteStation(AppState& state) {
   RowList& list = state.stationRows;
   const int slot = SelectedRow(list);
   if (slot < 0 || slot >= kSlotCount) return;
-  state.store.stationRecords[static_cast<std::size_t>(slot)] = {};
-  list.rows[static_cast<std::size_t>(slot)] = state.store.stations.names[static_cast<std::size_t>(slot)];
+  state.store.stationRecords[slot] = {};
+  list.rows[static_cast<std::size_t>(slot)] = state.store.stations.names[slot];
 }
 
 void CloseStationWindow(const AppContext& app, const std::optional<std::string>& typedDate) {

@@ -17,7 +17,7 @@ bool IsMarker(std::string_view kind) { return kind == kind::kFromThere || kind =
 
 void CountSystems(AppState& state) { state.store.systemCount = ClampCount(state.systemRows.Count()); }
 
-SystemEntry& Entry(AppState& state, int index) { return state.store.systems[static_cast<std::size_t>(index)]; }
+SystemEntry& Entry(AppState& state, int index) { return state.store.systems[index]; }
 
 // The entry the buttons write for the selected row r: after it when it is the
 // last one, otherwise the selected row itself.
@@ -84,7 +84,7 @@ void EnterSystem(AppState& state, const SystemFields& fields) {
 }
 
 SystemFields SystemFieldsOf(const ObservationStore& store, int index) {
-  const SystemEntry& entry = store.systems[static_cast<std::size_t>(index)];
+  const SystemEntry& entry = store.systems[index];
   return {SignedText(entry.latitude), SignedText(entry.longitude), SignedText(entry.pressure), entry.kind};
 }
 

@@ -3,14 +3,13 @@
 // reports, the system entries and the observation-date text. Every table has
 // 201 slots (0 to 200); nothing is ever stored beyond slot 200.
 
-#include <array>
 #include <cstdint>
 #include <string>
 
+#include "core/SlotArray.h"
+
 namespace nimbara {
 
-inline constexpr int kSlotCount = 201;
-inline constexpr int kLastSlot = kSlotCount - 1;
 inline constexpr int kBuiltInStationCount = 54;  // 53 bulletin stations and 富士山
 inline constexpr int kBulletinStationCount = 53;
 
@@ -44,9 +43,9 @@ struct SystemEntry {
 // Station names and fixed map positions. Slots 54 to 200 of the name table
 // hold the kind names that BuildPlotPoints writes for system entries.
 struct StationTable {
-  std::array<std::string, kSlotCount> names{};
-  std::array<std::int32_t, kSlotCount> x{};
-  std::array<std::int32_t, kSlotCount> y{};
+  SlotArray<std::string> names{};
+  SlotArray<std::int32_t> x{};
+  SlotArray<std::int32_t> y{};
   bool operator==(const StationTable&) const = default;
 };
 
@@ -56,9 +55,9 @@ StationTable BuiltInStationTable();
 struct ObservationStore {
   std::string observationDate;
   StationTable stations = BuiltInStationTable();
-  std::array<StationRecord, kSlotCount> stationRecords{};
-  std::array<ShipRecord, kSlotCount> ships{};
-  std::array<SystemEntry, kSlotCount> systems{};
+  SlotArray<StationRecord> stationRecords{};
+  SlotArray<ShipRecord> ships{};
+  SlotArray<SystemEntry> systems{};
   std::int16_t stationCount = kBuiltInStationCount;
   std::int16_t shipCount = 0;
   std::int16_t systemCount = 0;

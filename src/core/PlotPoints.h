@@ -13,9 +13,9 @@
 namespace nimbara {
 
 struct PlotPointTable {
-  std::array<std::int32_t, kSlotCount> x{};
-  std::array<std::int32_t, kSlotCount> y{};
-  std::array<std::int32_t, kSlotCount> pressure{};  // hundredths of hPa, 0 missing
+  SlotArray<std::int32_t> x{};
+  SlotArray<std::int32_t> y{};
+  SlotArray<std::int32_t> pressure{};  // hundredths of hPa, 0 missing
   int lastIndex = -1;  // S + P + Q - 1
   bool operator==(const PlotPointTable&) const = default;
 };
@@ -23,12 +23,12 @@ struct PlotPointTable {
 // The name of a plot slot. The names share their storage with the station
 // table: station slots hold station names, system slots the kind names.
 inline const std::string& PlotName(const ObservationStore& store, int slot) {
-  return store.stations.names[static_cast<std::size_t>(slot)];
+  return store.stations.names[slot];
 }
 
 // The map position of a plot slot; see HasMapPosition for a slot without one.
 inline MapPoint PlotPosition(const PlotPointTable& table, int slot) {
-  return {table.x[static_cast<std::size_t>(slot)], table.y[static_cast<std::size_t>(slot)]};
+  return {table.x[slot], table.y[slot]};
 }
 
 // Index of the first system entry in the table: S + P.

@@ -33,8 +33,8 @@ std::string SystemEntryRow(std::string_view kind, std::string_view latitudeText,
 }
 
 std::string FormatStationRow(const ObservationStore& store, int slot, RowLayout layout) {
-  const StationRecord& r = store.stationRecords[static_cast<std::size_t>(slot)];
-  const std::string& name = store.stations.names[static_cast<std::size_t>(slot)];
+  const StationRecord& r = store.stationRecords[slot];
+  const std::string& name = store.stations.names[slot];
   if (layout == RowLayout::Entry) {
     return StationEntryRow(name, r, SignedText(r.force), SignedText(r.pressure), SignedText(r.temperature));
   }
@@ -44,13 +44,13 @@ std::string FormatStationRow(const ObservationStore& store, int slot, RowLayout 
 }
 
 std::string FormatShipRow(const ObservationStore& store, int index) {
-  const ShipRecord& r = store.ships[static_cast<std::size_t>(index)];
+  const ShipRecord& r = store.ships[index];
   return ShipEntryRow(r, SignedText(r.latitude), SignedText(r.longitude), SignedText(r.force),
                       SignedText(r.pressure));
 }
 
 std::string FormatSystemRow(const ObservationStore& store, int index, RowLayout layout, bool blankZeroPressure) {
-  const SystemEntry& e = store.systems[static_cast<std::size_t>(index)];
+  const SystemEntry& e = store.systems[index];
   if (layout == RowLayout::Entry) {
     const bool noPressure = e.pressure == 0 || IsFrontKind(e.kind);
     const std::string pressureText = noPressure ? std::string() : SignedText(e.pressure);

@@ -45,8 +45,8 @@ std::string SectionLine(std::string_view word, int count) {
 }
 
 std::string StationLine(const ObservationStore& store, int slot) {
-  const std::string& name = store.stations.names[static_cast<std::size_t>(slot)];
-  const StationRecord& r = store.stationRecords[static_cast<std::size_t>(slot)];
+  const std::string& name = store.stations.names[slot];
+  const StationRecord& r = store.stationRecords[slot];
   const bool undetermined = r.force == 0 && r.pressure == 0 && r.temperature == 0;
   const std::string pressure =
       name == kMountFuji ? std::string(kPressureWidth, ' ') : NumberField(r.pressure, kPressureWidth);
@@ -146,15 +146,15 @@ SystemEntry ReadSystem(DataFileReader& in) {
 void ClearNegativeValues(ObservationStore& store, const DataFileCounts& counts) {
   const DataFileCounts clamped = Clamped(counts);
   for (int i = 0; i < clamped.stations; ++i) {
-    StationRecord& r = store.stationRecords[static_cast<std::size_t>(i)];
+    StationRecord& r = store.stationRecords[i];
     for (std::int32_t* value : {&r.direction, &r.force, &r.weather, &r.pressure}) ClearNegative(*value);
   }
   for (int i = 0; i < clamped.ships; ++i) {
-    ShipRecord& r = store.ships[static_cast<std::size_t>(i)];
+    ShipRecord& r = store.ships[i];
     for (std::int32_t* value : {&r.direction, &r.force, &r.weather, &r.pressure}) ClearNegative(*value);
   }
   for (int i = 0; i < clamped.systems; ++i)
-    ClearNegative(store.systems[static_cast<std::size_t>(i)].pressure);
+    ClearNegative(store.systems[i].pressure);
 }
 
 std::vector<std::string> DataFileLines(const ObservationStore& store, const DataFileCounts& counts,
@@ -167,12 +167,12 @@ std::vector<std::string> DataFileLines(const ObservationStore& store, const Data
   lines.emplace_back();
   lines.push_back(SectionLine(kShipSection, clamped.ships));
   lines.emplace_back(kShipHeader);
-  for (int i = 0; i < clamped.ships; ++i) lines.push_back(ShipLine(store.ships[static_cast<std::size_t>(i)]));
+  for (int i = 0; i < clamped.ships; ++i) lines.push_back(ShipLine(store.ships[i]));
   lines.emplace_back();
   lines.push_back(SectionLine(kSystemSection, clamped.systems));
   lines.emplace_back(kSystemHeader);
   for (int i = 0; i < clamped.systems; ++i)
-    lines.push_back(SystemLine(store.systems[static_cast<std::size_t>(i)]));
+    lines.push_back(SystemLine(store.systems[i]));
   if (settings) {
     lines.emplace_back();
     lines.emplace_back(kSettingsBlockComment);

@@ -45,9 +45,7 @@ std::vector<std::string> IsobarFileLines(const PressureGrid& grid, const Observa
   for (int slot = std::max(FirstSystemSlot(store), 0); slot <= last; ++slot) {
     const std::string& kind = PlotName(store, slot);
     if (!IsIsobarFileKind(kind)) continue;
-    const auto index = static_cast<std::size_t>(slot);
-    entries.push_back(QuoteFieldIfNeeded(kind) + "," + PrintForm(plot.x[index]) + "," +
-                      PrintForm(plot.y[index]));
+    entries.push_back(QuoteFieldIfNeeded(kind) + "," + PrintForm(plot.x[slot]) + "," + PrintForm(plot.y[slot]));
   }
   lines.push_back(PrintForm(static_cast<std::int32_t>(entries.size())));
   lines.insert(lines.end(), entries.begin(), entries.end());
@@ -68,10 +66,9 @@ void ReadIsobarText(std::string_view text, ObservationStore& store, PlotPointTab
   store.systemCount = static_cast<std::int16_t>(std::clamp(count, 0, kSlotCount - first));
   plot.lastIndex = first + store.systemCount - 1;
   for (int slot = first; slot <= plot.lastIndex; ++slot) {
-    const auto index = static_cast<std::size_t>(slot);
-    if (auto kind = NextItem(in)) store.stations.names[index] = *kind;
-    ReadInto(in, plot.x[index]);
-    ReadInto(in, plot.y[index]);
+    if (auto kind = NextItem(in)) store.stations.names[slot] = *kind;
+    ReadInto(in, plot.x[slot]);
+    ReadInto(in, plot.y[slot]);
   }
 }
 

@@ -39,7 +39,7 @@ bool ReadShipReport(std::string_view lineA, std::string_view lineB, ShipRecord& 
 void ReadShipReports(ObservationStore& store, const BulletinItemList& items, int shipStart, int itemCount,
                      int previousShipRows) {
   for (int i = std::min(previousShipRows, kSlotCount) - 1; i >= 0; --i) {
-    ShipRecord& ship = store.ships[static_cast<std::size_t>(i)];
+    ShipRecord& ship = store.ships[i];
     ship.direction = 0;
     ship.force = 0;
     ship.weather = 0;
@@ -51,7 +51,7 @@ void ReadShipReports(ObservationStore& store, const BulletinItemList& items, int
     const std::string& lineA = items[static_cast<std::size_t>(p)];
     // A first line without its partner in this text has no second line.
     const std::string_view lineB = p + 1 <= lastPosition ? std::string_view(items[static_cast<std::size_t>(p + 1)]) : "";
-    if (ReadShipReport(lineA, lineB, store.ships[static_cast<std::size_t>(store.shipCount)])) ++store.shipCount;
+    if (ReadShipReport(lineA, lineB, store.ships[store.shipCount])) ++store.shipCount;
   }
 }
 

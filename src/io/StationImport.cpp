@@ -80,7 +80,7 @@ void StoreStationObservation(ObservationStore& store, int slot, std::string_view
                              std::string_view forceText, std::string_view weatherText,
                              std::string_view pressureText, std::string_view temperatureText) {
   if (slot < 0 || slot > kLastSlot) return;
-  StationRecord& record = store.stationRecords[static_cast<std::size_t>(slot)];
+  StationRecord& record = store.stationRecords[slot];
   record.direction = DirectionCode(directionText);
   record.force = ReadRounded(forceText);
   record.weather = WeatherCode(weatherText);
@@ -154,11 +154,11 @@ int ReadStations(ObservationStore& store, const BulletinItemList& items, int ite
     if (named[static_cast<std::size_t>(slot)]) continue;
     const StationItem at = ItemOfSlot(slot, layoutA);
     if (at.position <= itemCount) {
-      store.stationRecords[static_cast<std::size_t>(slot)] = kNoStationReport;
+      store.stationRecords[slot] = kNoStationReport;
       continue;
     }
     if (slot == kOzernayaSlot && !layoutA) store.stations.names[kOzernayaSlot] = std::string(kOzernayaName);
-    const std::string name = at.emptyName ? std::string() : store.stations.names[static_cast<std::size_t>(slot)];
+    const std::string name = at.emptyName ? std::string() : store.stations.names[slot];
     ParseStationLine(store, items[static_cast<std::size_t>(at.position)], name, slot);
   }
   return p;

@@ -253,7 +253,7 @@ class StationNames {
  public:
   StationNames() {
     const StationTable table = BuiltInStationTable();
-    for (int slot = 0; slot < kBulletinStationCount; ++slot) Add(table.names[static_cast<std::size_t>(slot)], slot);
+    for (int slot = 0; slot < kBulletinStationCount; ++slot) Add(table.names[slot], slot);
     Add(std::string(kOzernayaName), kOzernayaSlot);
   }
 

@@ -77,7 +77,7 @@ void AddPositions(ObservationStore& store, std::string_view line, std::string_vi
     else if (open < north) latitude = std::u32string_view(text).substr(open + 1, north - open - 1);
     const std::u32string_view longitude = std::u32string_view(text).substr(north + 2, east - north - 2);
 
-    SystemEntry& entry = store.systems[static_cast<std::size_t>(store.systemCount)];
+    SystemEntry& entry = store.systems[store.systemCount];
     entry.kind = std::string(kind);
     entry.pressure = pressure;
     entry.latitude = ReadRounded(FromCodePoints(latitude));

@@ -138,7 +138,7 @@ void BinObservations(const ObservationStore& store, const PlotPointTable& plot, 
     for (int r = 0; r <= kGridLast; ++r) field.fixed.At(c, r) = 0;
   const int firstSystem = FirstSystemSlot(store);
   for (int i = 0; i <= plot.lastIndex; ++i) {
-    const std::int32_t pressure = plot.pressure[static_cast<std::size_t>(i)];
+    const std::int32_t pressure = plot.pressure[i];
     const auto [x, y] = PlotPosition(plot, i);
     if (pressure <= 0 || !HasMapPosition({x, y})) continue;
     // Columns with 12c - 12 <= x <= 12c (two on a vertical border), the one
@@ -164,7 +164,7 @@ void ImprintIsobarPoints(const ObservationStore& store, const PlotPointTable& pl
     if (!IsPlacedIsobarPoint(store, plot, i)) continue;
     const Node node = IsobarPointNode(plot, i);
     if (!PressureGrid::InArray(node.column, node.row)) continue;
-    const std::int32_t value = plot.pressure[static_cast<std::size_t>(i)];
+    const std::int32_t value = plot.pressure[i];
     grid.At(node.column, node.row) = value;
     if (i + 1 > plot.lastIndex || !IsPlacedIsobarPoint(store, plot, i + 1)) continue;
     const Node next = IsobarPointNode(plot, i + 1);

@@ -41,13 +41,13 @@ std::vector<SymbolPlace> SymbolPlaces(const ObservationStore& store, bool allSta
   const PlotCounts counts = ClampedPlotCounts(store);
   std::vector<SymbolPlace> places;
   for (int slot : SelectedStationSlots(counts.stations, allStations)) {
-    const StationRecord& r = store.stationRecords[static_cast<std::size_t>(slot)];
-    places.push_back({static_cast<float>(store.stations.x[static_cast<std::size_t>(slot)]),
-                      static_cast<float>(store.stations.y[static_cast<std::size_t>(slot)]), ToCode(r.weather),
+    const StationRecord& r = store.stationRecords[slot];
+    places.push_back({static_cast<float>(store.stations.x[slot]),
+                      static_cast<float>(store.stations.y[slot]), ToCode(r.weather),
                       ToCode(r.direction), ToCode(r.force)});
   }
   for (int j = 0; j < counts.ships; ++j) {
-    const ShipRecord& ship = store.ships[static_cast<std::size_t>(j)];
+    const ShipRecord& ship = store.ships[j];
     const MapPoint p = ProjectLatLon(ship.latitude, ship.longitude);
     if (!HasMapPosition(p)) continue;
     places.push_back({static_cast<float>(p.x), static_cast<float>(p.y), ToCode(ship.weather),

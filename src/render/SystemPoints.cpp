@@ -9,10 +9,8 @@ std::vector<SystemPoint> SystemPointsFromPlotTable(const ObservationStore& store
   const PlotCounts counts = ClampedPlotCounts(store);
   const int first = counts.stations + counts.ships;
   std::vector<SystemPoint> points;
-  for (int slot = first; slot < first + counts.systems; ++slot) {
-    const auto i = static_cast<std::size_t>(slot);
-    points.push_back({PlotName(store, slot), plot.x[i], plot.y[i]});
-  }
+  for (int slot = first; slot < first + counts.systems; ++slot)
+    points.push_back({PlotName(store, slot), plot.x[slot], plot.y[slot]});
   return points;
 }
 
@@ -20,7 +18,7 @@ std::vector<SystemPoint> SystemPointsFromStore(const ObservationStore& store) {
   const PlotCounts counts = ClampedPlotCounts(store);
   std::vector<SystemPoint> points;
   for (int k = 0; k < counts.systems; ++k) {
-    const SystemEntry& entry = store.systems[static_cast<std::size_t>(k)];
+    const SystemEntry& entry = store.systems[k];
     const MapPoint p = ProjectLatLon(entry.latitude, entry.longitude);
     points.push_back({entry.kind, p.x, p.y});
   }

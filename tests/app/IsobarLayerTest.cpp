@@ -13,7 +13,7 @@ const std::string kFewDataQuestion = "|データの数が少ないですが\r\n�
 
 void GiveStationPressures(AppState& state, int count) {
   for (int i = 0; i < count; ++i)
-    state.store.stationRecords[static_cast<std::size_t>(i)].pressure = 1000 + i;
+    state.store.stationRecords[i].pressure = 1000 + i;
 }
 
 bool AnyLine(const TestApp& app) {

@@ -66,11 +66,11 @@ void ExpectStationRecords(const ObservationStore& store, const std::string& expe
     for (std::size_t i = 1; i < row.size(); ++i) n.push_back(std::stoi(row[i]));
     if (row[0] == "station") {
       const auto change = changed.find(n[0]);
-      EXPECT_EQ(store.stationRecords[static_cast<std::size_t>(n[0])],
+      EXPECT_EQ(store.stationRecords[n[0]],
                 (change != changed.end() ? change->second : StationRecord{n[1], n[2], n[3], n[4], n[5]}))
           << "slot " << n[0];
     } else if (withShips) {
-      EXPECT_EQ(store.ships[static_cast<std::size_t>(ships++)], (ShipRecord{n[0], n[1], n[2], n[3], n[4], n[5]}));
+      EXPECT_EQ(store.ships[ships++], (ShipRecord{n[0], n[1], n[2], n[3], n[4], n[5]}));
     }
   }
   if (withShips) {

@@ -17,7 +17,7 @@ class SystemEntryEditorTest : public ::testing::Test {
   void Enter(std::string_view kind, int latitude, int longitude, const char* pressure = "1008") {
     EnterSystem(state, {std::to_string(latitude), std::to_string(longitude), pressure, std::string(kind)});
   }
-  const SystemEntry& At(int i) const { return state.store.systems[static_cast<std::size_t>(i)]; }
+  const SystemEntry& At(int i) const { return state.store.systems[i]; }
   std::vector<std::string> Kinds() const {
     std::vector<std::string> kinds;
     for (int i = 0; i < state.store.systemCount; ++i) kinds.push_back(At(i).kind);

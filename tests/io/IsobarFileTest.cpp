@@ -20,9 +20,9 @@ struct IsobarFixture {
   // System entries in plot slots S + P onwards.
   void AddEntry(std::string_view kind, int x, int y) {
     const int slot = plot.lastIndex + 1;
-    store.stations.names[static_cast<std::size_t>(slot)] = std::string(kind);
-    plot.x[static_cast<std::size_t>(slot)] = x;
-    plot.y[static_cast<std::size_t>(slot)] = y;
+    store.stations.names[slot] = std::string(kind);
+    plot.x[slot] = x;
+    plot.y[slot] = y;
     plot.lastIndex = slot;
   }
 };

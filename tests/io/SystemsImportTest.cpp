@@ -66,7 +66,7 @@ TEST(AddSystemLines, FrontOverTwoLinesIsOneRun) {
   const BulletinItemList lines = Lines({"寒冷前線 (46N,158E) (42N,157E)", " (38N,154E) (34N,150E)"});
   AddSystemLines(store, lines, 1);
   ASSERT_EQ(store.systemCount, 4);
-  for (int i = 0; i < 4; ++i) EXPECT_EQ(store.systems[static_cast<std::size_t>(i)].kind, "寒冷前線");
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(store.systems[i].kind, "寒冷前線");
   EXPECT_EQ(store.systems[3], (SystemEntry{"寒冷前線", 34, 150, 0}));
 }
 

@@ -15,7 +15,7 @@ namespace {
 ObservationStore AllStationsReporting() {
   ObservationStore store;
   for (int i = 0; i < store.stationCount; ++i)
-    store.stationRecords[static_cast<std::size_t>(i)].pressure = 1020 - store.stations.x[static_cast<std::size_t>(i)] / 40;
+    store.stationRecords[i].pressure = 1020 - store.stations.x[i] / 40;
   return store;
 }
 
@@ -75,12 +75,13 @@ TEST(PressureGridComputation, SmallWinterFieldGivesTheStoredGridCellForCell) {
   const std::pair<int, std::int32_t> stations[] = {
       {0, 1020},  {4, 1024},  {9, 1022},  {12, 1020}, {17, 1012}, {22, 1006}, {25, 998},  {27, 986},
       {29, 1000}, {31, 1030}, {34, 1030}, {39, 1023}, {42, 1040}, {45, 1031}, {48, 1023}, {51, 1016}};
-  for (const auto& [slot, hPa] : stations) store.stationRecords[static_cast<std::size_t>(slot)].pressure = hPa;
+  for (const auto& [slot, hPa] : stations) store.stationRecords[slot].pressure = hPa;
   store.shipCount = 1;
   store.ships[0] = {40, 145, 0, 0, 0, 992};
   store.systemCount = 5;
-  store.systems = {{{"高気圧", 45, 110, 1040}, {"低気圧", 44, 150, 980}, {"熱帯低気圧", 15, 130, 1004},
-                    {"等圧線", 28, 142, 1012}, {"等圧線", 22, 146, 1012}}};
+  const SystemEntry systems[] = {{"高気圧", 45, 110, 1040}, {"低気圧", 44, 150, 980}, {"熱帯低気圧", 15, 130, 1004},
+                                 {"等圧線", 28, 142, 1012}, {"等圧線", 22, 146, 1012}};
+  std::copy(std::begin(systems), std::end(systems), store.systems.begin());
   PlotPointTable plot;
   PressureField field;
   ASSERT_TRUE(ComputePressureGrid(store, plot, field));
