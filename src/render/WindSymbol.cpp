@@ -80,6 +80,8 @@ void DrawWindSymbol(Canvas& canvas, float x, float y, std::int16_t direction, st
   // The outermost feather always looks long: drawn again over the normal one.
   if (f < kFeathersPerSide) barb.Feather(f, Side::Right, kLongFeather);
   if (f == 1) barb.ShaftSegment(1, kSingleFeatherShaft);
+  // Forces above 6 put the rest, f - 6 feathers, on the left from the outer
+  // end inwards: the long one at 6, then 5 down to 13 - f.
   if (f > kFeathersPerSide) {
     barb.Feather(kFeathersPerSide, Side::Left, kLongFeather);
     for (int i = kFeathersPerSide - 1; i >= 2 * kFeathersPerSide + 1 - f; --i) barb.Feather(i, Side::Left, 1.0);
