@@ -3,6 +3,7 @@
 // green, then blue (the order the files store them in).
 
 #include <array>
+#include <cmath>
 #include <cstdint>
 
 namespace nimbara {
@@ -15,6 +16,14 @@ constexpr Colour Rgb(int red, int green, int blue) {
 constexpr int RedOf(Colour c) { return c & 0xFF; }
 constexpr int GreenOf(Colour c) { return (c >> 8) & 0xFF; }
 constexpr int BlueOf(Colour c) { return (c >> 16) & 0xFF; }
+
+// `over` laid on `under` with opacity `alpha` (0 to 1), each channel rounded.
+inline Colour Blend(Colour over, double alpha, Colour under) {
+  const auto mix = [alpha](int top, int bottom) {
+    return static_cast<int>(std::lround(top * alpha + bottom * (1 - alpha)));
+  };
+  return Rgb(mix(RedOf(over), RedOf(under)), mix(GreenOf(over), GreenOf(under)), mix(BlueOf(over), BlueOf(under)));
+}
 
 // Entries of the standard 16-colour palette that the map uses.
 inline constexpr Colour kBlack = Rgb(0, 0, 0);

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "core/DevicePixel.h"
 #include "qt/Fonts.h"
 
 namespace nimbara {
@@ -179,21 +180,18 @@ void QtCanvas::DoText(PointF topLeft, std::string_view text) {
 }
 
 Colour QtCanvas::PointColour(PointF p) const {
+  const auto pixel = PixelUnder(*this, p);
+  if (!pixel) return -1;
   const PointF px = ToPixels(p);
-  if (!std::isfinite(px.x) || !std::isfinite(px.y) || px.x < 0 || px.y < 0) return -1;
-  const int x = static_cast<int>(std::floor(px.x));
-  const int y = static_cast<int>(std::floor(px.y));
-  if (x >= PixelWidth() || y >= PixelHeight()) return -1;
   QColor under = ToQColor(BackColour());
   const QPointF scale = PictureScale();
   const int pictureX = static_cast<int>(std::floor(px.x / scale.x()));
   const int pictureY = static_cast<int>(std::floor(px.y / scale.y()));
   if (pictureX < m_picture.width() && pictureY < m_picture.height())
     under = m_picture.pixelColor(pictureX, pictureY);
-  const QColor over = m_layer.pixelColor(x, y);
-  const double a = over.alphaF();
-  auto mix = [a](int top, int bottom) { return static_cast<int>(std::lround(top * a + bottom * (1 - a))); };
-  return Rgb(mix(over.red(), under.red()), mix(over.green(), under.green()), mix(over.blue(), under.blue()));
+  const QColor over = m_layer.pixelColor(pixel->x, pixel->y);
+  return Blend(Rgb(over.red(), over.green(), over.blue()), over.alphaF(),
+               Rgb(under.red(), under.green(), under.blue()));
 }
 
 bool QtCanvas::LoadPictureBytes(const std::string& bytes) {

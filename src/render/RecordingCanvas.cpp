@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "core/Bmp.h"
+#include "core/DevicePixel.h"
 
 namespace nimbara {
 namespace {
@@ -74,17 +75,9 @@ std::string RecordingCanvas::Log() const {
 }
 
 Colour RecordingCanvas::PointColour(PointF p) const {
-  const PointF pixel = ToPixels(p);
-  const int px = static_cast<int>(std::floor(pixel.x));
-  const int py = static_cast<int>(std::floor(pixel.y));
-  if (!std::isfinite(pixel.x) || !std::isfinite(pixel.y) || pixel.x < 0 || pixel.y < 0 ||
-      px >= m_pixelWidth || py >= m_pixelHeight)
-    return -1;
-  if (px < m_picture.width && py < m_picture.height) {
-    const std::uint32_t argb = m_picture.At(px, py);
-    return Rgb(static_cast<int>((argb >> 16) & 0xFF), static_cast<int>((argb >> 8) & 0xFF),
-               static_cast<int>(argb & 0xFF));
-  }
+  const auto pixel = PixelUnder(*this, p);
+  if (!pixel) return -1;
+  if (pixel->x < m_picture.width && pixel->y < m_picture.height) return m_picture.ColourAt(pixel->x, pixel->y);
   return BackColour();
 }
 

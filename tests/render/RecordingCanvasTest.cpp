@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <numbers>
 #include <vector>
 
@@ -66,6 +67,8 @@ TEST(DrawingLog, PointColourReadsPictureThenBackgroundAndMinusOneOutside) {
   EXPECT_EQ(canvas.PointColour({200, 200}), Rgb(1, 2, 3));
   EXPECT_EQ(canvas.PointColour({-1, 0}), -1);
   EXPECT_EQ(canvas.PointColour({400, 10}), -1);
+  EXPECT_EQ(canvas.PointColour({1e30, 10}), -1);
+  EXPECT_EQ(canvas.PointColour({std::numeric_limits<double>::quiet_NaN(), 10}), -1);
 }
 
 TEST(CanvasScale, ZeroWidthOrHeightNeverBecomesTheScale) {

@@ -8,6 +8,7 @@
 
 #include "PageImports.h"
 #include "core/Bmp.h"
+#include "core/DevicePixel.h"
 #include "io/FileIo.h"
 
 namespace nimbara {
@@ -19,8 +20,6 @@ constexpr double kReferenceWidth = 800.0;
 constexpr double kPointsToPixels = 96.0 / 72.0;
 constexpr double kFullTurn = 2 * std::numbers::pi;
 constexpr int kNoFill = -1;
-
-int Channel(std::uint32_t packed, int shift) { return static_cast<int>((packed >> shift) & 0xFF); }
 
 }  // namespace
 
@@ -91,21 +90,15 @@ void HtmlCanvas::DoText(PointF topLeft, std::string_view text) {
 }
 
 Colour HtmlCanvas::PointColour(PointF p) const {
-  const PointF px = ToPixels(p);
-  if (!std::isfinite(px.x) || !std::isfinite(px.y) || px.x < 0 || px.y < 0) return -1;
-  const int x = static_cast<int>(std::floor(px.x));
-  const int y = static_cast<int>(std::floor(px.y));
-  if (x >= PixelWidth() || y >= PixelHeight()) return -1;
-  Colour under = BackColour();
-  if (x < m_picture.width && y < m_picture.height) {
-    const std::uint32_t argb = m_picture.At(x, y);
-    under = Rgb(Channel(argb, 16), Channel(argb, 8), Channel(argb, 0));
-  }
-  const std::uint32_t over = nimbara_layers_pixel(x, y);
-  const double alpha = Channel(over, 24) / 255.0;
-  auto mix = [alpha](int top, int bottom) { return static_cast<int>(std::lround(top * alpha + bottom * (1 - alpha))); };
-  return Rgb(mix(Channel(over, 0), RedOf(under)), mix(Channel(over, 8), GreenOf(under)),
-             mix(Channel(over, 16), BlueOf(under)));
+  const auto pixel = PixelUnder(*this, p);
+  if (!pixel) return -1;
+  const bool onPicture = pixel->x < m_picture.width && pixel->y < m_picture.height;
+  const Colour under = onPicture ? m_picture.ColourAt(pixel->x, pixel->y) : BackColour();
+  // The layer's pixel: red in the low byte, as a Colour, and alpha in the high one.
+  const std::uint32_t over = nimbara_layers_pixel(pixel->x, pixel->y);
+  constexpr int kAlphaShift = 24;
+  constexpr double kOpaque = 255.0;
+  return Blend(static_cast<Colour>(over & 0xFFFFFF), (over >> kAlphaShift) / kOpaque, under);
 }
 
 void HtmlCanvas::AddDecodedPicture(const std::string& path, Picture picture) {
