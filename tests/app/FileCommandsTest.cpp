@@ -11,7 +11,7 @@
 #include "core/CodeTables.h"
 #include "core/Rows.h"
 #include "io/FileIo.h"
-#include "support/Cp932File.h"
+#include "support/Files.h"
 #include "support/TempFolder.h"
 #include "support/TestApp.h"
 

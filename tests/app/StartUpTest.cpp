@@ -7,7 +7,7 @@
 
 #include "app/FileCommands.h"
 #include "io/FileIo.h"
-#include "support/Cp932File.h"
+#include "support/Files.h"
 #include "support/TempFolder.h"
 #include "support/TestApp.h"
 
