@@ -185,11 +185,16 @@ TEST(BadIsobarFile, PressuresAndPlacesOfZeroOrHugeSizeSaturateAndStillDraw) {
   }
 }
 
-TEST(BadIsobarFile, AlternatingExtremePressuresStillDraw) {
+// Pressures beyond 800 to 1200 hPa are never traced, however they alternate.
+TEST(BadIsobarFile, AlternatingExtremePressuresTraceNoIsobars) {
   IsobarState s;
   for (int column = 0; column <= kGridLast; ++column) {
     for (int row = 0; row <= kGridLast; ++row) s.grid.At(column, row) = (column + row) % 2 ? INT32_MAX : INT32_MIN;
   }
+  RecordingCanvas canvas;
+  const IsobarInterval isobar;
+  TraceIsobars(canvas, s.grid, isobar.interval, isobar.startOffset, kBlack, {s.store, s.plot, kBlack});
+  EXPECT_TRUE(canvas.Lines().empty());
   DrawEverything(s);
 }
 
