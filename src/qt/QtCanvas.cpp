@@ -7,16 +7,15 @@
 #include <cmath>
 #include <numbers>
 
-#include "core/DevicePixel.h"
+#include "core/DevicePixels.h"
 #include "qt/Fonts.h"
 
 namespace nimbara {
 namespace {
 
-// Line widths, font sizes and pictures are given for a map drawn 800 x 800 pixels.
-constexpr double kReferenceWidth = 800.0;
+// Pictures are aligned to the pixels of a map drawn 800 x 800 pixels (line
+// widths and fonts to its width: core/DevicePixels.h).
 constexpr double kReferenceHeight = 800.0;
-constexpr double kPointsToPixels = 96.0 / 72.0;
 constexpr double kSixteenthsPerRadian = 180.0 * 16.0 / std::numbers::pi;
 QPointF ToQPoint(PointF p) { return {p.x, p.y}; }
 
@@ -63,10 +62,10 @@ void QtCanvas::Record(DrawCall paint) {
   m_calls.push_back(std::move(paint));
 }
 
-double QtCanvas::PixelsPerReferencePixel() const { return PixelWidth() / kReferenceWidth; }
+double QtCanvas::PixelsPerReferencePixel() const { return nimbara::PixelsPerReferencePixel(*this); }
 
 QPointF QtCanvas::PictureScale() const {
-  return {PixelWidth() / kReferenceWidth, PixelHeight() / kReferenceHeight};
+  return {PixelsPerReferencePixel(), PixelHeight() / kReferenceHeight};
 }
 
 void QtCanvas::PaintPicture(QPainter& painter) const {
@@ -80,7 +79,7 @@ void QtCanvas::PaintPicture(QPainter& painter) const {
 
 QPen QtCanvas::PenFor(Colour colour) const {
   QPen pen(ToQColor(colour));
-  pen.setWidthF(std::max(1.0, State().lineWidth * PixelsPerReferencePixel()));
+  pen.setWidthF(PenPixels(*this));
   pen.setCapStyle(Qt::RoundCap);
   pen.setJoinStyle(Qt::RoundJoin);
   return pen;
@@ -118,29 +117,25 @@ void QtCanvas::DoRect(PointF a, PointF b, Colour colour, bool filled) {
 
 void QtCanvas::DoCircle(PointF centre, double radius, Colour colour, std::optional<ArcAngles> arc) {
   const QPointF c = ToQPoint(ToPixels(centre));
-  // Circles stay round: the radius is measured with the horizontal scale.
-  const double r = std::abs(radius * PixelWidth() / Scale().width);
+  const double r = RadiusPixels(*this, radius);
   const QRectF box(c.x() - r, c.y() - r, 2 * r, 2 * r);
   QPainterPath path;
   bool closed = true;
   if (!arc) {
     path.addEllipse(box);
   } else {
-    const double start = std::abs(arc->start);
-    const double end = std::abs(arc->end);
-    double sweep = end - start;
-    if (sweep <= 0) sweep += 2 * std::numbers::pi;
-    const double startDegrees = start * kSixteenthsPerRadian / 16.0;
-    const double sweepDegrees = sweep * kSixteenthsPerRadian / 16.0;
-    if (arc->start < 0) {
+    const PixelArc laid = LayOutArc(*arc);
+    const double startDegrees = laid.start * kSixteenthsPerRadian / 16.0;
+    const double sweepDegrees = laid.sweep * kSixteenthsPerRadian / 16.0;
+    if (laid.fromCentre) {
       path.moveTo(c);
       path.arcTo(box, startDegrees, sweepDegrees);
     } else {
       path.arcMoveTo(box, startDegrees);
       path.arcTo(box, startDegrees, sweepDegrees);
     }
-    if (arc->end < 0) path.lineTo(c);
-    closed = arc->start < 0 && arc->end < 0;
+    if (laid.toCentre) path.lineTo(c);
+    closed = laid.Closed();
     if (closed) path.closeSubpath();
   }
   const QBrush brush = closed ? FillBrush() : QBrush(Qt::NoBrush);
@@ -152,11 +147,10 @@ void QtCanvas::DoCircle(PointF centre, double radius, Colour colour, std::option
 }
 
 void QtCanvas::DoPolygon(std::span<const PointF> vertices) {
-  // Vertices become whole device pixels, as the platform's polygon fill takes them.
   QPolygon polygon;
   for (const PointF& v : vertices) {
-    const PointF px = ToPixels(v);
-    polygon << QPoint(static_cast<int>(std::nearbyint(px.x)), static_cast<int>(std::nearbyint(px.y)));
+    const DevicePixel px = NearestPixel(*this, v);
+    polygon << QPoint(px.x, px.y);
   }
   Record([polygon, brush = FillBrush(), pen = PenFor(State().foreColour)](QPainter& p) {
     p.setPen(pen);
@@ -167,8 +161,7 @@ void QtCanvas::DoPolygon(std::span<const PointF> vertices) {
 
 void QtCanvas::DoText(PointF topLeft, std::string_view text) {
   QFont font(kFontFamily);
-  font.setPixelSize(std::max(1, static_cast<int>(std::lround(State().fontSize * kPointsToPixels *
-                                                              PixelsPerReferencePixel()))));
+  font.setPixelSize(FontPixels(*this));
   font.setBold(State().fontBold);
   const QPointF at = ToQPoint(ToPixels(topLeft));
   const QString string = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));

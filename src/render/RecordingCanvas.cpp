@@ -5,7 +5,7 @@
 #include <cstdlib>
 
 #include "core/Bmp.h"
-#include "core/DevicePixel.h"
+#include "core/DevicePixels.h"
 
 namespace nimbara {
 namespace {

@@ -8,16 +8,12 @@
 
 #include "PageImports.h"
 #include "core/Bmp.h"
-#include "core/DevicePixel.h"
+#include "core/DevicePixels.h"
 #include "io/FileIo.h"
 
 namespace nimbara {
 namespace {
 
-// As on the desktop, line widths and font sizes are given for a map drawn 800
-// pixels wide, and fonts are sized at 96 pixels to the inch.
-constexpr double kReferenceWidth = 800.0;
-constexpr double kPointsToPixels = 96.0 / 72.0;
 constexpr double kFullTurn = 2 * std::numbers::pi;
 constexpr int kNoFill = -1;
 
@@ -28,7 +24,7 @@ HtmlCanvas::HtmlCanvas(int pixelWidth, int pixelHeight) : m_pixelWidth(pixelWidt
   nimbara_layers_back_colour(BackColour());
 }
 
-double HtmlCanvas::PenWidth() const { return std::max(1.0, State().lineWidth * PixelWidth() / kReferenceWidth); }
+double HtmlCanvas::PenWidth() const { return PenPixels(*this); }
 
 int HtmlCanvas::FillColour() const {
   return State().fillStyle == FillStyle::Solid ? State().fillColour : kNoFill;
@@ -53,30 +49,23 @@ void HtmlCanvas::DoRect(PointF a, PointF b, Colour colour, bool filled) {
 
 void HtmlCanvas::DoCircle(PointF centre, double radius, Colour colour, std::optional<ArcAngles> arc) {
   const PointF c = ToPixels(centre);
-  // Circles stay round: the radius is measured with the horizontal scale.
-  const double r = std::fabs(radius * PixelWidth() / Scale().width);
+  const double r = RadiusPixels(*this, radius);
   if (!arc) {
     nimbara_layers_arc(c.x, c.y, r, 0, kFullTurn, false, false, true, PenWidth(), colour, FillColour());
     return;
   }
-  const double start = std::fabs(arc->start);
-  double sweep = std::fabs(arc->end) - start;
-  if (sweep <= 0) sweep += kFullTurn;
-  const bool fromCentre = arc->start < 0;
-  const bool toCentre = arc->end < 0;
-  const bool closed = fromCentre && toCentre;
-  nimbara_layers_arc(c.x, c.y, r, start, sweep, fromCentre, toCentre, closed, PenWidth(), colour,
-                     closed ? FillColour() : kNoFill);
+  const PixelArc laid = LayOutArc(*arc);
+  nimbara_layers_arc(c.x, c.y, r, laid.start, laid.sweep, laid.fromCentre, laid.toCentre, laid.Closed(), PenWidth(),
+                     colour, laid.Closed() ? FillColour() : kNoFill);
 }
 
 void HtmlCanvas::DoPolygon(std::span<const PointF> vertices) {
-  // Vertices become whole device pixels, as the platform's polygon fill takes them.
   std::vector<std::int32_t> points;
   points.reserve(vertices.size() * 2);
   for (const PointF& v : vertices) {
-    const PointF px = ToPixels(v);
-    points.push_back(static_cast<std::int32_t>(std::nearbyint(px.x)));
-    points.push_back(static_cast<std::int32_t>(std::nearbyint(px.y)));
+    const DevicePixel px = NearestPixel(*this, v);
+    points.push_back(px.x);
+    points.push_back(px.y);
   }
   nimbara_layers_polygon(points.data(), static_cast<int>(vertices.size()), PenWidth(), State().foreColour,
                          FillColour());
@@ -84,9 +73,7 @@ void HtmlCanvas::DoPolygon(std::span<const PointF> vertices) {
 
 void HtmlCanvas::DoText(PointF topLeft, std::string_view text) {
   const PointF at = ToPixels(topLeft);
-  const int pixelSize =
-      std::max(1, static_cast<int>(std::lround(State().fontSize * kPointsToPixels * PixelWidth() / kReferenceWidth)));
-  nimbara_layers_text(at.x, at.y, pixelSize, State().fontBold, State().foreColour, std::string(text).c_str());
+  nimbara_layers_text(at.x, at.y, FontPixels(*this), State().fontBold, State().foreColour, std::string(text).c_str());
 }
 
 Colour HtmlCanvas::PointColour(PointF p) const {
