@@ -57,7 +57,7 @@ void WriteSystemRows(AppState& state) {
 // The systems list is emptied from its last row to its first, each removed
 // entry losing its pressure.
 void EmptySystems(AppState& state) {
-  for (int i = std::min(state.systemRows.Count(), kSlotCount) - 1; i >= 0; --i) {
+  for (int i = ClampCount(state.systemRows.Count()) - 1; i >= 0; --i) {
     state.store.systems[i].pressure = 0;
   }
   state.store.systemCount = 0;

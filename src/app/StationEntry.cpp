@@ -17,7 +17,7 @@ void LoadStationRows(AppState& state) {
 
 void EnterStation(AppState& state, const StationFields& fields) {
   RowList& list = state.stationRows;
-  const int count = std::min(list.Count(), kSlotCount);
+  const int count = ClampCount(list.Count());
   if (count == 0) return;
   const int slot = std::clamp(list.selected, 0, count - 1);
   StationRecord record;

@@ -1,7 +1,5 @@
 #include "io/ReadingNotes.h"
 
-#include <algorithm>
-
 namespace nimbara {
 namespace {
 
@@ -15,8 +13,6 @@ std::string Place(std::int32_t latitude, std::int32_t longitude) {
   return "北緯" + std::to_string(latitude) + "度 東経" + std::to_string(longitude) + "度";
 }
 
-int Listed(std::int16_t count) { return std::clamp<int>(count, 0, kSlotCount); }
-
 }  // namespace
 
 bool IsPlausiblePressure(std::int32_t hPa) {
@@ -24,20 +20,20 @@ bool IsPlausiblePressure(std::int32_t hPa) {
 }
 
 void DropImplausibleStationPressures(ObservationStore& store, ReadingNotes& notes) {
-  for (std::size_t slot = 0; slot < kBulletinStationCount; ++slot) {
+  for (int slot = 0; slot < kBulletinStationCount; ++slot) {
     Drop(store.stationRecords[slot].pressure, store.stations.names[slot], notes);
   }
 }
 
 void DropImplausibleShipPressures(ObservationStore& store, ReadingNotes& notes) {
-  for (std::size_t i = 0; i < static_cast<std::size_t>(Listed(store.shipCount)); ++i) {
+  for (int i = 0; i < ClampCount(store.shipCount); ++i) {
     ShipRecord& ship = store.ships[i];
     Drop(ship.pressure, "船舶（" + Place(ship.latitude, ship.longitude) + "）", notes);
   }
 }
 
 void DropImplausibleSystemPressures(ObservationStore& store, ReadingNotes& notes) {
-  for (std::size_t i = 0; i < static_cast<std::size_t>(Listed(store.systemCount)); ++i) {
+  for (int i = 0; i < ClampCount(store.systemCount); ++i) {
     SystemEntry& entry = store.systems[i];
     Drop(entry.pressure, entry.kind + "（" + Place(entry.latitude, entry.longitude) + "）", notes);
   }

@@ -27,7 +27,7 @@ std::int16_t ToCode(std::int32_t value) {
 }  // namespace
 
 std::vector<int> SelectedStationSlots(int stationCount, bool allStations) {
-  const int last = std::min(stationCount, kSlotCount) - 2;
+  const int last = ClampCount(stationCount) - 2;
   std::vector<int> slots;
   for (int slot = 0; slot <= last; ++slot) {
     const bool thinnedIn = slot < kThinnedLeadingSlots || slot >= kThinnedDenseFrom ||
