@@ -1,6 +1,5 @@
 #include "app/PasteCommands.h"
 
-#include <algorithm>
 #include <type_traits>
 
 #include "app/ImageCommands.h"
