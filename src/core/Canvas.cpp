@@ -1,5 +1,6 @@
 #include "core/Canvas.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace nimbara {
@@ -22,6 +23,10 @@ PointF Canvas::FromPixels(PointF pixel) const {
 double Canvas::VerticalUnitsPerHorizontalUnit() const {
   return std::abs((static_cast<double>(m_view.height) * PixelWidth()) /
                   (static_cast<double>(m_view.width) * PixelHeight()));
+}
+
+int Canvas::FontPixelSize() const {
+  return std::max(1, static_cast<int>(std::lround(m_state.fontSize * kPixelsPerPoint * PixelsPerReferencePixel())));
 }
 
 void Canvas::SetBackColour(Colour c) {
@@ -63,6 +68,17 @@ void Canvas::Polygon(std::span<const PointF> vertices) {
 void Canvas::Text(PointF topLeft, std::string_view text) {
   m_current = topLeft;
   DoText(topLeft, text);
+}
+
+void Canvas::Polyline(std::span<const PointF> points, Colour colour) {
+  if (points.size() < 2) return;
+  m_current = points.back();
+  DoPolyline(points, colour);
+}
+
+void Canvas::HaloText(PointF topLeft, std::string_view text, Colour haloColour, int haloWidth) {
+  m_current = topLeft;
+  DoHaloText(topLeft, text, haloColour, haloWidth);
 }
 
 }  // namespace nimbara

@@ -27,6 +27,11 @@ enum class FillStyle { Solid, Transparent };
 // What the map's lines are drawn with unless a layer draws them thicker.
 inline constexpr int kThinLineWidth = 1;
 
+// Line widths and font sizes are given for a map drawn this many pixels
+// wide; fonts are set at 96 pixels to the inch.
+inline constexpr double kReferencePixelWidth = 800.0;
+inline constexpr double kPixelsPerPoint = 96.0 / 72.0;
+
 struct DrawState {
   Colour foreColour = kBlack;
   Colour fillColour = kBlack;
@@ -61,6 +66,10 @@ class Canvas {
   // horizontal scale; a symbol drawn round like them multiplies its vertical
   // offsets by this.
   double VerticalUnitsPerHorizontalUnit() const;
+  // Device pixels per pixel of the 800-pixel reference map.
+  double PixelsPerReferencePixel() const { return PixelWidth() / kReferencePixelWidth; }
+  // The pixel size the current font is painted at (at least 1).
+  int FontPixelSize() const;
 
   // --- persistent state ---
   void SetForeColour(Colour c) { m_state.foreColour = c; }
@@ -90,6 +99,13 @@ class Canvas {
   void Polygon(std::span<const PointF> vertices);
   // Text with its upper-left corner at `topLeft`, in the fore colour and font.
   void Text(PointF topLeft, std::string_view text);
+  // An open path through map-unit points in `colour` and the line width,
+  // joined and ended round (the last point may repeat the first to close it).
+  // The current point becomes the last point. Fewer than two points draw nothing.
+  void Polyline(std::span<const PointF> points, Colour colour);
+  // Text as Text draws it, over an outline of the glyphs `haloWidth` wide (in
+  // line-width units) in `haloColour`, so it stays readable over anything.
+  void HaloText(PointF topLeft, std::string_view text, Colour haloColour, int haloWidth);
   // The colour shown at a point (drawing over picture over background), or -1
   // outside the surface.
   virtual Colour PointColour(PointF p) const = 0;
@@ -115,6 +131,8 @@ class Canvas {
   virtual void DoCircle(PointF centre, double radius, Colour colour, std::optional<ArcAngles> arc) = 0;
   virtual void DoPolygon(std::span<const PointF> vertices) = 0;
   virtual void DoText(PointF topLeft, std::string_view text) = 0;
+  virtual void DoPolyline(std::span<const PointF> points, Colour colour) = 0;
+  virtual void DoHaloText(PointF topLeft, std::string_view text, Colour haloColour, int haloWidth) = 0;
 
  private:
   MapView m_view;

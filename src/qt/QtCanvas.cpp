@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPainterPath>
 
 #include <cmath>
@@ -11,13 +12,23 @@ namespace nimbara {
 namespace {
 
 // Line widths, font sizes and pictures are given for a map drawn 800 x 800 pixels.
-constexpr double kReferenceWidth = 800.0;
-constexpr double kReferenceHeight = 800.0;
-constexpr double kPointsToPixels = 96.0 / 72.0;
+// Pictures are aligned to the pixels of the map drawn at the reference size.
+constexpr double kReferenceHeight = kReferencePixelWidth;
 constexpr double kSixteenthsPerRadian = 180.0 * 16.0 / std::numbers::pi;
 const char* const kMapFontFamily = "IPAGothic";
 
 QPointF ToQPoint(PointF p) { return {p.x, p.y}; }
+
+QString ToQString(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Text with its upper-left corner at `at`, as the map writes every text.
+void DrawTextAt(QPainter& painter, QPointF at, const QFont& font, const QString& text, const QColor& colour) {
+  painter.setFont(font);
+  painter.setPen(colour);
+  painter.drawText(QRectF(at, QSizeF(1e6, 1e6)), Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, text);
+}
 
 }  // namespace
 
@@ -62,10 +73,8 @@ void QtCanvas::Record(DrawCall paint) {
   m_calls.push_back(std::move(paint));
 }
 
-double QtCanvas::PixelsPerReferencePixel() const { return PixelWidth() / kReferenceWidth; }
-
 QPointF QtCanvas::PictureScale() const {
-  return {PixelWidth() / kReferenceWidth, PixelHeight() / kReferenceHeight};
+  return {PixelsPerReferencePixel(), PixelHeight() / kReferenceHeight};
 }
 
 void QtCanvas::PaintPicture(QPainter& painter) const {
@@ -164,17 +173,41 @@ void QtCanvas::DoPolygon(std::span<const PointF> vertices) {
   });
 }
 
-void QtCanvas::DoText(PointF topLeft, std::string_view text) {
+QFont QtCanvas::MapFont() const {
   QFont font(kMapFontFamily);
-  font.setPixelSize(std::max(1, static_cast<int>(std::lround(State().fontSize * kPointsToPixels *
-                                                              PixelsPerReferencePixel()))));
+  font.setPixelSize(FontPixelSize());
   font.setBold(State().fontBold);
+  return font;
+}
+
+void QtCanvas::DoText(PointF topLeft, std::string_view text) {
   const QPointF at = ToQPoint(ToPixels(topLeft));
-  const QString string = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-  Record([at, font, string, colour = ToQColor(State().foreColour)](QPainter& p) {
-    p.setFont(font);
-    p.setPen(colour);
-    p.drawText(QRectF(at, QSizeF(1e6, 1e6)), Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, string);
+  Record([at, font = MapFont(), string = ToQString(text), colour = ToQColor(State().foreColour)](QPainter& p) {
+    DrawTextAt(p, at, font, string, colour);
+  });
+}
+
+void QtCanvas::DoPolyline(std::span<const PointF> points, Colour colour) {
+  QPainterPath path(ToQPoint(ToPixels(points.front())));
+  for (const PointF& point : points.subspan(1)) path.lineTo(ToQPoint(ToPixels(point)));
+  Record([path, pen = PenFor(colour)](QPainter& p) {
+    p.setPen(pen);
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(path);
+  });
+}
+
+void QtCanvas::DoHaloText(PointF topLeft, std::string_view text, Colour haloColour, int haloWidth) {
+  const QPointF at = ToQPoint(ToPixels(topLeft));
+  const QFont font = MapFont();
+  const QString string = ToQString(text);
+  QPainterPath outline;
+  outline.addText(at + QPointF(0, QFontMetricsF(font).ascent()), font, string);
+  QPen halo(ToQColor(haloColour), haloWidth * PixelsPerReferencePixel());
+  halo.setJoinStyle(Qt::RoundJoin);
+  Record([at, font, string, outline, halo, colour = ToQColor(State().foreColour)](QPainter& p) {
+    p.strokePath(outline, halo);
+    DrawTextAt(p, at, font, string, colour);
   });
 }
 

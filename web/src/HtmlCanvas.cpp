@@ -13,10 +13,6 @@
 namespace nimbara {
 namespace {
 
-// As on the desktop, line widths and font sizes are given for a map drawn 800
-// pixels wide, and fonts are sized at 96 pixels to the inch.
-constexpr double kReferenceWidth = 800.0;
-constexpr double kPointsToPixels = 96.0 / 72.0;
 constexpr double kFullTurn = 2 * std::numbers::pi;
 constexpr int kNoFill = -1;
 
@@ -29,7 +25,7 @@ HtmlCanvas::HtmlCanvas(int pixelWidth, int pixelHeight) : m_pixelWidth(pixelWidt
   nimbara_layers_back_colour(BackColour());
 }
 
-double HtmlCanvas::PenWidth() const { return std::max(1.0, State().lineWidth * PixelWidth() / kReferenceWidth); }
+double HtmlCanvas::PenWidth() const { return std::max(1.0, State().lineWidth * PixelsPerReferencePixel()); }
 
 int HtmlCanvas::FillColour() const {
   return State().fillStyle == FillStyle::Solid ? State().fillColour : kNoFill;
@@ -85,9 +81,24 @@ void HtmlCanvas::DoPolygon(std::span<const PointF> vertices) {
 
 void HtmlCanvas::DoText(PointF topLeft, std::string_view text) {
   const PointF at = ToPixels(topLeft);
-  const int pixelSize =
-      std::max(1, static_cast<int>(std::lround(State().fontSize * kPointsToPixels * PixelWidth() / kReferenceWidth)));
-  nimbara_layers_text(at.x, at.y, pixelSize, State().fontBold, State().foreColour, std::string(text).c_str());
+  nimbara_layers_text(at.x, at.y, FontPixelSize(), State().fontBold, State().foreColour, std::string(text).c_str());
+}
+
+void HtmlCanvas::DoPolyline(std::span<const PointF> points, Colour colour) {
+  std::vector<double> pixels;
+  pixels.reserve(points.size() * 2);
+  for (const PointF& p : points) {
+    const PointF px = ToPixels(p);
+    pixels.push_back(px.x);
+    pixels.push_back(px.y);
+  }
+  nimbara_layers_polyline(pixels.data(), static_cast<int>(points.size()), PenWidth(), colour);
+}
+
+void HtmlCanvas::DoHaloText(PointF topLeft, std::string_view text, Colour haloColour, int haloWidth) {
+  const PointF at = ToPixels(topLeft);
+  nimbara_layers_halo_text(at.x, at.y, FontPixelSize(), State().fontBold, State().foreColour, haloColour,
+                           haloWidth * PixelsPerReferencePixel(), std::string(text).c_str());
 }
 
 Colour HtmlCanvas::PointColour(PointF p) const {
