@@ -67,12 +67,12 @@ void ShowSampleBulletins(const AppContext& app, const std::vector<std::string>& 
 
 void MDIForm_Load(const AppContext& app, const StartUpOptions& options) {
   AppState& state = app.state;
+  state.layers = LayerSwitches{};
   LoadStartUpSettings(app, options.startDirectory);
   const bool firstStart = !FileExists(state.settingsPath);
-  state.layers = LayerSwitches{};
   ApplyMapView(app.canvas, state.view);
   if (options.loadEntryWindows) options.loadEntryWindows();
-  DrawBaseMap(app.canvas, state.colours[kMapColour]);
+  DrawEmptyMap(app);
   state.fullDataMode = true;
   if (firstStart && options.sample) {
     if (!options.sample->dataFile.empty())

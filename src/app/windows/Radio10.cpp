@@ -58,7 +58,8 @@ constexpr LayerTick kLayerTicks[] = {
     {"cntTizu", &LayerSwitches::map},      {"cntTouatu2", &LayerSwitches::isobars},
     {"cntKigou", &LayerSwitches::weather}, {"cntHuuryoku", &LayerSwitches::wind},
     {"cntZensen", &LayerSwitches::fronts}, {"cntAllData", &LayerSwitches::allData},
-    {"cntZoomUp", &LayerSwitches::zoomUp},
+    {"cntZoomUp", &LayerSwitches::zoomUp}, {"cntMitame", &LayerSwitches::chartStyle},
+    {"cntHanrei", &LayerSwitches::legend},
 };
 
 constexpr const char* kBrowseCaptions[kBrowseButtonCount] = {
@@ -153,6 +154,9 @@ void Radio10::BuildMenus() {
       {Entry::Separator},
       {Entry::Check, "cntAllData", "全観測地のデータを表示", &Radio10::cntAllData_Click},
       {Entry::Check, "cntZoomUp", "天気記号を拡大表示", &Radio10::cntZoomUp_Click},
+      {Entry::Separator},
+      {Entry::Check, "cntMitame", "天気図の見た目：気象庁風", &Radio10::cntMitame_Click},
+      {Entry::Check, "cntHanrei", "凡例", &Radio10::cntHanrei_Click},
       {Entry::End},
       {Entry::Separator},
       {Entry::Item, "cntClsLine", "天気図の表示を消す", &Radio10::cntClsLine_Click},
@@ -339,6 +343,8 @@ void Radio10::cntHuuryoku_Click() { Run(nimbara::cntHuuryoku_Click); }
 void Radio10::cntZensen_Click() { Run(nimbara::cntZensen_Click); }
 void Radio10::cntAllData_Click() { Run(nimbara::cntAllData_Click); }
 void Radio10::cntZoomUp_Click() { Run(nimbara::cntZoomUp_Click); }
+void Radio10::cntMitame_Click() { Run(nimbara::cntMitame_Click); }
+void Radio10::cntHanrei_Click() { Run(nimbara::cntHanrei_Click); }
 void Radio10::cntClsLine_Click() { Run(nimbara::cntClsLine_Click); }
 void Radio10::cntRittai_Click() { Run(nimbara::cntRittai_Click); }
 void Radio10::cntTKankaku_Click() { Run(nimbara::cntTKankaku_Click); }

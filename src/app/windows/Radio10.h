@@ -89,6 +89,8 @@ class Radio10 : public QMainWindow {
   void cntZensen_Click();
   void cntAllData_Click();
   void cntZoomUp_Click();
+  void cntMitame_Click();
+  void cntHanrei_Click();
   void cntClsLine_Click();
   void cntRittai_Click();
   void cntTKankaku_Click();
