@@ -35,6 +35,7 @@ SCRIPT_PATH = "tools/chart-coastline/generate_chart_coastline.py"
 REGION = "-R78/178/0/64"
 # Shores of land (level 1) larger than this many square kilometres, and
 # lakes (level 2) larger than the second figure: smaller ones would be dots.
+# Wide rivers, which GSHHG keeps as lakes, are left out.
 LAND_AREA_KM2 = 80
 LAKE_AREA_KM2 = 5000
 MAP_BOX = (0.0, 400.0, 0.0, 400.0)  # x_min, x_max, y_min, y_max
@@ -46,11 +47,11 @@ JOIN_DIGITS = 6      # coordinates agreeing to this many decimals are one point
 CELLS_PER_LINE = 6   # of the generated source
 
 
-def gmt_pieces(area, level):
+def gmt_pieces(area, level, lakes_only=False):
     """The shoreline pieces GMT dumps, as lists of (lon, lat)."""
     with tempfile.TemporaryDirectory() as scratch:  # where GMT leaves its history file
         text = subprocess.run(
-            ["gmt", "coast", REGION, "-Dl", "-W", "-M", f"-A{area}/{level}/{level}"],
+            ["gmt", "coast", REGION, "-Dl", "-W", "-M", f"-A{area}/{level}/{level}" + ("+l" if lakes_only else "")],
             check=True, capture_output=True, text=True, cwd=scratch).stdout
     pieces, current = [], []
     for line in text.splitlines():
@@ -196,7 +197,7 @@ def main():
     parser.add_argument("--report", action="store_true")
     args = parser.parse_args()
     correct = classic.Correction(classic.ANCHOR_STATIONS)
-    shores = join(gmt_pieces(LAND_AREA_KM2, 1)) + join(gmt_pieces(LAKE_AREA_KM2, 2))
+    shores = join(gmt_pieces(LAND_AREA_KM2, 1)) + join(gmt_pieces(LAKE_AREA_KM2, 2, lakes_only=True))
     lines = map_lines(shores, correct)
     sys.stdout.write(cpp_source(lines))
     if args.report:

@@ -5,6 +5,8 @@
 
 #include "core/CodeTables.h"
 #include "core/MapView.h"
+#include "core/Numbers.h"
+#include "core/PressureGrid.h"
 #include "render/HalfDisc.h"
 #include "render/WeatherSymbol.h"
 #include "render/WindSymbol.h"
@@ -23,6 +25,7 @@ constexpr double kBandHeight = 17.0;
 constexpr double kBandInset = 5.0;
 constexpr double kTitlePoints = 11.0;
 constexpr double kDatePoints = 10.0;
+constexpr double kNotePoints = 8.0;
 constexpr double kTitleGap = 3.0;
 // The bulletins head their pages "…０６時の各地の観測値", "…０６時の低気圧や前線の位置".
 constexpr std::string_view kHour = "時";
@@ -142,7 +145,7 @@ Box TitleBandBox(const Canvas& canvas) {
   return {view.left, view.top, view.right, view.top + kBandHeight * FrameUnit(canvas)};
 }
 
-void DrawTitleBand(Canvas& canvas, std::string_view observationDate) {
+void DrawTitleBand(Canvas& canvas, std::string_view observationDate, std::optional<float> isobarInterval) {
   const double unit = FrameUnit(canvas);
   const Box band = TitleBandBox(canvas);
   FilledBox(canvas, band, kPaper, kFrame);
@@ -156,6 +159,10 @@ void DrawTitleBand(Canvas& canvas, std::string_view observationDate) {
   const TextMetrics date = MetricsFor(canvas, kDatePoints);
   WriteLeft(canvas, date, DateText(observationDate),
             {titleLeft + TextWidth(title, kMapName) + 2 * kTitleGap * unit, middle});
+  if (!isobarInterval) return;
+  const std::string spacing = "等圧線 " + ShortestDecimal(*isobarInterval / kPressureScale) + "hPaごと";
+  const TextMetrics note = MetricsFor(canvas, kNotePoints);
+  WriteLeft(canvas, note, spacing, {band.right - kBandInset * unit - TextWidth(note, spacing), middle});
 }
 
 Box LegendBox(const Canvas& canvas) {

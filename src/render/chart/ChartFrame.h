@@ -4,6 +4,7 @@
 // (weather symbols, wind forces 1 to 12, the four fronts). Both keep their
 // size on the screen whatever part of the map the view shows.
 
+#include <optional>
 #include <string_view>
 
 #include "core/Canvas.h"
@@ -14,9 +15,11 @@ namespace nimbara::chart {
 inline constexpr std::string_view kMapName = "地上天気図";
 
 Box TitleBandBox(const Canvas& canvas);
-// The band with the map's name and the date text; the name of the bulletin
-// page after the hour ("時の各地の観測値") is left out of the date.
-void DrawTitleBand(Canvas& canvas, std::string_view observationDate);
+// The band with the map's name and the date text (the name of the bulletin
+// page after the hour, "時の各地の観測値", left out) and, when isobars are
+// drawn at `isobarInterval` (grid units), their spacing at the right:
+// "等圧線 4hPaごと".
+void DrawTitleBand(Canvas& canvas, std::string_view observationDate, std::optional<float> isobarInterval);
 
 Box LegendBox(const Canvas& canvas);
 void DrawLegend(Canvas& canvas);

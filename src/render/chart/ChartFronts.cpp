@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cmath>
+#include <optional>
 #include <string_view>
 
 #include "core/CodeTables.h"
@@ -146,8 +147,10 @@ void DrawFrontRun(Canvas& canvas, FrontKind kind, std::span<const PointF> points
     const bool triangle = IsTriangle(kind, i);
     const Colour colour = SymbolColour(kind, triangle);
     SetColour(canvas, colour);
-    const int side = kind == FrontKind::Warm ? warmSide : kind == FrontKind::Stationary && !triangle ? -coldSide
-                                                                                                    : coldSide;
+    // Warm half-discs face north-east; a stationary front's half-discs face away from its triangles.
+    int side = coldSide;
+    if (kind == FrontKind::Warm) side = warmSide;
+    if (kind == FrontKind::Stationary && !triangle) side = -coldSide;
     if (triangle)
       Triangle(canvas, place, side);
     else

@@ -1,5 +1,6 @@
 #include "render/chart/ChartMap.h"
 
+#include <optional>
 #include <vector>
 
 #include "render/chart/ChartBase.h"
@@ -31,14 +32,15 @@ void DrawChartMap(Canvas& canvas, const ChartScene& scene) {
   DrawIsobarLabels(canvas, isobars);
   DrawChartStations(canvas, scene.places, scene.symbols, scene.weather, scene.wind);
   DrawCentres(canvas, centres);
-  DrawTitleBand(canvas, scene.store.observationDate);
+  DrawTitleBand(canvas, scene.store.observationDate,
+                scene.grid ? std::optional(scene.isobar.interval) : std::nullopt);
   if (scene.legend) DrawLegend(canvas);
 }
 
 void DrawChartBaseMap(Canvas& canvas, std::string_view observationDate, bool coast) {
   chart::DrawPaper(canvas);
   if (coast) chart::DrawGraticuleAndCoast(canvas);
-  chart::DrawTitleBand(canvas, observationDate);
+  chart::DrawTitleBand(canvas, observationDate, std::nullopt);
 }
 
 }  // namespace nimbara
