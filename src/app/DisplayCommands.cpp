@@ -28,10 +28,11 @@ void Redraw(const AppContext& app) {
 
 }  // namespace
 
-void cntDisplay_Click(const AppContext& app) {
+void cntDisplay_Click(const AppContext& app) { DrawLayers(app, app.state.layers); }
+
+void DrawLayers(const AppContext& app, const LayerSwitches& layers) {
   AppState& state = app.state;
   Canvas& canvas = app.canvas;
-  const LayerSwitches& layers = state.layers;
   // A relief view scales the Canvas its own way; the map always shows the map view.
   ApplyMapView(canvas, state.view);
   ClearCanvas(canvas);

@@ -9,6 +9,8 @@ namespace nimbara {
 // picture stays) and draws the switched-on layers in order: base map, isobars
 // with centre marks, weather symbols, wind, fronts.
 void cntDisplay_Click(const AppContext& app);
+// The same drawing with other layer switches.
+void DrawLayers(const AppContext& app, const LayerSwitches& layers);
 
 // The layer switches: each only inverts its tick; the next display shows it.
 void cntTizu_Click(const AppContext& app);

@@ -27,6 +27,13 @@ void LoadShipRows(AppState& state);
 // 202nd row is refused.
 void EnterShip(AppState& state, const ShipFields& fields);
 
+// Stores the fields as the ship at `position` with its row: replaces that
+// ship, or adds one when `position` is the number of ships. False (nothing
+// changed) when the list is full or `position` is past its end.
+bool StoreShip(AppState& state, int position, const ShipFields& fields);
+// Removes the ship at `index`; the ships after it move up.
+void RemoveShip(AppState& state, int index);
+
 // 削除: removes the selected ship; the selection moves to the row before.
 void DeleteShip(AppState& state);
 

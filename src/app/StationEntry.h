@@ -20,6 +20,10 @@ struct StationFields {
 // Loading: one entry-layout row per station slot, none selected.
 void LoadStationRows(AppState& state);
 
+// Writes the fields into the station at `slot` and replaces its row, as
+// データ入力 does.
+void StoreStation(AppState& state, int slot, const StationFields& fields);
+
 // データ入力: writes the fields into the station of the selected row (the
 // first row when none is selected), replaces its row and moves the selection
 // down unless it is on the last row.

@@ -14,7 +14,7 @@ namespace nimbara {
 enum class MessageIcon { None, Information, Warning, Critical };
 
 // The windows a command can show, hide or bring forward.
-enum class WindowId { Tenki1, Kaiyou1, Gyogyou, Teisei, FrmAdjust, Danmen, Cont };
+enum class WindowId { Tenki1, Kaiyou1, Gyogyou, Teisei, FrmAdjust, Danmen, Cont, RadioDictation };
 
 // A request for the file chooser.
 struct ChooserRequest {
