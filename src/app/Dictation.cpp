@@ -106,40 +106,41 @@ TableCells ShipCells(const ObservationStore& store, int index) {
 
 LineOutcome EnterStationLine(const AppContext& app, int slot, std::string_view line) {
   const QuickLine<StationRecord> read = ReadStationQuickLine(line);
-  if (read.kind == LineKind::Unreadable) return {slot, read.reason};
+  if (read.kind == LineKind::Unreadable) return {slot, false, read.reason};
   AppState& state = app.state;
   EnsureStationRows(state);
-  if (read.kind == LineKind::Report) {
-    StoreStation(state, slot, FieldsOf(read.record));
-  } else if (HasStationReport(state.store.stationRecords[static_cast<std::size_t>(slot)])) {
-    ClearStation(state, slot);
-  } else {
-    return {slot + 1, {}};
-  }
-  ObservationsChanged(app, WindowId::Tenki1);
-  return {slot + 1, {}};
+  const bool changes = read.kind == LineKind::Report ||
+                       HasStationReport(state.store.stationRecords[static_cast<std::size_t>(slot)]);
+  if (read.kind == LineKind::Report) StoreStation(state, slot, FieldsOf(read.record));
+  else if (changes) ClearStation(state, slot);
+  if (changes) ObservationsChanged(app, WindowId::Tenki1);
+  const bool last = slot + 1 >= kDictatedStationCount;
+  return {last ? slot : slot + 1, last, {}};
 }
 
 LineOutcome EnterShipLine(const AppContext& app, int row, std::string_view line) {
   const QuickLine<ShipRecord> read = ReadShipQuickLine(line);
-  AppState& state = app.state;
-  const int count = state.shipRows.Count();
+  const int count = app.state.shipRows.Count();
   switch (read.kind) {
     case LineKind::Unreadable:
-      return {row, read.reason};
+      return {row, false, read.reason};
     case LineKind::Empty:
-      return {std::min(row + 1, count), {}};
+      return {std::min(row + 1, count), row >= count, {}};
     case LineKind::NoReport:
-      if (row >= count) return {row, {}};
-      RemoveShip(state, row);
-      break;
+      RemoveDictatedShip(app, row);
+      return {row, false, {}};
     case LineKind::Report:
-      if (!StoreShip(state, row, FieldsOf(read.record))) return {row, std::string(kShipsFull)};
-      ++row;
       break;
   }
+  if (!StoreShip(app.state, row, FieldsOf(read.record))) return {row, false, std::string(kShipsFull)};
   ObservationsChanged(app, WindowId::Kaiyou1);
-  return {row, {}};
+  return {row + 1, false, {}};
+}
+
+void RemoveDictatedShip(const AppContext& app, int row) {
+  if (row < 0 || row >= app.state.shipRows.Count()) return;
+  RemoveShip(app.state, row);
+  ObservationsChanged(app, WindowId::Kaiyou1);
 }
 
 std::vector<std::string> EnterSystemsText(const AppContext& app, std::string_view text) {

@@ -39,19 +39,23 @@ TableCells ShipCells(const ObservationStore& store, int index);
 // What ⏎ on a quick line did.
 struct LineOutcome {
   int cursor = 0;      // where the cursor stands afterwards
+  bool done = false;   // the part is done: the broadcast goes on to the next one
   std::string reason;  // not empty: the line was not read and nothing changed
 };
 
 // ⏎ on the station line with the cursor on `slot`: a report replaces the
 // station's, "-" or an empty line leaves the station empty; the cursor moves
-// to the next station (kDictatedStationCount after the last).
+// to the next station. After the last station the stations are done.
 LineOutcome EnterStationLine(const AppContext& app, int slot, std::string_view line);
 
 // ⏎ on the ship line with the cursor on ship `row`, or on the place after the
 // last ship (a new ship): a report replaces the ship or is added, "-" removes
 // it, an empty line changes nothing; the cursor moves to the next row (stays,
-// after a removal).
+// after a removal). An empty line on the new ship: the ships are done.
 LineOutcome EnterShipLine(const AppContext& app, int row, std::string_view line);
+
+// Removes ship `row` (nothing past the last ship).
+void RemoveDictatedShip(const AppContext& app, int row);
 
 // ⏎ in the systems text: what the text gives (io/SystemsShorthand.h) becomes
 // the whole systems list, entered entry by entry as データ入力 of

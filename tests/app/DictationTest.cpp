@@ -62,6 +62,9 @@ TEST_F(DictationTest, NoReportEmptiesTheStationAndAnUnreadableLineChangesNothing
   EXPECT_FALSE(state.field.grid.IsValid());
   EXPECT_EQ(EnterStationLine(app.Context(), 5, "").cursor, 6);
   EXPECT_EQ(state.store.stationRecords[5], kNoStationReport);
+  const LineOutcome last = EnterStationLine(app.Context(), 52, "");
+  EXPECT_EQ(last.cursor, 52);
+  EXPECT_TRUE(last.done);
   EXPECT_EQ(FirstStationWithoutReport(state.store), 0);
   state.store.stationRecords[0] = {1, 2, 3, 1004, 5};
   EXPECT_EQ(FirstStationWithoutReport(state.store), 1);
@@ -78,6 +81,8 @@ TEST_F(DictationTest, ShipLinesReplaceRemoveAndMoveOn) {
   EXPECT_EQ(state.store.ships[0].latitude, 30);
   EXPECT_EQ(EnterShipLine(app.Context(), 1, "-").cursor, 1);
   EXPECT_EQ(state.store.shipCount, 1);
+  EXPECT_FALSE(EnterShipLine(app.Context(), 0, "").done);
+  EXPECT_TRUE(EnterShipLine(app.Context(), 1, "").done);
 }
 
 TEST_F(DictationTest, CellsShowTheReportsAsTheTablesShowThem) {

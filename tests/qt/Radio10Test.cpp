@@ -95,6 +95,7 @@ const std::vector<std::string> kMenuTree = {
     "cntTenki|各地の天気のデータ",
     "cntSenpaku|船舶の報告のデータ",
     "cntGyogyou|低気圧や前線の位置のデータ",
+    "cntRadio|ラジオの気象通報から入力",
     "-",
     "cntNew|データを消す{",
     "cntNew2|ﾃﾞｰﾀを消しますよ　ｏｋ？",

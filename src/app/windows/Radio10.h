@@ -79,6 +79,7 @@ class Radio10 : public QMainWindow {
   void cntTenki_Click();
   void cntSenpaku_Click();
   void cntGyogyou_Click();
+  void cntRadio_Click();
   void cntNew2_Click();
 
   void cntDisplay_Click();
