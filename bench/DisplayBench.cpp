@@ -3,8 +3,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
-
+#include "BenchApplication.h"
 #include "app/DisplayCommands.h"
 #include "app/HeadlessUi.h"
 #include "io/DataFile.h"
@@ -15,14 +14,6 @@ namespace nimbara {
 namespace {
 
 constexpr int kCanvasSide = 800;
-
-void EnsureApplication() {
-  static int argc = 1;
-  static char name[] = "bench";
-  static char* argv[] = {name, nullptr};
-  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  if (!QGuiApplication::instance()) new QGuiApplication(argc, argv);
-}
 
 void BM_DisplayOnQtCanvas(benchmark::State& bench) {
   EnsureApplication();

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "core/CodeTables.h"
@@ -135,10 +136,13 @@ class Reader {
 
   void ReadSentences() {
     const ScanText sentences(m_sentences);
-    m_sentences.clear();
+    std::string lines = std::exchange(m_sentences, {});
     if (sentences.Size() == 0) return;
     SystemsManuscript read = ReadSystemsManuscript(sentences);
-    if (read.entries.empty() && read.unreadClauses.empty()) Note(sentences.Text());
+    if (read.entries.empty() && read.unreadClauses.empty()) {
+      std::replace(lines.begin(), lines.end(), '\n', ' ');
+      Note(TrimSpaces(lines));
+    }
     for (SystemEntry& entry : read.entries) m_result.entries.push_back(std::move(entry));
     for (std::string& clause : read.unreadClauses) m_result.unreadClauses.push_back(std::move(clause));
   }

@@ -145,6 +145,8 @@ TEST(RadioDictationWindow, TheKeyboardAloneMakesTheFileTheEntryWindowsMake) {
   EXPECT_EQ(Child<QTableWidget>(window, "Ships")->item(0, 2)->text(), QString::fromUtf8("北東"));
   EXPECT_EQ(Child<QListWidget>(window, "SystemsRead")->count(), 7);
   EXPECT_EQ(mapChanges.count(), 7);  // six stations and a ship
+  QTest::keyClick(Child<QWidget>(window, "SystemsText"), Qt::Key_F5);
+  EXPECT_EQ(app.ui.questions.size(), 1u) << "F5 draws the isobars, which ask about the few pressures";
   QTest::mouseClick(Child<QPushButton>(window, "Modoru"), Qt::LeftButton);
   EXPECT_FALSE(app.state.field.grid.IsValid());
   EXPECT_EQ(app.ui.windowEvents.back(), "hide RadioDictation");

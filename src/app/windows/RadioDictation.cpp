@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTableWidget>
@@ -28,27 +29,42 @@ namespace {
 using Headers = std::array<const char*, std::tuple_size_v<TableCells>>;
 constexpr Headers kStationHeaders = {"地名", "風向", "風力", "天気", "気圧", "気温"};
 constexpr Headers kShipHeaders = {"緯度", "経度", "風向", "風力", "天気", "気圧"};
+// The widest text of each column, so that no value is ever cut off.
+constexpr Headers kWidestStation = {"ルドナヤプリスタニ", "西北西", "12", "みぞれ", "1018", "-40"};
+constexpr Headers kWidestShip = {"60", "160", "西北西", "12", "みぞれ", "1018"};
+constexpr int kCellPadding = 12;
 constexpr const char* kStationHint = "南南西 2 くもり 18 7　（入電なし: -）";
 constexpr const char* kShipHint = "32 141 北東 5 あめ 1006　（削除: -）";
 constexpr const char* kSystemsHint = "低 1002 41 147\n温暖 40 152 37 155\n高 1030 40 115\n（放送の文のままでも読めます）";
 constexpr const char* kNewShip = "新しい船：";
 constexpr const char* kUnreadCaption = "読めなかったところ：";
 constexpr const char* kUnreadSeparator = "／";
+// 天気図を表示する, as in the main window.
+constexpr int kDisplayKey = Qt::Key_F5;
 constexpr int kVisibleStations = 16;
 constexpr int kVisibleShips = 5;
 
-QTableWidget* MakeTable(QWidget* parent, const char* name, const Headers& headers, int visibleRows) {
+QTableWidget* MakeTable(QWidget* parent, const char* name, const Headers& headers, const Headers& widest,
+                        int visibleRows) {
   auto* table = new QTableWidget(0, static_cast<int>(headers.size()), parent);
   table->setObjectName(QString::fromUtf8(name));
   QStringList labels;
-  for (const char* header : headers) labels << WidgetText(header);
+  int width = 2 * table->frameWidth() + table->verticalScrollBar()->sizeHint().width();
+  for (std::size_t column = 0; column < headers.size(); ++column) {
+    labels << WidgetText(headers[column]);
+    const int columnWidth = std::max(table->horizontalHeader()->fontMetrics().horizontalAdvance(labels.back()),
+                                     table->fontMetrics().horizontalAdvance(WidgetText(widest[column]))) +
+                            kCellPadding;
+    table->setColumnWidth(static_cast<int>(column), columnWidth);
+    width += columnWidth;
+  }
   table->setHorizontalHeaderLabels(labels);
   table->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table->setSelectionBehavior(QAbstractItemView::SelectRows);
   table->setSelectionMode(QAbstractItemView::SingleSelection);
-  table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().lineSpacing() + 4);
-  table->setMinimumHeight(table->verticalHeader()->defaultSectionSize() * (visibleRows + 1));
+  table->setMinimumSize(width, table->verticalHeader()->defaultSectionSize() * (visibleRows + 1));
   return table;
 }
 
@@ -97,11 +113,11 @@ QHBoxLayout* LineRow(QLabel* name, QLineEdit* line) {
 RadioDictation::RadioDictation(AppContext app, QWidget* parent)
     : MapToolWindow(app, parent, Qt::Tool),
       m_txtKansokubi(MakeLine(this, "txtKansokubi", "")),
-      m_stations(MakeTable(this, "Stations", kStationHeaders, kVisibleStations)),
+      m_stations(MakeTable(this, "Stations", kStationHeaders, kWidestStation, kVisibleStations)),
       m_stationName(new QLabel(this)),
       m_stationLine(MakeLine(this, "StationLine", kStationHint)),
       m_stationReason(MakeReason(this, "StationReason")),
-      m_ships(MakeTable(this, "Ships", kShipHeaders, kVisibleShips)),
+      m_ships(MakeTable(this, "Ships", kShipHeaders, kWidestShip, kVisibleShips)),
       m_shipName(new QLabel(this)),
       m_shipLine(MakeLine(this, "ShipLine", kShipHint)),
       m_shipReason(MakeReason(this, "ShipReason")),
@@ -115,12 +131,12 @@ RadioDictation::RadioDictation(AppContext app, QWidget* parent)
   m_systemsText->setPlaceholderText(WidgetText(kSystemsHint));
   m_systemsText->setTabChangesFocus(true);
   m_systemsRead->setObjectName(QStringLiteral("SystemsRead"));
+  m_systemsRead->setFont(RowFont(font()));
   m_systemsRead->setFocusPolicy(Qt::NoFocus);
   auto* cmdDelete = new QPushButton(WidgetText("削除"), this);
   cmdDelete->setObjectName(QStringLiteral("cmdDelete"));
   auto* cmdDisplay = new QPushButton(WidgetText("天気図を表示する (F5)"), this);
   cmdDisplay->setObjectName(QStringLiteral("cmdDisplay"));
-  cmdDisplay->setShortcut(Qt::Key_F5);
   auto* modoru = new QPushButton(WidgetText("もどる"), this);
   modoru->setObjectName(QStringLiteral("Modoru"));
 
@@ -201,6 +217,11 @@ void RadioDictation::changeEvent(QEvent* event) {
 void RadioDictation::closeEvent(QCloseEvent* event) {
   CloseDictationWindow(m_app, m_txtKansokubi->text().toStdString());
   MapToolWindow::closeEvent(event);
+}
+
+void RadioDictation::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == kDisplayKey) cmdDisplay_Click();
+  else MapToolWindow::keyPressEvent(event);
 }
 
 bool RadioDictation::eventFilter(QObject* watched, QEvent* event) {

@@ -31,6 +31,8 @@ class RadioDictation : public MapToolWindow {
   void showEvent(QShowEvent* event) override;
   void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  // F5, from wherever the focus is: 天気図を表示する.
+  void keyPressEvent(QKeyEvent* event) override;
   // Up and Down on a quick line move its cursor; Return in the systems text
   // reads it.
   bool eventFilter(QObject* watched, QEvent* event) override;
