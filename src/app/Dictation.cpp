@@ -3,13 +3,11 @@
 #include <algorithm>
 
 #include "app/DisplayCommands.h"
-#include "app/EntryCommands.h"
 #include "app/QuickLine.h"
 #include "app/ShipEntry.h"
 #include "app/StationEntry.h"
 #include "app/SystemEntryEditor.h"
 #include "core/CodeTables.h"
-#include "core/Rows.h"
 #include "core/Text.h"
 #include "io/StationLine.h"
 #include "io/SystemsShorthand.h"
@@ -38,11 +36,6 @@ SystemFields FieldsOf(const SystemEntry& e) {
 // never had them gets them first.
 void EnsureStationRows(AppState& state) {
   if (state.stationRows.Count() < kDictatedStationCount) LoadStationRows(state);
-}
-
-void ClearStation(AppState& state, int slot) {
-  state.store.stationRecords[static_cast<std::size_t>(slot)] = {};
-  state.stationRows.rows[static_cast<std::size_t>(slot)] = FormatStationRow(state.store, slot, RowLayout::Entry);
 }
 
 // The observations changed: the grid no longer shows them, the entry window
@@ -112,7 +105,7 @@ LineOutcome EnterStationLine(const AppContext& app, int slot, std::string_view l
   const bool changes = read.kind == LineKind::Report ||
                        HasStationReport(state.store.stationRecords[static_cast<std::size_t>(slot)]);
   if (read.kind == LineKind::Report) StoreStation(state, slot, FieldsOf(read.record));
-  else if (changes) ClearStation(state, slot);
+  else if (changes) EmptyStation(state, slot);
   if (changes) ObservationsChanged(app, WindowId::Tenki1);
   const bool last = slot + 1 >= kDictatedStationCount;
   return {last ? slot : slot + 1, last, {}};
@@ -170,11 +163,6 @@ std::string DictationDateText(const ObservationStore& store, int year, int month
   if (!store.observationDate.empty() && AnyStationReport(store)) return store.observationDate;
   return FullWidthNumber(year, 4) + "年" + FullWidthNumber(month, 2) + "月" + FullWidthNumber(day, 2) + "日" +
          FullWidthNumber(kBroadcastHour, 2) + "時";
-}
-
-void CloseDictationWindow(const AppContext& app, const std::string& dateText) {
-  KeepObservationDate(app.state, dateText);
-  CloseEntryWindow(app, WindowId::RadioDictation);
 }
 
 }  // namespace nimbara

@@ -74,7 +74,4 @@ void DrawDictationMap(const AppContext& app);
 // form ("２０２４年０１月１５日１２時").
 std::string DictationDateText(const ObservationStore& store, int year, int month, int day);
 
-// Closing the window: the date is kept, the grid marked stale, the window hidden.
-void CloseDictationWindow(const AppContext& app, const std::string& dateText);
-
 }  // namespace nimbara

@@ -34,9 +34,17 @@ bool StoreShip(AppState& state, int position, const ShipFields& fields) {
 void EnterShip(AppState& state, const ShipFields& fields) {
   RowList& list = state.shipRows;
   const int n = list.Count();
-  const int r = SelectedRow(list);
-  const int k = (r < 0 && n > 0) ? 1 : r + 1;
-  if (StoreShip(state, k < n ? k - 1 : n, fields)) list.selected = k;
+  // No selection (as after a load or a paste) counts as the last row, so the
+  // first ship is never overwritten by a new one.
+  const int r = SelectedRow(list) < 0 ? n - 1 : SelectedRow(list);
+  const int k = r + 1;
+  if (StoreShip(state, k < n ? r : n, fields)) list.selected = k;
+}
+
+ShipFields ShipFieldsOf(const ObservationStore& store, int index) {
+  const ShipRecord& ship = store.ships[static_cast<std::size_t>(index)];
+  return {SignedText(ship.latitude), SignedText(ship.longitude), ship.direction,
+          SignedText(ship.force),   ship.weather,                SignedText(ship.pressure)};
 }
 
 void RemoveShip(AppState& state, int index) {
@@ -48,9 +56,9 @@ void DeleteShip(AppState& state) {
   if (RemoveSelectedRow(state.shipRows, state.store.ships)) CountShips(state);
 }
 
-void CloseShipWindow(const AppContext& app, const std::string& dateText) {
+void CloseShipWindow(const AppContext& app, const std::optional<std::string>& typedDate) {
   CountShips(app.state);
-  KeepObservationDate(app.state, dateText);
+  KeepObservationDate(app, typedDate);
   CloseEntryWindow(app, WindowId::Kaiyou1);
 }
 

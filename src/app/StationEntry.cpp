@@ -38,8 +38,25 @@ void EnterStation(AppState& state, const StationFields& fields) {
   list.selected = std::min(slot + 1, count - 1);
 }
 
-void CloseStationWindow(const AppContext& app, const std::string& dateText) {
-  KeepObservationDate(app.state, dateText);
+StationFields StationFieldsOf(const ObservationStore& store, int slot) {
+  const StationRecord& record = store.stationRecords[static_cast<std::size_t>(slot)];
+  return {record.direction, SignedText(record.force), record.weather, SignedText(record.pressure),
+          SignedText(record.temperature)};
+}
+
+void EmptyStation(AppState& state, int slot) {
+  state.store.stationRecords[static_cast<std::size_t>(slot)] = {};
+  state.stationRows.rows[static_cast<std::size_t>(slot)] = state.store.stations.names[static_cast<std::size_t>(slot)];
+}
+
+void DeleteStation(AppState& state) {
+  const int slot = SelectedRow(state.stationRows);
+  if (slot < 0 || slot >= kSlotCount) return;
+  EmptyStation(state, slot);
+}
+
+void CloseStationWindow(const AppContext& app, const std::optional<std::string>& typedDate) {
+  KeepObservationDate(app, typedDate);
   CloseEntryWindow(app, WindowId::Tenki1);
 }
 

@@ -88,7 +88,7 @@ std::string TypedIntoTheEntryWindows(const testing::TempFolder& folder) {
     type(tenki, "Ondo", s.temperature);
     enter(tenki);
   }
-  Child<QLineEdit>(tenki, "txtKansokubi")->setText(QString::fromUtf8(kDate));
+  Type(Child<QLineEdit>(tenki, "txtKansokubi"), kDate);
   tenki.close();
 
   Kaiyou1 kaiyou(app.Context());

@@ -28,6 +28,14 @@ bool ScriptedUi::AskYesNo(const std::string& title, const std::string& text, boo
   return answer;
 }
 
+YesNoCancel ScriptedUi::AskYesNoCancel(const std::string& title, const std::string& text) {
+  questions.push_back(title + "|" + text);
+  if (yesNoCancelAnswers.empty()) return YesNoCancel::Cancel;
+  const YesNoCancel answer = yesNoCancelAnswers.front();
+  yesNoCancelAnswers.pop_front();
+  return answer;
+}
+
 std::optional<std::string> ScriptedUi::InputBox(const std::string& title, const std::string& prompt,
                                                 const std::string&) {
   inputPrompts.push_back(title + "|" + prompt);

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -117,9 +118,25 @@ void EntryWindow::closeEvent(QCloseEvent* event) {
   QWidget::closeEvent(event);
 }
 
+void EntryWindow::showEvent(QShowEvent* event) {
+  // Not when the window only comes back from being minimized: a date being
+  // typed stays.
+  if (!event->spontaneous()) ShowDate();
+  QWidget::showEvent(event);
+}
+
 void EntryWindow::Refresh() {
   ShowRows();
-  m_txtKansokubi->setText(QString::fromStdString(m_app.state.store.observationDate));
+  ShowDate();
+}
+
+void EntryWindow::FollowDate() {
+  if (m_app.state.store.observationDate != m_shownDate) ShowDate();
+}
+
+void EntryWindow::ShowDate() {
+  m_shownDate = m_app.state.store.observationDate;
+  m_txtKansokubi->setText(QString::fromStdString(m_shownDate));  // no longer typed into
 }
 
 void EntryWindow::ShowRows() {
@@ -135,8 +152,18 @@ void EntryWindow::ShowRows() {
   m_kansokuData->scrollToItem(m_kansokuData->item(selected));
 }
 
-std::string EntryWindow::DateText() const { return m_txtKansokubi->text().toStdString(); }
+std::optional<std::string> EntryWindow::TypedDate() const {
+  if (!m_txtKansokubi->isModified()) return std::nullopt;
+  return m_txtKansokubi->text().toStdString();
+}
 
-void EntryWindow::KansokuData_Click(int row) { m_rows.selected = row; }
+void EntryWindow::KansokuData_Click(int row) {
+  m_rows.selected = row;
+  if (SelectedRow(m_rows) >= 0) ShowRecord(row);
+}
+
+void EntryWindow::ShowChoice(QComboBox* choice, int index) {
+  if (index >= 0 && index < choice->count()) choice->setCurrentIndex(index);
+}
 
 }  // namespace nimbara

@@ -276,14 +276,27 @@ void Radio10::MDIForm_Load() {
 }
 
 void Radio10::closeEvent(QCloseEvent* event) {
+  if (!MDIForm_QueryUnload(Context())) {
+    event->ignore();
+    return;
+  }
   MDIForm_Unload(Context());
-  m_ui.HideAllWindows();
+  m_ui.EndAllWindows();
   event->accept();
+  // The end of the main window is the end of the program. Qt quits by itself
+  // on the last window only if nothing holds the application at that moment,
+  // which a run ending in a nested event loop may; queued, the quit also
+  // reaches the application's own loop when no run was going.
+  QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection);
 }
 
 void Radio10::Run(void (*command)(const AppContext&)) {
   command(Context());
   ShowLayerTicks();
+  // A command may change the observation date (a systems paste, say) without
+  // touching the rows of every entry window; their date boxes follow it.
+  for (WindowId id : {WindowId::Tenki1, WindowId::Kaiyou1, WindowId::Gyogyou})
+    if (auto* entry = qobject_cast<EntryWindow*>(m_ui.Window(id))) entry->FollowDate();
   RefreshMap();
 }
 

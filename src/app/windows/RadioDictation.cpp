@@ -187,7 +187,7 @@ RadioDictation::RadioDictation(AppContext app, QWidget* parent)
     if (row >= 0) MoveShip(row);
   });
   connect(m_txtKansokubi, &QLineEdit::textEdited, this,
-          [this](const QString& text) { KeepObservationDate(m_app.state, text.toStdString()); });
+          [this](const QString& text) { KeepObservationDate(m_app, text.toStdString()); });
   connect(cmdDelete, &QPushButton::clicked, this, &RadioDictation::cmdDelete_Click);
   connect(cmdDisplay, &QPushButton::clicked, this, &RadioDictation::cmdDisplay_Click);
   connect(modoru, &QPushButton::clicked, this, &QWidget::close);
@@ -199,7 +199,7 @@ void RadioDictation::showEvent(QShowEvent* event) {
   const QDate today = QDate::currentDate();
   const std::string date = DictationDateText(store, today.year(), today.month(), today.day());
   m_txtKansokubi->setText(WidgetText(date));
-  KeepObservationDate(m_app.state, date);
+  KeepObservationDate(m_app, date);
   m_systemsShown = SystemsText(store);
   m_systemsText->setPlainText(WidgetText(m_systemsShown));
   m_station = FirstStationWithoutReport(store);
@@ -215,7 +215,7 @@ void RadioDictation::changeEvent(QEvent* event) {
 }
 
 void RadioDictation::closeEvent(QCloseEvent* event) {
-  CloseDictationWindow(m_app, m_txtKansokubi->text().toStdString());
+  CloseEntryWindow(m_app, WindowId::RadioDictation);
   MapToolWindow::closeEvent(event);
 }
 
