@@ -147,6 +147,7 @@ TEST(RadioDictationWindow, TheKeyboardAloneMakesTheFileTheEntryWindowsMake) {
   EXPECT_EQ(mapChanges.count(), 7);  // six stations and a ship
   QTest::keyClick(Child<QWidget>(window, "SystemsText"), Qt::Key_F5);
   EXPECT_EQ(app.ui.questions.size(), 1u) << "F5 draws the isobars, which ask about the few pressures";
+  app.state.field.grid.At(0, 0) = 101300;  // as if F5 had been answered Yes
   QTest::mouseClick(Child<QPushButton>(window, "Modoru"), Qt::LeftButton);
   EXPECT_FALSE(app.state.field.grid.IsValid());
   EXPECT_EQ(app.ui.windowEvents.back(), "hide RadioDictation");

@@ -140,6 +140,31 @@ RadioDictation::RadioDictation(AppContext app, QWidget* parent)
   auto* modoru = new QPushButton(WidgetText("もどる"), this);
   modoru->setObjectName(QStringLiteral("Modoru"));
 
+  LayOut(cmdDelete, cmdDisplay, modoru);
+  setTabOrder(m_stationLine, m_shipLine);
+  setTabOrder(m_shipLine, m_systemsText);
+  setTabOrder(m_systemsText, cmdDisplay);
+  for (QObject* watched : {static_cast<QObject*>(m_stationLine), static_cast<QObject*>(m_shipLine),
+                           static_cast<QObject*>(m_systemsText)})
+    watched->installEventFilter(this);
+
+  connect(m_stationLine, &QLineEdit::returnPressed, this, &RadioDictation::StationLine_Return);
+  connect(m_shipLine, &QLineEdit::returnPressed, this, &RadioDictation::ShipLine_Return);
+  connect(m_stations, &QTableWidget::currentCellChanged, this, [this](int row) {
+    if (row >= 0) MoveStation(row);
+  });
+  connect(m_ships, &QTableWidget::currentCellChanged, this, [this](int row) {
+    if (row >= 0) MoveShip(row);
+  });
+  connect(m_txtKansokubi, &QLineEdit::textEdited, this,
+          [this](const QString& text) { KeepObservationDate(m_app, text.toStdString()); });
+  connect(cmdDelete, &QPushButton::clicked, this, &RadioDictation::cmdDelete_Click);
+  connect(cmdDisplay, &QPushButton::clicked, this, &RadioDictation::cmdDisplay_Click);
+  connect(modoru, &QPushButton::clicked, this, &QWidget::close);
+  Refresh();
+}
+
+void RadioDictation::LayOut(QPushButton* cmdDelete, QPushButton* cmdDisplay, QPushButton* modoru) {
   auto* stationColumn = new QVBoxLayout;
   stationColumn->addWidget(MakeTitle(this, "各地の天気"));
   stationColumn->addWidget(m_stations, 1);
@@ -170,28 +195,6 @@ RadioDictation::RadioDictation(AppContext app, QWidget* parent)
   layout->addWidget(m_txtKansokubi);
   layout->addLayout(columns, 1);
   layout->addLayout(buttons);
-
-  setTabOrder(m_stationLine, m_shipLine);
-  setTabOrder(m_shipLine, m_systemsText);
-  setTabOrder(m_systemsText, cmdDisplay);
-  for (QObject* watched : {static_cast<QObject*>(m_stationLine), static_cast<QObject*>(m_shipLine),
-                           static_cast<QObject*>(m_systemsText)})
-    watched->installEventFilter(this);
-
-  connect(m_stationLine, &QLineEdit::returnPressed, this, &RadioDictation::StationLine_Return);
-  connect(m_shipLine, &QLineEdit::returnPressed, this, &RadioDictation::ShipLine_Return);
-  connect(m_stations, &QTableWidget::currentCellChanged, this, [this](int row) {
-    if (row >= 0) MoveStation(row);
-  });
-  connect(m_ships, &QTableWidget::currentCellChanged, this, [this](int row) {
-    if (row >= 0) MoveShip(row);
-  });
-  connect(m_txtKansokubi, &QLineEdit::textEdited, this,
-          [this](const QString& text) { KeepObservationDate(m_app, text.toStdString()); });
-  connect(cmdDelete, &QPushButton::clicked, this, &RadioDictation::cmdDelete_Click);
-  connect(cmdDisplay, &QPushButton::clicked, this, &RadioDictation::cmdDisplay_Click);
-  connect(modoru, &QPushButton::clicked, this, &QWidget::close);
-  Refresh();
 }
 
 void RadioDictation::showEvent(QShowEvent* event) {

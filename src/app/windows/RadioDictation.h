@@ -38,6 +38,8 @@ class RadioDictation : public MapToolWindow {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // The stations on the left; ships, systems text and what it read on the right.
+  void LayOut(QPushButton* cmdDelete, QPushButton* cmdDisplay, QPushButton* modoru);
   void StationLine_Return();
   void ShipLine_Return();
   void SystemsText_Return();
