@@ -121,7 +121,7 @@ class Reader {
     std::vector<Position> positions;
     for (std::size_t i = withPressure ? 1 : 0; i + 1 < count; i += 2)
       positions.push_back({RoundToInt(line.numbers[i].value), RoundToInt(line.numbers[i + 1].value)});
-    if (!line.readable || !fits || !std::ranges::all_of(positions, &Position::OnTheGlobe)) {
+    if (!line.readable || !fits || !std::all_of(positions.begin(), positions.end(), [](const Position& p) { return p.OnTheGlobe(); })) {
       Note(TrimSpaces(text));
       return;
     }
