@@ -4,8 +4,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
-
+#include "BenchApplication.h"
 #include "app/DisplayCommands.h"
 #include "app/HeadlessUi.h"
 #include "io/DataFile.h"
@@ -16,14 +15,6 @@ namespace nimbara {
 namespace {
 
 constexpr int kCanvasSide = 800;
-
-void EnsureApplication() {
-  static int argc = 1;
-  static char name[] = "bench";
-  static char* argv[] = {name, nullptr};
-  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  if (!QGuiApplication::instance()) new QGuiApplication(argc, argv);
-}
 
 void DisplayOnQtCanvas(benchmark::State& bench, bool chartStyle) {
   EnsureApplication();

@@ -70,6 +70,7 @@ struct AppState {
 
   std::string clickMode;
   std::string currentFilePath;
+  std::string savedObservations;  // see SavedObservations.h
   bool fullDataMode = true;
   std::string settingsPath;  // fixed for the run
 

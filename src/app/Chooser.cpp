@@ -1,6 +1,7 @@
 #include "app/Chooser.h"
 
 #include "app/MapOutput.h"
+#include "io/FileIo.h"
 
 #include <array>
 #include <filesystem>
@@ -24,11 +25,13 @@ bool IsFile(const std::string& path) {
   return fs::is_regular_file(path, ignored);
 }
 
-OkDecision Warning(const char* text) { return {OkStep::Warn, {}, {}, {}, text}; }
+OkDecision Warning(const char* text) { return {OkStep::Warn, {}, {}, {}, text, {}}; }
 
 OkDecision ShowList(std::string folder, std::string pattern) {
-  return {OkStep::ShowList, std::move(folder), std::move(pattern), {}, {}};
+  return {OkStep::ShowList, std::move(folder), std::move(pattern), {}, {}, {}};
 }
+
+OkDecision Accepted(std::string path) { return {OkStep::Accept, {}, {}, std::move(path), {}, {}}; }
 
 // A pattern with an optional folder before it: "/data/*.bmp", "*.txt".
 OkDecision ApplyPattern(const std::string& name, const std::string& folder) {
@@ -55,7 +58,7 @@ std::string JoinPath(const std::string& folder, const std::string& name) {
   return folder + "/" + name;
 }
 
-OkDecision DecideOk(std::string_view caption, const std::string& nameText, const std::string& selectedName,
+OkDecision DecideOk(const ChooserRequest& request, const std::string& nameText, const std::string& selectedName,
                     const std::string& folder, const std::string& pattern) {
   const std::string name = nameText.empty() ? selectedName : nameText;
   if (name.empty()) return Warning(kMissingFileWarning);
@@ -64,12 +67,19 @@ OkDecision DecideOk(std::string_view caption, const std::string& nameText, const
   if (IsFolder(path)) return ShowList(path, pattern);
   // Only a save can overwrite; asking about it when a file is read would
   // make No cancel an ordinary open.
-  if (IsFile(path)) return {IsSavingCaption(caption) ? OkStep::AskOverwrite : OkStep::Accept, {}, {}, path, {}};
-  if (!IsSavingCaption(caption)) return Warning(kMissingFileWarning);
+  if (!IsSavingCaption(request.caption)) {
+    if (IsFile(path)) return Accepted(path);
+    return Warning(kMissingFileWarning);
+  }
   const fs::path parent = fs::path(path).parent_path();
   if (name.back() == '/' || !IsFolder(parent.empty() ? "/" : parent.string()))
     return Warning(kPathNotFoundWarning);
-  return {OkStep::Accept, {}, {}, path, {}};
+  const std::string saved = request.savedName ? request.savedName(path) : path;
+  if (!IsFile(saved)) return Accepted(path);
+  OkDecision ask = Accepted(path);
+  ask.step = OkStep::AskOverwrite;
+  ask.question = FileNameOf(saved) + "\r\n" + kOverwriteQuestion;
+  return ask;
 }
 
 }  // namespace nimbara

@@ -5,12 +5,15 @@
 #include <string>
 #include <string_view>
 
+#include "app/Ui.h"
+
 namespace nimbara {
 
 inline constexpr const char* kOverwriteTitle = "メニュー";
 inline constexpr const char* kOverwriteQuestion = "ファイルを上書きしますか？";
 inline constexpr const char* kMissingFileWarning = "ファイルが存在しません。";
 inline constexpr const char* kPathNotFoundWarning = "パスが見つかりません。";
+inline constexpr const char* kFolderNotEnteredWarning = "このフォルダは開けません。";
 
 // Captions under which a name that does not exist yet is accepted: the three
 // saving captions and, like them, the one that saves a settings file.
@@ -24,8 +27,8 @@ std::string JoinPath(const std::string& folder, const std::string& name);
 
 enum class OkStep {
   ShowList,      // stay open: the list shows `folder` with `pattern`
-  AskOverwrite,  // an existing file under a saving caption: ask, then accept `path` or cancel
-  Accept,        // an existing file to read, or a new file under a saving caption: accept `path`
+  AskOverwrite,  // a save would replace a file: ask `question`, then accept `path` or cancel
+  Accept,        // an existing file to read, or a save that replaces nothing: accept `path`
   Warn,          // stay open after the warning `warning`
 };
 
@@ -35,13 +38,16 @@ struct OkDecision {
   std::string pattern;
   std::string path;
   std::string warning;
+  std::string question;  // names the file the save would replace
 };
 
 // What OK does. An empty name box takes the list's selected name. A pattern
 // (with or without a folder before it) becomes the list's pattern; the name
 // of a folder moves the list there; a relative name is relative to `folder`,
-// the list's folder; `pattern` is the list's pattern now.
-OkDecision DecideOk(std::string_view caption, const std::string& nameText, const std::string& selectedName,
+// the list's folder; `pattern` is the list's pattern now. Under a saving
+// caption the overwrite question is asked whenever the file the save writes
+// (the request's saved name of the path) exists.
+OkDecision DecideOk(const ChooserRequest& request, const std::string& nameText, const std::string& selectedName,
                     const std::string& folder, const std::string& pattern);
 
 }  // namespace nimbara

@@ -27,9 +27,8 @@ void Redraw(const AppContext& app) {
   cntDisplay_Click(app);
 }
 
-void DrawChartDisplay(const AppContext& app) {
+void DrawChartDisplay(const AppContext& app, const LayerSwitches& layers) {
   AppState& state = app.state;
-  const LayerSwitches& layers = state.layers;
   const bool isobars = layers.isobars && EnsurePressureGrid(app);
   const std::vector<SymbolPlace> places =
       layers.weather || layers.wind ? SymbolPlaces(state.store, layers.allData) : std::vector<SymbolPlace>{};
@@ -60,15 +59,16 @@ void DrawChartIsobarMap(const AppContext& app) {
                             state.symbols, true, false});
 }
 
-void cntDisplay_Click(const AppContext& app) {
+void cntDisplay_Click(const AppContext& app) { DrawLayers(app, app.state.layers); }
+
+void DrawLayers(const AppContext& app, const LayerSwitches& layers) {
   AppState& state = app.state;
   Canvas& canvas = app.canvas;
-  const LayerSwitches& layers = state.layers;
   // A relief view scales the Canvas its own way; the map always shows the map view.
   ApplyMapView(canvas, state.view);
   ClearCanvas(canvas);
   if (DrawsChartStyle(state)) {
-    DrawChartDisplay(app);
+    DrawChartDisplay(app, layers);
     return;
   }
   if (layers.map) DrawBaseMap(canvas, state.colours[kMapColour]);

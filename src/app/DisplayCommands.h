@@ -12,6 +12,9 @@ namespace nimbara {
 // with the legend when it is switched on. Every display, export, print, copy
 // and slide show goes through here, so all follow the style that is on.
 void cntDisplay_Click(const AppContext& app);
+// The same drawing with other layer switches, in the style that is on: the
+// one place where the classic or the chart drawing is chosen.
+void DrawLayers(const AppContext& app, const LayerSwitches& layers);
 
 // Whether maps are drawn in the chart style: its switch is on and no isobar
 // correction is under way (the correction redraws single cells of the

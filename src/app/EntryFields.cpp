@@ -41,12 +41,13 @@ const EntryFieldRule& RuleOf(EntryField field) { return kRules[static_cast<std::
 
 bool AcceptsKey(EntryField field, char32_t key) {
   const EntryFieldRule& rule = RuleOf(field);
-  return key < kFirstPrintable || key == kDelete || (key >= rule.firstKey && key <= rule.lastKey);
+  const char32_t narrow = HalfWidthNumberChar(key);
+  return key < kFirstPrintable || key == kDelete || (narrow >= rule.firstKey && narrow <= rule.lastKey);
 }
 
 LeftField LeaveField(EntryField field, std::string_view text, std::string_view savedText) {
   const EntryFieldRule& rule = RuleOf(field);
-  std::string shown(text.empty() ? savedText : text);
+  std::string shown = HalfWidthNumberText(text.empty() ? savedText : text);
   if (field == EntryField::Pressure) shown = CompletePressure(std::move(shown));
   const std::int32_t read = ReadRounded(shown);
   const std::int32_t value = std::clamp(read, rule.low, rule.high);

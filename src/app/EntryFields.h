@@ -23,7 +23,8 @@ struct EntryFieldRule {
 
 const EntryFieldRule& RuleOf(EntryField field);
 
-// Control characters (below 32, such as backspace, and delete) always pass.
+// Control characters (below 32, such as backspace, and delete) always pass; a
+// full-width digit or sign passes where its half-width form does.
 bool AcceptsKey(EntryField field, char32_t key);
 
 struct LeftField {
@@ -31,7 +32,8 @@ struct LeftField {
   std::int32_t value;   // what the spin control is set to
 };
 
-// Leaving a field: an empty box gets its saved text back, short pressures are
+// Leaving a field: an empty box gets its saved text back, full-width digits
+// and signs become half-width ones, short pressures are
 // completed (5 -> 1005, 98 -> 998, 12 -> 1012), and a value outside the
 // accepted range is replaced by the limit in plain digits.
 LeftField LeaveField(EntryField field, std::string_view text, std::string_view savedText);

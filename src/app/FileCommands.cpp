@@ -5,6 +5,7 @@
 #include "app/DisplayCommands.h"
 #include "app/FileMessages.h"
 #include "app/IsobarLayer.h"
+#include "app/SavedObservations.h"
 #include "app/SettingsCommands.h"
 #include "core/BaseMap.h"
 #include "core/Rows.h"
@@ -18,14 +19,18 @@
 namespace nimbara {
 namespace {
 
+constexpr const char* kDataExtension = "txt";
+
+std::string DataFileName(const std::string& chosen) { return WithExtension(chosen, kDataExtension); }
+std::string SavedIsobarFileName(const std::string& chosen) { return IsobarFileName(chosen).value_or(chosen); }
+
 constexpr Colour kLightBlueChooser = 0xFFC0C0;
 constexpr Colour kLightRedChooser = 0xC0C0FF;
-const ChooserRequest kSaveDataChooser{"観測データ保存", "*.txt", kLightRedChooser};
+const ChooserRequest kSaveDataChooser{"観測データ保存", "*.txt", kLightRedChooser, false, DataFileName};
 const ChooserRequest kLoadDataChooser{"観測データ読みこみ", "*.txt", kLightBlueChooser};
-const ChooserRequest kSaveIsobarChooser{"等圧線データ保存", "*.cnt", kLightRedChooser};
+const ChooserRequest kSaveIsobarChooser{"等圧線データ保存", "*.cnt", kLightRedChooser, false, SavedIsobarFileName};
 const ChooserRequest kLoadIsobarChooser{"等圧線データ読みこみ", "*.cnt", kLightBlueChooser};
 
-constexpr const char* kDataExtension = "txt";
 constexpr std::string_view kDataFileKind = "観測データ";
 constexpr std::string_view kIsobarFileKind = "等圧線データ";
 
@@ -132,7 +137,7 @@ void cntKLoad_Click(const AppContext& app) {
 void SaveDataFile(const AppContext& app) {
   auto chosen = app.ui.ChooseFile(kSaveDataChooser);
   if (!chosen) return;
-  SaveDataFileAt(app, WithExtension(*chosen, kDataExtension));
+  SaveDataFileAt(app, DataFileName(*chosen));
 }
 
 bool SaveDataFileAt(const AppContext& app, const std::string& path, CompanionPictures pictures) {
@@ -144,6 +149,7 @@ bool SaveDataFileAt(const AppContext& app, const std::string& path, CompanionPic
   const FileStatus status = WriteFilesAtomically(DataFileSet(app, path, std::move(data.bytes), pictures));
   if (!ReportSave(app.ui, path, {status, std::move(data.replaced)})) return false;
   state.currentFilePath = path;
+  RememberSavedObservations(state);
   return true;
 }
 
@@ -170,6 +176,7 @@ FileStatus OpenDataFile(const AppContext& app, const std::string& path) {
   ApplyDataFile(read.contents, state.store);
   if (state.fullDataMode) ApplySettingsBlock(state, read.contents.settingLines);
   RebuildRows(state);
+  RememberSavedObservations(state);
   state.field.grid.MarkStale();
   RefreshEntryWindows(app.ui);
   if (state.fullDataMode) {

@@ -32,13 +32,6 @@ bool MatchesOne(std::string_view name, std::string_view pattern) {
   return p == pattern.size();
 }
 
-bool NameOrder(const std::string& a, const std::string& b) {
-  const auto foldedLess = [](char x, char y) { return Fold(x) < Fold(y); };
-  if (std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), foldedLess)) return true;
-  if (std::lexicographical_compare(b.begin(), b.end(), a.begin(), a.end(), foldedLess)) return false;
-  return a < b;
-}
-
 }  // namespace
 
 bool MatchesFilePattern(std::string_view name, std::string_view pattern) {
@@ -63,7 +56,8 @@ std::vector<std::string> ListFiles(const std::string& folder, const std::string&
     std::string name = it->path().filename().string();
     if (MatchesFilePattern(name, pattern)) names.push_back(std::move(name));
   }
-  std::sort(names.begin(), names.end(), NameOrder);
+  // std::string compares its bytes as unsigned: the code point order of UTF-8.
+  std::sort(names.begin(), names.end());
   return names;
 }
 
@@ -77,6 +71,12 @@ bool SetCurrentDirectory(const std::string& folder) {
   std::error_code error;
   std::filesystem::current_path(folder, error);
   return !error;
+}
+
+bool EnterFolder(const std::string& folder) {
+  std::error_code error;
+  const std::filesystem::directory_iterator listing(folder, error);
+  return !error && SetCurrentDirectory(folder);
 }
 
 }  // namespace nimbara

@@ -14,6 +14,7 @@ class HeadlessUi : public Ui {
  public:
   void Message(const std::string& title, const std::string& text, MessageIcon icon) override;
   bool AskYesNo(const std::string& title, const std::string& text, bool defaultNo) override;
+  YesNoCancel AskYesNoCancel(const std::string&, const std::string&) override { return YesNoCancel::Yes; }
   std::optional<std::string> InputBox(const std::string&, const std::string&, const std::string&) override {
     return std::nullopt;
   }

@@ -24,7 +24,10 @@ void cntHimawari_Click(const AppContext& app) {
 
 void cntGazou_Click(const AppContext& app) {
   const auto chosen =
-      app.ui.ChooseFile({.caption = "画像の保存", .pattern = "*.bmp", .background = kSaveChooserBackground});
+      app.ui.ChooseFile({.caption = "画像の保存",
+                         .pattern = "*.bmp",
+                         .background = kSaveChooserBackground,
+                         .savedName = PictureSaveName});
   if (!chosen) return;
   const auto bmp = app.canvas.PictureBmpBytes();
   if (!bmp) {

@@ -8,6 +8,7 @@
 #include "app/IsobarLayer.h"
 #include "core/BaseMap.h"
 #include "core/Numbers.h"
+#include "core/Text.h"
 #include "pressure/GridPasses.h"
 #include "pressure/IsobarCorrection.h"
 #include "pressure/NearestNode.h"
@@ -51,7 +52,7 @@ void ChangeIsobarInterval(const AppContext& app, const std::string& defaultText)
   const std::optional<std::string> answer =
       app.ui.InputBox("等圧線の間隔（かんかく）の変更", IntervalPrompt(app.state.isobar), defaultText);
   if (!answer || answer->empty()) return;
-  const double hPa = ReadNumber(*answer);
+  const double hPa = ReadNumber(HalfWidthNumberText(*answer));
   if (hPa < kLeastIntervalHectopascals || hPa > kGreatestIntervalHectopascals) {
     app.ui.Message("注意", "正しい入力をしてください！", MessageIcon::None);
     return;

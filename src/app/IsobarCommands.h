@@ -20,8 +20,9 @@ inline constexpr std::string_view kTeiseiIntervalDefault = "2";
 // Text1 ("1014.5"), or nothing for a click outside the grid.
 std::optional<std::string> CorrectAtClick(const AppContext& app, bool leftButton, double x, double y);
 
-// Asks for a new interval between 0.5 and 10 hPa and redraws the isobars with
-// it; anything else is refused with a message and changes nothing.
+// Asks for a new interval between 0.5 and 10 hPa (full-width digits read as
+// half-width ones) and redraws the isobars with it; anything else is refused
+// with a message and changes nothing.
 void ChangeIsobarInterval(const AppContext& app, const std::string& defaultText);
 
 // 等圧線を描く: the map view, a cleared Canvas, the base map and the isobars of

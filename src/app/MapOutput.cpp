@@ -22,13 +22,16 @@ bool HasOutputExtension(const std::string& path) {
   return std::find(kOutputExtensions.begin(), kOutputExtensions.end(), extension) != kOutputExtensions.end();
 }
 
+std::string MapOutputName(const std::string& chosen) {
+  return HasOutputExtension(chosen) ? chosen : chosen + ".png";
+}
+
 }  // namespace
 
 std::optional<std::string> ChooseMapOutputPath(const AppContext& app, const char* caption) {
-  auto path = app.ui.ChooseFile({caption, kMapOutputPattern, kSavingBackground, false});
+  auto path = app.ui.ChooseFile({caption, kMapOutputPattern, kSavingBackground, false, MapOutputName});
   if (!path || path->empty()) return std::nullopt;
-  if (!HasOutputExtension(*path)) *path += ".png";
-  return path;
+  return MapOutputName(*path);
 }
 
 std::string MapTitle(const AppState& state) { return state.store.observationDate; }

@@ -9,8 +9,11 @@
 namespace nimbara {
 namespace {
 
+std::string SettingsFileName(const std::string& chosen) { return WithExtension(chosen, "ini"); }
+
 const ChooserRequest kLoadSettingsChooser{"設定（記号の色、地図の位置）データの読みこみ", "*.ini", 0xC0C0C0};
-const ChooserRequest kSaveSettingsChooser{"設定（記号の色、地図の位置）データの保存", "*.ini", 0xC0C0FF};
+const ChooserRequest kSaveSettingsChooser{"設定（記号の色、地図の位置）データの保存", "*.ini", 0xC0C0FF, false,
+                                          SettingsFileName};
 
 constexpr std::string_view kSettingsFileKind = "設定";
 
@@ -67,7 +70,7 @@ void cntLoadSettei_Click(const AppContext& app) {
 void cntSaveSettei_Click(const AppContext& app) {
   auto chosen = app.ui.ChooseFile(kSaveSettingsChooser);
   if (!chosen) return;
-  const std::string path = WithExtension(*chosen, "ini");
+  const std::string path = SettingsFileName(*chosen);
   ReportSave(app.ui, path, WriteSettingsFile(path, SettingsOf(app.state)));
 }
 

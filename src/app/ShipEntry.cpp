@@ -17,13 +17,7 @@ void LoadShipRows(AppState& state) {
   state.shipRows.selected = state.shipRows.Count() - 1;
 }
 
-void EnterShip(AppState& state, const ShipFields& fields) {
-  RowList& list = state.shipRows;
-  const int n = list.Count();
-  const int r = SelectedRow(list);
-  const int k = (r < 0 && n > 0) ? 1 : r + 1;
-  const int position = k < n ? k - 1 : n;
-
+bool StoreShip(AppState& state, int position, const ShipFields& fields) {
   ShipRecord record;
   record.latitude = ReadRounded(fields.latitude);
   record.longitude = ReadRounded(fields.longitude);
@@ -32,8 +26,29 @@ void EnterShip(AppState& state, const ShipFields& fields) {
   record.weather = fields.weather;
   record.pressure = ReadRounded(fields.pressure);
   std::string row = ShipEntryRow(record, fields.latitude, fields.longitude, fields.force, fields.pressure);
-  if (!PutRow(list, state.store.ships, position, record, std::move(row))) return;
-  list.selected = k;
+  if (!PutRow(state.shipRows, state.store.ships, position, record, std::move(row))) return false;
+  CountShips(state);
+  return true;
+}
+
+void EnterShip(AppState& state, const ShipFields& fields) {
+  RowList& list = state.shipRows;
+  const int n = list.Count();
+  // No selection (as after a load or a paste) counts as the last row, so the
+  // first ship is never overwritten by a new one.
+  const int r = SelectedRow(list) < 0 ? n - 1 : SelectedRow(list);
+  const int k = r + 1;
+  if (StoreShip(state, k < n ? r : n, fields)) list.selected = k;
+}
+
+ShipFields ShipFieldsOf(const ObservationStore& store, int index) {
+  const ShipRecord& ship = store.ships[static_cast<std::size_t>(index)];
+  return {SignedText(ship.latitude), SignedText(ship.longitude), ship.direction,
+          SignedText(ship.force),   ship.weather,                SignedText(ship.pressure)};
+}
+
+void RemoveShip(AppState& state, int index) {
+  RemoveRow(state.shipRows, state.store.ships, index);
   CountShips(state);
 }
 
@@ -41,9 +56,9 @@ void DeleteShip(AppState& state) {
   if (RemoveSelectedRow(state.shipRows, state.store.ships)) CountShips(state);
 }
 
-void CloseShipWindow(const AppContext& app, const std::string& dateText) {
+void CloseShipWindow(const AppContext& app, const std::optional<std::string>& typedDate) {
   CountShips(app.state);
-  KeepObservationDate(app.state, dateText);
+  KeepObservationDate(app, typedDate);
   CloseEntryWindow(app, WindowId::Kaiyou1);
 }
 

@@ -8,6 +8,7 @@
 #include "app/FileListing.h"
 #include "app/IsobarCommands.h"
 #include "core/Numbers.h"
+#include "core/Text.h"
 #include "io/FileIo.h"
 #include "io/IsobarFile.h"
 #include "io/PictureFile.h"
@@ -60,12 +61,9 @@ void StartRun(AppState& state) {
   state.slideShowRunning = true;
 }
 
-void EndRun(AppState& state) {
-  state.slideShowRunning = false;
-  if (state.clickMode == click::kSlideShow) state.clickMode = click::kNone;
-}
-
+// A name of the current directory's file list as a full path; a full path stays.
 std::string PathInCurrentDirectory(const std::string& name) {
+  if (name.starts_with('/')) return name;
   const std::string folder = CurrentDirectory();
   return folder.ends_with('/') ? folder + name : folder + "/" + name;  // the root ends with "/" already
 }
@@ -83,10 +81,15 @@ void BrowseRun(const AppContext& app, const std::vector<std::string>& files, std
     LoadDataFile(app, PathInCurrentDirectory(files[k]));
     app.ui.ProcessEvents();
   }
-  EndRun(app.state);
+  StopSlideShow(app.state);
 }
 
 }  // namespace
+
+void StopSlideShow(AppState& state) {
+  state.slideShowRunning = false;
+  if (state.clickMode == click::kSlideShow) state.clickMode = click::kNone;
+}
 
 void mnuDataRenzoku_Click(const AppContext& app) {
   app.state.fullDataMode = true;
@@ -136,7 +139,7 @@ void AskSlideShowPause(const AppContext& app) {
   for (;;) {
     const auto answer = app.ui.InputBox(kPauseTitle, PausePrompt(app.state.slideShowPause), kPauseDefault);
     if (!answer || answer->empty()) return;
-    const std::optional<double> seconds = LeadingNumber(*answer);
+    const std::optional<double> seconds = LeadingNumber(HalfWidthNumberText(*answer));
     if (seconds && *seconds >= 0.0 && *seconds <= kLongestPause) {
       app.state.slideShowPause = static_cast<float>(*seconds);
       return;
@@ -155,7 +158,8 @@ void ShowSlide(const AppContext& app, const std::string& entry) {
       LoadPictureFile(app.canvas, entry);
       break;
     default:
-      if (FileExists(entry)) LoadDataFile(app, entry);
+      // The full path is what the settings file remembers as the last file.
+      if (const std::string path = PathInCurrentDirectory(entry); FileExists(path)) LoadDataFile(app, path);
       break;
   }
 }
@@ -179,7 +183,7 @@ SlideShowOutcome PlaySlideShow(const AppContext& app, const SlideShowList& list,
       WaitAfterFile(app);
     }
   } while (app.state.slideShowRunning && repeatChecked());
-  EndRun(app.state);
+  StopSlideShow(app.state);
   app.ui.ShowWindow(WindowId::Cont);
   return SlideShowOutcome::Played;
 }

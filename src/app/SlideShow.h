@@ -50,8 +50,9 @@ inline constexpr const char* kEmptySelectionText =
     "表示させたいファイルをクリックしてして下さい。\r\n\r\nShiftキーやCtrlキーを押しながらクリックすると\r\n"
     "ファイル選択が便利になります。";
 
-// 時間設定: asks for the pause until the answer is a number from 0 to 10 or
-// the box is cancelled or left empty (pause unchanged).
+// 時間設定: asks for the pause until the answer is a number from 0 to 10
+// (full-width digits read as half-width ones) or the box is cancelled or left
+// empty (pause unchanged).
 void AskSlideShowPause(const AppContext& app);
 
 // The file list of Cont: names in list order (opened relative to the current
@@ -70,7 +71,12 @@ enum class SlideShowOutcome { TooFewFiles, NothingSelected, Played };
 SlideShowOutcome PlaySlideShow(const AppContext& app, const SlideShowList& list,
                                const std::function<bool()>& repeatChecked);
 
-// One file of the slide show, by the kind in the state.
+// Ends a slide show or browse run at its next check: the running flag off
+// and the slide-show click mode ended.
+void StopSlideShow(AppState& state);
+
+// One file of the slide show, by the kind in the state. A data file becomes
+// the current file path by its full path.
 void ShowSlide(const AppContext& app, const std::string& entry);
 
 // The browse buttons cmdPlay(0..5) on the data files ("*.txt") of the

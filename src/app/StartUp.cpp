@@ -6,7 +6,9 @@
 #include "app/DisplayCommands.h"
 #include "app/FileCommands.h"
 #include "app/PasteCommands.h"
+#include "app/SavedObservations.h"
 #include "app/SettingsCommands.h"
+#include "app/SlideShow.h"
 #include "core/BaseMap.h"
 #include "io/DataFile.h"
 #include "io/FileIo.h"
@@ -63,6 +65,18 @@ void ShowSampleBulletins(const AppContext& app, const std::vector<std::string>& 
   cntDisplay_Click(app);
 }
 
+// The sample is shown but not made the last displayed file, so the settings
+// do not move the next start into the samples folder.
+void ShowSample(const AppContext& app, const SampleData& sample) {
+  if (sample.dataFile.empty()) {
+    ShowSampleBulletins(app, sample.bulletins);
+    return;
+  }
+  app.state.currentFilePath = sample.dataFile;
+  LoadSub2(app);
+  app.state.currentFilePath.clear();
+}
+
 }  // namespace
 
 void MDIForm_Load(const AppContext& app, const StartUpOptions& options) {
@@ -74,17 +88,34 @@ void MDIForm_Load(const AppContext& app, const StartUpOptions& options) {
   if (options.loadEntryWindows) options.loadEntryWindows();
   DrawEmptyMap(app);
   state.fullDataMode = true;
-  if (firstStart && options.sample) {
-    if (!options.sample->dataFile.empty())
-      state.currentFilePath = options.sample->dataFile;
-    else
-      ShowSampleBulletins(app, options.sample->bulletins);
-  }
-  if (!state.currentFilePath.empty()) LoadSub2(app);
+  if (firstStart && options.sample)
+    ShowSample(app, *options.sample);
+  else if (!state.currentFilePath.empty())
+    LoadSub2(app);
+  // What start-up shows (a sample, bulletins) is nothing to save yet.
+  RememberSavedObservations(state);
   app.ui.Message(kGreetingTitle, kGreetingText, MessageIcon::None);
 }
 
-void MDIForm_Unload(const AppContext& app) { WriteSettings(app.state); }
+bool MDIForm_QueryUnload(const AppContext& app) {
+  if (!ObservationsUnsaved(app.state)) return true;
+  switch (app.ui.AskYesNoCancel(kUnsavedTitle, kUnsavedQuestion)) {
+    case YesNoCancel::Yes:
+      cntSave_Click(app);
+      return !ObservationsUnsaved(app.state);
+    case YesNoCancel::No:
+      return true;
+    case YesNoCancel::Cancel:
+      return false;
+  }
+  return false;
+}
+
+void MDIForm_Unload(const AppContext& app) {
+  // A run waits in nested event loops; it must end with the window.
+  StopSlideShow(app.state);
+  WriteSettings(app.state);
+}
 
 std::vector<std::string> SampleDirectories(const std::string& executableDir) {
   return {executableDir + "/../../samples", executableDir + "/../share/nimbara/samples",

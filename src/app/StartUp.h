@@ -47,11 +47,23 @@ struct StartUpOptions {
 // Start-up in its order: defaults and settings (the folder of the last
 // displayed file becomes current), the layer switches ticked but the
 // enlarged symbols, the map view, the entry windows, the base map, the last
-// displayed file reloaded in full (on a first start the sample instead, the
-// current directory staying where it is), then the greeting.
+// displayed file reloaded in full (on a first start the sample instead, which
+// is not recorded as the last displayed file, the current directory staying
+// where it is), then the greeting.
 void MDIForm_Load(const AppContext& app, const StartUpOptions& options);
 
-// The end: the settings file is written; nothing is asked.
+inline constexpr const char* kUnsavedTitle = "終了";
+inline constexpr const char* kUnsavedQuestion =
+    "観測データが保存されていません。\r\n保存してから終了しますか？";
+
+// Before the end: when the observations changed since they were last loaded
+// or saved, asks whether to save them. Yes saves as データファイル保存 does,
+// No ends without saving, Cancel stays. False: the program goes on (Cancel,
+// or a save that did not happen).
+bool MDIForm_QueryUnload(const AppContext& app);
+
+// The end: a running slide show or browse run is stopped and the settings
+// file written.
 void MDIForm_Unload(const AppContext& app);
 
 // Where the bundled samples may be, for an executable in `executableDir`:

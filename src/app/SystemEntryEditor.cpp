@@ -19,12 +19,9 @@ void CountSystems(AppState& state) { state.store.systemCount = ClampCount(state.
 
 SystemEntry& Entry(AppState& state, int index) { return state.store.systems[static_cast<std::size_t>(index)]; }
 
-// The entry the buttons write: after the selected row when it is the last one
-// (or none is selected), otherwise the selected row itself.
-int TargetPosition(const RowList& list) {
-  const int r = SelectedRow(list);
-  return (r < 0 || r == list.Count() - 1) ? r + 1 : r;
-}
+// The entry the buttons write for the selected row r: after it when it is the
+// last one, otherwise the selected row itself.
+int TargetPosition(int r, const RowList& list) { return r == list.Count() - 1 ? r + 1 : r; }
 
 // A marker row, or the row of a front's first point made from a marker.
 std::string PositionOnlyRow(const SystemEntry& entry) {
@@ -36,8 +33,9 @@ template <typename Condition>
 void AddMarker(AppState& state, std::string_view markerKind, Condition previousQualifies) {
   RowList& list = state.systemRows;
   const int r = SelectedRow(list);
-  const int k = TargetPosition(list);
-  if (r < 0 || k == 0) return;
+  if (r < 0) return;
+  const int k = TargetPosition(r, list);
+  if (k == 0) return;
   const SystemEntry& previous = Entry(state, k - 1);
   if (!previousQualifies(previous.kind)) return;
   const SystemEntry marker{std::string(markerKind), previous.latitude, previous.longitude, 0};
@@ -56,8 +54,10 @@ void LoadSystemRows(AppState& state) {
 
 void EnterSystem(AppState& state, const SystemFields& fields) {
   RowList& list = state.systemRows;
-  int k = TargetPosition(list);
-  int selection = SelectedRow(list);
+  // No selection (as after a load or a paste) counts as the last row, so the
+  // first entry is never overwritten by a new one.
+  int selection = SelectedRow(list) < 0 ? list.Count() - 1 : SelectedRow(list);
+  int k = TargetPosition(selection, list);
   const bool front = IsFrontKind(fields.kind);
   const bool afterMarker = k > 1 && IsMarker(Entry(state, k - 1).kind);
   const bool dropsMarker = afterMarker && !front;
@@ -83,6 +83,11 @@ void EnterSystem(AppState& state, const SystemFields& fields) {
   CountSystems(state);
 }
 
+SystemFields SystemFieldsOf(const ObservationStore& store, int index) {
+  const SystemEntry& entry = store.systems[static_cast<std::size_t>(index)];
+  return {SignedText(entry.latitude), SignedText(entry.longitude), SignedText(entry.pressure), entry.kind};
+}
+
 void StartFromThere(AppState& state) {
   AddMarker(state, kind::kFromThere, [](std::string_view kind) { return IsFrontKind(kind) || kind == kind::kLow; });
 }
@@ -95,8 +100,9 @@ void DeleteSystem(AppState& state) {
   if (RemoveSelectedRow(state.systemRows, state.store.systems)) CountSystems(state);
 }
 
-void CloseSystemWindow(const AppContext& app) {
+void CloseSystemWindow(const AppContext& app, const std::optional<std::string>& typedDate) {
   CountSystems(app.state);
+  KeepObservationDate(app, typedDate);
   CloseEntryWindow(app, WindowId::Gyogyou);
 }
 

@@ -6,6 +6,7 @@
 // before them. The next データ入力 turns a marker into the first point of a
 // front when a front kind is entered, and drops it otherwise.
 
+#include <optional>
 #include <string>
 
 #include "app/AppContext.h"
@@ -25,10 +26,14 @@ struct SystemFields {
 // Loading: one entry-layout row per system entry, the last row selected.
 void LoadSystemRows(AppState& state);
 
-// データ入力: appends after the last (or with no selection replaces the first)
-// entry, or edits the selected one in place. Fronts are stored without
-// pressure. The selection moves one row down; a 202nd row is refused.
+// データ入力: appends after the last entry (also when no row is selected), or
+// edits the selected one in place. Fronts are stored without pressure. The
+// selection moves one row down; a 202nd row is refused.
 void EnterSystem(AppState& state, const SystemFields& fields);
+
+// Choosing a row: the fields as they show the entry of that row (a marker's
+// kind is not one of the kind list's).
+SystemFields SystemFieldsOf(const ObservationStore& store, int index);
 
 // そこから: after a low or a front entry, adds a marker at its position.
 void StartFromThere(AppState& state);
@@ -38,8 +43,8 @@ void StartFromCentre(AppState& state);
 // 削除: removes the selected entry; the selection moves to the row before.
 void DeleteSystem(AppState& state);
 
-// もどる: the system count follows the rows, the grid is marked stale and the
-// window hidden.
-void CloseSystemWindow(const AppContext& app);
+// もどる: the system count follows the rows, a typed date is kept (as the
+// other two windows keep it), the grid is marked stale and the window hidden.
+void CloseSystemWindow(const AppContext& app, const std::optional<std::string>& typedDate);
 
 }  // namespace nimbara

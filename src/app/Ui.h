@@ -3,6 +3,7 @@
 // implement it in the Qt shell, tests script it, the command line answers
 // without asking.
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -13,8 +14,10 @@ namespace nimbara {
 
 enum class MessageIcon { None, Information, Warning, Critical };
 
+enum class YesNoCancel { Yes, No, Cancel };
+
 // The windows a command can show, hide or bring forward.
-enum class WindowId { Tenki1, Kaiyou1, Gyogyou, Teisei, FrmAdjust, Danmen, Cont };
+enum class WindowId { Tenki1, Kaiyou1, Gyogyou, Teisei, FrmAdjust, Danmen, Cont, RadioDictation };
 
 // A request for the file chooser.
 struct ChooserRequest {
@@ -22,6 +25,9 @@ struct ChooserRequest {
   std::string pattern;                 // "*.txt"
   std::optional<Colour> background;    // unchanged when not given
   bool showImageOptions = false;       // the three image-type options
+  // For a save: the file a chosen path is written as (its extension rule), so
+  // that the chooser asks about overwriting that file. None: the path itself.
+  std::function<std::string(const std::string&)> savedName = nullptr;
 };
 
 class Ui {
@@ -31,6 +37,8 @@ class Ui {
   virtual void Message(const std::string& title, const std::string& text, MessageIcon icon) = 0;
   // Yes -> true. `defaultNo` makes No the default button.
   virtual bool AskYesNo(const std::string& title, const std::string& text, bool defaultNo = false) = 0;
+  // Yes is the default button; closing the box answers Cancel.
+  virtual YesNoCancel AskYesNoCancel(const std::string& title, const std::string& text) = 0;
   // The answer, or nothing when cancelled.
   virtual std::optional<std::string> InputBox(const std::string& title, const std::string& prompt,
                                               const std::string& defaultText) = 0;

@@ -160,4 +160,28 @@ std::string TrimRightSpaces(std::string_view text) {
   return std::string(text.substr(0, last + 1));
 }
 
+char32_t HalfWidthNumberChar(char32_t c) {
+  constexpr char32_t kFullWidthZero = U'０';
+  if (c >= kFullWidthZero && c <= U'９') return U'0' + (c - kFullWidthZero);
+  switch (c) {
+    case U'．':
+      return U'.';
+    case U'－':
+    case U'−':  // the minus sign some input methods give
+      return U'-';
+    case U'＋':
+      return U'+';
+    case U'　':
+      return U' ';
+    default:
+      return c;
+  }
+}
+
+std::string HalfWidthNumberText(std::string_view text) {
+  std::u32string characters = ToCodePoints(text);
+  for (char32_t& c : characters) c = HalfWidthNumberChar(c);
+  return FromCodePoints(characters);
+}
+
 }  // namespace nimbara

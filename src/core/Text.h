@@ -41,4 +41,10 @@ std::size_t DisplayColumns(std::string_view text);
 std::string TrimSpaces(std::string_view text);
 std::string TrimRightSpaces(std::string_view text);
 
+// Full-width digits, signs, decimal point and space (what Japanese input mode
+// types: "２．５", "－５") as their half-width forms; any other character is
+// returned as it is.
+char32_t HalfWidthNumberChar(char32_t c);
+std::string HalfWidthNumberText(std::string_view text);
+
 }  // namespace nimbara

@@ -71,7 +71,8 @@ QWidget* QtUi::Window(WindowId id) {
   return entry ? entry->widget.data() : nullptr;
 }
 
-void QtUi::HideAllWindows() {
+void QtUi::EndAllWindows() {
+  m_ended = true;
   for (auto& [id, entry] : m_windows)
     if (entry.widget) entry.widget->hide();
 }
@@ -90,6 +91,21 @@ bool QtUi::AskYesNo(const std::string& title, const std::string& text, bool defa
   return box.exec() == QMessageBox::Yes;
 }
 
+YesNoCancel QtUi::AskYesNoCancel(const std::string& title, const std::string& text) {
+  QMessageBox box(QMessageBox::Question, WidgetText(title), WidgetText(text),
+                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, m_mainWindow);
+  UsePlainText(box);
+  box.setDefaultButton(QMessageBox::Yes);
+  switch (box.exec()) {
+    case QMessageBox::Yes:
+      return YesNoCancel::Yes;
+    case QMessageBox::No:
+      return YesNoCancel::No;
+    default:
+      return YesNoCancel::Cancel;
+  }
+}
+
 std::optional<std::string> QtUi::InputBox(const std::string& title, const std::string& prompt,
                                           const std::string& defaultText) {
   bool ok = false;
@@ -105,7 +121,7 @@ std::optional<std::string> QtUi::ChooseFile(const ChooserRequest& request) {
 }
 
 void QtUi::ShowWindow(WindowId id, int offsetTwips) {
-  Entry* entry = Find(id);
+  Entry* entry = m_ended ? nullptr : Find(id);
   if (!entry) return;
   QWidget* widget = entry->widget;
   if (m_mainWindow) {
@@ -122,7 +138,7 @@ void QtUi::HideWindow(WindowId id) {
 }
 
 void QtUi::BringForward(WindowId id) {
-  Entry* entry = Find(id);
+  Entry* entry = m_ended ? nullptr : Find(id);
   if (!entry) return;
   entry->widget->show();
   entry->widget->raise();

@@ -30,11 +30,13 @@ class QtUi : public Ui {
   QWidget* Window(WindowId id);
   // The map surface, repainted whenever events are processed during a run.
   void SetMapSurface(QWidget* map) { m_mapSurface = map; }
-  // Every window hidden, for the end of the program.
-  void HideAllWindows();
+  // The end of the program: every window hidden, and none shown again (a run
+  // that ends after the main window closed must not bring its window back).
+  void EndAllWindows();
 
   void Message(const std::string& title, const std::string& text, MessageIcon icon) override;
   bool AskYesNo(const std::string& title, const std::string& text, bool defaultNo = false) override;
+  YesNoCancel AskYesNoCancel(const std::string& title, const std::string& text) override;
   std::optional<std::string> InputBox(const std::string& title, const std::string& prompt,
                                       const std::string& defaultText) override;
   std::optional<std::string> ChooseFile(const ChooserRequest& request) override;
@@ -63,6 +65,7 @@ class QtUi : public Ui {
   QWidget* m_mainWindow;
   QPointer<QWidget> m_mapSurface;
   std::map<WindowId, Entry> m_windows;
+  bool m_ended = false;
 };
 
 // Twips (1/1440 inch) as pixels of a widget's screen.

@@ -20,5 +20,19 @@ TEST(EntryCommands, MenuCommandsMarkTheGridStaleAndShowTheirWindow) {
   }
 }
 
+// もどる keeps the date box only when it was typed into: an untouched box may
+// still show a date that has changed since.
+TEST(EntryCommands, BackKeepsATypedDateAndShowsItInEveryEntryWindow) {
+  testing::TestApp app;
+  app.state.store.observationDate = "6時";
+  KeepObservationDate(app.Context(), std::nullopt);
+  EXPECT_EQ(app.state.store.observationDate, "6時");
+  EXPECT_TRUE(app.ui.windowEvents.empty());
+  KeepObservationDate(app.Context(), "9時");
+  EXPECT_EQ(app.state.store.observationDate, "9時");
+  EXPECT_EQ(app.state.headerText, "9時");
+  EXPECT_EQ(app.ui.windowEvents, (std::vector<std::string>{"refresh Tenki1", "refresh Kaiyou1", "refresh Gyogyou"}));
+}
+
 }  // namespace
 }  // namespace nimbara

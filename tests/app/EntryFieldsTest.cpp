@@ -46,7 +46,10 @@ INSTANTIATE_TEST_SUITE_P(
                       LeaveCase{EntryField::Latitude, "14", "15", 15},
                       LeaveCase{EntryField::Latitude, "61", "60", 60},
                       LeaveCase{EntryField::Longitude, "99", "100", 100},
-                      LeaveCase{EntryField::Longitude, "165", "160", 160}));
+                      LeaveCase{EntryField::Longitude, "165", "160", 160},
+                      // Japanese input mode types full-width digits and signs.
+                      LeaveCase{EntryField::Pressure, "９８", "998", 998},
+                      LeaveCase{EntryField::Temperature, "－５", "-5", -5}));
 
 TEST(EntryFields, EmptyBoxGetsItsSavedTextBack) {
   EXPECT_EQ(LeaveField(EntryField::Force, "", " 7").text, " 7");
@@ -68,7 +71,7 @@ TEST(EntryFields, DigitFieldsDropLettersAndSigns) {
     EXPECT_TRUE(AcceptsKey(field, U'9'));
     EXPECT_FALSE(AcceptsKey(field, U'a'));
     EXPECT_FALSE(AcceptsKey(field, U'-'));
-    EXPECT_FALSE(AcceptsKey(field, U'５'));
+    EXPECT_TRUE(AcceptsKey(field, U'５'));
     EXPECT_TRUE(AcceptsKey(field, U'\b'));
     EXPECT_TRUE(AcceptsKey(field, U'\x7f'));
   }

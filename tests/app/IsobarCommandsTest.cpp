@@ -90,7 +90,8 @@ TEST(ChangeIsobarInterval, AsksWithTheCurrentInterval) {
 
 TEST(ChangeIsobarInterval, AcceptsHalfToTenHectopascals) {
   for (const auto& [answer, interval, offset] :
-       {std::tuple{"0.5", 50.0f, 25.0f}, {"10", 1000.0f, 500.0f}, {" 2.5hPa", 250.0f, 125.0f}}) {
+       {std::tuple{"0.5", 50.0f, 25.0f}, {"10", 1000.0f, 500.0f}, {" 2.5hPa", 250.0f, 125.0f},
+        {"２．５", 250.0f, 125.0f}}) {
     TestApp app;
     app.ui.inputAnswers.push_back(answer);
     ChangeIsobarInterval(app.Context(), "2");

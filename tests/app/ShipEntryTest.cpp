@@ -65,22 +65,19 @@ TEST_F(ShipEntryTest, ASelectedRowBeforeTheLastIsReplaced) {
   EXPECT_EQ(state.shipRows.selected, 2);
 }
 
-TEST_F(ShipEntryTest, WithoutSelectionTheFirstRowIsReplaced) {
-  AddShips(3);
-  state.shipRows.selected = -1;
-  EnterShip(state, Ship(45, 990));
-  EXPECT_EQ(state.shipRows.Count(), 3);
-  EXPECT_EQ(state.store.ships[0].latitude, 45);
-  EXPECT_EQ(state.shipRows.selected, 1);
-}
-
-TEST_F(ShipEntryTest, WithoutSelectionASingleRowIsNotReplaced) {
-  AddShips(1);
-  state.shipRows.selected = -1;
-  EnterShip(state, Ship(45, 990));
-  EXPECT_EQ(state.shipRows.Count(), 2);
-  EXPECT_EQ(state.store.ships[0].latitude, 20);
-  EXPECT_EQ(state.store.ships[1].latitude, 45);
+// After a load or a paste nothing is selected; the first ship must survive.
+TEST_F(ShipEntryTest, WithoutSelectionANewRowIsAppended) {
+  for (int ships : {1, 3}) {
+    state = {};
+    AddShips(ships);
+    state.shipRows.selected = -1;
+    EnterShip(state, Ship(45, 990));
+    EXPECT_EQ(state.shipRows.Count(), ships + 1);
+    EXPECT_EQ(state.store.ships[0].latitude, 20);
+    EXPECT_EQ(state.store.ships[ships].latitude, 45);
+    EXPECT_EQ(state.shipRows.selected, ships);
+    EXPECT_EQ(state.store.shipCount, ships + 1);
+  }
 }
 
 TEST_F(ShipEntryTest, DeletingTheSecondOfThreeMovesTheThirdUp) {
@@ -119,7 +116,7 @@ TEST_F(ShipEntryTest, BackSetsTheCountFromTheRowsAndKeepsTheDate) {
   CloseShipWindow(app.Context(), "日付");
   EXPECT_EQ(state.store.shipCount, 2);
   EXPECT_EQ(state.headerText, "日付");
-  EXPECT_EQ(app.ui.windowEvents, (std::vector<std::string>{"hide Kaiyou1"}));
+  EXPECT_EQ(app.ui.windowEvents.back(), "hide Kaiyou1");
 }
 
 }  // namespace

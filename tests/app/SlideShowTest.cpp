@@ -115,7 +115,7 @@ TEST(SlideShowMenu, CommandsSetKindAndFlavourAndShowCont) {
 
 TEST(SlideShowPause, AcceptsZeroToTenAndAsksAgainOtherwise) {
   testing::TestApp app;
-  app.ui.inputAnswers = {"11", "abc", "-1", "2.5"};
+  app.ui.inputAnswers = {"11", "abc", "-1", "２．５"};
   AskSlideShowPause(app.Context());
   EXPECT_FLOAT_EQ(app.state.slideShowPause, 2.5f);
   ASSERT_EQ(app.ui.inputPrompts.size(), 4u);
@@ -177,8 +177,9 @@ TEST(SlideShowRun, PlaysSelectedDataFilesInListOrderWithPauseZero) {
   const SlideShowList list{{"01.txt", "02.txt", "gone.txt", "03.txt"}, {true, false, true, true}};
   EXPECT_EQ(PlaySlideShow(app.Context(), list, [] { return false; }), SlideShowOutcome::Played);
 
-  // Pause 0: events processed exactly once after each file.
-  EXPECT_EQ(app.seen, (std::vector<std::string>{"01.txt", "01.txt", "03.txt"}));
+  // Pause 0: events processed exactly once after each file. The file is
+  // remembered by its full path, so that the next start finds it.
+  EXPECT_EQ(app.seen, (std::vector<std::string>{folder.File("01.txt"), folder.File("01.txt"), folder.File("03.txt")}));
   EXPECT_EQ(app.ui.windowEvents.front(), "hide Cont");
   EXPECT_EQ(app.ui.windowEvents.back(), "show Cont 0");
   EXPECT_EQ(app.state.store.observationDate, "2024年1月15日 9時");
@@ -224,7 +225,8 @@ TEST(SlideShowRun, RepeatsUntilTheMapIsClicked) {
   app.ClickMapAt(7);
   int passes = 0;
   PlaySlideShow(app.Context(), {{"a.txt", "b.txt"}, {true, true}}, [&passes] { return ++passes, true; });
-  EXPECT_EQ(app.seen, (std::vector<std::string>{"a.txt", "b.txt", "a.txt", "b.txt", "a.txt", "b.txt", "a.txt"}));
+  const std::string a = folder.File("a.txt"), b = folder.File("b.txt");
+  EXPECT_EQ(app.seen, (std::vector<std::string>{a, b, a, b, a, b, a}));
   EXPECT_EQ(passes, 3);
   EXPECT_EQ(app.ui.windowEvents.back(), "show Cont 0");
 }
@@ -331,6 +333,12 @@ TEST_F(Browse, StopOnlyEndsASlideShowMode) {
   m_app.state.clickMode = "V";
   Press(kBrowseStop);
   EXPECT_EQ(m_app.state.clickMode, "V");
+}
+
+TEST(FileList, NamesRunInCodePointOrder) {
+  TempFolder folder;
+  for (const char* name : {"𠀋.txt", "ａ.txt", "a.txt", "B.txt", "notes.dat"}) std::ofstream(folder.File(name)) << "x";
+  EXPECT_EQ(ListFiles(folder.Path(), "*.txt"), (std::vector<std::string>{"B.txt", "a.txt", "ａ.txt", "𠀋.txt"}));
 }
 
 TEST(FilePattern, WildcardsWithoutCase) {

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "app/FileCommands.h"
 #include "io/FileIo.h"
 #include "support/TestApp.h"
 #include "support/TempFolder.h"
@@ -39,22 +40,16 @@ class StartUpTest : public ::testing::Test {
   TestApp app;
 };
 
-TEST_F(StartUpTest, GreetsWithTheExactText) {
+TEST_F(StartUpTest, GreetsWithSixteenLinesEndedByCrLf) {
   MDIForm_Load(app.Context(), options);
   ASSERT_EQ(app.ui.messages.size(), 1u);
   EXPECT_EQ(app.ui.messages[0].title, "ごあいさつ");
-  EXPECT_EQ(app.ui.messages[0].text.substr(0, app.ui.messages[0].text.find("\r\n")),
-            "　ニンバラ「Nimbara2 (for インターネット)」を");
-  EXPECT_EQ(app.ui.messages[0].text, kGreetingText);
-}
-
-TEST_F(StartUpTest, GreetingLinesAllEndInCrLf) {
-  const std::string text = kGreetingText;
-  EXPECT_EQ(text.substr(text.size() - 4), "\r\n\r\n");
+  const std::string& text = app.ui.messages[0].text;
+  EXPECT_EQ(text.substr(0, text.find("\r\n")), "　ニンバラ「Nimbara2 (for インターネット)」を");
   std::size_t lines = 0;
   for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at + 2)) ++lines;
   EXPECT_EQ(lines, 16u);
-  EXPECT_EQ(text.find('\n'), text.find("\r\n") + 1);
+  EXPECT_EQ(text.substr(text.size() - 4), "\r\n\r\n");
 }
 
 TEST_F(StartUpTest, TicksEveryLayerButTheEnlargedSymbols) {
@@ -106,7 +101,7 @@ TEST_F(StartUpTest, TheFolderOfTheLastFileBecomesCurrent) {
 TEST_F(StartUpTest, AFirstStartShowsTheSampleButLaterStartsTheLastFile) {
   options.sample = SampleData{start + "/data/sample.txt", {}};
   MDIForm_Load(app.Context(), options);
-  EXPECT_EQ(app.state.currentFilePath, start + "/data/sample.txt");
+  EXPECT_EQ(app.state.currentFilePath, "");
 
   WriteSettingsWithLastFile(start + "/data/last.txt");
   TestApp later;
@@ -114,13 +109,51 @@ TEST_F(StartUpTest, AFirstStartShowsTheSampleButLaterStartsTheLastFile) {
   EXPECT_EQ(later.state.currentFilePath, start + "/data/last.txt");
 }
 
-TEST_F(StartUpTest, UnloadWritesTheSettings) {
+TEST_F(StartUpTest, UnloadStopsARunAndWritesTheSettings) {
   MDIForm_Load(app.Context(), options);
   app.state.currentFilePath = "/somewhere/map.txt";
+  app.state.slideShowRunning = true;
+  app.state.clickMode = "S";
   MDIForm_Unload(app.Context());
+  EXPECT_FALSE(app.state.slideShowRunning);
+  EXPECT_EQ(app.state.clickMode, "");
   const std::optional<std::string> written = ReadCp932File(start + "/Nimbara.ini");
   ASSERT_TRUE(written.has_value());
   EXPECT_NE(written->find("最終表示ファイル=/somewhere/map.txt"), std::string::npos);
+}
+
+// Yes saves as データファイル保存 does (and stays when nothing was saved), No
+// ends, Cancel stays.
+TEST_F(StartUpTest, EndingAsksWhetherToSaveChangedObservations) {
+  const std::string chosen = start + "/data/map";
+  const struct {
+    YesNoCancel answer;
+    std::optional<std::string> chosen;
+    bool ends;
+  } cases[] = {{YesNoCancel::Cancel, {}, false},
+               {YesNoCancel::No, {}, true},
+               {YesNoCancel::Yes, std::nullopt, false},
+               {YesNoCancel::Yes, chosen, true}};
+  for (const auto& c : cases) {
+    TestApp app;
+    MDIForm_Load(app.Context(), options);
+    EXPECT_TRUE(MDIForm_QueryUnload(app.Context()));
+    EXPECT_TRUE(app.ui.questions.empty());
+    app.state.store.observationDate = "changed";
+    app.ui.yesNoCancelAnswers = {c.answer};
+    app.ui.chooserAnswers = {c.chosen};
+    EXPECT_EQ(MDIForm_QueryUnload(app.Context()), c.ends);
+    EXPECT_EQ(app.ui.questions.size(), 1u);
+  }
+  EXPECT_TRUE(FileExists(chosen + ".txt"));
+}
+
+TEST_F(StartUpTest, ALoadedFileLeavesNothingUnsaved) {
+  app.state.store.observationDate = "changed";
+  app.state.currentFilePath = std::string(NIMBARA_SAMPLES) + "/20240115_06.txt";
+  LoadSub2(app.Context());
+  EXPECT_TRUE(MDIForm_QueryUnload(app.Context()));
+  EXPECT_TRUE(app.ui.questions.empty());
 }
 
 TEST(SampleLookup, TakesTheFirstDataFileOfTheFirstFolderThatHasOne) {
@@ -170,14 +203,22 @@ TEST(SampleLookup, ExecutableDirectoriesCoverBuildTreeAndInstallation) {
                                       "/opt/app/bin/samples"}));
 }
 
-TEST_F(StartUpTest, AFirstStartShowsTheBundledSampleMap) {
+// The sample is shown, not remembered: the next start stays in the folder it
+// was started in instead of moving every chooser into the samples.
+TEST_F(StartUpTest, AFirstStartShowsTheBundledSampleMapWithoutRememberingIt) {
+  const fs::path here = fs::current_path();
   options.sample = FindSampleData({NIMBARA_SAMPLES});
   MDIForm_Load(app.Context(), options);
   EXPECT_GT(app.state.stationRows.Count(), 0);
   EXPECT_GT(app.state.systemRows.Count(), 0);
   EXPECT_TRUE(app.state.field.grid.IsValid());
-  EXPECT_EQ(app.state.currentFilePath, options.sample->dataFile);
   EXPECT_EQ(app.ui.messages.back().title, "ごあいさつ");
+  MDIForm_Unload(app.Context());
+
+  TestApp later;
+  MDIForm_Load(later.Context(), options);
+  EXPECT_EQ(later.state.currentFilePath, "");
+  EXPECT_EQ(fs::current_path(), here);
 }
 
 TEST_F(StartUpTest, AFirstStartWithSampleBulletinsDrawsTheirMapWithoutWindows) {

@@ -73,13 +73,26 @@ TEST_F(StationEntryTest, AnEmptyListWritesNothing) {
   EXPECT_EQ(state.store.stationRecords[0], StationRecord{});
 }
 
+TEST_F(StationEntryTest, DeleteEmptiesTheSelectedStationAndItsRow) {
+  DeleteStation(state);  // nothing selected: nothing happens
+  state.store.stationRecords[4] = {DirectionCode("北"), 3, WeatherCode("雨"), 1002, 7};
+  LoadStationRows(state);
+  const std::vector<std::string> rowsBefore = state.stationRows.rows;
+  state.stationRows.selected = 4;
+  DeleteStation(state);
+  EXPECT_EQ(state.store.stationRecords[4], StationRecord{});
+  EXPECT_EQ(state.stationRows.rows[4], state.store.stations.names[4]);
+  EXPECT_EQ(state.stationRows.rows[3], rowsBefore[3]);
+  EXPECT_EQ(state.stationRows.selected, 4);
+}
+
 TEST_F(StationEntryTest, BackKeepsTheDateMarksTheGridStaleAndHides) {
   state.field.grid.At(0, 0) = 101300;
   CloseStationWindow(app.Context(), "2024年1月1日 6時");
   EXPECT_EQ(state.headerText, "2024年1月1日 6時");
   EXPECT_EQ(state.store.observationDate, "2024年1月1日 6時");
   EXPECT_EQ(state.field.grid.At(0, 0), 0);
-  EXPECT_EQ(app.ui.windowEvents, (std::vector<std::string>{"hide Tenki1"}));
+  EXPECT_EQ(app.ui.windowEvents.back(), "hide Tenki1");
 }
 
 }  // namespace

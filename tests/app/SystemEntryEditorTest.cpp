@@ -59,13 +59,14 @@ TEST_F(SystemEntryEditorTest, ASelectedEntryBeforeTheLastIsEditedInPlace) {
   EXPECT_EQ(state.systemRows.selected, 2);
 }
 
-TEST_F(SystemEntryEditorTest, WithoutSelectionTheFirstEntryIsReplaced) {
+// After a load or a paste nothing is selected; the first entry must survive.
+TEST_F(SystemEntryEditorTest, WithoutSelectionANewEntryIsAppended) {
   Enter(kind::kLow, 35, 140);
   Enter(kind::kHigh, 40, 150, "1030");
   state.systemRows.selected = -1;
   Enter(kind::kTyphoon, 25, 135, "960");
-  EXPECT_EQ(Kinds(), (std::vector<std::string>{"台風", "高気圧"}));
-  EXPECT_EQ(state.systemRows.selected, 0);
+  EXPECT_EQ(Kinds(), (std::vector<std::string>{"低気圧", "高気圧", "台風"}));
+  EXPECT_EQ(state.systemRows.selected, 2);
 }
 
 TEST_F(SystemEntryEditorTest, FromThereAfterALowThenAColdFrontStartsTheFrontAtTheLow) {
@@ -152,12 +153,13 @@ TEST_F(SystemEntryEditorTest, ATwoHundredAndSecondEntryIsRefused) {
   EXPECT_EQ(At(kLastSlot).kind, "等圧線");
 }
 
-TEST_F(SystemEntryEditorTest, BackSetsTheCountAndHides) {
+TEST_F(SystemEntryEditorTest, BackSetsTheCountKeepsATypedDateAndHides) {
   Enter(kind::kLow, 35, 140);
   state.store.systemCount = 0;
-  CloseSystemWindow(app.Context());
+  CloseSystemWindow(app.Context(), "日付");
   EXPECT_EQ(state.store.systemCount, 1);
-  EXPECT_EQ(app.ui.windowEvents, (std::vector<std::string>{"hide Gyogyou"}));
+  EXPECT_EQ(state.store.observationDate, "日付");
+  EXPECT_EQ(app.ui.windowEvents.back(), "hide Gyogyou");
 }
 
 }  // namespace

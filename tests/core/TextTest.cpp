@@ -42,5 +42,12 @@ TEST(Text, TrimRemovesHalfWidthSpacesOnly) {
   EXPECT_EQ(TrimRightSpaces(" a  "), " a");
 }
 
+TEST(Text, FullWidthNumberFormsBecomeHalfWidth) {
+  EXPECT_EQ(HalfWidthNumberText("２．５"), "2.5");
+  EXPECT_EQ(HalfWidthNumberText("　－１０＋"), " -10+");
+  EXPECT_EQ(HalfWidthNumberText("−3"), "-3");
+  EXPECT_EQ(HalfWidthNumberText("1013hPa 北"), "1013hPa 北");
+}
+
 }  // namespace
 }  // namespace nimbara

@@ -12,17 +12,15 @@
 #include "app/windows/Gyogyou.h"
 #include "app/windows/Kaiyou1.h"
 #include "app/windows/Tenki1.h"
+#include "WindowTesting.h"
+#include "core/CodeTables.h"
 #include "support/TestApp.h"
 
 namespace nimbara {
 namespace {
 
-template <typename W>
-W* Child(QWidget& window, const char* name) {
-  W* child = window.findChild<W*>(QString::fromUtf8(name));
-  EXPECT_NE(child, nullptr) << name;
-  return child;
-}
+using testing::Activate;
+using testing::Child;
 
 QStringList ListRows(QWidget& window) {
   QStringList rows;
@@ -41,12 +39,6 @@ class EntryWindowsTest : public ::testing::Test {
  protected:
   testing::TestApp app;
 
-  // Focus events reach a widget only in the active window.
-  static void Activate(QWidget& window) {
-    window.show();
-    window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-  }
   // Tabbing into a box empties it; typing then leaving it applies the field rules.
   static void TypeInto(QWidget& window, const char* box, const char* keys, const char* next) {
     Child<QLineEdit>(window, box)->setFocus(Qt::TabFocusReason);
@@ -123,10 +115,39 @@ TEST_F(EntryWindowsTest, ReturnOnEnterButtonEntersTheStation) {
   EXPECT_EQ(Child<QListWidget>(window, "KansokuData")->currentRow(), 1);
 }
 
-TEST_F(EntryWindowsTest, ChoosingARowSelectsItInTheState) {
+// A correction is one change and データ入力: the fields show the chosen record,
+// so entering it unchanged changes nothing.
+TEST_F(EntryWindowsTest, ChoosingARowShowsItsRecordInTheFields) {
+  ObservationStore& store = app.state.store;
+  store.stationRecords[3] = {DirectionCode("北東"), 4, WeatherCode("雪"), 996, -8};
+  store.ships[0] = {40, 145, DirectionCode("西"), 6, WeatherCode("霧"), 992};
+  store.ships[1] = {30, 130, DirectionCode("北"), 5, WeatherCode("くもり"), 1022};
+  store.systems[0] = {"台風", 25, 130, 960};
+  store.systems[1] = {"寒冷前線", 46, 154, 0};
+  store.shipCount = store.systemCount = 2;
+  const ObservationStore before = store;
+  Tenki1 tenki(app.Context());
+  Kaiyou1 kaiyou(app.Context());
+  Gyogyou gyogyou(app.Context());
+  for (auto [window, row] : {std::pair<QWidget*, int>{&tenki, 3}, {&kaiyou, 0}, {&gyogyou, 0}}) {
+    Child<QListWidget>(*window, "KansokuData")->setCurrentRow(row);
+    QTest::mouseClick(Child<QPushButton>(*window, "Tugi"), Qt::LeftButton);
+  }
+  EXPECT_EQ(app.state.stationRows.selected, 4);  // chosen, then moved on by データ入力
+  EXPECT_EQ(Child<QLineEdit>(kaiyou, "Kiatu")->text(), " 992");
+  EXPECT_EQ(Child<QComboBox>(gyogyou, "Syurui")->currentText(), QString::fromUtf8("台風"));
+  EXPECT_EQ(store.stationRecords, before.stationRecords);
+  EXPECT_EQ(store.ships, before.ships);
+  EXPECT_EQ(store.systems, before.systems);
+}
+
+TEST_F(EntryWindowsTest, DeleteTakesAStationBack) {
+  app.state.store.stationRecords[2] = {DirectionCode("北"), 3, WeatherCode("雨"), 1002, 7};
   Tenki1 window(app.Context());
-  Child<QListWidget>(window, "KansokuData")->setCurrentRow(5);
-  EXPECT_EQ(app.state.stationRows.selected, 5);
+  Child<QListWidget>(window, "KansokuData")->setCurrentRow(2);
+  QTest::mouseClick(Child<QPushButton>(window, "cmdDelete"), Qt::LeftButton);
+  EXPECT_EQ(app.state.store.stationRecords[2], StationRecord{});
+  EXPECT_EQ(ListRows(window), StateRows(app.state.stationRows));
 }
 
 TEST_F(EntryWindowsTest, FromThereThenAColdFrontThroughTheButtons) {
@@ -151,7 +172,7 @@ TEST_F(EntryWindowsTest, RefreshFollowsRowsChangedElsewhereAndBackHides) {
   EXPECT_EQ(Child<QLineEdit>(window, "txtKansokubi")->text(), QString::fromUtf8("12時"));
   QTest::mouseClick(Child<QPushButton>(window, "Modoru"), Qt::LeftButton);
   EXPECT_EQ(app.state.store.shipCount, 2);
-  EXPECT_EQ(app.ui.windowEvents, (std::vector<std::string>{"hide Kaiyou1"}));
+  EXPECT_EQ(app.ui.windowEvents.back(), "hide Kaiyou1");
 }
 
 TEST_F(EntryWindowsTest, TabGoesThroughTheFieldsToTheEnterButton) {
@@ -169,10 +190,28 @@ TEST_F(EntryWindowsTest, TabGoesThroughTheFieldsToTheEnterButton) {
 TEST_F(EntryWindowsTest, ClosingTheWindowKeepsTheDateLikeBack) {
   Tenki1 window(app.Context());
   window.show();
-  Child<QLineEdit>(window, "txtKansokubi")->setText(QString::fromUtf8("18時"));
+  QTest::keyClicks(Child<QLineEdit>(window, "txtKansokubi"), "1/15 18h");
   window.close();
-  EXPECT_EQ(app.state.headerText, "18時");
-  EXPECT_EQ(app.ui.windowEvents, (std::vector<std::string>{"hide Tenki1"}));
+  EXPECT_EQ(app.state.headerText, "1/15 18h");
+  EXPECT_EQ(app.ui.windowEvents.back(), "hide Tenki1");
+}
+
+// A date box shows the shared date whenever its window is shown, and もどる
+// writes it back only when it was typed into.
+TEST_F(EntryWindowsTest, BackNeverBringsBackAnOldDate) {
+  app.state.store.observationDate = "6時";
+  Tenki1 tenki(app.Context());
+  Kaiyou1 kaiyou(app.Context());
+  tenki.show();
+  QLineEdit* tenkiDate = Child<QLineEdit>(tenki, "txtKansokubi");
+  tenkiDate->clear();
+  QTest::keyClicks(tenkiDate, "9h");
+  QTest::mouseClick(Child<QPushButton>(tenki, "Modoru"), Qt::LeftButton);
+  kaiyou.show();
+  EXPECT_EQ(Child<QLineEdit>(kaiyou, "txtKansokubi")->text(), "9h");
+  app.state.store.observationDate = "12時";  // a paste while Kaiyou1 is open
+  QTest::mouseClick(Child<QPushButton>(kaiyou, "Modoru"), Qt::LeftButton);
+  EXPECT_EQ(app.state.store.observationDate, "12時");
 }
 
 TEST_F(EntryWindowsTest, HelpButtonShowsTheWindowsHelpText) {

@@ -6,18 +6,25 @@
 #include <QClipboard>
 #include <QDir>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTimer>
+
+#include <unistd.h>
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "ModalAnswers.h"
 #include "app/Guides.h"
+#include "app/SlideShow.h"
 #include "app/StartUp.h"
+#include "app/windows/Cont.h"
 #include "app/windows/Teisei.h"
 #include "app/windows/WidgetText.h"
 #include "app/windows/frmAdjust.h"
@@ -95,6 +102,7 @@ const std::vector<std::string> kMenuTree = {
     "cntTenki|各地の天気のデータ",
     "cntSenpaku|船舶の報告のデータ",
     "cntGyogyou|低気圧や前線の位置のデータ",
+    "cntRadio|ラジオの気象通報から入力",
     "-",
     "cntNew|データを消す{",
     "cntNew2|ﾃﾞｰﾀを消しますよ　ｏｋ？",
@@ -218,6 +226,61 @@ TEST_F(MainWindow, EndingWritesTheSettingsInTheStartFolder) {
   EXPECT_TRUE(fs::exists(folder + "/Nimbara.ini"));
 }
 
+// 終了 during a run: the run stops, no window comes back and the
+// application's event loop returns, so the process ends.
+class EndingDuringARun : public MainWindow {
+ protected:
+  int EndDuring(const std::function<void()>& startRun) {
+    for (const char* name : {"a.txt", "b.txt"})
+      fs::copy_file(std::string(NIMBARA_SAMPLES) + "/20240115_06.txt", folder + "/" + name);
+    Start();
+    window.show();
+    QTimer::singleShot(0, &window, startRun);
+    QTimer::singleShot(200, &window, [this] { window.MenuAction("entEnd2")->trigger(); });
+    // A run that outlives the window spins for ever: the alarm then ends the
+    // test process as failed.
+    alarm(kSecondsToEnd);
+    const int code = QApplication::exec();
+    alarm(0);
+    return code;
+  }
+  static constexpr unsigned kSecondsToEnd = 20;
+  static bool AnyWindowVisible() {
+    for (const QWidget* top : QApplication::topLevelWidgets())
+      if (top->isVisible()) return true;
+    return false;
+  }
+};
+
+TEST_F(EndingDuringARun, TheBrowseRunStops) {
+  EXPECT_EQ(EndDuring([this] { window.cmdPlay[kBrowseRun]->click(); }), 0);
+  EXPECT_FALSE(AnyWindowVisible());
+}
+
+TEST_F(EndingDuringARun, TheSlideShowStopsAndItsWindowStaysClosed) {
+  EXPECT_EQ(EndDuring([this] {
+              window.MenuAction("mnuDataRenzoku")->trigger();
+              Cont* cont = window.findChild<Cont*>();
+              cont->cmdSelectAll->click();
+              cont->cmdHyouzi->click();
+            }),
+            0);
+  EXPECT_FALSE(AnyWindowVisible());
+}
+
+TEST_F(MainWindow, ClosingWithUnsavedObservationsAsksAndCancelStays) {
+  Start();
+  window.show();
+  window.State().store.observationDate = "1/16";
+  SeenBox question;
+  AnswerNextBox(question, QMessageBox::Cancel);
+  window.MenuAction("entEnd2")->trigger();
+  EXPECT_EQ(question.title.toStdString(), "終了");
+  EXPECT_EQ(question.text, WidgetText(kUnsavedQuestion));
+  EXPECT_EQ(question.defaultButton, QMessageBox::Yes);
+  EXPECT_TRUE(window.isVisible());
+}
+
 TEST_F(MainWindow, BrowseButtonsCarryTheirCaptions) {
   const char* captions[] = {"最も古い画像を表示", "ひとつ前の画像", "連続表示を止める",
                             "連続表示",           "次の画像",       "いちばん新しい画像"};
@@ -241,6 +304,15 @@ TEST_F(MainWindow, EntryWindowsAreLoadedHiddenAndShownByTheirMenuItems) {
   EXPECT_FALSE(tenki->isVisible());
   window.MenuAction("cntTenki")->trigger();
   EXPECT_TRUE(tenki->isVisible());
+}
+
+TEST_F(MainWindow, OpenEntryWindowsShowADateThatAMenuCommandChanged) {
+  Start();
+  window.MenuAction("cntTenki")->trigger();
+  window.State().store.observationDate = "1/17 18h";  // as a systems paste changes it
+  window.MenuAction("cntClsLine")->trigger();
+  const QWidget* tenki = window.WindowUi().Window(WindowId::Tenki1);
+  EXPECT_EQ(tenki->findChild<QLineEdit*>("txtKansokubi")->text(), "1/17 18h");
 }
 
 TEST_F(MainWindow, TheCorrectionWindowReopenedFromTheMenuTellsItsReadMode) {

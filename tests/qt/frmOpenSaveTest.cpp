@@ -8,11 +8,14 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 
 #include <filesystem>
 #include <fstream>
 
 #include "ModalAnswers.h"
+#include "io/FileNames.h"
+#include "support/PermissionsEnforced.h"
 #include "support/TempFolder.h"
 
 namespace nimbara {
@@ -24,7 +27,8 @@ using testing::SeenBox;
 using testing::WhenModalOpens;
 
 const ChooserRequest kLoadData{"観測データ読みこみ", "*.txt", 0xFFC0C0};
-const ChooserRequest kSaveData{"観測データ保存", "*.txt", 0xC0C0FF};
+const ChooserRequest kSaveData{"観測データ保存", "*.txt", 0xC0C0FF, false,
+                               [](const std::string& path) { return WithExtension(path, "txt"); }};
 
 // A folder with two data files and a picture, made current for the test.
 class ChooserWindow : public ::testing::Test {
@@ -68,6 +72,16 @@ TEST_F(ChooserWindow, OpensOnTheCurrentFolderWithThePatternInNameOrder) {
   EXPECT_EQ(files, (QStringList{"a.txt", "b.txt"}));
   EXPECT_EQ(label.toStdString(), folder);
   EXPECT_EQ(chooser.windowTitle().toStdString(), "観測データ読みこみ");
+}
+
+TEST_F(ChooserWindow, ListsNamesInTheSlideShowsOrder) {
+  for (const char* name : {"𠀋.txt", "ａ.txt", "B.txt"}) std::ofstream(folder + "/" + name) << "x";
+  QStringList files;
+  Choose(kLoadData, [&](frmOpenSave* c) {
+    files = Listed(c->filOpenSave);
+    c->cmdOpenSave[1]->click();
+  });
+  EXPECT_EQ(files, (QStringList{"B.txt", "a.txt", "b.txt", "ａ.txt", "𠀋.txt"}));
 }
 
 TEST_F(ChooserWindow, LabelsAndButtonsCarryTheirCaptions) {
@@ -120,72 +134,98 @@ TEST_F(ChooserWindow, LoadingAMissingFileWarnsAndStaysOpen) {
   EXPECT_TRUE(stillOpen);
 }
 
-TEST_F(ChooserWindow, AnExistingFileAsksWithNoAsDefaultAndNoCancels) {
+// "a" saves as a.txt, which exists: the question names it.
+TEST_F(ChooserWindow, ASaveThatWouldReplaceAFileAsksWithNoAsDefaultAndNoCancels) {
   SeenBox question;
   const auto chosen = Choose(kSaveData, [&](frmOpenSave* c) {
-    c->txtOpenSave->setText("a.txt");
+    c->txtOpenSave->setText("a");
     AnswerNextBox(question, QMessageBox::No);
     c->cmdOpenSave[0]->click();
   });
   EXPECT_FALSE(chosen.has_value());
   EXPECT_EQ(question.title.toStdString(), "メニュー");
-  EXPECT_EQ(question.text.toStdString(), "ファイルを上書きしますか？");
+  EXPECT_EQ(question.text.toStdString(), "a.txt\nファイルを上書きしますか？");
   EXPECT_EQ(question.defaultButton, QMessageBox::No);
 }
 
-TEST_F(ChooserWindow, AnExistingFileAnsweredYesIsChosen) {
+// A name to read or a new name to save is chosen at once; a save that would
+// replace a file is chosen after Yes.
+TEST_F(ChooserWindow, OkChoosesTheNamedFile) {
+  const std::pair<const ChooserRequest*, const char*> cases[] = {
+      {&kLoadData, "b.txt"}, {&kSaveData, "new.txt"}, {&kSaveData, "b.txt"}};
   SeenBox question;
-  const auto chosen = Choose(kSaveData, [&](frmOpenSave* c) {
-    c->txtOpenSave->setText("b.txt");
-    AnswerNextBox(question, QMessageBox::Yes);
-    c->cmdOpenSave[0]->click();
-  });
-  EXPECT_EQ(chosen, folder + "/b.txt");
+  AnswerNextBox(question, QMessageBox::Yes);
+  for (const auto& [request, typed] : cases) {
+    const auto chosen = Choose(*request, [typed](frmOpenSave* c) {
+      c->txtOpenSave->setText(typed);
+      c->cmdOpenSave[0]->click();
+    });
+    EXPECT_EQ(chosen, folder + "/" + typed);
+  }
+  EXPECT_EQ(question.text.toStdString(), "b.txt\nファイルを上書きしますか？");
 }
 
-TEST_F(ChooserWindow, AnExistingFileToReadIsChosenWithoutQuestion) {
-  const auto chosen = Choose(kLoadData, [](frmOpenSave* c) {
-    c->txtOpenSave->setText("b.txt");
-    c->cmdOpenSave[0]->click();
-  });
-  EXPECT_EQ(chosen, folder + "/b.txt");
+TEST_F(ChooserWindow, ADoubleClickOpensAtOnceButAsksBeforeASaveReplacesTheFile) {
+  const auto doubleClickFirst = [](frmOpenSave* c) {
+    emit c->filOpenSave->itemDoubleClicked(c->filOpenSave->item(0));
+  };
+  EXPECT_EQ(Choose(kLoadData, doubleClickFirst), folder + "/a.txt");
+  SeenBox question;
+  AnswerNextBox(question, QMessageBox::No);
+  EXPECT_FALSE(Choose(kSaveData, doubleClickFirst).has_value());
+  EXPECT_EQ(question.text.toStdString(), "a.txt\nファイルを上書きしますか？");
 }
 
-TEST_F(ChooserWindow, SavingUnderANewNameIsChosenWithoutQuestion) {
-  const auto chosen = Choose(kSaveData, [](frmOpenSave* c) {
-    c->txtOpenSave->setText("new.txt");
-    c->cmdOpenSave[0]->click();
-  });
-  EXPECT_EQ(chosen, folder + "/new.txt");
-}
-
-TEST_F(ChooserWindow, ADoubleClickAcceptsAtOnce) {
-  const auto chosen = Choose(
-      kSaveData, [](frmOpenSave* c) { emit c->filOpenSave->itemDoubleClicked(c->filOpenSave->item(0)); });
-  EXPECT_EQ(chosen, folder + "/a.txt");
-}
-
-TEST_F(ChooserWindow, ASingleClickFillsTheNameBox) {
-  QString name;
+TEST_F(ChooserWindow, AKeyboardMoveOrAClickFillsTheNameBox) {
+  QStringList names;
   Choose(kLoadData, [&](frmOpenSave* c) {
+    c->filOpenSave->setCurrentRow(1);
+    QTest::keyClick(c->filOpenSave, Qt::Key_Up);
+    names << c->txtOpenSave->text();
     emit c->filOpenSave->itemClicked(c->filOpenSave->item(1));
-    name = c->txtOpenSave->text();
+    names << c->txtOpenSave->text();
     c->cmdOpenSave[1]->click();
   });
-  EXPECT_EQ(name, "b.txt");
+  EXPECT_EQ(names, (QStringList{"a.txt", "b.txt"}));
+}
+
+TEST_F(ChooserWindow, AFolderThatCannotBeEnteredIsReportedAndTheListStays) {
+  fs::create_directories(folder + "/locked");
+  fs::permissions(folder + "/locked", fs::perms::none);
+  testing::PermissionsEnforced asNonRoot;
+  SeenBox typed, vanished;
+  QString typedLabel, vanishedLabel;
+  Choose(kLoadData, [&](frmOpenSave* c) {
+    fs::remove(folder + "/sub");
+    AnswerNextBox(vanished, QMessageBox::Ok);
+    emit c->dirOpenSave->itemActivated(c->dirOpenSave->findItems("sub", Qt::MatchEndsWith).at(0));
+    vanishedLabel = c->lblOpenSave[2]->text();
+    c->txtOpenSave->setText(QString::fromStdString(folder + "/locked"));
+    AnswerNextBox(typed, QMessageBox::Ok);
+    c->cmdOpenSave[0]->click();
+    typedLabel = c->lblOpenSave[2]->text();
+    c->cmdOpenSave[1]->click();
+  });
+  for (const SeenBox* box : {&typed, &vanished}) EXPECT_EQ(box->text.toStdString(), "このフォルダは開けません。");
+  EXPECT_EQ(typedLabel.toStdString(), folder);
+  EXPECT_EQ(vanishedLabel.toStdString(), folder);
+  EXPECT_EQ(QDir::currentPath().toStdString(), folder);
 }
 
 TEST_F(ChooserWindow, ImageOptionsShowOnlyWhenAskedAndSetThePattern) {
   const ChooserRequest images{"画像読みこみ", "*.gif", std::nullopt, true};
   bool shown = false;
+  bool firstChosen = false;
   QStringList files;
   Choose(images, [&](frmOpenSave* c) {
     shown = c->Options[1]->isVisible();
+    firstChosen = c->Options[0]->isChecked();
     c->Options[1]->click();
     files = Listed(c->filOpenSave);
     c->cmdOpenSave[1]->click();
   });
   EXPECT_TRUE(shown);
+  EXPECT_TRUE(firstChosen);
   EXPECT_EQ(files, QStringList{"c.bmp"});
   EXPECT_EQ(chooser.ImageTypeFlags(), (std::array<bool, 3>{false, true, false}));
   EXPECT_FALSE(chooser.Options[1]->isVisible());

@@ -11,6 +11,7 @@ std::string WindowName(WindowId id) {
     case WindowId::FrmAdjust: return "frmAdjust";
     case WindowId::Danmen: return "Danmen";
     case WindowId::Cont: return "Cont";
+    case WindowId::RadioDictation: return "RadioDictation";
   }
   return "?";
 }
@@ -24,6 +25,14 @@ bool ScriptedUi::AskYesNo(const std::string& title, const std::string& text, boo
   if (yesNoAnswers.empty()) return false;
   const bool answer = yesNoAnswers.front();
   yesNoAnswers.pop_front();
+  return answer;
+}
+
+YesNoCancel ScriptedUi::AskYesNoCancel(const std::string& title, const std::string& text) {
+  questions.push_back(title + "|" + text);
+  if (yesNoCancelAnswers.empty()) return YesNoCancel::Cancel;
+  const YesNoCancel answer = yesNoCancelAnswers.front();
+  yesNoCancelAnswers.pop_front();
   return answer;
 }
 

@@ -20,12 +20,13 @@ class ScriptedUi : public Ui {
  public:
   // Queued answers; an empty queue answers No / cancel.
   std::deque<bool> yesNoAnswers;
+  std::deque<YesNoCancel> yesNoCancelAnswers;  // an empty queue answers Cancel
   std::deque<std::optional<std::string>> inputAnswers;
   std::deque<std::optional<std::string>> chooserAnswers;
 
   // What the commands did.
   std::vector<RecordedMessage> messages;
-  std::vector<std::string> questions;  // "title|text"
+  std::vector<std::string> questions;  // "title|text", of both kinds of question
   std::vector<std::string> inputPrompts;
   std::vector<ChooserRequest> chooserRequests;
   std::vector<std::string> windowEvents;  // "show Tenki1 500", "hide Teisei", ...
@@ -38,6 +39,7 @@ class ScriptedUi : public Ui {
 
   void Message(const std::string& title, const std::string& text, MessageIcon icon) override;
   bool AskYesNo(const std::string& title, const std::string& text, bool defaultNo) override;
+  YesNoCancel AskYesNoCancel(const std::string& title, const std::string& text) override;
   std::optional<std::string> InputBox(const std::string& title, const std::string& prompt,
                                       const std::string& defaultText) override;
   std::optional<std::string> ChooseFile(const ChooserRequest& request) override;

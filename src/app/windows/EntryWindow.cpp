@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -17,15 +18,6 @@
 
 namespace nimbara {
 namespace {
-
-// The rows line up in columns only in a font whose full-width characters are
-// exactly two half-width ones wide.
-QFont RowFont(const QFont& base) {
-  QFont font(QStringLiteral("IPAGothic"), base.pointSize());
-  font.setStyleHint(QFont::Monospace);
-  font.setFixedPitch(true);
-  return font;
-}
 
 // Room for the longest rows (a nine-character name in full-width letters and
 // the number columns) without a horizontal scroll bar.
@@ -126,9 +118,25 @@ void EntryWindow::closeEvent(QCloseEvent* event) {
   QWidget::closeEvent(event);
 }
 
+void EntryWindow::showEvent(QShowEvent* event) {
+  // Not when the window only comes back from being minimized: a date being
+  // typed stays.
+  if (!event->spontaneous()) ShowDate();
+  QWidget::showEvent(event);
+}
+
 void EntryWindow::Refresh() {
   ShowRows();
-  m_txtKansokubi->setText(QString::fromStdString(m_app.state.store.observationDate));
+  ShowDate();
+}
+
+void EntryWindow::FollowDate() {
+  if (m_app.state.store.observationDate != m_shownDate) ShowDate();
+}
+
+void EntryWindow::ShowDate() {
+  m_shownDate = m_app.state.store.observationDate;
+  m_txtKansokubi->setText(QString::fromStdString(m_shownDate));  // no longer typed into
 }
 
 void EntryWindow::ShowRows() {
@@ -144,8 +152,18 @@ void EntryWindow::ShowRows() {
   m_kansokuData->scrollToItem(m_kansokuData->item(selected));
 }
 
-std::string EntryWindow::DateText() const { return m_txtKansokubi->text().toStdString(); }
+std::optional<std::string> EntryWindow::TypedDate() const {
+  if (!m_txtKansokubi->isModified()) return std::nullopt;
+  return m_txtKansokubi->text().toStdString();
+}
 
-void EntryWindow::KansokuData_Click(int row) { m_rows.selected = row; }
+void EntryWindow::KansokuData_Click(int row) {
+  m_rows.selected = row;
+  if (SelectedRow(m_rows) >= 0) ShowRecord(row);
+}
+
+void EntryWindow::ShowChoice(QComboBox* choice, int index) {
+  if (index >= 0 && index < choice->count()) choice->setCurrentIndex(index);
+}
 
 }  // namespace nimbara

@@ -5,6 +5,7 @@
 
 #include <QWidget>
 #include <initializer_list>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -21,6 +22,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
+class QShowEvent;
 class QVBoxLayout;
 
 namespace nimbara {
@@ -32,6 +34,9 @@ class EntryWindow : public QWidget, public ToolWindow {
  public:
   // The list and the observation-date box follow the state.
   void Refresh() override;
+  // The observation-date box shows the shared date if it changed since the box
+  // last showed it; otherwise what is being typed there stays.
+  void FollowDate();
 
  protected:
   EntryWindow(AppContext app, RowList& rows, const char* caption, QWidget* parent);
@@ -40,6 +45,12 @@ class EntryWindow : public QWidget, public ToolWindow {
   // into the window is lost by closing it that way.
   virtual void Modoru_Click() = 0;
   void closeEvent(QCloseEvent* event) override;
+  // Shown: the observation-date box shows the shared date.
+  void showEvent(QShowEvent* event) override;
+  // Choosing row `row` of the list: the fields show its record from the store.
+  virtual void ShowRecord(int row) = 0;
+  // A choice list shows item `index`; an index outside the list leaves it as it is.
+  static void ShowChoice(QComboBox* choice, int index);
 
   // A caption above the list ("観　測　地").
   void AddListLabel(const char* caption);
@@ -56,13 +67,16 @@ class EntryWindow : public QWidget, public ToolWindow {
   // The list only, after a button changed the rows (the date box keeps what
   // the user is typing).
   void ShowRows();
-  std::string DateText() const;
+  // The text of the observation-date box if it was typed into since it last
+  // showed the shared date, otherwise nothing.
+  std::optional<std::string> TypedDate() const;
 
   AppContext m_app;
 
  private:
   void AddFormRow(const char* label, QWidget* field);
   void KansokuData_Click(int row);
+  void ShowDate();
 
   RowList& m_rows;
   QLineEdit* m_txtKansokubi;
@@ -70,6 +84,7 @@ class EntryWindow : public QWidget, public ToolWindow {
   QVBoxLayout* m_listColumn;
   QGridLayout* m_form;
   QHBoxLayout* m_buttons;
+  std::string m_shownDate;  // the shared date the box showed last
 };
 
 }  // namespace nimbara

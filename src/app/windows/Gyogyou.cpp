@@ -5,6 +5,7 @@
 
 #include "app/Guides.h"
 #include "app/windows/NumericField.h"
+#include "app/windows/WidgetText.h"
 #include "core/CodeTables.h"
 
 namespace nimbara {
@@ -41,7 +42,15 @@ void Gyogyou::cmdDelete_Click() { Edit(DeleteSystem); }
 void Gyogyou::cmdSoko_Click() { Edit(StartFromThere); }
 void Gyogyou::cmdTyuusin_Click() { Edit(StartFromCentre); }
 
-void Gyogyou::Modoru_Click() { CloseSystemWindow(m_app); }
+void Gyogyou::ShowRecord(int row) {
+  const SystemFields fields = SystemFieldsOf(m_app.state.store, row);
+  m_hokui->Show(fields.latitude);
+  m_toukei->Show(fields.longitude);
+  m_kiatu->Show(fields.pressure);
+  ShowChoice(m_syurui, m_syurui->findText(WidgetText(fields.kind)));
+}
+
+void Gyogyou::Modoru_Click() { CloseSystemWindow(m_app, TypedDate()); }
 
 void Gyogyou::Setumei_Click() { ShowHelp(m_app, GyogyouHelp()); }
 

@@ -17,6 +17,7 @@ class Gyogyou : public EntryWindow {
   void cmdSoko_Click();
   void cmdTyuusin_Click();
   void Modoru_Click() override;
+  void ShowRecord(int row) override;
   void Setumei_Click();
   // Runs a command on the rows and shows them.
   void Edit(void (*command)(AppState&));

@@ -40,7 +40,17 @@ void Kaiyou1::cmdDelete_Click() {
   ShowRows();
 }
 
-void Kaiyou1::Modoru_Click() { CloseShipWindow(m_app, DateText()); }
+void Kaiyou1::ShowRecord(int row) {
+  const ShipFields fields = ShipFieldsOf(m_app.state.store, row);
+  m_hokui->Show(fields.latitude);
+  m_toukei->Show(fields.longitude);
+  ShowChoice(m_huukou, fields.direction);
+  m_huuryoku->Show(fields.force);
+  ShowChoice(m_tenki, fields.weather);
+  m_kiatu->Show(fields.pressure);
+}
+
+void Kaiyou1::Modoru_Click() { CloseShipWindow(m_app, TypedDate()); }
 
 void Kaiyou1::Setumei_Click() { ShowHelp(m_app, KaiyouHelp()); }
 

@@ -16,6 +16,7 @@ class Kaiyou1 : public EntryWindow {
   void Tugi_Click();
   void cmdDelete_Click();
   void Modoru_Click() override;
+  void ShowRecord(int row) override;
   void Setumei_Click();
   ShipFields Fields();
 

@@ -7,6 +7,8 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 
+#include "core/Numbers.h"
+
 namespace nimbara {
 namespace {
 
@@ -87,6 +89,12 @@ void NumericField::LostFocus() {
 std::string NumericField::SettledText() {
   if (m_box->hasFocus()) LostFocus();
   return m_box->text().toStdString();
+}
+
+void NumericField::Show(const std::string& text) {
+  m_box->setText(QString::fromStdString(text));
+  m_saved = m_box->text();
+  SetSpin(ReadRounded(text));
 }
 
 bool NumericField::KeyPress(const QString& typed) const {

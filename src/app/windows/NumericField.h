@@ -24,6 +24,8 @@ class NumericField : public QWidget {
   // The box text with the leaving rules applied when the box still has the
   // focus, so that a command never reads a half-typed value.
   std::string SettledText();
+  // The box shows `text` (a stored value, as " 3"), and the spin control its value.
+  void Show(const std::string& text);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -26,6 +26,7 @@
 #include "app/windows/Danmen.h"
 #include "app/windows/Gyogyou.h"
 #include "app/windows/Kaiyou1.h"
+#include "app/windows/RadioDictation.h"
 #include "app/windows/Teisei.h"
 #include "app/windows/Tenki1.h"
 #include "app/windows/WidgetText.h"
@@ -47,6 +48,7 @@ struct MenuEntry {
   const char* name = "";
   const char* caption = "";
   Slot slot = nullptr;
+  const char* keys = nullptr;  // the shortcut, as QKeySequence reads it
 };
 
 // The layer switch each check item shows.
@@ -138,13 +140,14 @@ void Radio10::BuildMenus() {
       {Entry::Item, "cntTenki", "各地の天気のデータ", &Radio10::cntTenki_Click},
       {Entry::Item, "cntSenpaku", "船舶の報告のデータ", &Radio10::cntSenpaku_Click},
       {Entry::Item, "cntGyogyou", "低気圧や前線の位置のデータ", &Radio10::cntGyogyou_Click},
+      {Entry::Item, "cntRadio", "ラジオの気象通報から入力", &Radio10::cntRadio_Click, "Ctrl+R"},
       {Entry::Separator},
       {Entry::Submenu, "cntNew", "データを消す"},
       {Entry::Item, "cntNew2", "ﾃﾞｰﾀを消しますよ　ｏｋ？", &Radio10::cntNew2_Click},
       {Entry::End},
       {Entry::End},
       {Entry::Menu, "cntLine", "天気図　"},
-      {Entry::Item, "cntDisplay", "天気図を表示する", &Radio10::cntDisplay_Click},
+      {Entry::Item, "cntDisplay", "天気図を表示する", &Radio10::cntDisplay_Click, "F5"},
       {Entry::Submenu, "cntSetting", "表示の設定"},
       {Entry::Check, "cntTizu", "地図を表示", &Radio10::cntTizu_Click},
       {Entry::Check, "cntTouatu2", "等圧線の表示", &Radio10::cntTouatu2_Click},
@@ -208,6 +211,7 @@ void Radio10::BuildMenus() {
     }
     action->setObjectName(entry.name);
     action->setCheckable(entry.kind == Entry::Check);
+    if (entry.keys) action->setShortcut(QKeySequence(QString::fromLatin1(entry.keys)));
     connect(action, &QAction::triggered, this, entry.slot);
   }
 }
@@ -243,6 +247,8 @@ void Radio10::RegisterToolWindows() {
                        [this, repaintOn] { return repaintOn(new Teisei(Context(), this)); });
   m_ui.RegisterFactory(WindowId::Danmen,
                        [this, repaintOn] { return repaintOn(new Danmen(Context(), this)); });
+  m_ui.RegisterFactory(WindowId::RadioDictation,
+                       [this, repaintOn] { return repaintOn(new RadioDictation(Context(), this)); });
   m_ui.RegisterFactory(WindowId::FrmAdjust,
                        [this, repaintOn] { return repaintOn(new frmAdjust(Context(), this)); });
   m_ui.RegisterFactory(WindowId::Cont, [this] {
@@ -274,14 +280,27 @@ void Radio10::MDIForm_Load() {
 }
 
 void Radio10::closeEvent(QCloseEvent* event) {
+  if (!MDIForm_QueryUnload(Context())) {
+    event->ignore();
+    return;
+  }
   MDIForm_Unload(Context());
-  m_ui.HideAllWindows();
+  m_ui.EndAllWindows();
   event->accept();
+  // The end of the main window is the end of the program. Qt quits by itself
+  // on the last window only if nothing holds the application at that moment,
+  // which a run ending in a nested event loop may; queued, the quit also
+  // reaches the application's own loop when no run was going.
+  QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection);
 }
 
 void Radio10::Run(void (*command)(const AppContext&)) {
   command(Context());
   ShowLayerTicks();
+  // A command may change the observation date (a systems paste, say) without
+  // touching the rows of every entry window; their date boxes follow it.
+  for (WindowId id : {WindowId::Tenki1, WindowId::Kaiyou1, WindowId::Gyogyou})
+    if (auto* entry = qobject_cast<EntryWindow*>(m_ui.Window(id))) entry->FollowDate();
   RefreshMap();
 }
 
@@ -333,6 +352,7 @@ void Radio10::cntPaste_Click() { Run(nimbara::cntPaste_Click); }
 void Radio10::cntTenki_Click() { Run(nimbara::cntTenki_Click); }
 void Radio10::cntSenpaku_Click() { Run(nimbara::cntSenpaku_Click); }
 void Radio10::cntGyogyou_Click() { Run(nimbara::cntGyogyou_Click); }
+void Radio10::cntRadio_Click() { Run(nimbara::cntRadio_Click); }
 void Radio10::cntNew2_Click() { Run(nimbara::cntNew2_Click); }
 
 void Radio10::cntDisplay_Click() { Run(nimbara::cntDisplay_Click); }

@@ -79,6 +79,7 @@ class Radio10 : public QMainWindow {
   void cntTenki_Click();
   void cntSenpaku_Click();
   void cntGyogyou_Click();
+  void cntRadio_Click();
   void cntNew2_Click();
 
   void cntDisplay_Click();
@@ -117,7 +118,8 @@ class Radio10 : public QMainWindow {
   void RegisterToolWindows();
   // Tenki1, Kaiyou1 and Gyogyou, created hidden with their lists filled.
   void LoadEntryWindows();
-  // Runs a command on the state, then brings the map and the ticks up to date.
+  // Runs a command on the state, then brings the map, the ticks and the entry
+  // windows' date boxes up to date.
   void Run(void (*command)(const AppContext&));
   void RefreshMap();
   void ShowLayerTicks();

@@ -18,6 +18,7 @@ Tenki1::Tenki1(AppContext app, QWidget* parent) : EntryWindow(app, app.state.sta
   m_kiatu = AddNumber("気圧", EntryField::Pressure, "Kiatu");
   m_ondo = AddNumber("気温", EntryField::Temperature, "Ondo");
   connect(AddEnterButton(), &QPushButton::clicked, this, &Tenki1::Tugi_Click);
+  connect(AddButton("cmdDelete", "削除"), &QPushButton::clicked, this, &Tenki1::cmdDelete_Click);
   connect(AddButton("Modoru", "もどる"), &QPushButton::clicked, this, &Tenki1::Modoru_Click);
   connect(AddButton("Setumei", "説明"), &QPushButton::clicked, this, &Tenki1::Setumei_Click);
   ChainTabs({m_huukou, m_huuryoku, m_tenki, m_kiatu, m_ondo});
@@ -34,7 +35,21 @@ void Tenki1::Tugi_Click() {
   ShowRows();
 }
 
-void Tenki1::Modoru_Click() { CloseStationWindow(m_app, DateText()); }
+void Tenki1::cmdDelete_Click() {
+  DeleteStation(m_app.state);
+  ShowRows();
+}
+
+void Tenki1::ShowRecord(int row) {
+  const StationFields fields = StationFieldsOf(m_app.state.store, row);
+  ShowChoice(m_huukou, fields.direction);
+  m_huuryoku->Show(fields.force);
+  ShowChoice(m_tenki, fields.weather);
+  m_kiatu->Show(fields.pressure);
+  m_ondo->Show(fields.temperature);
+}
+
+void Tenki1::Modoru_Click() { CloseStationWindow(m_app, TypedDate()); }
 
 void Tenki1::Setumei_Click() { ShowHelp(m_app, TenkiHelp()); }
 

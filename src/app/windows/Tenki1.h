@@ -14,7 +14,9 @@ class Tenki1 : public EntryWindow {
 
  private:
   void Tugi_Click();
+  void cmdDelete_Click();
   void Modoru_Click() override;
+  void ShowRecord(int row) override;
   void Setumei_Click();
   StationFields Fields();
 

@@ -11,8 +11,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QSignalBlocker>
 
 #include "app/Chooser.h"
+#include "app/FileListing.h"
 #include "app/windows/WidgetText.h"
 #include "qt/QtCanvas.h"
 
@@ -100,15 +102,19 @@ frmOpenSave::frmOpenSave(QWidget* parent) : QDialog(parent) {
   connect(drvOpenSave, &QComboBox::activated, this, &frmOpenSave::drvOpenSave_Change);
   connect(dirOpenSave, &QListWidget::itemActivated, this, &frmOpenSave::dirOpenSave_Change);
   connect(filOpenSave, &QListWidget::itemClicked, this, &frmOpenSave::filOpenSave_Click);
+  // Moving the selection with the keyboard names the file as a click does.
+  connect(filOpenSave, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* current) {
+    if (current) filOpenSave_Click(current);
+  });
   connect(filOpenSave, &QListWidget::itemDoubleClicked, this, &frmOpenSave::filOpenSave_DblClick);
   connect(cmdOpenSave[0], &QPushButton::clicked, this, [this] { cmdOpenSave_Click(0); });
   connect(cmdOpenSave[1], &QPushButton::clicked, this, [this] { cmdOpenSave_Click(1); });
 }
 
 std::optional<std::string> frmOpenSave::Choose(const ChooserRequest& request) {
-  m_caption = WidgetText(request.caption);
+  m_request = request;
   m_chosen.reset();
-  setWindowTitle(m_caption);
+  setWindowTitle(WidgetText(request.caption));
   if (request.background) {
     QPalette colours = palette();
     colours.setColor(QPalette::Window, ToQColor(*request.background));
@@ -116,6 +122,8 @@ std::optional<std::string> frmOpenSave::Choose(const ChooserRequest& request) {
     setAutoFillBackground(true);
   }
   for (QRadioButton* option : Options) option->setVisible(request.showImageOptions);
+  // The pattern the request starts with is the first option's.
+  if (request.showImageOptions) Options[0]->setChecked(true);
   FillDrives();
   SetFolder(QDir::currentPath());
   txtOpenSave->clear();
@@ -146,6 +154,7 @@ void frmOpenSave::drvOpenSave_Change(int index) {
   const QString place = drvOpenSave->itemData(index).toString();
   if (!QDir(place).exists()) {
     Warn(this, kPathNotFoundWarning);
+    ShowDrive();
     return;
   }
   SetFolder(place);
@@ -158,7 +167,11 @@ void frmOpenSave::dirOpenSave_Change(QListWidgetItem* item) {
 void frmOpenSave::filOpenSave_Click(QListWidgetItem* item) { txtOpenSave->setText(item->text()); }
 
 void frmOpenSave::filOpenSave_DblClick(QListWidgetItem* item) {
-  Accept(JoinPath(m_folder.toStdString(), item->text().toStdString()));
+  // A save that would replace the file asks first, as OK does.
+  if (IsSavingCaption(m_request.caption))
+    Confirm(item->text().toStdString(), {});
+  else
+    Accept(JoinPath(m_folder.toStdString(), item->text().toStdString()));
 }
 
 void frmOpenSave::cmdOpenSave_Click(int index) {
@@ -167,16 +180,18 @@ void frmOpenSave::cmdOpenSave_Click(int index) {
     return;
   }
   const QListWidgetItem* selected = filOpenSave->currentItem();
-  const OkDecision decision = DecideOk(m_caption.toStdString(), txtOpenSave->text().toStdString(),
-                                       selected ? selected->text().toStdString() : std::string(),
-                                       m_folder.toStdString(), m_pattern.toStdString());
+  Confirm(txtOpenSave->text().toStdString(), selected ? selected->text().toStdString() : std::string());
+}
+
+void frmOpenSave::Confirm(const std::string& nameText, const std::string& selectedName) {
+  const OkDecision decision =
+      DecideOk(m_request, nameText, selectedName, m_folder.toStdString(), m_pattern.toStdString());
   switch (decision.step) {
     case OkStep::ShowList:
-      SetFolder(QString::fromStdString(decision.folder));
-      SetPattern(QString::fromStdString(decision.pattern));
+      if (SetFolder(QString::fromStdString(decision.folder))) SetPattern(QString::fromStdString(decision.pattern));
       break;
     case OkStep::AskOverwrite: {
-      QMessageBox box(QMessageBox::Question, WidgetText(kOverwriteTitle), WidgetText(kOverwriteQuestion),
+      QMessageBox box(QMessageBox::Question, WidgetText(kOverwriteTitle), WidgetText(decision.question),
                       QMessageBox::Yes | QMessageBox::No, this);
       box.setDefaultButton(QMessageBox::No);
       if (box.exec() == QMessageBox::Yes)
@@ -200,10 +215,22 @@ void frmOpenSave::Option_Click(int index) {
   SetPattern(WidgetText(kImagePatterns[index]));
 }
 
-void frmOpenSave::SetFolder(const QString& folder) {
-  m_folder = QDir(folder).absolutePath();
-  QDir::setCurrent(m_folder);
+bool frmOpenSave::SetFolder(const QString& folder) {
+  const QString path = QDir(folder).absolutePath();
+  if (!EnterFolder(path.toStdString())) {
+    Warn(this, kFolderNotEnteredWarning);
+    ShowDrive();
+    return false;
+  }
+  m_folder = path;
   lblOpenSave[2]->setText(m_folder);
+  ShowDrive();
+  FillFolders();
+  FillFiles();
+  return true;
+}
+
+void frmOpenSave::ShowDrive() {
   int best = 0;
   for (int i = 0; i < drvOpenSave->count(); ++i) {
     const QString place = drvOpenSave->itemData(i).toString();
@@ -211,8 +238,6 @@ void frmOpenSave::SetFolder(const QString& folder) {
     if (contains && place.size() >= drvOpenSave->itemData(best).toString().size()) best = i;
   }
   drvOpenSave->setCurrentIndex(best);
-  FillFolders();
-  FillFiles();
 }
 
 void frmOpenSave::SetPattern(const QString& pattern) {
@@ -239,9 +264,12 @@ void frmOpenSave::FillFolders() {
 }
 
 void frmOpenSave::FillFiles() {
+  // A new list keeps the name box as it is (it shows the pattern or a typed name).
+  const QSignalBlocker quiet(filOpenSave);
   filOpenSave->clear();
-  const QDir dir(m_folder);
-  filOpenSave->addItems(dir.entryList({m_pattern}, QDir::Files, QDir::Name));
+  // The list the slide show and the browse buttons step through, in their order.
+  for (const std::string& name : ListFiles(m_folder.toStdString(), m_pattern.toStdString()))
+    filOpenSave->addItem(QString::fromStdString(name));
 }
 
 void frmOpenSave::Accept(const std::string& path) {

@@ -55,9 +55,14 @@ class frmOpenSave : public QDialog {
   void filOpenSave_DblClick(QListWidgetItem* item);
   void cmdOpenSave_Click(int index);
   void Option_Click(int index);
+  // OK on a name: shows the list it names, warns, asks about overwriting or accepts.
+  void Confirm(const std::string& nameText, const std::string& selectedName);
 
-  // The folder list, file list, label and current directory follow `folder`.
-  void SetFolder(const QString& folder);
+  // The folder list, file list, label and current directory follow `folder`;
+  // a folder that cannot be entered is reported and nothing changes (false).
+  bool SetFolder(const QString& folder);
+  // The drive list shows the place that holds the folder.
+  void ShowDrive();
   // The file list's pattern; the name box shows it.
   void SetPattern(const QString& pattern);
   void FillDrives();
@@ -65,7 +70,7 @@ class frmOpenSave : public QDialog {
   void FillFiles();
   void Accept(const std::string& path);
 
-  QString m_caption;
+  ChooserRequest m_request;
   QString m_folder;
   QString m_pattern;
   std::optional<std::string> m_chosen;
