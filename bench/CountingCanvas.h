@@ -28,6 +28,8 @@ class CountingCanvas : public Canvas {
   void DoCircle(PointF, double, Colour, std::optional<ArcAngles>) override { ++calls; }
   void DoPolygon(std::span<const PointF>) override { ++calls; }
   void DoText(PointF, std::string_view) override { ++calls; }
+  void DoPolyline(std::span<const PointF>, Colour) override { ++calls; }
+  void DoHaloText(PointF, std::string_view, Colour, int) override { ++calls; }
 
  private:
   static constexpr int kSide = 800;  // pixels, the command line's default map

@@ -33,6 +33,9 @@ struct LayerSwitches {
   bool fronts = true;     // cntZensen
   bool allData = true;    // cntAllData
   bool zoomUp = false;    // cntZoomUp
+  // Remembered in the settings file, so a start-up does not reset them.
+  bool chartStyle = false;  // cntMitame: 天気図の見た目：気象庁風
+  bool legend = true;       // cntHanrei: the chart style's legend
 };
 
 inline constexpr int kItemListSize = 401;  // positions 0 to 400

@@ -7,6 +7,7 @@
 #include "render/Fronts.h"
 #include "render/SymbolLayers.h"
 #include "render/SystemPoints.h"
+#include "render/chart/ChartMap.h"
 
 namespace nimbara {
 
@@ -26,15 +27,50 @@ void Redraw(const AppContext& app) {
   cntDisplay_Click(app);
 }
 
+void DrawChartDisplay(const AppContext& app, const LayerSwitches& layers) {
+  AppState& state = app.state;
+  const bool isobars = layers.isobars && EnsurePressureGrid(app);
+  const std::vector<SymbolPlace> places =
+      layers.weather || layers.wind ? SymbolPlaces(state.store, layers.allData) : std::vector<SymbolPlace>{};
+  const std::vector<SystemPoint> fronts = layers.fronts ? CurrentSystemPoints(state) : std::vector<SystemPoint>{};
+  DrawChartMap(app.canvas, {state.store, state.plot, isobars ? &state.field.grid : nullptr, state.isobar, places,
+                            layers.weather, layers.wind, fronts, state.symbols, layers.map, layers.legend});
+}
+
 }  // namespace
 
-void cntDisplay_Click(const AppContext& app) {
+bool DrawsChartStyle(const AppState& state) {
+  const ClickMode mode = state.clickMode;
+  const bool correcting = mode == ClickMode::Read || mode == ClickMode::Raise || mode == ClickMode::Lower;
+  return state.layers.chartStyle && !correcting;
+}
+
+void DrawEmptyMap(const AppContext& app) {
+  const AppState& state = app.state;
+  if (DrawsChartStyle(state))
+    DrawChartBaseMap(app.canvas, state.store.observationDate, state.layers.map);
+  else if (state.layers.map)
+    DrawBaseMap(app.canvas, state.colours[kMapColour]);
+}
+
+void DrawChartIsobarMap(const AppContext& app) {
+  const AppState& state = app.state;
+  DrawChartMap(app.canvas, {state.store, state.plot, &state.field.grid, state.isobar, {}, false, false, {},
+                            state.symbols, true, false});
+}
+
+void cntDisplay_Click(const AppContext& app) { DrawLayers(app, app.state.layers); }
+
+void DrawLayers(const AppContext& app, const LayerSwitches& layers) {
   AppState& state = app.state;
   Canvas& canvas = app.canvas;
-  const LayerSwitches& layers = state.layers;
   // A relief view scales the Canvas its own way; the map always shows the map view.
   ApplyMapView(canvas, state.view);
   ClearCanvas(canvas);
+  if (DrawsChartStyle(state)) {
+    DrawChartDisplay(app, layers);
+    return;
+  }
   if (layers.map) DrawBaseMap(canvas, state.colours[kMapColour]);
   if (layers.isobars) DrawIsobarLayer(app);
   if (layers.weather || layers.wind) {
@@ -60,6 +96,16 @@ void cntZoomUp_Click(const AppContext& app) {
   AppState& state = app.state;
   state.layers.zoomUp = !state.layers.zoomUp;
   state.symbols = state.layers.zoomUp ? SymbolSize::Enlarged() : SymbolSize::Normal();
+  Redraw(app);
+}
+
+void cntMitame_Click(const AppContext& app) {
+  app.state.layers.chartStyle = !app.state.layers.chartStyle;
+  Redraw(app);
+}
+
+void cntHanrei_Click(const AppContext& app) {
+  app.state.layers.legend = !app.state.layers.legend;
   Redraw(app);
 }
 

@@ -13,6 +13,7 @@ void OpenEntryWindow(const AppContext& app, WindowId id) {
 void cntTenki_Click(const AppContext& app) { OpenEntryWindow(app, WindowId::Tenki1); }
 void cntSenpaku_Click(const AppContext& app) { OpenEntryWindow(app, WindowId::Kaiyou1); }
 void cntGyogyou_Click(const AppContext& app) { OpenEntryWindow(app, WindowId::Gyogyou); }
+void cntRadio_Click(const AppContext& app) { OpenEntryWindow(app, WindowId::RadioDictation); }
 
 void KeepObservationDate(const AppContext& app, const std::optional<std::string>& typedDate) {
   AppState& state = app.state;

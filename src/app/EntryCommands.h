@@ -12,6 +12,7 @@ namespace nimbara {
 void cntTenki_Click(const AppContext& app);    // 各地の天気のデータ -> Tenki1
 void cntSenpaku_Click(const AppContext& app);  // 船舶の報告のデータ -> Kaiyou1
 void cntGyogyou_Click(const AppContext& app);  // 低気圧や前線の位置のデータ -> Gyogyou
+void cntRadio_Click(const AppContext& app);    // ラジオの気象通報から入力 -> RadioDictation
 
 // もどる of an entry window: a date typed into its observation-date box
 // (nothing when the box was not typed into, so that a box showing an older

@@ -199,6 +199,11 @@ void LoadIsobarFile(const AppContext& app) {
     ReportUnreadFile(app.ui, kIsobarFileKind, status);
     return;
   }
+  // The chart cannot lay isobars over a finished chart: it draws the map again.
+  if (DrawsChartStyle(state)) {
+    cntDisplay_Click(app);
+    return;
+  }
   ApplyMapView(app.canvas, state.view);
   TraceCurrentIsobars(app);
 }

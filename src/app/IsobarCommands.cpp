@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <limits>
 
+#include "app/DisplayCommands.h"
 #include "app/IsobarLayer.h"
 #include "core/BaseMap.h"
 #include "core/Numbers.h"
@@ -63,6 +64,10 @@ void ChangeIsobarInterval(const AppContext& app, const std::string& defaultText)
 void RedrawIsobarMap(const AppContext& app) {
   ApplyMapView(app.canvas, app.state.view);
   ClearCanvas(app.canvas);
+  if (DrawsChartStyle(app.state)) {
+    DrawChartIsobarMap(app);
+    return;
+  }
   DrawBaseMap(app.canvas, app.state.colours[kMapColour]);
   TraceCurrentIsobars(app);
 }
@@ -78,8 +83,8 @@ void cntTKankaku_Click(const AppContext& app) {
 }
 
 void cntSyusei_Click(const AppContext& app) {
+  app.state.clickMode = ClickMode::Read;  // before the drawing: corrections redraw classic isobars
   RedrawIsobarMap(app);
-  app.state.clickMode = ClickMode::Read;
   app.ui.ShowWindow(WindowId::Teisei);
   app.ui.RefreshWindow(WindowId::Teisei);  // already open: its text follows the mode
 }

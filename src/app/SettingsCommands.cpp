@@ -22,7 +22,8 @@ FileStatus ReadSettingsInto(AppState& state, const std::string& path) {
 }  // namespace
 
 Settings SettingsOf(const AppState& state) {
-  return {state.colours, state.selectedColourSlot, state.view, state.isobar, state.currentFilePath};
+  return {state.colours,       state.selectedColourSlot,    state.view,        state.isobar,
+          state.currentFilePath, state.layers.chartStyle, state.layers.legend};
 }
 
 void ApplySettings(AppState& state, const Settings& settings) {
@@ -31,6 +32,8 @@ void ApplySettings(AppState& state, const Settings& settings) {
   state.view = settings.view;
   state.isobar = settings.isobar;
   state.currentFilePath = settings.lastFile;
+  state.layers.chartStyle = settings.chartStyle;
+  state.layers.legend = settings.legend;
 }
 
 void ReadSettings(AppState& state) { ReadSettingsInto(state, state.settingsPath); }

@@ -17,15 +17,7 @@ void LoadShipRows(AppState& state) {
   state.shipRows.selected = state.shipRows.Count() - 1;
 }
 
-void EnterShip(AppState& state, const ShipFields& fields) {
-  RowList& list = state.shipRows;
-  const int n = list.Count();
-  // No selection (as after a load or a paste) counts as the last row, so the
-  // first ship is never overwritten by a new one.
-  const int r = SelectedRow(list) < 0 ? n - 1 : SelectedRow(list);
-  const int k = r + 1;
-  const int position = k < n ? r : n;
-
+bool StoreShip(AppState& state, int position, const ShipFields& fields) {
   ShipRecord record;
   record.latitude = ReadRounded(fields.latitude);
   record.longitude = ReadRounded(fields.longitude);
@@ -34,15 +26,30 @@ void EnterShip(AppState& state, const ShipFields& fields) {
   record.weather = fields.weather;
   record.pressure = ReadRounded(fields.pressure);
   std::string row = ShipEntryRow(record, fields.latitude, fields.longitude, fields.force, fields.pressure);
-  if (!PutRow(list, state.store.ships, position, record, std::move(row))) return;
-  list.selected = k;
+  if (!PutRow(state.shipRows, state.store.ships, position, record, std::move(row))) return false;
   CountShips(state);
+  return true;
+}
+
+void EnterShip(AppState& state, const ShipFields& fields) {
+  RowList& list = state.shipRows;
+  const int n = list.Count();
+  // No selection (as after a load or a paste) counts as the last row, so the
+  // first ship is never overwritten by a new one.
+  const int r = SelectedRow(list) < 0 ? n - 1 : SelectedRow(list);
+  const int k = r + 1;
+  if (StoreShip(state, k < n ? r : n, fields)) list.selected = k;
 }
 
 ShipFields ShipFieldsOf(const ObservationStore& store, int index) {
   const ShipRecord& ship = store.ships[index];
   return {SignedText(ship.latitude), SignedText(ship.longitude), ship.direction,
           SignedText(ship.force),   ship.weather,                SignedText(ship.pressure)};
+}
+
+void RemoveShip(AppState& state, int index) {
+  RemoveRow(state.shipRows, state.store.ships, index);
+  CountShips(state);
 }
 
 void DeleteShip(AppState& state) {

@@ -27,6 +27,12 @@ void LoadShipRows(AppState& state);
 // with no selection. The selection moves one row down; a 202nd row is refused.
 void EnterShip(AppState& state, const ShipFields& fields);
 
+// Stores the fields as the ship at `position` with its row: replaces that
+// ship, or adds one when `position` is the number of ships. False (nothing
+// changed) when the list is full or `position` is past its end.
+bool StoreShip(AppState& state, int position, const ShipFields& fields);
+// Removes the ship at `index`; the ships after it move up.
+void RemoveShip(AppState& state, int index);
 // Choosing a row: the fields as they show the ship of that row.
 ShipFields ShipFieldsOf(const ObservationStore& store, int index);
 

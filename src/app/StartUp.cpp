@@ -81,12 +81,12 @@ void ShowSample(const AppContext& app, const SampleData& sample) {
 
 void MDIForm_Load(const AppContext& app, const StartUpOptions& options) {
   AppState& state = app.state;
+  state.layers = LayerSwitches{};
   LoadStartUpSettings(app, options.startDirectory);
   const bool firstStart = !FileExists(state.settingsPath);
-  state.layers = LayerSwitches{};
   ApplyMapView(app.canvas, state.view);
   if (options.loadEntryWindows) options.loadEntryWindows();
-  DrawBaseMap(app.canvas, state.colours[kMapColour]);
+  DrawEmptyMap(app);
   state.fullDataMode = true;
   if (firstStart && options.sample)
     ShowSample(app, *options.sample);

@@ -15,11 +15,7 @@ void LoadStationRows(AppState& state) {
   state.stationRows.selected = -1;
 }
 
-void EnterStation(AppState& state, const StationFields& fields) {
-  RowList& list = state.stationRows;
-  const int count = ClampCount(list.Count());
-  if (count == 0) return;
-  const int slot = std::clamp(list.selected, 0, count - 1);
+void StoreStation(AppState& state, int slot, const StationFields& fields) {
   StationRecord record;
   record.direction = fields.direction;
   record.force = ReadRounded(fields.force);
@@ -28,9 +24,17 @@ void EnterStation(AppState& state, const StationFields& fields) {
   const bool observed = record.force != 0 || record.pressure != 0 || record.temperature != 0;
   record.weather = observed ? fields.weather : 0;
   state.store.stationRecords[slot] = record;
-  list.rows[static_cast<std::size_t>(slot)] =
-      StationEntryRow(state.store.stations.names[slot], record, fields.force,
-                      fields.pressure, fields.temperature);
+  SetRow(state.stationRows, slot,
+         StationEntryRow(state.store.stations.names[slot], record, fields.force, fields.pressure,
+                         fields.temperature));
+}
+
+void EnterStation(AppState& state, const StationFields& fields) {
+  RowList& list = state.stationRows;
+  const int count = ClampCount(list.Count());
+  if (count == 0) return;
+  const int slot = std::clamp(list.selected, 0, count - 1);
+  StoreStation(state, slot, fields);
   list.selected = std::min(slot + 1, count - 1);
 }
 
@@ -40,12 +44,15 @@ StationFields StationFieldsOf(const ObservationStore& store, int slot) {
           SignedText(record.temperature)};
 }
 
-void DeleteStation(AppState& state) {
-  RowList& list = state.stationRows;
-  const int slot = SelectedRow(list);
-  if (slot < 0 || slot >= kSlotCount) return;
+void EmptyStation(AppState& state, int slot) {
   state.store.stationRecords[slot] = {};
-  list.rows[static_cast<std::size_t>(slot)] = state.store.stations.names[slot];
+  SetRow(state.stationRows, slot, state.store.stations.names[slot]);
+}
+
+void DeleteStation(AppState& state) {
+  const int slot = SelectedRow(state.stationRows);
+  if (slot < 0 || slot >= kSlotCount) return;
+  EmptyStation(state, slot);
 }
 
 void CloseStationWindow(const AppContext& app, const std::optional<std::string>& typedDate) {

@@ -21,6 +21,10 @@ struct StationFields {
 // Loading: one entry-layout row per station slot, none selected.
 void LoadStationRows(AppState& state);
 
+// Writes the fields into the station at `slot` and replaces its row, as
+// データ入力 does.
+void StoreStation(AppState& state, int slot, const StationFields& fields);
+
 // データ入力: writes the fields into the station of the selected row (the
 // first row when none is selected), replaces its row and moves the selection
 // down unless it is on the last row.
@@ -28,6 +32,9 @@ void EnterStation(AppState& state, const StationFields& fields);
 
 // Choosing a row: the fields as they show the record of that station.
 StationFields StationFieldsOf(const ObservationStore& store, int slot);
+
+// Empties the station at `slot` as 削除 does.
+void EmptyStation(AppState& state, int slot);
 
 // 削除: the selected station's record is emptied (no direction, wind, weather,
 // pressure or temperature, so it adds nothing to the pressure grid) and its

@@ -21,8 +21,12 @@ Commands:
       format named by the extension. Without DATA.txt the base map is drawn.
       --observation     read DATA.txt as an observation file (気象観測ファイル):
                         no settings block, no companion files
+      --style STYLE     classic (default: the map as the application draws
+                        it) or chart (the look of the agency's surface
+                        analyses, 天気図の見た目：気象庁風)
       --layers LIST     draw only these layers, a comma-separated subset of
-                        map,isobars,weather,wind,fronts (default: all)
+                        map,isobars,weather,wind,fronts,legend (default: all;
+                        the legend belongs to the chart style)
       --thinned         symbols for the thinned station set only
                         (全観測地のデータを表示 unticked)
       --enlarged        enlarged weather symbols (天気記号を拡大表示 ticked)

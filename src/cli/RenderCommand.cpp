@@ -24,6 +24,8 @@ namespace {
 constexpr int kDefaultPictureSize = 800;
 constexpr int kMaxPictureSide = 16384;
 constexpr unsigned kBatchWorkers = 2;
+constexpr std::string_view kClassicStyle = "classic";
+constexpr std::string_view kChartStyle = "chart";
 
 struct RenderOptions {
   int width = kDefaultPictureSize;
@@ -46,7 +48,7 @@ bool ParseSize(const std::string& text, RenderOptions& options) {
 }
 
 bool ParseLayers(const std::string& text, LayerSwitches& layers) {
-  layers.map = layers.isobars = layers.weather = layers.wind = layers.fronts = false;
+  layers.map = layers.isobars = layers.weather = layers.wind = layers.fronts = layers.legend = false;
   std::stringstream list(text);
   std::string name;
   while (std::getline(list, name, ',')) {
@@ -55,6 +57,7 @@ bool ParseLayers(const std::string& text, LayerSwitches& layers) {
     else if (name == "weather") layers.weather = true;
     else if (name == "wind") layers.wind = true;
     else if (name == "fronts") layers.fronts = true;
+    else if (name == "legend") layers.legend = true;
     else return false;
   }
   return true;
@@ -77,7 +80,7 @@ std::string RenderOne(const RenderOptions& options, const std::optional<std::str
     if (FileStatus status = OpenDataFile(app, *dataFile); !status) return ReadProblem(status);
   } else {
     ClearCanvas(app.canvas);
-    if (state.layers.map) DrawBaseMap(app.canvas, state.colours[kMapColour]);
+    DrawEmptyMap(app);
   }
   const std::string title = options.blank ? kBlankFormTitle : MapTitle(state);
   auto picture = ExportBytes(session.Picture(), *ExportFormatFor(output), title);
@@ -139,6 +142,7 @@ int RenderCommand(int argc, char** argv) {
   options.opsPath = args.TakeValue("--ops");
   const auto sizeText = args.TakeValue("--size");
   const auto layersText = args.TakeValue("--layers");
+  const auto style = args.TakeValue("--style");
   options.observation = args.TakeFlag("--observation");
   options.blank = args.TakeFlag("--blank");
   options.layers.allData = !args.TakeFlag("--thinned");
@@ -147,7 +151,9 @@ int RenderCommand(int argc, char** argv) {
   if (!args.Error().empty()) return UsageError(args.Error().c_str());
   if (sizeText && !ParseSize(*sizeText, options)) return UsageError("--size must be WIDTHxHEIGHT, each 1 to 16384");
   if (layersText && !ParseLayers(*layersText, options.layers))
-    return UsageError("--layers takes a comma-separated list of map,isobars,weather,wind,fronts");
+    return UsageError("--layers takes a comma-separated list of map,isobars,weather,wind,fronts,legend");
+  if (style && *style != kClassicStyle && *style != kChartStyle) return UsageError("--style must be classic or chart");
+  options.layers.chartStyle = style == kChartStyle;
   if (output && outDir) return UsageError("give either -o or --out-dir");
   EnsureGuiApplication();
   if (outDir) {

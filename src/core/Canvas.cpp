@@ -65,4 +65,15 @@ void Canvas::Text(PointF topLeft, std::string_view text) {
   DoText(topLeft, text);
 }
 
+void Canvas::Polyline(std::span<const PointF> points, Colour colour) {
+  if (points.size() < 2) return;
+  m_current = points.back();
+  DoPolyline(points, colour);
+}
+
+void Canvas::HaloText(PointF topLeft, std::string_view text, Colour haloColour, int haloWidth) {
+  m_current = topLeft;
+  DoHaloText(topLeft, text, haloColour, haloWidth);
+}
+
 }  // namespace nimbara

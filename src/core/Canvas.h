@@ -90,6 +90,13 @@ class Canvas {
   void Polygon(std::span<const PointF> vertices);
   // Text with its upper-left corner at `topLeft`, in the fore colour and font.
   void Text(PointF topLeft, std::string_view text);
+  // An open path through map-unit points in `colour` and the line width,
+  // joined and ended round (the last point may repeat the first to close it).
+  // The current point becomes the last point. Fewer than two points draw nothing.
+  void Polyline(std::span<const PointF> points, Colour colour);
+  // Text as Text draws it, over an outline of the glyphs `haloWidth` wide (in
+  // line-width units) in `haloColour`, so it stays readable over anything.
+  void HaloText(PointF topLeft, std::string_view text, Colour haloColour, int haloWidth);
   // The colour shown at a point (drawing over picture over background), or -1
   // outside the surface.
   virtual Colour PointColour(PointF p) const = 0;
@@ -115,6 +122,8 @@ class Canvas {
   virtual void DoCircle(PointF centre, double radius, Colour colour, std::optional<ArcAngles> arc) = 0;
   virtual void DoPolygon(std::span<const PointF> vertices) = 0;
   virtual void DoText(PointF topLeft, std::string_view text) = 0;
+  virtual void DoPolyline(std::span<const PointF> points, Colour colour) = 0;
+  virtual void DoHaloText(PointF topLeft, std::string_view text, Colour haloColour, int haloWidth) = 0;
 
  private:
   MapView m_view;

@@ -25,6 +25,12 @@ double BandStep(double bandStart) {
   return kSouthernBandStep;
 }
 
+// The point `r` from the pole on the meridian of `longitude`.
+MapPointF AtRadius(double r, double longitude) {
+  const double theta = (longitude - kCentralMeridian) / 180.0 * kMapPi * kMeridianFactor;
+  return {kPoleX + r * std::sin(theta), r * std::cos(theta) + kPoleY};
+}
+
 }  // namespace
 
 double PolarRadius(double latitude) {
@@ -39,11 +45,26 @@ double PolarRadius(double latitude) {
   return r + b - b * fraction / kBandDegrees;
 }
 
+double ContinuousPolarRadius(double latitude) {
+  constexpr double kSouthernBoundary = kSouthernmostLatitude;
+  constexpr double kNorthernBoundary = kBands.front().first;
+  if (latitude >= kNorthernBoundary)
+    return PolarRadius(kNorthernBoundary) - (latitude - kNorthernBoundary) * kBands.front().second / kBandDegrees;
+  if (latitude <= kSouthernBoundary)
+    return PolarRadius(kSouthernBoundary) + (kSouthernBoundary - latitude) * kSouthernBandStep / kBandDegrees;
+  const double band = kBandDegrees * std::floor(latitude / kBandDegrees);
+  const double fraction = (latitude - band) / kBandDegrees;
+  return PolarRadius(band) + (PolarRadius(band + kBandDegrees) - PolarRadius(band)) * fraction;
+}
+
+MapPointF ProjectLatLonContinuous(double latitude, double longitude) {
+  return AtRadius(ContinuousPolarRadius(latitude), longitude);
+}
+
 std::optional<MapPointF> ProjectLatLonExact(double latitude, double longitude) {
   const double r = PolarRadius(latitude);
   if (r == 0.0) return std::nullopt;
-  const double theta = (longitude - kCentralMeridian) / 180.0 * kMapPi * kMeridianFactor;
-  return MapPointF{kPoleX + r * std::sin(theta), r * std::cos(theta) + kPoleY};
+  return AtRadius(r, longitude);
 }
 
 MapPoint ProjectLatLon(double latitude, double longitude) {

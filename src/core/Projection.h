@@ -40,4 +40,12 @@ struct MapPointF {
 // latitude/longitude grid); nothing when the latitude lies outside the map.
 std::optional<MapPointF> ProjectLatLonExact(double latitude, double longitude);
 
+// The projection without its jumps at every fifth degree of latitude: the
+// radius runs linearly between the radii the map has at 10, 15, …, 50 degrees
+// north and goes on beyond them with the steps of the outermost bands, so a
+// coast or parallel drawn with it is one smooth line. Defined at every
+// latitude (tools/coastline projects the chart coast the same way).
+double ContinuousPolarRadius(double latitude);
+MapPointF ProjectLatLonContinuous(double latitude, double longitude);
+
 }  // namespace nimbara

@@ -138,6 +138,18 @@ std::string PadRightColumns(std::string_view text, std::size_t columns) {
   return out;
 }
 
+std::size_t DisplayColumns(std::string_view text) {
+  constexpr char32_t kFirstWide = 0x80;
+  constexpr char32_t kFirstHalfWidthKatakana = 0xFF61;
+  constexpr char32_t kLastHalfWidthKatakana = 0xFF9F;
+  std::size_t columns = 0;
+  for (const char32_t c : ToCodePoints(text)) {
+    const bool narrow = c < kFirstWide || (c >= kFirstHalfWidthKatakana && c <= kLastHalfWidthKatakana);
+    columns += narrow ? 1 : 2;
+  }
+  return columns;
+}
+
 std::string TrimSpaces(std::string_view text) {
   const auto first = text.find_first_not_of(' ');
   if (first == std::string_view::npos) return {};

@@ -39,6 +39,10 @@ std::string PadLeft(std::string_view text, std::size_t characters);
 // Every character counts as two columns.
 std::string PadRightColumns(std::string_view text, std::size_t columns);
 
+// The width of a text in half-width columns as the map's font sets it: ASCII
+// and half-width katakana take one column, every other character two.
+std::size_t DisplayColumns(std::string_view text);
+
 // Half-width spaces removed at both ends / at the end.
 std::string TrimSpaces(std::string_view text);
 std::string TrimRightSpaces(std::string_view text);

@@ -105,6 +105,17 @@ bool ScanText::BlankBefore(std::size_t at) const {
   return std::binary_search(m_afterBlanks.begin(), m_afterBlanks.end(), at);
 }
 
+std::vector<std::string_view> ScanText::Words() const {
+  std::vector<std::string_view> words;
+  std::size_t start = 0;
+  for (std::size_t end : m_afterBlanks) {
+    if (end > start) words.push_back(std::string_view(m_text).substr(start, end - start));
+    start = end;
+  }
+  if (start < m_text.size()) words.push_back(std::string_view(m_text).substr(start));
+  return words;
+}
+
 std::size_t ScanText::Find(std::string_view word, std::size_t from, std::size_t end) const {
   return std::string_view(m_text).substr(0, std::min(end, m_text.size())).find(word, from);
 }

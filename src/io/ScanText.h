@@ -27,6 +27,8 @@ class ScanText {
   std::size_t Size() const { return m_text.size(); }
   // Whether blanks stood before the character at `at`.
   bool BlankBefore(std::size_t at) const;
+  // The words between the blanks, in order ("南南西 2" gives "南南西", "2").
+  std::vector<std::string_view> Words() const;
   bool At(std::size_t at, std::string_view word) const {
     // The first byte alone turns most words away without a call.
     if (word.empty()) return at <= m_text.size();

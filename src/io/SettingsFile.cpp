@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "core/Numbers.h"
+#include "core/Text.h"
 #include "io/FieldReader.h"
 
 namespace nimbara {
@@ -34,6 +35,18 @@ constexpr std::string_view kLeftKey = "横位置=";
 constexpr std::string_view kHeightKey = "縦拡大率=";
 constexpr std::string_view kWidthKey = "横拡大率=";
 constexpr std::string_view kIntervalKey = "等圧線の間隔=";
+constexpr std::string_view kLookKey = "天気図の見た目=";
+constexpr std::string_view kLegendKey = "凡例=";
+
+// A switch written as one of two words; any other value leaves it as it was.
+struct SwitchKey {
+  std::string_view key;
+  bool Settings::*value;
+  std::string_view on;
+  std::string_view off;
+};
+constexpr std::array<SwitchKey, 2> kSwitchKeys = {{{kLookKey, &Settings::chartStyle, "気象庁風", "標準"},
+                                                   {kLegendKey, &Settings::legend, "表示", "非表示"}}};
 
 constexpr std::array<std::string_view, 5> kHeaderLines = {"' ニンバラ for ｲﾝﾀｰﾈｯﾄのﾃﾞｰﾀ用", "' Nimbara2",
                                                           "' ", "' 設定ファイル", "' "};
@@ -83,6 +96,11 @@ void ApplySettingLine(Settings& settings, const SettingLine& line) {
   if (line.key == kWidthKey) settings.view.width = static_cast<float>(number);
   if (line.key == kIntervalKey) ApplyInterval(settings, number);
   if (line.key == kLastFileKey) settings.lastFile = line.value;
+  for (const SwitchKey& s : kSwitchKeys) {
+    if (line.key != s.key) continue;
+    const std::string value = TrimSpaces(line.value);
+    if (value == s.on || value == s.off) settings.*s.value = value == s.on;
+  }
 }
 
 void ReadSettingsText(std::string_view text, Settings& settings) {
@@ -109,6 +127,7 @@ std::vector<std::string> SettingsFileLines(const Settings& settings) {
   std::vector<std::string> lines(kHeaderLines.begin(), kHeaderLines.end());
   for (std::string& line : SettingsBlockLines(settings)) lines.push_back(std::move(line));
   lines.push_back(KeyLine(kLastFileKey, settings.lastFile));
+  for (const SwitchKey& s : kSwitchKeys) lines.push_back(KeyLine(s.key, std::string(settings.*s.value ? s.on : s.off)));
   return lines;
 }
 

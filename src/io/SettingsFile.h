@@ -26,6 +26,8 @@ struct Settings {
   MapView view;
   IsobarInterval isobar;
   std::string lastFile;  // 最終表示ファイル
+  bool chartStyle = false;  // 天気図の見た目
+  bool legend = true;       // 凡例
   bool operator==(const Settings&) const = default;
 };
 
@@ -52,7 +54,9 @@ void ReadSettingsText(std::string_view text, Settings& settings);
 // keys and the isobar interval. Full data files carry them after
 // kSettingsBlockComment.
 std::vector<std::string> SettingsBlockLines(const Settings& settings);
-// The whole settings file: five comment lines, the block and the last file.
+// The whole settings file: five comment lines, the block, the last file, and
+// the chart style's two switches (天気図の見た目=気象庁風 or 標準, 凡例=表示 or
+// 非表示), which full data files do not carry.
 std::vector<std::string> SettingsFileLines(const Settings& settings);
 
 // The file read into `settings`; nothing changes when it cannot be read (the

@@ -24,43 +24,40 @@ constexpr double kShadowOffset = 4.5;
 constexpr double kLightOffset = 5.5;
 constexpr double kMarkOffset = 5.0;
 
-struct Crossing {
-  std::int32_t x;
-  std::int32_t y;
-};
-
 bool IsTraced(float value) { return value > kLowestTraced && value < kHighestTraced; }
 
-std::int64_t SquaredDistance(Crossing a, Crossing b) {
-  const std::int64_t dx = a.x - b.x;
-  const std::int64_t dy = a.y - b.y;
+PointF Rounded(PointF p) { return {static_cast<double>(RoundToInt(p.x)), static_cast<double>(RoundToInt(p.y))}; }
+
+double SquaredDistance(PointF a, PointF b) {
+  const double dx = a.x - b.x;
+  const double dy = a.y - b.y;
   return dx * dx + dy * dy;
 }
 
-void DrawSegment(Canvas& canvas, Crossing a, Crossing b, Colour colour) {
-  canvas.Line({static_cast<double>(a.x), static_cast<double>(a.y)},
-              {static_cast<double>(b.x), static_cast<double>(b.y)}, colour);
-}
-
 }  // namespace
+
+bool IsThickLevel(float level) { return RoundToInt(level) % kThickLevelSpacing == 0; }
 
 bool IsContouredCell(int column, int row) {
   return column >= 1 && column <= kLastContouredIndex && row >= 1 && row <= kLastContouredIndex;
 }
 
-void ContourCell(Canvas& canvas, const PressureGrid& grid, int column, int row, float interval,
-                 float startOffset, Colour isobarColour, LevelWidth width) {
+std::vector<ContourSegment> ContourCellSegments(const PressureGrid& grid, int column, int row,
+                                                float interval, float startOffset) {
+  std::vector<ContourSegment> segments;
   const float ul = static_cast<float>(grid.At(column, row));
   const float ur = static_cast<float>(grid.At(column + 1, row));
   const float lr = static_cast<float>(grid.At(column + 1, row + 1));
   const float ll = static_cast<float>(grid.At(column, row + 1));
-  if (!IsTraced(ul) || !IsTraced(ur) || !IsTraced(lr) || !IsTraced(ll)) return;
-  if (ul == ur && ur == lr && lr == ll) return;
+  if (!IsTraced(ul) || !IsTraced(ur) || !IsTraced(lr) || !IsTraced(ll)) return segments;
+  if (ul == ur && ur == lr && lr == ll) return segments;
   const std::int32_t step = RoundToInt(interval);
-  if (step <= 0) return;
+  if (step <= 0) return segments;
   const float lo = std::min({ul, ur, lr, ll});
   const float hi = std::max({ul, ur, lr, ll});
   const float eps = (hi - lo) / kEpsDivisor;
+  // Integer division by the rounded step: the first and last candidate levels
+  // are whole multiples of the interval, the offset only moves the first one.
   const float first = interval * static_cast<float>(RoundToInt(lo + startOffset) / step);
   const float last = interval * static_cast<float>(RoundToInt(hi) / step);
   const float left = kSpacing * static_cast<float>(column);
@@ -73,26 +70,34 @@ void ContourCell(Canvas& canvas, const PressureGrid& grid, int column, int row, 
     const float eUR = difference(ur);
     const float eLR = difference(lr);
     const float eLL = difference(ll);
-    std::array<Crossing, 4> points{};
+    std::array<PointF, 4> points{};
     int found = 0;
-    if (eUL * eUR < 0) points[found++] = {RoundToInt(left - kSpacing * eUL / (ur - ul)), RoundToInt(top)};
-    if (eLR * eUR < 0)
-      points[found++] = {RoundToInt(left + kSpacing), RoundToInt(top - kSpacing * eUR / (lr - ur))};
-    if (eLL * eLR < 0)
-      points[found++] = {RoundToInt(left + kSpacing * eLL / (ll - lr)), RoundToInt(top + kSpacing)};
-    if (eLL * eUL < 0) points[found++] = {RoundToInt(left), RoundToInt(top + kSpacing * eUL / (ul - ll))};
+    if (eUL * eUR < 0) points[found++] = {left - kSpacing * eUL / (ur - ul), top};
+    if (eLR * eUR < 0) points[found++] = {left + kSpacing, top - kSpacing * eUR / (lr - ur)};
+    if (eLL * eLR < 0) points[found++] = {left + kSpacing * eLL / (ll - lr), top + kSpacing};
+    if (eLL * eUL < 0) points[found++] = {left, top + kSpacing * eUL / (ul - ll)};
     if (found < 2) continue;
-    if (width == LevelWidth::ByLevel)
-      canvas.SetLineWidth(RoundToInt(level) % kThickLevelSpacing == 0 ? kThickWidth : kThinLineWidth);
     if (found < 4) {
-      DrawSegment(canvas, points[0], points[1], isobarColour);
-    } else if (SquaredDistance(points[0], points[1]) >= SquaredDistance(points[0], points[3])) {
-      DrawSegment(canvas, points[0], points[3], isobarColour);
-      DrawSegment(canvas, points[1], points[2], isobarColour);
+      segments.push_back({points[0], points[1], level});
+    } else if (SquaredDistance(Rounded(points[0]), Rounded(points[1])) >=
+               SquaredDistance(Rounded(points[0]), Rounded(points[3]))) {
+      // A saddle: the crossings closer together are joined.
+      segments.push_back({points[0], points[3], level});
+      segments.push_back({points[1], points[2], level});
     } else {
-      DrawSegment(canvas, points[2], points[3], isobarColour);
-      DrawSegment(canvas, points[0], points[1], isobarColour);
+      segments.push_back({points[2], points[3], level});
+      segments.push_back({points[0], points[1], level});
     }
+  }
+  return segments;
+}
+
+void ContourCell(Canvas& canvas, const PressureGrid& grid, int column, int row, float interval,
+                 float startOffset, Colour isobarColour, LevelWidth width) {
+  for (const ContourSegment& segment : ContourCellSegments(grid, column, row, interval, startOffset)) {
+    if (width == LevelWidth::ByLevel)
+      canvas.SetLineWidth(IsThickLevel(segment.level) ? kThickWidth : kThinLineWidth);
+    canvas.Line(Rounded(segment.from), Rounded(segment.to), isobarColour);
   }
 }
 

@@ -3,6 +3,8 @@
 // linear interpolation along the cell edges), then the marks of the
 // pressure centres.
 
+#include <vector>
+
 #include "core/Canvas.h"
 #include "core/ObservationStore.h"
 #include "core/PlotPoints.h"
@@ -17,12 +19,33 @@ struct CentreMarkSource {
   Colour textColour;
 };
 
+// One piece of an isobar inside a cell: its ends where the level crosses the
+// cell's edges (linear along each edge, in map units, single precision; the
+// map draws them rounded to whole units), and its level in grid units
+// (hPa x 100). A corner exactly on the level counts as above it.
+struct ContourSegment {
+  PointF from;
+  PointF to;
+  float level = 0.0f;
+};
+
+// The isobar pieces of one cell, whose upper-left node is (column, row), in
+// drawing order: levels upward; a saddle cell joins the crossings that lie
+// closer together once rounded, in the order the map draws them. An interval that rounds to 0 or below has no levels; a
+// cell with a corner outside 800 to 1200 hPa, or with four equal corners, has
+// no pieces.
+std::vector<ContourSegment> ContourCellSegments(const PressureGrid& grid, int column, int row,
+                                                float interval, float startOffset);
+
+// Whether an isobar of this level is drawn bold: every 20 hPa.
+bool IsThickLevel(float level);
+
 // Whether a cell's segments set the line width by their level (3 at every
 // 20 hPa, 1 otherwise) or keep the width last set on the Canvas.
 enum class LevelWidth { ByLevel, Keep };
 
-// The contour lines of one cell, whose upper-left node is (column, row). An
-// interval that rounds to 0 or below has no levels, so nothing is drawn.
+// The contour lines of one cell (ContourCellSegments) drawn on the Canvas,
+// their ends rounded to whole map units.
 void ContourCell(Canvas& canvas, const PressureGrid& grid, int column, int row, float interval,
                  float startOffset, Colour isobarColour, LevelWidth width);
 

@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QFont>
+#include <QStaticText>
 #include <QPainterPath>
 
 #include <cmath>
@@ -17,7 +18,20 @@ namespace {
 // widths and fonts to its width: core/DevicePixels.h).
 constexpr double kReferenceHeight = 800.0;
 constexpr double kSixteenthsPerRadian = 180.0 * 16.0 / std::numbers::pi;
+constexpr int kHaloCopies = 8;
+
 QPointF ToQPoint(PointF p) { return {p.x, p.y}; }
+
+QString ToQString(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Text with its upper-left corner at `at`, as the map writes every text.
+void DrawTextAt(QPainter& painter, QPointF at, const QFont& font, const QString& text, const QColor& colour) {
+  painter.setFont(font);
+  painter.setPen(colour);
+  painter.drawText(QRectF(at, QSizeF(1e6, 1e6)), Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, text);
+}
 
 }  // namespace
 
@@ -62,10 +76,8 @@ void QtCanvas::Record(DrawCall paint) {
   m_calls.push_back(std::move(paint));
 }
 
-double QtCanvas::PixelsPerReferencePixel() const { return nimbara::PixelsPerReferencePixel(*this); }
-
 QPointF QtCanvas::PictureScale() const {
-  return {PixelsPerReferencePixel(), PixelHeight() / kReferenceHeight};
+  return {PixelsPerReferencePixel(*this), PixelHeight() / kReferenceHeight};
 }
 
 void QtCanvas::PaintPicture(QPainter& painter) const {
@@ -159,16 +171,47 @@ void QtCanvas::DoPolygon(std::span<const PointF> vertices) {
   });
 }
 
-void QtCanvas::DoText(PointF topLeft, std::string_view text) {
+QFont QtCanvas::MapFont() const {
   QFont font(kFontFamily);
   font.setPixelSize(FontPixels(*this));
   font.setBold(State().fontBold);
+  return font;
+}
+
+void QtCanvas::DoText(PointF topLeft, std::string_view text) {
   const QPointF at = ToQPoint(ToPixels(topLeft));
-  const QString string = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-  Record([at, font, string, colour = ToQColor(State().foreColour)](QPainter& p) {
+  Record([at, font = MapFont(), string = ToQString(text), colour = ToQColor(State().foreColour)](QPainter& p) {
+    DrawTextAt(p, at, font, string, colour);
+  });
+}
+
+void QtCanvas::DoPolyline(std::span<const PointF> points, Colour colour) {
+  QPainterPath path(ToQPoint(ToPixels(points.front())));
+  for (const PointF& point : points.subspan(1)) path.lineTo(ToQPoint(ToPixels(point)));
+  Record([path, pen = PenFor(colour)](QPainter& p) {
+    p.setPen(pen);
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(path);
+  });
+}
+
+void QtCanvas::DoHaloText(PointF topLeft, std::string_view text, Colour haloColour, int haloWidth) {
+  const QPointF at = ToQPoint(ToPixels(topLeft));
+  QStaticText prepared(ToQString(text));
+  prepared.setTextFormat(Qt::PlainText);
+  // The halo: the text itself in the halo colour, moved round a circle of
+  // half the halo's width (cheaper than stroking the outlines of the glyphs).
+  const double radius = haloWidth * PixelsPerReferencePixel(*this) / 2;
+  Record([at, font = MapFont(), prepared, radius, halo = ToQColor(haloColour),
+          colour = ToQColor(State().foreColour)](QPainter& p) {
     p.setFont(font);
+    p.setPen(halo);
+    for (int i = 0; i < kHaloCopies; ++i) {
+      const double angle = 2 * std::numbers::pi * i / kHaloCopies;
+      p.drawStaticText(at + QPointF(radius * std::cos(angle), radius * std::sin(angle)), prepared);
+    }
     p.setPen(colour);
-    p.drawText(QRectF(at, QSizeF(1e6, 1e6)), Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, string);
+    p.drawStaticText(at, prepared);
   });
 }
 

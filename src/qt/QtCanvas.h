@@ -8,6 +8,7 @@
 // 800 pixels: a satellite picture is aligned to that map pixel for pixel, so
 // on a canvas of another size it is scaled with the map.
 
+#include <QFont>
 #include <QImage>
 #include <QPainter>
 
@@ -47,6 +48,8 @@ class QtCanvas : public Canvas {
   void DoCircle(PointF centre, double radius, Colour colour, std::optional<ArcAngles> arc) override;
   void DoPolygon(std::span<const PointF> vertices) override;
   void DoText(PointF topLeft, std::string_view text) override;
+  void DoPolyline(std::span<const PointF> points, Colour colour) override;
+  void DoHaloText(PointF topLeft, std::string_view text, Colour haloColour, int haloWidth) override;
 
  private:
   // A drawing call in canvas pixels.
@@ -55,7 +58,7 @@ class QtCanvas : public Canvas {
   void Record(DrawCall paint);
   QPen PenFor(Colour colour) const;
   QBrush FillBrush() const;
-  double PixelsPerReferencePixel() const;
+  QFont MapFont() const;
   // Canvas pixels per picture pixel, across and down.
   QPointF PictureScale() const;
 

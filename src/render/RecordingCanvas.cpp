@@ -63,6 +63,18 @@ std::string Join(std::initializer_list<std::string> fields) {
   return line;
 }
 
+// " X1 Y1 X2 Y2 ...", each number after a space.
+std::string PointFields(std::span<const PointF> points) {
+  std::string fields;
+  for (const PointF& p : points) {
+    fields += ' ';
+    fields += LogNumber(p.x);
+    fields += ' ';
+    fields += LogNumber(p.y);
+  }
+  return fields;
+}
+
 }  // namespace
 
 RecordingCanvas::RecordingCanvas(int pixelWidth, int pixelHeight)
@@ -117,21 +129,27 @@ void RecordingCanvas::DoCircle(PointF centre, double radius, Colour colour, std:
 }
 
 void RecordingCanvas::DoPolygon(std::span<const PointF> vertices) {
-  std::string line = Join({"polygon", std::to_string(State().lineWidth), LogColour(State().foreColour),
-                           FillField(State())});
-  for (const PointF& v : vertices) {
-    line += ' ';
-    line += LogNumber(v.x);
-    line += ' ';
-    line += LogNumber(v.y);
-  }
-  m_lines.push_back(std::move(line));
+  m_lines.push_back(Join({"polygon", std::to_string(State().lineWidth), LogColour(State().foreColour),
+                          FillField(State())}) +
+                    PointFields(vertices));
 }
 
 void RecordingCanvas::DoText(PointF topLeft, std::string_view text) {
-  m_lines.push_back(Join({"text", LogNumber(topLeft.x), LogNumber(topLeft.y), LogNumber(State().fontSize),
-                          State().fontBold ? "1" : "0", LogColour(State().foreColour)}) +
+  m_lines.push_back(TextFields("text", topLeft) + " " + std::string(text));
+}
+
+void RecordingCanvas::DoPolyline(std::span<const PointF> points, Colour colour) {
+  m_lines.push_back(Join({"polyline", std::to_string(State().lineWidth), LogColour(colour)}) + PointFields(points));
+}
+
+void RecordingCanvas::DoHaloText(PointF topLeft, std::string_view text, Colour haloColour, int haloWidth) {
+  m_lines.push_back(Join({TextFields("halotext", topLeft), LogColour(haloColour), std::to_string(haloWidth)}) +
                     " " + std::string(text));
+}
+
+std::string RecordingCanvas::TextFields(std::string_view name, PointF topLeft) const {
+  return Join({std::string(name), LogNumber(topLeft.x), LogNumber(topLeft.y), LogNumber(State().fontSize),
+               State().fontBold ? "1" : "0", LogColour(State().foreColour)});
 }
 
 }  // namespace nimbara

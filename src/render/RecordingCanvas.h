@@ -39,8 +39,13 @@ class RecordingCanvas : public Canvas {
   void DoCircle(PointF centre, double radius, Colour colour, std::optional<ArcAngles> arc) override;
   void DoPolygon(std::span<const PointF> vertices) override;
   void DoText(PointF topLeft, std::string_view text) override;
+  void DoPolyline(std::span<const PointF> points, Colour colour) override;
+  void DoHaloText(PointF topLeft, std::string_view text, Colour haloColour, int haloWidth) override;
 
  private:
+  // "NAME X Y SIZE BOLD COLOUR" of a text call.
+  std::string TextFields(std::string_view name, PointF topLeft) const;
+
   int m_pixelWidth;
   int m_pixelHeight;
   Picture m_picture;

@@ -66,5 +66,11 @@ void TeeCanvas::DoPolygon(std::span<const PointF> vertices) {
 void TeeCanvas::DoText(PointF topLeft, std::string_view text) {
   Both([&](Canvas& c) { c.Text(topLeft, text); });
 }
+void TeeCanvas::DoPolyline(std::span<const PointF> points, Colour colour) {
+  Both([&](Canvas& c) { c.Polyline(points, colour); });
+}
+void TeeCanvas::DoHaloText(PointF topLeft, std::string_view text, Colour haloColour, int haloWidth) {
+  Both([&](Canvas& c) { c.HaloText(topLeft, text, haloColour, haloWidth); });
+}
 
 }  // namespace nimbara

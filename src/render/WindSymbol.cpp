@@ -65,11 +65,36 @@ class Barb {
 
 double MeridianTilt(float x, float y) { return std::atan((kTiltPointX - x) / (y - kTiltPointY)); }
 
+namespace {
+
+// The angle the shaft is turned by, or nothing for a symbol that is not drawn.
+std::optional<double> ShaftAngle(float x, float y, std::int16_t direction, std::int16_t force) {
+  if (direction < 0 || direction > kLastDirectionCode || force <= 0) return std::nullopt;
+  const double compass = direction * kMapPi / kDirectionsPerHalfTurn;
+  return kMapPi - compass + MeridianTilt(x, y);
+}
+
+}  // namespace
+
 void DrawWindSymbol(Canvas& canvas, float x, float y, std::int16_t direction, std::int16_t force,
                     const SymbolSize& size, Colour colour) {
-  if (direction < 0 || direction > kLastDirectionCode || force <= 0) return;
-  const double compass = direction * kMapPi / kDirectionsPerHalfTurn;
-  const Barb barb(x, y, kMapPi - compass + MeridianTilt(x, y), size, colour, canvas);
+  if (const std::optional<double> angle = ShaftAngle(x, y, direction, force))
+    DrawWindBarb(canvas, x, y, *angle, force, size, colour);
+}
+
+std::optional<PointF> WindShaftEnd(float x, float y, std::int16_t direction, std::int16_t force,
+                                   const SymbolSize& size) {
+  const std::optional<double> angle = ShaftAngle(x, y, direction, force);
+  if (!angle) return std::nullopt;
+  const int steps = std::min<int>(force, kFeathersPerSide);
+  const double length = size.shaftStart + (force == 1 ? kSingleFeatherShaft : steps) * size.shaftStep;
+  return PointF{x - length * std::sin(*angle), y + length * std::cos(*angle)};
+}
+
+void DrawWindBarb(Canvas& canvas, float x, float y, double angle, std::int16_t force, const SymbolSize& size,
+                  Colour colour) {
+  if (force <= 0) return;
+  const Barb barb(x, y, angle, size, colour, canvas);
   const int f = std::min<int>(force, kMaxWindForce);
 
   const int right = std::min(f, kFeathersPerSide);

@@ -3,6 +3,7 @@
 // feather per step of wind force.
 
 #include <cstdint>
+#include <optional>
 
 #include "core/Canvas.h"
 #include "core/Colour.h"
@@ -23,5 +24,15 @@ double MeridianTilt(float x, float y);
 // nothing; forces above 12 draw as 12.
 void DrawWindSymbol(Canvas& canvas, float x, float y, std::int16_t direction, std::int16_t force,
                     const SymbolSize& size, Colour colour);
+
+// Where the shaft of the symbol DrawWindSymbol draws ends (on a Canvas of
+// equal scales), or nothing when it draws none: what other drawings keep off.
+std::optional<PointF> WindShaftEnd(float x, float y, std::int16_t direction, std::int16_t force,
+                                   const SymbolSize& size);
+
+// The symbol of force `force` (1 to 12) with its shaft turned by `angle`
+// radians from straight down the screen (π: straight up), untilted.
+void DrawWindBarb(Canvas& canvas, float x, float y, double angle, std::int16_t force, const SymbolSize& size,
+                  Colour colour);
 
 }  // namespace nimbara

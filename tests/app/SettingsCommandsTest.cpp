@@ -31,6 +31,8 @@ void Customise(AppState& state) {
   state.selectedColourSlot = 3;
   state.view = {-10.0f, 20.0f, 300.0f, 310.0f};
   state.isobar = IsobarInterval::FromHectopascals(2.0f);
+  state.layers.chartStyle = true;
+  state.layers.legend = false;
 }
 
 TEST(StartUpSettings, WithoutASettingsFileTheDefaultsApply) {

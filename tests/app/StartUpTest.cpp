@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -59,6 +60,16 @@ TEST_F(StartUpTest, TicksEveryLayerButTheEnlargedSymbols) {
   EXPECT_TRUE(layers.map && layers.isobars && layers.weather && layers.wind && layers.fronts &&
               layers.allData);
   EXPECT_FALSE(layers.zoomUp);
+}
+
+TEST_F(StartUpTest, TheRememberedChartStyleDrawsTheChartsEmptyMap) {
+  testing::WriteCp932Text(start + "/Nimbara.ini", "天気図の見た目=気象庁風\r\n凡例=非表示\r\n");
+  MDIForm_Load(app.Context(), options);
+  EXPECT_TRUE(app.state.layers.chartStyle);
+  EXPECT_FALSE(app.state.layers.legend);
+  const auto& lines = app.canvas.Lines();
+  EXPECT_GT(std::count_if(lines.begin(), lines.end(), [](const std::string& l) { return l.rfind("polyline", 0) == 0; }),
+            100);
 }
 
 TEST_F(StartUpTest, SettingsPathIsInTheStartDirectory) {

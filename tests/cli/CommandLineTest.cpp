@@ -11,6 +11,7 @@
 #include <fstream>
 #include <iostream>
 #include <iterator>
+#include <set>
 
 #include "io/Cp932.h"
 #include "render/LogFields.h"
@@ -75,6 +76,7 @@ TEST_F(CommandLineTest, UnusableInputIsRefusedWithExitCodeTwo) {
   EXPECT_EQ(Run({"render", "-o", Out("a.png"), "--size", "0x10"}), 2);
   EXPECT_EQ(Run({"render", "-o", Out("a.gif")}), 2);
   EXPECT_EQ(Run({"render", "-o", Out("a.png"), "--layers", "map,clouds"}), 2);
+  EXPECT_EQ(Run({"render", "-o", Out("a.png"), "--style", "agency"}), 2);
   EXPECT_EQ(Run({"render"}), 2);
   EXPECT_EQ(Run({"frobnicate"}), 2);
   EXPECT_FALSE(fs::exists(Out("a.png")));
@@ -99,6 +101,24 @@ TEST_F(CommandLineTest, LayersThinningAndEnlargingFollowTheMenuSwitches) {
     return l.starts_with("circle ") && numbers.size() == 4 && numbers[2] == 5;
   });
   EXPECT_TRUE(enlarged);
+}
+
+TEST_F(CommandLineTest, TheChartStyleDrawsItsOwnMapAndTheLegendIsALayer) {
+  const std::string data = TestDataPath("data_realistic.txt");
+  ASSERT_EQ(Run({"render", data, "-o", Out("classic.png"), "--ops", Out("classic.ops"), "--style", "classic"}), 0);
+  ASSERT_EQ(Run({"render", data, "-o", Out("default.png"), "--ops", Out("default.ops")}), 0);
+  EXPECT_EQ(ReadLines(Out("classic.ops")), ReadLines(Out("default.ops")));
+  const auto texts = [&](const char* layers) {
+    const std::string ops = Out(std::string(layers) + ".ops");
+    EXPECT_EQ(Run({"render", data, "-o", Out("chart.png"), "--ops", ops, "--style", "chart", "--layers", layers}), 0);
+    std::set<std::string> written;
+    for (const std::string& line : ReadLines(ops))
+      if (line.starts_with("text ") || line.starts_with("halotext ")) written.insert(line.substr(line.rfind(' ') + 1));
+    return written;
+  };
+  EXPECT_TRUE(texts("map,isobars,legend").contains("凡例"));
+  EXPECT_FALSE(texts("map,isobars").contains("凡例"));
+  EXPECT_TRUE(texts("map").contains("地上天気図"));
 }
 
 TEST_F(CommandLineTest, SvgAndPdfExportsAreVectorDocuments) {

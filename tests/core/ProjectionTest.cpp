@@ -36,6 +36,22 @@ TEST(Projection, WorkedPositions) {
   for (const auto& c : cases) EXPECT_EQ(ProjectLatLon(c.latitude, c.longitude), c.expected) << c.latitude;
 }
 
+TEST(Projection, TheContinuousFormMeetsTheBandsAtTheirStartsAndNeverJumps) {
+  for (double latitude = 10; latitude <= 50; latitude += 5)
+    EXPECT_DOUBLE_EQ(ContinuousPolarRadius(latitude), PolarRadius(latitude)) << latitude;
+  EXPECT_DOUBLE_EQ(ContinuousPolarRadius(60), 303 - 2 * 34);  // the northern band's step on beyond 50
+  EXPECT_DOUBLE_EQ(ContinuousPolarRadius(5), 657 + 50);
+  constexpr double kStep = 1e-6;
+  for (double latitude = 0; latitude < 65; latitude += 0.25) {
+    const double across = ContinuousPolarRadius(latitude) - ContinuousPolarRadius(latitude + kStep);
+    EXPECT_GT(across, 0) << latitude;
+    EXPECT_LT(across, 11 * kStep) << latitude;  // at most 10 units a degree: no jump
+  }
+  const MapPointF tokyo = ProjectLatLonContinuous(35, 140);
+  EXPECT_NEAR(tokyo.x, ProjectLatLonExact(35, 140)->x, 1e-9);
+  EXPECT_NEAR(tokyo.y, ProjectLatLonExact(35, 140)->y, 1e-9);
+}
+
 TEST(Projection, FiftyFiveNorthLiesSouthOfFiftyFourOnOneMeridian) {
   EXPECT_GT(ProjectLatLon(55, 135).y, ProjectLatLon(54, 135).y);
 }

@@ -33,6 +33,12 @@ TEST(Text, PaddingNeverCutsAndCountsColumnsTwicePerCharacter) {
   EXPECT_EQ(PadRightColumns("ルドナヤプリスタニ", 18), "ルドナヤプリスタニ");
 }
 
+TEST(Text, DisplayColumnsCountHalfWidthCharactersOnceAndOthersTwice) {
+  EXPECT_EQ(DisplayColumns("1008"), 4u);
+  EXPECT_EQ(DisplayColumns("高"), 2u);
+  EXPECT_EQ(DisplayColumns("ｱｲ10°N"), 7u);
+}
+
 TEST(Text, TrimRemovesHalfWidthSpacesOnly) {
   EXPECT_EQ(TrimSpaces("  北西 "), "北西");
   EXPECT_EQ(TrimSpaces("　北　"), "　北　");

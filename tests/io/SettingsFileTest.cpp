@@ -56,6 +56,28 @@ TEST(SettingsText, CommentAfterColourIsIgnored) {
 
 TEST(SettingsText, SlashLineChangesNothing) { EXPECT_EQ(Read("/背景色=&H00FF00&"), Settings{}); }
 
+TEST(SettingsText, ChartSwitchesTakeTheirTwoWordsAndIgnoreOthers) {
+  const struct {
+    const char* text;
+    bool chartStyle;
+    bool legend;
+  } cases[] = {
+      {"天気図の見た目=気象庁風\n凡例=非表示", true, false},
+      {"天気図の見た目=気象庁風\n天気図の見た目=標準", false, true},
+      {"天気図の見た目= 気象庁風 ' 見た目", true, true},
+      {"天気図の見た目=1\n凡例=0", false, true},
+  };
+  for (const auto& c : cases) {
+    const Settings settings = Read(c.text);
+    EXPECT_EQ(settings.chartStyle, c.chartStyle) << c.text;
+    EXPECT_EQ(settings.legend, c.legend) << c.text;
+  }
+  Settings chart;
+  chart.chartStyle = true;
+  for (const std::string& line : SettingsBlockLines(chart))  // data files carry the block without them
+    EXPECT_EQ(line.find("天気図の見た目"), std::string::npos);
+}
+
 TEST(SettingsText, IntervalGivesHundredthsAndHalf) {
   const Settings settings = Read("等圧線の間隔=5");
   EXPECT_EQ(settings.isobar.interval, 500.0f);
@@ -132,7 +154,9 @@ TEST(SettingsFileLayout, DefaultsAreWrittenInFileOrder) {
                                              "縦拡大率= 400 ",
                                              "横拡大率= 400 ",
                                              "等圧線の間隔= 4 ",
-                                             "最終表示ファイル=/home/pupil/a.txt"};
+                                             "最終表示ファイル=/home/pupil/a.txt",
+                                             "天気図の見た目=標準",
+                                             "凡例=表示"};
   EXPECT_EQ(SettingsFileLines(settings), expected);
 }
 
@@ -158,6 +182,8 @@ Settings Unusual() {
   settings.view = {-20.0f, 35.0f, 250.0f, 260.0f};
   settings.isobar = IsobarInterval::FromHectopascals(2.0f);
   settings.lastFile = "/tmp/天気 図/it's.txt";
+  settings.chartStyle = true;
+  settings.legend = false;
   return settings;
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "GridFixtures.h"
 
 namespace nimbara {
@@ -71,6 +73,24 @@ TEST(Contouring, EveryTwentyHectopascalsIsThick) {
   TraceFixture narrow;
   EXPECT_EQ(Widths(narrow.Trace(grid, 250.0f, 125.0f)),
             (std::vector<int>{3, 1, 1, 1, 1, 1, 1, 1, 3}));
+}
+
+TEST(Contouring, CellSegmentsCarryTheirLevelsInDrawingOrder) {
+  PressureGrid grid;
+  SetCell(grid, 5, 5, 99900, 99900, 102100, 102100);
+  const std::vector<ContourSegment> segments = ContourCellSegments(grid, 5, 5, 400.0f, 200.0f);
+  std::vector<float> levels;
+  for (const ContourSegment& s : segments) levels.push_back(s.level);
+  EXPECT_EQ(levels, (std::vector<float>{100000, 100400, 100800, 101200, 101600, 102000}));
+  TraceFixture f;
+  const std::vector<std::string> drawn = f.Trace(grid);
+  ASSERT_EQ(drawn.size(), segments.size());
+  for (std::size_t i = 0; i < segments.size(); ++i) {
+    const auto at = [](double v) { return " " + LogNumber(std::nearbyint(v)); };
+    const ContourSegment& s = segments[i];
+    EXPECT_EQ(drawn[i], "line" + at(s.from.x) + at(s.from.y) + at(s.to.x) + at(s.to.y) + " " +
+                            (IsThickLevel(s.level) ? "3" : "1") + " #0000FF");
+  }
 }
 
 TEST(Contouring, IntervalRoundingToZeroDrawsNoIsobarsButTheMarks) {

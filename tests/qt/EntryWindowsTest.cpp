@@ -12,18 +12,15 @@
 #include "app/windows/Gyogyou.h"
 #include "app/windows/Kaiyou1.h"
 #include "app/windows/Tenki1.h"
+#include "WindowTesting.h"
 #include "core/CodeTables.h"
 #include "support/TestApp.h"
 
 namespace nimbara {
 namespace {
 
-template <typename W>
-W* Child(QWidget& window, const char* name) {
-  W* child = window.findChild<W*>(QString::fromUtf8(name));
-  EXPECT_NE(child, nullptr) << name;
-  return child;
-}
+using testing::Activate;
+using testing::Child;
 
 QStringList ListRows(QWidget& window) {
   QStringList rows;
@@ -42,12 +39,6 @@ class EntryWindowsTest : public ::testing::Test {
  protected:
   testing::TestApp app;
 
-  // Focus events reach a widget only in the active window.
-  static void Activate(QWidget& window) {
-    window.show();
-    window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-  }
   // Tabbing into a box empties it; typing then leaving it applies the field rules.
   static void TypeInto(QWidget& window, const char* box, const char* keys, const char* next) {
     Child<QLineEdit>(window, box)->setFocus(Qt::TabFocusReason);

@@ -27,6 +27,23 @@ TEST_F(QtCanvasTest, PolygonVerticesLandOnTheSamePixelsAsLines) {
   EXPECT_EQ(canvas.PointColour({125, 110}), kWhite);
 }
 
+TEST_F(QtCanvasTest, PolylineAndHaloTextPaintTheirPixels) {
+  canvas.SetScale({0, 0, 400, 400});
+  canvas.SetLineWidth(4);
+  const std::vector<PointF> bend = {{50, 50}, {150, 50}, {150, 150}};
+  canvas.Polyline(bend, kLightBlue);
+  EXPECT_EQ(canvas.PointColour({100, 50}), kLightBlue);
+  EXPECT_EQ(canvas.PointColour({150, 100}), kLightBlue);
+  EXPECT_EQ(canvas.PointColour({100, 100}), kWhite);  // an open path is not filled
+  canvas.SetBackColour(kBlack);
+  canvas.SetFontSize(30);
+  canvas.HaloText({200, 200}, "—", kLightRed, 8);
+  int halo = 0;
+  for (int x = 200; x < 240; ++x)
+    for (int y = 195; y < 245; ++y) halo += canvas.PointColour({double(x), double(y)}) == kLightRed;
+  EXPECT_GT(halo, 20);
+}
+
 TEST_F(QtCanvasTest, UserScaleMovesDrawingButNotThePicture) {
   canvas.SetPicture({1, 1, {0xFF00FF00u}});
   canvas.SetScale({100, 100, 400, 400});

@@ -102,6 +102,7 @@ const std::vector<std::string> kMenuTree = {
     "cntTenki|各地の天気のデータ",
     "cntSenpaku|船舶の報告のデータ",
     "cntGyogyou|低気圧や前線の位置のデータ",
+    "cntRadio|ラジオの気象通報から入力",
     "-",
     "cntNew|データを消す{",
     "cntNew2|ﾃﾞｰﾀを消しますよ　ｏｋ？",
@@ -118,6 +119,9 @@ const std::vector<std::string> kMenuTree = {
     "-",
     "cntAllData|全観測地のデータを表示 [x]",
     "cntZoomUp|天気記号を拡大表示 [ ]",
+    "-",
+    "cntMitame|天気図の見た目：気象庁風 [ ]",
+    "cntHanrei|凡例 [x]",
     "}",
     "-",
     "cntClsLine|天気図の表示を消す",
@@ -200,13 +204,18 @@ TEST_F(MainWindow, StartUpGreetsWithTheExactText) {
 }
 
 TEST_F(MainWindow, ACheckItemFollowsItsLayerSwitch) {
-  QAction* map = window.MenuAction("cntTizu");
-  map->trigger();
-  EXPECT_FALSE(window.State().layers.map);
-  EXPECT_FALSE(map->isChecked());
-  map->trigger();
-  EXPECT_TRUE(window.State().layers.map);
-  EXPECT_TRUE(map->isChecked());
+  window.MenuAction("cntTouatu2")->trigger();  // no isobars: the redraws ask nothing
+  for (const auto& [name, layer] : {std::pair{"cntTizu", &LayerSwitches::map},
+                                    std::pair{"cntMitame", &LayerSwitches::chartStyle},
+                                    std::pair{"cntHanrei", &LayerSwitches::legend}}) {
+    QAction* action = window.MenuAction(name);
+    const bool before = window.State().layers.*layer;
+    action->trigger();
+    EXPECT_EQ(window.State().layers.*layer, !before) << name;
+    EXPECT_EQ(action->isChecked(), !before) << name;
+    action->trigger();
+    EXPECT_EQ(window.State().layers.*layer, before) << name;
+  }
 }
 
 TEST_F(MainWindow, EndingWritesTheSettingsInTheStartFolder) {

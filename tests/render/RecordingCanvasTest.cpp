@@ -4,6 +4,7 @@
 
 #include <limits>
 #include <numbers>
+#include <span>
 #include <vector>
 
 namespace nimbara {
@@ -43,6 +44,10 @@ TEST(DrawingLog, EveryCallIsOneLine) {
   canvas.SetFontSize(16);
   canvas.SetFontBold(true);
   canvas.Text({95.5, 95.5}, "高 気圧");
+  const std::vector<PointF> path = {{1, 2}, {3.5, 4}, {5, 6}};
+  canvas.Polyline(path, kDarkBlue);
+  canvas.Polyline(std::span(path).first(1), kDarkBlue);
+  canvas.HaloText({7, 8}, "1008", kWhite, 3);
   const std::vector<std::string> expected = {
       "clear",
       "line 1 2 3 4.5 2 #0000FF",
@@ -53,8 +58,11 @@ TEST(DrawingLog, EveryCallIsOneLine) {
       "circle 100 100 4 -0.01 -3.1416 2 #FF0000 #FFFFFF",
       "polygon 2 #FF0000 #FFFFFF 1 1 2 2 3 1",
       "text 95.5 95.5 16 1 #FF0000 高 気圧",
+      "polyline 2 #000080 1 2 3.5 4 5 6",
+      "halotext 7 8 16 1 #FF0000 #FFFFFF 3 1008",
   };
   EXPECT_EQ(canvas.Lines(), expected);
+  EXPECT_EQ(canvas.CurrentPoint(), (PointF{7, 8}));
 }
 
 TEST(DrawingLog, PointColourReadsPictureThenBackgroundAndMinusOneOutside) {

@@ -11,6 +11,7 @@ std::string WindowName(WindowId id) {
     case WindowId::FrmAdjust: return "frmAdjust";
     case WindowId::Danmen: return "Danmen";
     case WindowId::Cont: return "Cont";
+    case WindowId::RadioDictation: return "RadioDictation";
   }
   return "?";
 }

@@ -251,12 +251,17 @@ def inside(p):
     return X_MIN <= p[0] <= X_MAX and Y_MIN <= p[1] <= Y_MAX
 
 
-def clip_segment(a, b):
-    """Liang-Barsky: the part of a-b inside the rectangle, or None."""
+DRAWABLE = (X_MIN, X_MAX, Y_MIN, Y_MAX)
+
+
+def clip_segment(a, b, box=DRAWABLE):
+    """Liang-Barsky: the part of a-b inside the rectangle
+    (x_min, x_max, y_min, y_max), or None."""
+    x_min, x_max, y_min, y_max = box
     t0, t1 = 0.0, 1.0
     dx, dy = b[0] - a[0], b[1] - a[1]
-    for p, q in ((-dx, a[0] - X_MIN), (dx, X_MAX - a[0]),
-                 (-dy, a[1] - Y_MIN), (dy, Y_MAX - a[1])):
+    for p, q in ((-dx, a[0] - x_min), (dx, x_max - a[0]),
+                 (-dy, a[1] - y_min), (dy, y_max - a[1])):
         if p == 0:
             if q < 0:
                 return None
@@ -271,10 +276,10 @@ def clip_segment(a, b):
     return ((a[0] + t0 * dx, a[1] + t0 * dy), (a[0] + t1 * dx, a[1] + t1 * dy))
 
 
-def clip_polyline(points):
+def clip_polyline(points, box=DRAWABLE):
     pieces, current = [], []
     for a, b in zip(points, points[1:]):
-        seg = clip_segment(a, b)
+        seg = clip_segment(a, b, box)
         if seg is None:
             if len(current) > 1:
                 pieces.append(current)
@@ -543,6 +548,11 @@ def check_table(rows):
 ROW_WRAP = 8  # points per source line
 
 
+def wrap_cells(cells, per_line):
+    """Table cells as indented source lines of `per_line` cells each."""
+    return ["    " + " ".join(cells[k:k + per_line]) for k in range(0, len(cells), per_line)]
+
+
 def cpp_source(polylines):
     out = [
         "// The built-in base map: the coasts of East Asia and the north-west Pacific in",
@@ -569,8 +579,7 @@ def cpp_source(polylines):
     for name, points in polylines:
         out.append(f"    // {name}")
         cells = [f"{{{x}, {y}}}," for x, y in points] + ["{0, 0},"]
-        for k in range(0, len(cells), ROW_WRAP):
-            out.append("    " + " ".join(cells[k:k + ROW_WRAP]))
+        out.extend(wrap_cells(cells, ROW_WRAP))
     out += [
         "}};",
         "",

@@ -12,6 +12,11 @@
   const messageIcons = ['', 'information', 'warning', 'critical'];
   const shownMessages = 4;
   const sampleBulletins = ['samples/winter_stations.txt', 'samples/winter_systems.txt'];
+  const stationLine = $('station-line');
+  const stationChooser = $('station-chooser');
+  const dictationDate = $('dictation-date');
+  const lineStatus = $('line-status');
+  const shownLines = 4;  // the quick line grows to show this many kept lines
 
   let module = null;
   let core = null;
@@ -34,7 +39,11 @@
     module = loaded;
     const call = (name, result, args) => module.cwrap('nimbara_' + name, result, args);
     const pasteAt = call('paste', null, ['number']);
+    const stationLineAt = call('station_line', 'string', ['number']);
+    const keepDateAt = call('keep_date', null, ['number']);
     const decodeAt = call('decode_cp932', 'string', ['number', 'number']);
+    // Long texts go through the heap, not the small stack cwrap uses.
+    const withHeapText = (text, use) => withHeapBytes(new TextEncoder().encode(text + '\0'), use);
     core = {
       start: call('start', null, []),
       display: call('display', null, []),
@@ -47,14 +56,22 @@
       clearPicture: call('clear_picture', null, []),
       drawingLog: call('drawing_log', 'string', []),
       title: call('title', 'string', []),
-      // Long texts go through the heap, not the small stack cwrap uses.
-      paste: (text) => withHeapBytes(new TextEncoder().encode(text + '\0'), pasteAt),
+      openDictation: call('open_dictation', null, ['number', 'number', 'number']),
+      station: call('station', 'number', []),
+      stationsDone: call('stations_done', 'number', []),
+      moveStation: call('move_station', null, ['number']),
+      stationTable: call('station_table', 'string', []),
+      paste: (text) => withHeapText(text, pasteAt),
+      stationLine: (line) => withHeapText(line, stationLineAt),
+      keepDate: (text) => withHeapText(text, keepDateAt),
       decodeCp932: (bytes) => withHeapBytes(bytes, (at) => decodeAt(at, bytes.length)),
     };
     performance.mark('nimbara-ready');
     core.start();
     performance.mark('nimbara-first-map');
     showSwitches();
+    showStations();
+    showLineStatus('');
     wirePage();
     for (const control of document.querySelectorAll('button, fieldset')) control.disabled = false;
     return window.nimbara;
@@ -98,13 +115,116 @@
     $('save-data').addEventListener('click', () => saveData(1));
     $('save-observations').addEventListener('click', () => saveData(0));
     $('save-png').addEventListener('click', saveMapPicture);
+    for (const tab of document.querySelectorAll('[role="tab"]')) tab.addEventListener('click', () => chooseEntry(tab));
+    wireDictation();
   }
 
-  // After each command: the switches and the title as the core holds them.
+  // The radio dictation's quick line: ⏎ (or 入力) enters what it holds, a
+  // paste of several lines enters them one after another, ↑ and ↓ choose the
+  // station, and F5 shows the map, as in the desktop's window.
+  function wireDictation() {
+    stationLine.addEventListener('beforeinput', (event) => {
+      if (event.inputType === 'insertLineBreak') {
+        event.preventDefault();
+        enterStationLines(stationLine.value + '\n');
+      } else if (event.inputType === 'insertText' && event.data) {
+        insertIntoLine(event, event.data);
+      }
+    });
+    stationLine.addEventListener('paste', (event) => insertIntoLine(event, event.clipboardData.getData('text/plain')));
+    stationLine.addEventListener('keydown', (event) => {
+      const step = { ArrowUp: -1, ArrowDown: 1 }[event.key];
+      if (!step || event.isComposing || stationLine.value.includes('\n')) return;
+      event.preventDefault();
+      moveStation(core.station() + step);
+    });
+    $('enter-line').addEventListener('click', () => {
+      enterStationLines(stationLine.value + '\n');
+      stationLine.focus();
+    });
+    stationChooser.addEventListener('change', () => {
+      moveStation(Number(stationChooser.value));
+      stationLine.focus();
+    });
+    dictationDate.addEventListener('input', () => runAndShow(() => core.keepDate(dictationDate.value)));
+    $('dictation').addEventListener('keydown', (event) => {
+      if (event.key !== 'F5') return;
+      event.preventDefault();
+      $('display').click();
+    });
+  }
+
+  // The tab's way of entering data shows; opening the dictation is opening
+  // the desktop's window: today's date and the first station without a report.
+  function chooseEntry(chosen) {
+    for (const tab of document.querySelectorAll('[role="tab"]')) tab.setAttribute('aria-selected', tab === chosen);
+    for (const part of document.querySelectorAll('[data-entry]')) part.hidden = part.dataset.entry !== chosen.dataset.shows;
+    if (chosen.dataset.shows !== 'dictation') return;
+    const today = new Date();
+    runAndShow(() => core.openDictation(today.getFullYear(), today.getMonth() + 1, today.getDate()));
+    stationLine.focus();
+  }
+
+  // Text with line breaks arriving in the quick line (a paste, a tablet's
+  // keyboard) lands where the cursor is and enters the lines it finishes.
+  function insertIntoLine(event, text) {
+    if (!/[\r\n]/.test(text)) return;
+    event.preventDefault();
+    const { value, selectionStart, selectionEnd } = stationLine;
+    enterStationLines(value.slice(0, selectionStart) + text.replace(/\r\n?/g, '\n') + value.slice(selectionEnd));
+  }
+
+  // Each line of `text` finished by a line break goes to the station under
+  // the cursor, in turn. The first line the core could not read stays in the
+  // quick line with the lines after it, and why shows below it.
+  function enterStationLines(text) {
+    const lines = text.split('\n');
+    const unfinished = lines.pop();
+    let reason = '';
+    runAndShow(() => {
+      while (lines.length > 0 && !(reason = core.stationLine(lines[0]))) lines.shift();
+    });
+    // A last line break is not kept: ⏎ adds it again.
+    stationLine.value = [...lines, unfinished].join('\n').replace(/\n$/, '');
+    stationLine.rows = Math.min(stationLine.value.split('\n').length, shownLines);
+    const caret = reason ? lines[0].length : stationLine.value.length;
+    stationLine.setSelectionRange(caret, caret);
+    showLineStatus(reason);
+  }
+
+  function moveStation(slot) {
+    core.moveStation(slot);
+    stationChooser.value = core.station();
+    if (lineStatus.className !== 'reason') showLineStatus('');
+  }
+
+  // Why the last line was not read, or else a hint, or that the stations are done.
+  function showLineStatus(reason) {
+    const kind = reason ? 'reason' : core.stationsDone() ? 'done' : 'hint';
+    lineStatus.className = kind;
+    lineStatus.textContent = reason || lineStatus.dataset[kind];
+  }
+
+  // The dictated stations as the core holds them, a choice each with its
+  // place in the broadcast and its report; the date box shows the store's date.
+  function showStations() {
+    const rows = core.stationTable().split('\n').slice(0, -1);
+    stationChooser.replaceChildren(...rows.map((row, slot) => {
+      const [name, ...cells] = row.split('\t');
+      const report = cells.filter((cell) => cell !== '').join(' ');
+      return new Option(`${name}（${slot + 1}/${rows.length}）${report ? '　' + report : ''}`, slot);
+    }));
+    stationChooser.value = core.station();
+    if (document.activeElement !== dictationDate) dictationDate.value = core.title();
+  }
+
+  // After each command: the switches, the title and the dictated stations as
+  // the core holds them.
   function runAndShow(command) {
     command();
     showSwitches();
     $('title').textContent = core.title();
+    showStations();
   }
 
   function showSwitches() {

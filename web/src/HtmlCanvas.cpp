@@ -76,6 +76,23 @@ void HtmlCanvas::DoText(PointF topLeft, std::string_view text) {
   nimbara_layers_text(at.x, at.y, FontPixels(*this), State().fontBold, State().foreColour, std::string(text).c_str());
 }
 
+void HtmlCanvas::DoPolyline(std::span<const PointF> points, Colour colour) {
+  std::vector<double> pixels;
+  pixels.reserve(points.size() * 2);
+  for (const PointF& p : points) {
+    const PointF px = ToPixels(p);
+    pixels.push_back(px.x);
+    pixels.push_back(px.y);
+  }
+  nimbara_layers_polyline(pixels.data(), static_cast<int>(points.size()), PenWidth(), colour);
+}
+
+void HtmlCanvas::DoHaloText(PointF topLeft, std::string_view text, Colour haloColour, int haloWidth) {
+  const PointF at = ToPixels(topLeft);
+  nimbara_layers_halo_text(at.x, at.y, FontPixels(*this), State().fontBold, State().foreColour, haloColour,
+                           haloWidth * PixelsPerReferencePixel(*this), std::string(text).c_str());
+}
+
 Colour HtmlCanvas::PointColour(PointF p) const {
   const auto pixel = PixelUnder(*this, p);
   if (!pixel) return -1;

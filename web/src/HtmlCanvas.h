@@ -41,6 +41,8 @@ class HtmlCanvas : public Canvas {
   void DoCircle(PointF centre, double radius, Colour colour, std::optional<ArcAngles> arc) override;
   void DoPolygon(std::span<const PointF> vertices) override;
   void DoText(PointF topLeft, std::string_view text) override;
+  void DoPolyline(std::span<const PointF> points, Colour colour) override;
+  void DoHaloText(PointF topLeft, std::string_view text, Colour haloColour, int haloWidth) override;
 
  private:
   double PenWidth() const;

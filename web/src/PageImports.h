@@ -21,6 +21,11 @@ void nimbara_layers_arc(double cx, double cy, double r, double start, double swe
 // `points`: x, y pairs of whole pixels.
 void nimbara_layers_polygon(const std::int32_t* points, int count, double width, int colour, int fill);
 void nimbara_layers_text(double x, double y, int pixelSize, int bold, int colour, const char* utf8);
+// `points`: x, y pairs; an open path joined and ended round.
+void nimbara_layers_polyline(const double* points, int count, double width, int colour);
+// The text over an outline of its glyphs `haloWidth` pixels wide in `halo`.
+void nimbara_layers_halo_text(double x, double y, int pixelSize, int bold, int colour, int halo, double haloWidth,
+                              const char* utf8);
 // The drawing layer's pixel as 0xAABBGGRR (alpha 0 where nothing is drawn).
 std::uint32_t nimbara_layers_pixel(int x, int y);
 // Pixels 0xAARRGGBB, row-major; a null `pixels` removes the picture.

@@ -4,6 +4,7 @@
 
 #include <emscripten.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string>
@@ -11,7 +12,9 @@
 
 #include "HtmlCanvas.h"
 #include "PageUi.h"
+#include "app/Dictation.h"
 #include "app/DisplayCommands.h"
+#include "app/EntryCommands.h"
 #include "app/FileCommands.h"
 #include "app/ImageCommands.h"
 #include "app/MapOutput.h"
@@ -42,8 +45,16 @@ struct WebSession {
   MapLog log;
   TeeCanvas canvas{map, log};
   PageUi ui;
+  // The station cursor of the radio dictation: where its next line goes.
+  int station = 0;
+  // The line of the last station was read: the stations are done.
+  bool stationsDone = false;
 
   AppContext Context() { return {state, canvas, ui}; }
+  void MoveStation(int slot) {
+    station = std::clamp(slot, 0, kDictatedStationCount - 1);
+    stationsDone = false;
+  }
 };
 
 WebSession& Session() {
@@ -79,6 +90,16 @@ int SwitchBits(const LayerSwitches& layers) {
   for (std::size_t i = 0; i < on.size(); ++i)
     if (on[i]) bits |= 1 << i;
   return bits;
+}
+
+std::string DictatedStationRows(const ObservationStore& store) {
+  std::string table;
+  for (int slot = 0; slot < kDictatedStationCount; ++slot) {
+    const TableCells cells = StationCells(store, slot);
+    for (std::size_t i = 0; i < cells.size(); ++i) table += (i == 0 ? "" : "\t") + cells[i];
+    table += '\n';
+  }
+  return table;
 }
 
 }  // namespace
@@ -154,6 +175,47 @@ EMSCRIPTEN_KEEPALIVE const char* nimbara_decode_cp932(const char* bytes, int len
   return ToPage(DecodeCp932({bytes, static_cast<std::size_t>(length)}).text);
 }
 
-// The observation-date text, which the page shows under the map.
+// The observation-date text, which the page shows under the map and in the
+// dictation's date box.
 EMSCRIPTEN_KEEPALIVE const char* nimbara_title() { return ToPage(MapTitle(Session().state)); }
+
+// As ラジオの気象通報から入力 opens: the store takes the date its date box
+// starts with (today at the broadcast's hour until a station holds a report),
+// and the cursor stands on the first station without a report.
+EMSCRIPTEN_KEEPALIVE void nimbara_open_dictation(int year, int month, int day) {
+  WebSession& session = Session();
+  KeepObservationDate(session.Context(), DictationDateText(session.state.store, year, month, day));
+  session.MoveStation(FirstStationWithoutReport(session.state.store));
+}
+
+// The date typed into the dictation's date box.
+EMSCRIPTEN_KEEPALIVE void nimbara_keep_date(const char* text) {
+  KeepObservationDate(Session().Context(), std::string(text));
+}
+
+// ⏎ on the dictation's station line: the line goes to the station under the
+// cursor, which then moves on. Gives why the line was not read ("" when it
+// was read).
+EMSCRIPTEN_KEEPALIVE const char* nimbara_station_line(const char* line) {
+  WebSession& session = Session();
+  const LineOutcome outcome = EnterStationLine(session.Context(), session.station, line);
+  if (outcome.reason.empty()) {
+    session.MoveStation(outcome.cursor);
+    session.stationsDone = outcome.done;
+  }
+  return ToPage(outcome.reason);
+}
+
+EMSCRIPTEN_KEEPALIVE int nimbara_station() { return Session().station; }
+
+EMSCRIPTEN_KEEPALIVE int nimbara_stations_done() { return Session().stationsDone; }
+
+// The cursor to station `slot` (kept within the list), as ↑ and ↓ move it.
+EMSCRIPTEN_KEEPALIVE void nimbara_move_station(int slot) { Session().MoveStation(slot); }
+
+// The dictated stations as the dictation's table shows them: a line each,
+// 地名, 風向, 風力, 天気, 気圧 and 気温 between tabs.
+EMSCRIPTEN_KEEPALIVE const char* nimbara_station_table() {
+  return ToPage(DictatedStationRows(Session().state.store));
+}
 }

@@ -26,6 +26,11 @@ mergeInto(LibraryManager.library, {
       context.lineCap = 'round';
       context.lineJoin = 'round';
     },
+    // Text is placed by its upper-left corner, as on the desktop.
+    font: function (context, pixelSize, bold) {
+      context.font = (bold ? 'bold ' : '') + pixelSize + 'px ' + nimbaraPaint.fontFamilies;
+      context.textBaseline = 'top';
+    },
     finish: function (context, width, colour, fill) {
       if (fill >= 0) {
         context.fillStyle = nimbaraPaint.css(fill);
@@ -102,10 +107,31 @@ mergeInto(LibraryManager.library, {
   nimbara_layers_text__deps: ['$nimbaraPaint'],
   nimbara_layers_text: function (x, y, pixelSize, bold, colour, text) {
     var context = nimbaraPaint.layer('drawing');
-    context.font = (bold ? 'bold ' : '') + pixelSize + 'px ' + nimbaraPaint.fontFamilies;
-    context.textBaseline = 'top';
+    nimbaraPaint.font(context, pixelSize, bold);
     context.fillStyle = nimbaraPaint.css(colour);
     context.fillText(UTF8ToString(text), x, y);
+  },
+
+  nimbara_layers_polyline__deps: ['$nimbaraPaint'],
+  nimbara_layers_polyline: function (points, count, width, colour) {
+    var context = nimbaraPaint.layer('drawing');
+    var at = points >> 3;
+    context.beginPath();
+    for (var i = 0; i < count; ++i) context.lineTo(HEAPF64[at + 2 * i], HEAPF64[at + 2 * i + 1]);
+    nimbaraPaint.finish(context, width, colour, -1);
+  },
+
+  nimbara_layers_halo_text__deps: ['$nimbaraPaint'],
+  nimbara_layers_halo_text: function (x, y, pixelSize, bold, colour, halo, haloWidth, text) {
+    var context = nimbaraPaint.layer('drawing');
+    var string = UTF8ToString(text);
+    nimbaraPaint.font(context, pixelSize, bold);
+    context.lineWidth = haloWidth;
+    context.lineJoin = 'round';
+    context.strokeStyle = nimbaraPaint.css(halo);
+    context.strokeText(string, x, y);
+    context.fillStyle = nimbaraPaint.css(colour);
+    context.fillText(string, x, y);
   },
 
   nimbara_layers_pixel__deps: ['$nimbaraPaint'],

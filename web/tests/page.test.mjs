@@ -4,7 +4,7 @@
 //   node --test web/tests/page.test.mjs     (with NIMBARA_SITE and NIMBARA_CLI set)
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
-import { existsSync, mkdirSync, mkdtempSync, readFileSync, rmSync } from 'node:fs';
+import { existsSync, mkdirSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { dirname, join, resolve } from 'node:path';
 import { after, before, test } from 'node:test';
@@ -32,6 +32,19 @@ function nimbara(...args) {
   execFileSync(cli, args, { stdio: ['ignore', 'ignore', 'inherit'], env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' } });
 }
 
+// A broadcast taken down in the page, a station a line as a pupil types it,
+// and the same reports in the broadcast's listing, which the desktop imports.
+const broadcastDate = '各地の天気　２０２４年０１月１５日０６時';
+const dictation = [
+  ['ほくほくとう 4 kumo 22 17', '石垣島　北北東　風力 4　くもり　22　17度'],
+  ['', '那覇　入電がありません'],
+  ['n 4 hare 21 m3', '南大東島　北　風力 4　晴れ　21　-3度'],
+  ['ほくせい 4 niwaame 20 12', '名瀬　北西　風力 4　にわか雨　20　12度'],
+  ['NW 4 くもり 1020 6', '鹿児島　北西　風力 4　くもり　20　6度'],
+  ['-', '福江　入電がありません'],
+  ['せいほくせい 6 yuki 998 －1', '厳原　西北西　風力 6　雪　998　-1度'],
+];
+
 // The switches of 表示の設定 the page clicks, and the desktop's options for the same map.
 const switchCases = [
   { name: 'thinned-enlarged', bits: [5, 6], displayAfter: false, options: ['--thinned', '--enlarged'] },
@@ -49,6 +62,8 @@ before(async () => {
   nimbara(...pasted, '--ops', desktop('pasted.ops'), '-o', desktop('pasted.png'));
   for (const { name, options } of switchCases) nimbara(...pasted, ...options, '--ops', desktop(name + '.ops'), '-o', desktop(name + '.png'));
   nimbara('render', dataFile, '--ops', desktop('sample.ops'), '-o', desktop('sample.png'));
+  writeFileSync(desktop('listing.txt'), [broadcastDate, ...dictation.map(([, listed]) => listed)].join('\n'));
+  nimbara('import', desktop('listing.txt'), '-o', desktop('dictated.txt'));
   session = await openBrowser(site);
 });
 
@@ -209,6 +224,38 @@ test("opened data files of both kinds draw the desktop's map, and a full one sav
   await page.close();
 });
 
+test('stations dictated line by line save what the desktop saves from a listing of the same reports', async () => {
+  const { page, problems, download } = await openDownloadingPage(laptop);
+  await page.click('#tab-dictation');
+  await page.click('#dictation-date', { clickCount: 3 });
+  await page.keyboard.sendCharacter(broadcastDate);
+  await page.focus('#station-line');
+  for (const [typed] of dictation.slice(0, 2)) {
+    await page.keyboard.type(typed);
+    await page.keyboard.press('Enter');
+  }
+  await page.keyboard.type('n 4 はれろ 21 m3');
+  await page.keyboard.press('Enter');
+  const shown = () => page.evaluate(() => {
+    const [chooser, line, status] = ['station-chooser', 'station-line', 'line-status'].map((id) => document.getElementById(id));
+    return [chooser.selectedOptions[0].text, line.value, status.className];
+  });
+  assert.deepEqual(await shown(), ['南大東島（3/53）', 'n 4 はれろ 21 m3', 'reason']);
+
+  // The rest pasted at once from a Windows clipboard, over the line not read.
+  await page.$eval('#station-line', (line, text) => {
+    line.select();
+    const clipboardData = new DataTransfer();
+    clipboardData.setData('text/plain', text);
+    line.dispatchEvent(new ClipboardEvent('paste', { clipboardData, bubbles: true, cancelable: true }));
+  }, dictation.slice(2).map(([typed]) => typed + '\r\n').join(''));
+  assert.deepEqual(await shown(), ['足摺岬（8/53）', '', 'hint']);
+  await page.click('#save-observations');
+  assert.deepEqual(await download('saved.txt'), readFileSync(desktop('dictated.txt')));
+  assert.deepEqual(problems, []);
+  await page.close();
+});
+
 test("the core's messages appear in the page and its questions in the browser's box", async () => {
   const { page, problems } = await openPage(session, laptop);
   await page.click('#display');
@@ -251,16 +298,20 @@ test('a satellite picture opened over the map lies under it at its own pixels', 
   await page.close();
 });
 
-test('the page fits a laptop screen and every control is large enough to touch', async () => {
+test('the page fits a laptop screen with either tab and every control is large enough to touch', async () => {
   for (const viewport of [laptop, tabletUpright]) {
     const { page } = await openPage(session, viewport);
-    const [pageHeight, smallest] = await page.evaluate(() => [
-      document.documentElement.scrollHeight,
-      Math.min(...Array.from(document.querySelectorAll('button:not([hidden]), .button, #switches label, textarea, input[type="text"]'),
-        (control) => control.getBoundingClientRect().height)),
-    ]);
-    if (viewport === laptop) assert.ok(pageHeight <= viewport.height, `the page is ${pageHeight} pixels high`);
-    assert.ok(smallest >= 44, `a control is ${smallest} pixels high`);
+    for (const tab of ['#tab-paste', '#tab-dictation']) {
+      await page.click(tab);
+      const [pageHeight, smallest] = await page.evaluate(() => [
+        document.documentElement.scrollHeight,
+        Math.min(...Array.from(document.querySelectorAll('button, .button, #switches label, textarea, input[type="text"], select'))
+          .filter((control) => control.getClientRects().length > 0)
+          .map((control) => control.getBoundingClientRect().height)),
+      ]);
+      if (viewport === laptop) assert.ok(pageHeight <= viewport.height, `the page is ${pageHeight} pixels high (${tab})`);
+      assert.ok(smallest >= 44, `a control is ${smallest} pixels high (${tab})`);
+    }
     await page.close();
   }
 });

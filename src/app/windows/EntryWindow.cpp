@@ -20,15 +20,6 @@
 namespace nimbara {
 namespace {
 
-// The rows line up in columns only in a font whose full-width characters are
-// exactly two half-width ones wide.
-QFont RowFont(const QFont& base) {
-  QFont font(kFontFamily, base.pointSize());
-  font.setStyleHint(QFont::Monospace);
-  font.setFixedPitch(true);
-  return font;
-}
-
 // Room for the longest rows (a nine-character name in full-width letters and
 // the number columns) without a horizontal scroll bar.
 constexpr int kRowColumns = 52;

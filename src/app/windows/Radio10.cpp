@@ -27,6 +27,7 @@
 #include "app/windows/Danmen.h"
 #include "app/windows/Gyogyou.h"
 #include "app/windows/Kaiyou1.h"
+#include "app/windows/RadioDictation.h"
 #include "app/windows/Teisei.h"
 #include "app/windows/Tenki1.h"
 #include "app/windows/WidgetText.h"
@@ -48,6 +49,7 @@ struct MenuEntry {
   const char* name = "";
   const char* caption = "";
   Slot slot = nullptr;
+  const char* keys = nullptr;  // the shortcut, as QKeySequence reads it
 };
 
 // The layer switch each check item shows.
@@ -59,7 +61,8 @@ constexpr LayerTick kLayerTicks[] = {
     {"cntTizu", &LayerSwitches::map},      {"cntTouatu2", &LayerSwitches::isobars},
     {"cntKigou", &LayerSwitches::weather}, {"cntHuuryoku", &LayerSwitches::wind},
     {"cntZensen", &LayerSwitches::fronts}, {"cntAllData", &LayerSwitches::allData},
-    {"cntZoomUp", &LayerSwitches::zoomUp},
+    {"cntZoomUp", &LayerSwitches::zoomUp}, {"cntMitame", &LayerSwitches::chartStyle},
+    {"cntHanrei", &LayerSwitches::legend},
 };
 
 // The browse buttons cmdPlay(0) to cmdPlay(5), top to bottom.
@@ -145,13 +148,14 @@ void Radio10::BuildMenus() {
       {Entry::Item, "cntTenki", "各地の天気のデータ", &Radio10::cntTenki_Click},
       {Entry::Item, "cntSenpaku", "船舶の報告のデータ", &Radio10::cntSenpaku_Click},
       {Entry::Item, "cntGyogyou", "低気圧や前線の位置のデータ", &Radio10::cntGyogyou_Click},
+      {Entry::Item, "cntRadio", "ラジオの気象通報から入力", &Radio10::cntRadio_Click, "Ctrl+R"},
       {Entry::Separator},
       {Entry::Submenu, "cntNew", "データを消す"},
       {Entry::Item, "cntNew2", "ﾃﾞｰﾀを消しますよ　ｏｋ？", &Radio10::cntNew2_Click},
       {Entry::End},
       {Entry::End},
       {Entry::Menu, "cntLine", "天気図　"},
-      {Entry::Item, "cntDisplay", "天気図を表示する", &Radio10::cntDisplay_Click},
+      {Entry::Item, "cntDisplay", "天気図を表示する", &Radio10::cntDisplay_Click, "F5"},
       {Entry::Submenu, "cntSetting", "表示の設定"},
       {Entry::Check, "cntTizu", "地図を表示", &Radio10::cntTizu_Click},
       {Entry::Check, "cntTouatu2", "等圧線の表示", &Radio10::cntTouatu2_Click},
@@ -161,6 +165,9 @@ void Radio10::BuildMenus() {
       {Entry::Separator},
       {Entry::Check, "cntAllData", "全観測地のデータを表示", &Radio10::cntAllData_Click},
       {Entry::Check, "cntZoomUp", "天気記号を拡大表示", &Radio10::cntZoomUp_Click},
+      {Entry::Separator},
+      {Entry::Check, "cntMitame", "天気図の見た目：気象庁風", &Radio10::cntMitame_Click},
+      {Entry::Check, "cntHanrei", "凡例", &Radio10::cntHanrei_Click},
       {Entry::End},
       {Entry::Separator},
       {Entry::Item, "cntClsLine", "天気図の表示を消す", &Radio10::cntClsLine_Click},
@@ -212,6 +219,7 @@ void Radio10::BuildMenus() {
     }
     action->setObjectName(entry.name);
     action->setCheckable(entry.kind == Entry::Check);
+    if (entry.keys) action->setShortcut(QKeySequence(QString::fromLatin1(entry.keys)));
     connect(action, &QAction::triggered, this, entry.slot);
   }
 }
@@ -248,6 +256,8 @@ void Radio10::RegisterToolWindows() {
                        [this, repaintOn] { return repaintOn(new Teisei(Context(), this)); });
   m_ui.RegisterFactory(WindowId::Danmen,
                        [this, repaintOn] { return repaintOn(new Danmen(Context(), this)); });
+  m_ui.RegisterFactory(WindowId::RadioDictation,
+                       [this, repaintOn] { return repaintOn(new RadioDictation(Context(), this)); });
   m_ui.RegisterFactory(WindowId::FrmAdjust,
                        [this, repaintOn] { return repaintOn(new frmAdjust(Context(), this)); });
   m_ui.RegisterFactory(WindowId::Cont, [this] {
@@ -351,6 +361,7 @@ void Radio10::cntPaste_Click() { Run(nimbara::cntPaste_Click); }
 void Radio10::cntTenki_Click() { Run(nimbara::cntTenki_Click); }
 void Radio10::cntSenpaku_Click() { Run(nimbara::cntSenpaku_Click); }
 void Radio10::cntGyogyou_Click() { Run(nimbara::cntGyogyou_Click); }
+void Radio10::cntRadio_Click() { Run(nimbara::cntRadio_Click); }
 void Radio10::cntNew2_Click() { Run(nimbara::cntNew2_Click); }
 
 void Radio10::cntDisplay_Click() { Run(nimbara::cntDisplay_Click); }
@@ -361,6 +372,8 @@ void Radio10::cntHuuryoku_Click() { Run(nimbara::cntHuuryoku_Click); }
 void Radio10::cntZensen_Click() { Run(nimbara::cntZensen_Click); }
 void Radio10::cntAllData_Click() { Run(nimbara::cntAllData_Click); }
 void Radio10::cntZoomUp_Click() { Run(nimbara::cntZoomUp_Click); }
+void Radio10::cntMitame_Click() { Run(nimbara::cntMitame_Click); }
+void Radio10::cntHanrei_Click() { Run(nimbara::cntHanrei_Click); }
 void Radio10::cntClsLine_Click() { Run(nimbara::cntClsLine_Click); }
 void Radio10::cntRittai_Click() { Run(nimbara::cntRittai_Click); }
 void Radio10::cntTKankaku_Click() { Run(nimbara::cntTKankaku_Click); }

@@ -80,6 +80,7 @@ class Radio10 : public QMainWindow {
   void cntTenki_Click();
   void cntSenpaku_Click();
   void cntGyogyou_Click();
+  void cntRadio_Click();
   void cntNew2_Click();
 
   void cntDisplay_Click();
@@ -90,6 +91,8 @@ class Radio10 : public QMainWindow {
   void cntZensen_Click();
   void cntAllData_Click();
   void cntZoomUp_Click();
+  void cntMitame_Click();
+  void cntHanrei_Click();
   void cntClsLine_Click();
   void cntRittai_Click();
   void cntTKankaku_Click();

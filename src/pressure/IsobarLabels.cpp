@@ -1,0 +1,290 @@
+#include "pressure/IsobarLabels.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numeric>
+#include <optional>
+
+#include "core/Text.h"
+
+namespace nimbara {
+namespace {
+
+constexpr double kGapMarginX = 1.0;       // map units of line left out beside the text
+constexpr double kGapMarginY = 0.5;       // and above and below it
+constexpr double kLabelClearance = 1.5;   // between two labels
+constexpr double kSearchStep = 2.0;       // map units along the line between tried places
+constexpr double kEndReach = 60.0;        // how far from its end a line's end label may move
+constexpr double kMiddleReach = 50.0;     // how far a further label may move either way
+constexpr double kLabelSpacing = 170.0;   // a long line is labelled again where its labels lie further apart
+constexpr double kIndexCell = 10.0;       // map units per cell of the segment index
+
+// How much a label may cover, tried in order until one place is found.
+enum class Pass { Clear, OverSymbols, OverLines };
+constexpr Pass kPasses[] = {Pass::Clear, Pass::OverSymbols, Pass::OverLines};
+
+struct LineInfo {
+  PathMeasure measure;
+  bool closed;
+  std::string text;
+  double width;   // of the gap
+  double height;
+};
+
+struct Placed {
+  IsobarLabel label;
+  double along;  // distance along its line
+};
+
+// The segments of the isobars and of the other lines by the cells of a
+// coarse grid, to find what passes through a box without looking at every
+// segment.
+class SegmentIndex {
+ public:
+  SegmentIndex(std::span<const IsobarLine> lines, const LabelLayout& layout)
+      : m_isobarCount(lines.size()),
+        m_otherMargin(layout.otherLineMargin),
+        m_area(layout.area),
+        m_columns(std::max(1, static_cast<int>(std::ceil((m_area.right - m_area.left) / kIndexCell)))),
+        m_rows(std::max(1, static_cast<int>(std::ceil((m_area.bottom - m_area.top) / kIndexCell)))),
+        m_cells(static_cast<std::size_t>(m_columns * m_rows)) {
+    for (const IsobarLine& line : lines) m_paths.push_back(line.points);
+    for (const Path& other : layout.otherLines) m_paths.push_back(other);
+    for (std::size_t path = 0; path < m_paths.size(); ++path) {
+      const std::span<const PointF> points = m_paths[path];
+      const double margin = path < m_isobarCount ? 0 : m_otherMargin;
+      double along = 0;
+      for (std::size_t i = 1; i < points.size(); ++i) {
+        const PointF a = points[i - 1];
+        const PointF b = points[i];
+        const Box bounds = Box{std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x), std::max(a.y, b.y)}
+                               .Grown(margin);
+        ForCells(bounds, [&](std::size_t cell) { m_cells[cell].push_back({path, i, along}); });
+        along += Distance(a, b);
+      }
+    }
+  }
+
+  // Whether another isobar than `line`, `line` itself away from `along`
+  // (beyond `reach`), or one of the other lines (with its margin) passes
+  // through the box.
+  bool OtherLineMeets(const Box& box, std::size_t line, double along, double reach, double lineLength,
+                      bool closed) const {
+    bool meets = false;
+    ForCells(box.Grown(m_otherMargin), [&](std::size_t cell) {
+      for (const Entry& e : m_cells[cell]) {
+        if (meets) return;
+        if (e.path == line) {
+          double apart = std::fabs(e.along - along);
+          if (closed) apart = std::min(apart, lineLength - apart);
+          if (apart <= reach) continue;
+        }
+        const std::span<const PointF> points = m_paths[e.path];
+        const Box reached = e.path < m_isobarCount ? box : box.Grown(m_otherMargin);
+        meets = SegmentMeetsBox(points[e.segment - 1], points[e.segment], reached);
+      }
+    });
+    return meets;
+  }
+
+ private:
+  struct Entry {
+    std::size_t path;
+    std::size_t segment;  // index of its second point
+    double along;         // distance along the path to its first point
+  };
+
+  template <typename Visit>
+  void ForCells(const Box& box, Visit visit) const {
+    const auto cell = [](double offset, int count) {
+      return std::clamp(static_cast<int>(std::floor(offset / kIndexCell)), 0, count - 1);
+    };
+    const int left = cell(box.left - m_area.left, m_columns);
+    const int right = cell(box.right - m_area.left, m_columns);
+    const int top = cell(box.top - m_area.top, m_rows);
+    const int bottom = cell(box.bottom - m_area.top, m_rows);
+    for (int row = top; row <= bottom; ++row)
+      for (int column = left; column <= right; ++column) visit(static_cast<std::size_t>(row * m_columns + column));
+  }
+
+  std::size_t m_isobarCount;
+  double m_otherMargin;
+  std::vector<std::span<const PointF>> m_paths;  // the isobars, then the other lines
+  Box m_area;
+  int m_columns;
+  int m_rows;
+  std::vector<std::vector<Entry>> m_cells;
+};
+
+class Placer {
+ public:
+  Placer(std::span<const IsobarLine> lines, const LabelLayout& layout) : m_layout(layout), m_index(lines, layout) {
+    for (const IsobarLine& line : lines) {
+      std::string text = IsobarLabelText(line.level);
+      const double textWidth = static_cast<double>(DisplayColumns(text)) * layout.columnWidth;
+      m_lines.push_back({PathMeasure(line.points), line.Closed(), std::move(text), textWidth + 2 * kGapMarginX,
+                         layout.textHeight + 2 * kGapMarginY});
+    }
+  }
+
+  std::vector<IsobarLabel> Place() {
+    std::vector<std::size_t> order(m_lines.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(),
+                     [&](std::size_t a, std::size_t b) { return m_lines[a].measure.Length() < m_lines[b].measure.Length(); });
+    for (const std::size_t line : order) PlaceFirst(line);
+    for (auto it = order.rbegin(); it != order.rend(); ++it) PlaceFurther(*it);
+    std::vector<IsobarLabel> labels;
+    for (Placed& p : m_placed) labels.push_back(std::move(p.label));
+    return labels;
+  }
+
+ private:
+  // One place tried: `from` along the line, then ever further in the
+  // directions given (+1 onward, -1 back), up to `reach`.
+  struct Search {
+    double from;
+    std::vector<int> directions;
+    double reach;
+  };
+
+  void PlaceFirst(std::size_t line) {
+    const LineInfo& info = m_lines[line];
+    const double length = info.measure.Length();
+    std::vector<Search> searches;
+    if (info.closed) {
+      searches.push_back({TopmostAlong(line), {1, -1}, length / 2});
+    } else if (length >= 2 * info.width) {
+      searches.push_back({info.width / 2, {1}, length});
+      searches.push_back({length - info.width / 2, {-1}, length});
+    } else {
+      searches.push_back({length / 2, {1, -1}, length / 2});
+    }
+    for (const Pass pass : kPasses)
+      for (const Search& search : searches)
+        if (TryAlong(line, search, pass)) return;
+  }
+
+  void PlaceFurther(std::size_t line) {
+    const LineInfo& info = m_lines[line];
+    const double length = info.measure.Length();
+    if (!info.closed && length >= 2 * info.width) {
+      const double endZone = info.width + kEndReach;
+      if (!HasLabelWithin(line, 0, endZone)) TryAlong(line, {info.width / 2, {1}, kEndReach}, Pass::Clear);
+      if (!HasLabelWithin(line, length - endZone, length))
+        TryAlong(line, {length - info.width / 2, {-1}, kEndReach}, Pass::Clear);
+    }
+    // Further labels halfway between labels that lie far apart.
+    for (bool added = true; added;) {
+      added = false;
+      std::vector<double> marks = Alongs(line);
+      if (marks.empty()) return;
+      if (!info.closed) {
+        marks.insert(marks.begin(), 0.0);
+        marks.push_back(length);
+      } else {
+        marks.push_back(marks.front() + length);
+      }
+      for (std::size_t i = 1; i < marks.size() && !added; ++i) {
+        if (marks[i] - marks[i - 1] <= kLabelSpacing) continue;
+        const double middle = std::fmod((marks[i] + marks[i - 1]) / 2, length);
+        added = TryAlong(line, {middle, {1, -1}, kMiddleReach}, Pass::Clear);
+      }
+    }
+  }
+
+  bool TryAlong(std::size_t line, const Search& search, Pass pass) {
+    const LineInfo& info = m_lines[line];
+    const double length = info.measure.Length();
+    for (double step = 0; step <= search.reach; step += kSearchStep) {
+      for (const int direction : search.directions) {
+        if (step == 0 && direction != search.directions.front()) continue;
+        double along = search.from + direction * step;
+        if (info.closed)
+          along = std::fmod(std::fmod(along, length) + length, length);
+        else if (along < 0 || along > length)
+          continue;
+        if (std::optional<IsobarLabel> label = LabelAt(line, along, pass)) {
+          m_placed.push_back({std::move(*label), along});
+          return true;
+        }
+      }
+    }
+    return false;
+  }
+
+  std::optional<IsobarLabel> LabelAt(std::size_t line, double along, Pass pass) const {
+    const LineInfo& info = m_lines[line];
+    const PointF at = info.measure.At(along).at;
+    const Box gap = BoxAround(at, info.width, info.height);
+    const Box& area = m_layout.area;
+    if (gap.left < area.left || gap.right > area.right || gap.top < area.top || gap.bottom > area.bottom)
+      return std::nullopt;
+    for (const Box& clear : m_layout.keepClear)
+      if (gap.Overlaps(clear)) return std::nullopt;
+    for (const Placed& placed : m_placed)
+      if (gap.Grown(kLabelClearance).Overlaps(placed.label.gap)) return std::nullopt;
+    if (pass == Pass::Clear)
+      for (const Box& symbol : m_layout.avoid)
+        if (gap.Overlaps(symbol)) return std::nullopt;
+    const double reach = std::hypot(info.width, info.height);
+    if (pass != Pass::OverLines &&
+        m_index.OtherLineMeets(gap, line, along, reach, info.measure.Length(), info.closed))
+      return std::nullopt;
+    const double textWidth = info.width - 2 * kGapMarginX;
+    return IsobarLabel{line, info.text, {at.x - textWidth / 2, at.y - m_layout.textHeight / 2}, gap};
+  }
+
+  double TopmostAlong(std::size_t line) const {
+    const LineInfo& info = m_lines[line];
+    double best = 0;
+    double bestY = info.measure.At(0).at.y;
+    for (double along = 0; along < info.measure.Length(); along += kSearchStep) {
+      const double y = info.measure.At(along).at.y;
+      if (y < bestY) {
+        bestY = y;
+        best = along;
+      }
+    }
+    return best;
+  }
+
+  std::vector<double> Alongs(std::size_t line) const {
+    std::vector<double> alongs;
+    for (const Placed& p : m_placed)
+      if (p.label.line == line) alongs.push_back(p.along);
+    std::sort(alongs.begin(), alongs.end());
+    return alongs;
+  }
+
+  bool HasLabelWithin(std::size_t line, double from, double to) const {
+    for (const double along : Alongs(line))
+      if (along >= from && along <= to) return true;
+    return false;
+  }
+
+  const LabelLayout& m_layout;
+  SegmentIndex m_index;
+  std::vector<LineInfo> m_lines;
+  std::vector<Placed> m_placed;
+};
+
+}  // namespace
+
+std::vector<IsobarLabel> PlaceIsobarLabels(std::span<const IsobarLine> lines, const LabelLayout& layout) {
+  return Placer(lines, layout).Place();
+}
+
+std::vector<IsobarLine> CutLabelGaps(std::span<const IsobarLine> lines, std::span<const IsobarLabel> labels) {
+  std::vector<IsobarLine> cut;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    std::vector<Box> gaps;
+    for (const IsobarLabel& label : labels)
+      if (label.line == i) gaps.push_back(label.gap);
+    for (Path& part : PartsOutsideAll(lines[i].points, gaps))
+      if (PathLength(part) >= kShortestIsobarPart) cut.push_back({lines[i].level, std::move(part)});
+  }
+  return cut;
+}
+
+}  // namespace nimbara

@@ -1,0 +1,44 @@
+#pragma once
+// Where the chart writes the value of each isobar: on the line, in a gap cut
+// out of it, at least once per line and near both ends of a line that runs
+// off the map, never over another label or over what must stay clear.
+
+#include <span>
+#include <string>
+#include <vector>
+
+#include "core/PathGeometry.h"
+#include "pressure/IsobarLines.h"
+
+namespace nimbara {
+
+struct LabelLayout {
+  Box area;                    // labels lie wholly inside: the visible map
+  double textHeight = 0;       // map units of one line of the label font
+  double columnWidth = 0;      // map units of one half-width character
+  std::vector<Box> keepClear;  // never covered: centre marks, title band, legend
+  std::vector<Box> avoid;      // covered only where a line finds no other place: station symbols
+  std::vector<Path> otherLines;  // crossed only where a line finds no other place: fronts
+  double otherLineMargin = 0;    // map units their symbols reach beside them
+};
+
+struct IsobarLabel {
+  std::size_t line = 0;  // index into the lines
+  std::string text;
+  PointF textTopLeft;
+  Box gap;  // the text's box with a margin: the part of the line left out
+};
+
+// The labels of every line that has room for one, placed shortest line
+// first (they have the fewest places): where it covers nothing, else over
+// station symbols, else over other lines. Then the further labels of long
+// lines, only where they cover nothing: a line that runs off the map is
+// labelled near both of its ends, and a long line again wherever its labels
+// lie far apart.
+std::vector<IsobarLabel> PlaceIsobarLabels(std::span<const IsobarLine> lines, const LabelLayout& layout);
+
+// The lines without the parts inside their own labels' gaps (and without
+// the scraps a gap may leave beside it).
+std::vector<IsobarLine> CutLabelGaps(std::span<const IsobarLine> lines, std::span<const IsobarLabel> labels);
+
+}  // namespace nimbara

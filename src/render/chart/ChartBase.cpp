@@ -1,0 +1,119 @@
+#include "render/chart/ChartBase.h"
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+#include <string>
+
+#include "core/Projection.h"
+#include "render/chart/ChartCoast.h"
+#include "render/chart/ChartPalette.h"
+#include "render/chart/ChartText.h"
+
+namespace nimbara::chart {
+namespace {
+
+constexpr double kGraticuleStep = 10.0;  // degrees
+// Every meridian and parallel that can cross the map, and the span they are
+// drawn over (the map square lies between about 82 and 168 degrees east,
+// 7 and 60 degrees north).
+constexpr double kWestMeridian = 80.0;
+constexpr double kEastMeridian = 170.0;
+constexpr double kSouthParallel = 0.0;
+constexpr double kNorthParallel = 60.0;
+constexpr double kSpanWest = 60.0;
+constexpr double kSpanEast = 200.0;
+constexpr double kSpanSouth = -10.0;
+constexpr double kSpanNorth = 70.0;
+constexpr double kParallelSampleStep = 1.0;  // degrees of longitude per piece
+constexpr double kDegreePoints = 6.5;         // font size of the degrees
+constexpr double kDegreeInset = 1.0;          // map units between a degree and the edge
+
+Path Parallel(double latitude) {
+  Path points;
+  for (double lon = kSpanWest; lon <= kSpanEast; lon += kParallelSampleStep) {
+    const MapPointF p = ProjectLatLonContinuous(latitude, lon);
+    points.push_back({p.x, p.y});
+  }
+  return points;
+}
+
+// Meridians are straight lines through the pole.
+Path Meridian(double longitude) {
+  const MapPointF south = ProjectLatLonContinuous(kSpanSouth, longitude);
+  const MapPointF north = ProjectLatLonContinuous(kSpanNorth, longitude);
+  return {{south.x, south.y}, {north.x, north.y}};
+}
+
+std::string Degrees(double value, const char* hemisphere) {
+  return std::to_string(static_cast<int>(value)) + "°" + hemisphere;
+}
+
+// Where a visible piece of a graticule line ends on the given edge of the
+// view, if it does.
+std::optional<PointF> EndOnEdge(const std::vector<Path>& pieces, double edge, bool vertical) {
+  constexpr double kOnEdge = 1e-6;
+  for (const Path& piece : pieces)
+    for (const PointF& end : {piece.front(), piece.back()})
+      if (std::fabs((vertical ? end.x : end.y) - edge) < kOnEdge) return end;
+  return std::nullopt;
+}
+
+// Thin grey lines without a halo: over a satellite picture they stay faint.
+void DrawGraticule(Canvas& canvas, const Box& view) {
+  canvas.SetLineWidth(kThinLineWidth);
+  const TextMetrics metrics = MetricsFor(canvas, kDegreePoints);
+  canvas.SetFontBold(false);
+  canvas.SetForeColour(kGraticuleText);
+  const auto label = [&](const std::string& text, PointF centre) { CentredHaloText(canvas, metrics, text, centre); };
+  for (double lat = kSouthParallel; lat <= kNorthParallel; lat += kGraticuleStep) {
+    const std::vector<Path> pieces = PartsInside(Parallel(lat), view);
+    for (const Path& piece : pieces) canvas.Polyline(piece, kGraticule);
+    if (const auto end = EndOnEdge(pieces, view.left, true)) {
+      const std::string text = Degrees(lat, "N");
+      label(text, {view.left + kDegreeInset + TextWidth(metrics, text) / 2, end->y - metrics.height / 2});
+    }
+  }
+  for (double lon = kWestMeridian; lon <= kEastMeridian; lon += kGraticuleStep) {
+    const std::vector<Path> pieces = PartsInside(Meridian(lon), view);
+    for (const Path& piece : pieces) canvas.Polyline(piece, kGraticule);
+    if (const auto end = EndOnEdge(pieces, view.bottom, false)) {
+      const std::string text = Degrees(lon, "E");
+      label(text, {end->x + kDegreeInset + TextWidth(metrics, text) / 2, view.bottom - kDegreeInset - metrics.height / 2});
+    }
+  }
+}
+
+}  // namespace
+
+Box ViewBox(const Canvas& canvas) {
+  const MapView& v = canvas.Scale();
+  const double right = v.left + v.width;
+  const double bottom = v.top + v.height;
+  return {std::min<double>(v.left, right), std::min<double>(v.top, bottom), std::max<double>(v.left, right),
+          std::max<double>(v.top, bottom)};
+}
+
+void DrawPaper(Canvas& canvas) {
+  if (canvas.HasPicture()) return;
+  const Box view = ViewBox(canvas);
+  canvas.Rect({view.left, view.top}, {view.right, view.bottom}, kPaper, true);
+}
+
+void DrawGraticuleAndCoast(Canvas& canvas) {
+  DrawGraticule(canvas, ViewBox(canvas));
+  const std::span<const PointF> points = CoastPoints();
+  for (const CoastRun& run : CoastRuns())
+    StrokeLine(canvas, points.subspan(run.first, run.count), kCoast, kCoastWidth);
+}
+
+void StrokeLine(Canvas& canvas, std::span<const PointF> points, Colour colour, int width) {
+  if (canvas.HasPicture()) {
+    canvas.SetLineWidth(width + kLineHaloExtra);
+    canvas.Polyline(points, kHalo);
+  }
+  canvas.SetLineWidth(width);
+  canvas.Polyline(points, colour);
+}
+
+}  // namespace nimbara::chart

@@ -1,0 +1,32 @@
+#pragma once
+// The pressure centres of the chart: a cross at the centre, its mark (高, 低,
+// 台, 熱低) above and its central pressure below, each text over a white
+// halo so that nothing drawn before hides it.
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/Canvas.h"
+#include "core/ObservationStore.h"
+#include "core/PathGeometry.h"
+#include "core/PlotPoints.h"
+
+namespace nimbara::chart {
+
+struct Centre {
+  PointF at;
+  std::string_view mark;
+  std::string pressure;  // "996"; empty when the entry gives none
+};
+
+// The centre entries of the plot table that have a map position, in table order.
+std::vector<Centre> CentresOf(const ObservationStore& store, const PlotPointTable& plot);
+
+// What each centre covers: its cross and its two texts.
+std::vector<Box> CentreBoxes(Canvas& canvas, std::span<const Centre> centres);
+
+void DrawCentres(Canvas& canvas, std::span<const Centre> centres);
+
+}  // namespace nimbara::chart

@@ -1,0 +1,266 @@
+// The chart style through the drawing log of the two sample maps: its isobars
+// agree with the classic ones, every line carries its value, values stay off
+// each other and the centre marks, and fronts carry symbols by length.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <numeric>
+#include <sstream>
+
+#include "app/DisplayCommands.h"
+#include "app/FileCommands.h"
+#include "core/PathGeometry.h"
+#include "core/Text.h"
+#include "render/LogFields.h"
+#include "render/chart/ChartFrame.h"
+#include "render/chart/ChartFronts.h"
+#include "render/chart/ChartPalette.h"
+#include "render/chart/ChartText.h"
+#include "support/TestApp.h"
+
+namespace nimbara {
+namespace {
+
+using testing::NumbersOf;
+using testing::TestApp;
+
+constexpr const char* kSamples[] = {"20240115_06.txt", "20240820_12.txt"};
+constexpr double kLogPrecision = 1e-4;  // the log's four decimals
+
+struct Field {
+  std::string op;
+  std::vector<std::string> words;
+  std::vector<double> numbers;
+};
+
+Field Parse(const std::string& line) {
+  Field f;
+  std::istringstream in(line);
+  in >> f.op;
+  for (std::string word; in >> word;) f.words.push_back(word);
+  f.numbers = NumbersOf(line);
+  return f;
+}
+
+Path PointsOf(const Field& polyline) {  // "polyline WIDTH COLOUR X1 Y1 ..."
+  Path points;
+  for (std::size_t i = 1; i + 1 < polyline.numbers.size(); i += 2)
+    points.push_back({polyline.numbers[i], polyline.numbers[i + 1]});
+  return points;
+}
+
+bool IsPolyline(const Field& f, Colour colour) { return f.op == "polyline" && f.words[1] == LogColour(colour); }
+
+double DistanceToPath(PointF p, const Path& path) {
+  double best = INFINITY;
+  for (std::size_t i = 1; i < path.size(); ++i) {
+    const PointF a = path[i - 1];
+    const PointF b = path[i];
+    const double dx = b.x - a.x;
+    const double dy = b.y - a.y;
+    const double squared = dx * dx + dy * dy;
+    const double t = squared == 0 ? 0 : std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / squared, 0.0, 1.0);
+    best = std::min(best, Distance(p, {a.x + t * dx, a.y + t * dy}));
+  }
+  return best;
+}
+
+struct SampleMap {
+  TestApp app;
+  std::vector<Field> log;
+
+  SampleMap(const char* sample, bool chart) {
+    app.state.layers.chartStyle = chart;
+    if (!chart) app.state.layers = {false, true, false, false, false, true, false};  // the isobars alone
+    OpenDataFile(app.Context(), std::string(NIMBARA_SAMPLES) + "/" + sample);
+    for (const std::string& line : app.canvas.Lines()) log.push_back(Parse(line));
+  }
+
+  std::vector<Path> Polylines(Colour colour) const {
+    std::vector<Path> paths;
+    for (const Field& f : log)
+      if (IsPolyline(f, colour)) paths.push_back(PointsOf(f));
+    return paths;
+  }
+
+  // The boxes of the texts written over a halo, by whether they are bold.
+  std::vector<Box> HaloTexts(bool bold, Colour colour = -1) {
+    std::vector<Box> boxes;
+    for (const Field& f : log) {
+      if (f.op != "halotext" || (f.words[3] == "1") != bold) continue;
+      if (colour >= 0 && f.words[4] != LogColour(colour)) continue;
+      const std::string text = f.words.back();
+      const chart::TextMetrics metrics = chart::MetricsFor(app.canvas, f.numbers[2]);
+      boxes.push_back({f.numbers[0], f.numbers[1], f.numbers[0] + chart::TextWidth(metrics, text),
+                       f.numbers[1] + metrics.height});
+    }
+    return boxes;
+  }
+  std::vector<Box> IsobarLabels() { return HaloTexts(false, chart::kIsobar); }
+  // The arms of the centres' crosses.
+  std::vector<Box> Crosses() const {
+    std::vector<Box> arms;
+    for (const Field& f : log)
+      if (f.op == "line" && f.words[5] == LogColour(chart::kInk) && f.words[4] == "2")
+        arms.push_back({std::min(f.numbers[0], f.numbers[2]), std::min(f.numbers[1], f.numbers[3]),
+                        std::max(f.numbers[0], f.numbers[2]), std::max(f.numbers[1], f.numbers[3])});
+    return arms;
+  }
+  // The gap a label cuts: its text box with a margin beside and above it.
+  std::vector<Box> LabelGaps() {
+    std::vector<Box> gaps = IsobarLabels();
+    for (Box& b : gaps) b = {b.left - 1, b.top - 0.5, b.right + 1, b.bottom + 0.5};
+    return gaps;
+  }
+};
+
+bool InAny(PointF p, const std::vector<Box>& boxes) {
+  return std::any_of(boxes.begin(), boxes.end(), [&](const Box& b) { return b.Grown(kLogPrecision).Contains(p); });
+}
+
+TEST(ChartDisplay, SmoothIsobarsPassWithinHalfAUnitOfTheClassicCrossings) {
+  for (const char* sample : kSamples) {
+    SampleMap classic(sample, false);
+    SampleMap chart(sample, true);
+    const std::vector<Path> smooth = chart.Polylines(chart::kIsobar);
+    std::vector<Box> uncovered = chart.LabelGaps();
+    uncovered.push_back(chart::TitleBandBox(chart.app.canvas));
+    uncovered.push_back(chart::LegendBox(chart.app.canvas));
+    for (Box& box : uncovered) box = box.Grown(0.5);  // the classic crossings are rounded
+    int checked = 0;
+    for (const Field& f : classic.log) {
+      // A node exactly on a level rings itself with pieces of no length: a
+      // dot, which the chart leaves out with the other scraps.
+      if (f.op != "line" || (f.numbers[0] == f.numbers[2] && f.numbers[1] == f.numbers[3])) continue;
+      for (const PointF crossing : {PointF{f.numbers[0], f.numbers[1]}, PointF{f.numbers[2], f.numbers[3]}}) {
+        if (InAny(crossing, uncovered)) continue;
+        double nearest = INFINITY;
+        for (const Path& path : smooth) nearest = std::min(nearest, DistanceToPath(crossing, path));
+        EXPECT_LE(nearest, 0.5 + kLogPrecision) << sample << " at " << crossing.x << " " << crossing.y;
+        ++checked;
+      }
+    }
+    EXPECT_GT(checked, 500) << sample;
+  }
+}
+
+// Pieces of one line meet at the edges of its label gaps; every line so
+// joined carries a label, unless it is a ring round a centre too small to
+// hold its value beside the centre's mark (a typhoon's innermost rings).
+TEST(ChartDisplay, EveryIsobarLineCarriesItsValue) {
+  for (const char* sample : kSamples) {
+    SampleMap chart(sample, true);
+    const std::vector<Path> pieces = chart.Polylines(chart::kIsobar);
+    const std::vector<Box> gaps = chart.LabelGaps();
+    std::vector<std::size_t> group(pieces.size());
+    std::iota(group.begin(), group.end(), 0);
+    const auto root = [&](std::size_t i) {
+      while (group[i] != i) i = group[i] = group[group[i]];
+      return i;
+    };
+    std::vector<bool> labelled(pieces.size(), false);
+    for (const Box& gap : gaps) {
+      std::optional<std::size_t> first;
+      for (std::size_t i = 0; i < pieces.size(); ++i) {
+        if (!InAny(pieces[i].front(), {gap}) && !InAny(pieces[i].back(), {gap})) continue;
+        labelled[i] = true;
+        if (first) group[root(i)] = root(*first);
+        first = first.value_or(i);
+      }
+    }
+    for (std::size_t i = 0; i < pieces.size(); ++i)
+      if (labelled[i]) labelled[root(i)] = true;
+    const std::vector<Box> crosses = chart.Crosses();
+    const auto ringRoundACentre = [&](const Path& p) {
+      constexpr double kSmallRing = 60.0;  // map units round
+      return p.front() == p.back() && PathLength(p) < kSmallRing &&
+             std::any_of(crosses.begin(), crosses.end(), [&](const Box& c) { return DistanceToPath(c.Centre(), p) < kSmallRing / 4; });
+    };
+    for (std::size_t i = 0; i < pieces.size(); ++i) {
+      const Path& p = pieces[i];
+      EXPECT_TRUE(labelled[root(i)] || ringRoundACentre(p))
+          << sample << ": the line through " << p.front().x << " " << p.front().y << " (" << PathLength(p) << " long)";
+    }
+  }
+}
+
+TEST(ChartDisplay, ValuesOverlapNeitherEachOtherNorACentreMark) {
+  for (const char* sample : kSamples) {
+    SampleMap chart(sample, true);
+    const std::vector<Box> labels = chart.IsobarLabels();
+    ASSERT_GT(labels.size(), 20u) << sample;
+    std::vector<Box> centres = chart.HaloTexts(true);
+    const std::vector<Box> crosses = chart.Crosses();
+    centres.insert(centres.end(), crosses.begin(), crosses.end());
+    ASSERT_GE(crosses.size(), 8u) << sample;
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+      for (std::size_t j = i + 1; j < labels.size(); ++j) EXPECT_FALSE(labels[i].Overlaps(labels[j])) << sample;
+      for (const Box& centre : centres) EXPECT_FALSE(labels[i].Overlaps(centre)) << sample;
+    }
+  }
+}
+
+// A run is the front's curve (a stationary front's pieces joined), followed
+// in the log by its symbols: triangles and half-discs.
+TEST(ChartDisplay, FrontSymbolsFollowTheRunsLengthOnOneSide) {
+  const Colour frontColours[] = {chart::kWarmFront, chart::kColdFront, chart::kOccludedFront};
+  for (const char* sample : kSamples) {
+    SampleMap chart(sample, true);
+    struct Run {
+      Path curve;
+      int symbols = 0;
+      std::vector<double> triangleSides{};
+    };
+    const auto inFrontColour = [&](const std::string& word) {
+      return std::any_of(std::begin(frontColours), std::end(frontColours), [&](Colour c) { return word == LogColour(c); });
+    };
+    std::vector<Run> runs;
+    bool inSymbols = false;
+    for (const Field& f : chart.log) {
+      const bool curve =
+          f.op == "polyline" && f.words[0] == std::to_string(chart::kFrontWidth) && inFrontColour(f.words[1]);
+      const bool symbol = (f.op == "polygon" && inFrontColour(f.words[1])) ||
+                          (f.op == "circle" && f.words[3] != "-" && inFrontColour(f.words[6]));
+      if (curve) {
+        const Path points = PointsOf(f);
+        if (inSymbols || runs.empty() || Distance(runs.back().curve.back(), points.front()) > kLogPrecision)
+          runs.push_back({points});
+        else
+          runs.back().curve.insert(runs.back().curve.end(), points.begin() + 1, points.end());
+        inSymbols = false;
+      } else if (!runs.empty() && symbol) {
+        inSymbols = true;
+        ++runs.back().symbols;
+        if (f.op == "polygon") {  // base, apex, base (the base along the run): the apex's side
+          const std::vector<double>& v = f.numbers;
+          runs.back().triangleSides.push_back((v[5] - v[1]) * (v[4] - v[2]) - (v[6] - v[2]) * (v[3] - v[1]));
+        }
+      }
+    }
+    ASSERT_GE(runs.size(), 2u) << sample;
+    for (const Run& run : runs) {
+      const double length = PathLength(run.curve);
+      EXPECT_LE(std::fabs(run.symbols - length / chart::kFrontSymbolSpacing), 1.0) << sample << " " << length;
+      const auto onLeft = std::count_if(run.triangleSides.begin(), run.triangleSides.end(), [](double s) { return s > 0; });
+      EXPECT_TRUE(onLeft == 0 || onLeft == static_cast<long>(run.triangleSides.size())) << sample;
+    }
+  }
+}
+
+TEST(ChartDisplay, SwitchingTheStyleBackDrawsTheClassicMapAsBefore) {
+  TestApp app;
+  OpenDataFile(app.Context(), std::string(NIMBARA_SAMPLES) + "/" + kSamples[0]);
+  const std::vector<std::string> classic = app.canvas.Lines();
+  cntMitame_Click(app.Context());
+  EXPECT_NE(app.canvas.Lines(), classic);
+  app.canvas.ClearLog();
+  cntMitame_Click(app.Context());
+  std::vector<std::string> redrawn = {"clear"};  // the switch clears before it displays
+  redrawn.insert(redrawn.end(), classic.begin(), classic.end());
+  EXPECT_EQ(app.canvas.Lines(), redrawn);
+}
+
+}  // namespace
+}  // namespace nimbara
