@@ -21,7 +21,9 @@
 #include <vector>
 
 #include "ModalAnswers.h"
+#include "WindowTesting.h"
 #include "app/Guides.h"
+#include "app/PasteReport.h"
 #include "app/SlideShow.h"
 #include "app/StartUp.h"
 #include "app/windows/Cont.h"
@@ -57,7 +59,7 @@ void DescribeMenu(const QList<QAction*>& actions, std::vector<std::string>& line
 }
 
 const std::vector<std::string> kMenuTree = {
-    "cntFile|ファイル　{",
+    "cntFile|ファイル(&F)　{",
     "cntLoad|データファイル読みこみ",
     "mnuDataRenzoku|データファイル連続表示",
     "cntSave|データファイル保存",
@@ -83,7 +85,7 @@ const std::vector<std::string> kMenuTree = {
     "-",
     "entEnd2|終了",
     "}",
-    "cntInternet|ｲﾝﾀｰﾈｯﾄからﾃﾞｰﾀを入手　{",
+    "cntInternet|ｲﾝﾀｰﾈｯﾄからﾃﾞｰﾀを入手(&I)　{",
     "cntInternetData06|各地の観測値ﾃﾞｰﾀ(午前６時)",
     "cntInternetData12|各地の観測値ﾃﾞｰﾀ(１２時)",
     "cntInternetData18|各地の観測値ﾃﾞｰﾀ(午後６時)",
@@ -98,7 +100,7 @@ const std::vector<std::string> kMenuTree = {
     "-",
     "cntPaste|データの貼り付け",
     "}",
-    "cntEdit|観測データ確認・入力　　{",
+    "cntEdit|観測データ確認・入力(&E)　　{",
     "cntTenki|各地の天気のデータ",
     "cntSenpaku|船舶の報告のデータ",
     "cntGyogyou|低気圧や前線の位置のデータ",
@@ -108,7 +110,7 @@ const std::vector<std::string> kMenuTree = {
     "cntNew2|ﾃﾞｰﾀを消しますよ　ｏｋ？",
     "}",
     "}",
-    "cntLine|天気図　{",
+    "cntLine|天気図(&W)　{",
     "cntDisplay|天気図を表示する",
     "cntSetting|表示の設定{",
     "cntTizu|地図を表示 [x]",
@@ -133,8 +135,8 @@ const std::vector<std::string> kMenuTree = {
     "cntColor|天気図の色の設定",
     "cntAdjust|地図と画像の位置調整",
     "}",
-    "mnuKiatuClear|気圧の表示を消す",
-    "cntHim|気象衛星画像{",
+    "mnuKiatuClear|気圧の表示を消す(&P)",
+    "cntHim|気象衛星画像(&S){",
     "cntDanmen|雲の断面図",
     "-",
     "cntCopy|画像をクリップボードにコピー",
@@ -142,7 +144,7 @@ const std::vector<std::string> kMenuTree = {
     "-",
     "cntClsBMP|気象衛星画像の表示を消す",
     "}",
-    "cntHelp|説明する？",
+    "cntHelp|説明する？(&H)",
 };
 
 // A main window started in a folder of its own (where Nimbara.ini goes).
@@ -187,6 +189,35 @@ TEST_F(MainWindow, MenuTreeAndTicksAfterStartUp) {
   std::vector<std::string> lines;
   DescribeMenu(window.menuBar()->actions(), lines);
   EXPECT_EQ(lines, kMenuTree);
+}
+
+TEST_F(MainWindow, KeysRunTheirMenuItems) {
+  const std::pair<const char*, const char*> keys[] = {
+      {"cntLoad", "Ctrl+O"},     {"cntSave", "Ctrl+S"},    {"cntPaste", "Ctrl+V"}, {"cntDisplay", "F5"},
+      {"cntMapPrint", "Ctrl+P"}, {"cntMapCopy", "Ctrl+C"}, {"cntRadio", "Ctrl+R"}};
+  for (const auto& [name, key] : keys) EXPECT_EQ(window.MenuAction(name)->shortcut().toString().toStdString(), key);
+
+  window.MenuAction("cntTouatu2")->trigger();  // no isobars: the display asks nothing
+  testing::Activate(window);
+  QGuiApplication::clipboard()->clear();
+  QTest::keyClick(&window, Qt::Key_C, Qt::ControlModifier);
+  EXPECT_FALSE(QGuiApplication::clipboard()->image().isNull()) << "Ctrl+C copies the map";
+
+  window.MenuAction("cntClsLine")->trigger();
+  const QImage cleared = window.Canvas().Composite();
+  QTest::keyClick(&window, Qt::Key_F5);
+  EXPECT_NE(window.Canvas().Composite(), cleared) << "F5 draws the map";
+
+  QGuiApplication::clipboard()->setText(QStringLiteral("x"));
+  SeenBox paste;
+  AnswerNextBox(paste, QMessageBox::Ok);
+  QTest::keyClick(&window, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(paste.title.toStdString(), kPasteTitle) << "Ctrl+V pastes";
+
+  testing::Activate(window);  // again, after the paste's message
+  QTest::keyClick(&window, Qt::Key_R, Qt::ControlModifier);
+  const QWidget* dictation = window.WindowUi().Window(WindowId::RadioDictation);
+  EXPECT_TRUE(dictation && dictation->isVisible()) << "Ctrl+R opens the dictation window";
 }
 
 TEST_F(MainWindow, EveryMenuCommandIsAvailable) {

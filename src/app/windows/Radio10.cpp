@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <variant>
+
 #include "app/Alignment.h"
 #include "app/ChooserRequests.h"
 #include "app/ClickDispatch.h"
@@ -44,11 +46,14 @@ using Slot = void (Radio10::*)();
 
 enum class Entry { Menu, Submenu, End, Item, Check, Separator, BarCommand };
 
+// A line of the menu tree. An item runs a Qt-free command of src/app, or,
+// for the few actions that need the Qt side (printing, the map's picture,
+// the colour dialog, ending), a slot of the window.
 struct MenuEntry {
   Entry kind;
   const char* name = "";
-  const char* caption = "";
-  Slot slot = nullptr;
+  const char* caption = "";  // "(&F)" marks a menu's mnemonic
+  std::variant<Radio10::Command, Slot> action = Radio10::Command{};
   const char* keys = nullptr;  // the shortcut, as QKeySequence reads it
 };
 
@@ -97,98 +102,98 @@ Radio10::Radio10(QWidget* parent)
 
 void Radio10::BuildMenus() {
   static const MenuEntry kMenu[] = {
-      {Entry::Menu, "cntFile", "ファイル　"},
-      {Entry::Item, "cntLoad", "データファイル読みこみ", &Radio10::cntLoad_Click},
-      {Entry::Item, "mnuDataRenzoku", "データファイル連続表示", &Radio10::mnuDataRenzoku_Click},
-      {Entry::Item, "cntSave", "データファイル保存", &Radio10::cntSave_Click},
+      {Entry::Menu, "cntFile", "ファイル(&F)　"},
+      {Entry::Item, "cntLoad", "データファイル読みこみ", cntLoad_Click, "Ctrl+O"},
+      {Entry::Item, "mnuDataRenzoku", "データファイル連続表示", mnuDataRenzoku_Click},
+      {Entry::Item, "cntSave", "データファイル保存", cntSave_Click, "Ctrl+S"},
       {Entry::Separator},
-      {Entry::Item, "cntKLoad", "気象観測ファイル読み込み", &Radio10::cntKLoad_Click},
-      {Entry::Item, "mnuTenkiRenzoku", "気象観測（天気図）連続表示", &Radio10::mnuTenkiRenzoku_Click},
-      {Entry::Item, "cntKSave", "気象観測ファイル保存", &Radio10::cntKSave_Click},
+      {Entry::Item, "cntKLoad", "気象観測ファイル読み込み", cntKLoad_Click},
+      {Entry::Item, "mnuTenkiRenzoku", "気象観測（天気図）連続表示", mnuTenkiRenzoku_Click},
+      {Entry::Item, "cntKSave", "気象観測ファイル保存", cntKSave_Click},
       {Entry::Separator},
-      {Entry::Item, "cntHimawari", "気象衛星画像ファイル読みこみ", &Radio10::cntHimawari_Click},
-      {Entry::Item, "cntGRenzoku", "気象衛星画像ファイル連続表示", &Radio10::cntGRenzoku_Click},
-      {Entry::Item, "cntGazou", "気象衛星画像ファイル保存", &Radio10::cntGazou_Click},
+      {Entry::Item, "cntHimawari", "気象衛星画像ファイル読みこみ", cntHimawari_Click},
+      {Entry::Item, "cntGRenzoku", "気象衛星画像ファイル連続表示", cntGRenzoku_Click},
+      {Entry::Item, "cntGazou", "気象衛星画像ファイル保存", cntGazou_Click},
       {Entry::Item, "cntMapSave", "天気図を画像として保存", &Radio10::cntMapSave_Click},
-      {Entry::Item, "cntMapPrint", "天気図を印刷", &Radio10::cntMapPrint_Click},
+      {Entry::Item, "cntMapPrint", "天気図を印刷", &Radio10::cntMapPrint_Click, "Ctrl+P"},
       {Entry::Item, "cntBlankPrint", "白地図を印刷", &Radio10::cntBlankPrint_Click},
       {Entry::Item, "cntBlankSave", "白地図を画像として保存", &Radio10::cntBlankSave_Click},
       {Entry::Separator},
-      {Entry::Item, "cntTLoad", "等圧線ファイル読みこみ", &Radio10::cntTLoad_Click},
-      {Entry::Item, "cntRenzoku", "等圧線ファイル連続表示", &Radio10::cntRenzoku_Click},
-      {Entry::Item, "cntTSave", "等圧線ファイル保存", &Radio10::cntTSave_Click},
+      {Entry::Item, "cntTLoad", "等圧線ファイル読みこみ", LoadIsobarFile},
+      {Entry::Item, "cntRenzoku", "等圧線ファイル連続表示", cntRenzoku_Click},
+      {Entry::Item, "cntTSave", "等圧線ファイル保存", SaveIsobarFile},
       {Entry::Separator},
-      {Entry::Item, "cntLoadSettei", "設定ファイル読み込み", &Radio10::cntLoadSettei_Click},
-      {Entry::Item, "cntSaveSettei", "設定ファイル保存", &Radio10::cntSaveSettei_Click},
+      {Entry::Item, "cntLoadSettei", "設定ファイル読み込み", cntLoadSettei_Click},
+      {Entry::Item, "cntSaveSettei", "設定ファイル保存", cntSaveSettei_Click},
       {Entry::Separator},
       {Entry::Item, "entEnd2", "終了", &Radio10::entEnd2_Click},
       {Entry::End},
-      {Entry::Menu, "cntInternet", "ｲﾝﾀｰﾈｯﾄからﾃﾞｰﾀを入手　"},
-      {Entry::Item, "cntInternetData06", "各地の観測値ﾃﾞｰﾀ(午前６時)", &Radio10::cntInternetData06_Click},
-      {Entry::Item, "cntInternetData12", "各地の観測値ﾃﾞｰﾀ(１２時)", &Radio10::cntInternetData12_Click},
-      {Entry::Item, "cntInternetData18", "各地の観測値ﾃﾞｰﾀ(午後６時)", &Radio10::cntInternetData18_Click},
+      {Entry::Menu, "cntInternet", "ｲﾝﾀｰﾈｯﾄからﾃﾞｰﾀを入手(&I)　"},
+      {Entry::Item, "cntInternetData06", "各地の観測値ﾃﾞｰﾀ(午前６時)", cntInternetData06_Click},
+      {Entry::Item, "cntInternetData12", "各地の観測値ﾃﾞｰﾀ(１２時)", cntInternetData12_Click},
+      {Entry::Item, "cntInternetData18", "各地の観測値ﾃﾞｰﾀ(午後６時)", cntInternetData18_Click},
       {Entry::Separator},
       {Entry::Item, "cntInternetTeikiatu06", "低気圧や前線のﾃﾞｰﾀ(午前６時)",
-       &Radio10::cntInternetTeikiatu06_Click},
+       cntInternetTeikiatu06_Click},
       {Entry::Item, "cntInternetTeikiatu12", "低気圧や前線のﾃﾞｰﾀ(１２時)",
-       &Radio10::cntInternetTeikiatu12_Click},
+       cntInternetTeikiatu12_Click},
       {Entry::Item, "cntInternetTeikiatu18", "低気圧や前線のﾃﾞｰﾀ(午後６時)",
-       &Radio10::cntInternetTeikiatu18_Click},
+       cntInternetTeikiatu18_Click},
       {Entry::Separator},
       {Entry::Item, "cntInternetPictureIR", "気象衛星画像　日本（赤外線）",
-       &Radio10::cntInternetPictureIR_Click},
+       cntInternetPictureIR_Click},
       {Entry::Item, "cntInternetPictureVisal", "気象衛星画像　日本（可視光）",
-       &Radio10::cntInternetPictureVisal_Click},
+       cntInternetPictureVisal_Click},
       {Entry::Item, "cntInternetPictureVapor", "気象衛星画像　日本（水蒸気）",
-       &Radio10::cntInternetPictureVapor_Click},
+       cntInternetPictureVapor_Click},
       {Entry::Separator},
-      {Entry::Item, "cntPaste", "データの貼り付け", &Radio10::cntPaste_Click},
+      {Entry::Item, "cntPaste", "データの貼り付け", cntPaste_Click, "Ctrl+V"},
       {Entry::End},
-      {Entry::Menu, "cntEdit", "観測データ確認・入力　　"},
-      {Entry::Item, "cntTenki", "各地の天気のデータ", &Radio10::cntTenki_Click},
-      {Entry::Item, "cntSenpaku", "船舶の報告のデータ", &Radio10::cntSenpaku_Click},
-      {Entry::Item, "cntGyogyou", "低気圧や前線の位置のデータ", &Radio10::cntGyogyou_Click},
-      {Entry::Item, "cntRadio", "ラジオの気象通報から入力", &Radio10::cntRadio_Click, "Ctrl+R"},
+      {Entry::Menu, "cntEdit", "観測データ確認・入力(&E)　　"},
+      {Entry::Item, "cntTenki", "各地の天気のデータ", cntTenki_Click},
+      {Entry::Item, "cntSenpaku", "船舶の報告のデータ", cntSenpaku_Click},
+      {Entry::Item, "cntGyogyou", "低気圧や前線の位置のデータ", cntGyogyou_Click},
+      {Entry::Item, "cntRadio", "ラジオの気象通報から入力", cntRadio_Click, "Ctrl+R"},
       {Entry::Separator},
       {Entry::Submenu, "cntNew", "データを消す"},
-      {Entry::Item, "cntNew2", "ﾃﾞｰﾀを消しますよ　ｏｋ？", &Radio10::cntNew2_Click},
+      {Entry::Item, "cntNew2", "ﾃﾞｰﾀを消しますよ　ｏｋ？", cntNew2_Click},
       {Entry::End},
       {Entry::End},
-      {Entry::Menu, "cntLine", "天気図　"},
-      {Entry::Item, "cntDisplay", "天気図を表示する", &Radio10::cntDisplay_Click, "F5"},
+      {Entry::Menu, "cntLine", "天気図(&W)　"},
+      {Entry::Item, "cntDisplay", "天気図を表示する", cntDisplay_Click, "F5"},
       {Entry::Submenu, "cntSetting", "表示の設定"},
-      {Entry::Check, "cntTizu", "地図を表示", &Radio10::cntTizu_Click},
-      {Entry::Check, "cntTouatu2", "等圧線の表示", &Radio10::cntTouatu2_Click},
-      {Entry::Check, "cntKigou", "天気記号の表示", &Radio10::cntKigou_Click},
-      {Entry::Check, "cntHuuryoku", "風力の表示", &Radio10::cntHuuryoku_Click},
-      {Entry::Check, "cntZensen", "前線の表示", &Radio10::cntZensen_Click},
+      {Entry::Check, "cntTizu", "地図を表示", cntTizu_Click},
+      {Entry::Check, "cntTouatu2", "等圧線の表示", cntTouatu2_Click},
+      {Entry::Check, "cntKigou", "天気記号の表示", cntKigou_Click},
+      {Entry::Check, "cntHuuryoku", "風力の表示", cntHuuryoku_Click},
+      {Entry::Check, "cntZensen", "前線の表示", cntZensen_Click},
       {Entry::Separator},
-      {Entry::Check, "cntAllData", "全観測地のデータを表示", &Radio10::cntAllData_Click},
-      {Entry::Check, "cntZoomUp", "天気記号を拡大表示", &Radio10::cntZoomUp_Click},
+      {Entry::Check, "cntAllData", "全観測地のデータを表示", cntAllData_Click},
+      {Entry::Check, "cntZoomUp", "天気記号を拡大表示", cntZoomUp_Click},
       {Entry::Separator},
-      {Entry::Check, "cntMitame", "天気図の見た目：気象庁風", &Radio10::cntMitame_Click},
-      {Entry::Check, "cntHanrei", "凡例", &Radio10::cntHanrei_Click},
+      {Entry::Check, "cntMitame", "天気図の見た目：気象庁風", cntMitame_Click},
+      {Entry::Check, "cntHanrei", "凡例", cntHanrei_Click},
       {Entry::End},
       {Entry::Separator},
-      {Entry::Item, "cntClsLine", "天気図の表示を消す", &Radio10::cntClsLine_Click},
+      {Entry::Item, "cntClsLine", "天気図の表示を消す", cntClsLine_Click},
       {Entry::Separator},
-      {Entry::Item, "cntRittai", "気圧の立体表示", &Radio10::cntRittai_Click},
-      {Entry::Item, "cntTKankaku", "等圧線の間隔の変更", &Radio10::cntTKankaku_Click},
-      {Entry::Item, "cntSyusei", "等圧線の修正、保存", &Radio10::cntSyusei_Click},
+      {Entry::Item, "cntRittai", "気圧の立体表示", cntRittai_Click},
+      {Entry::Item, "cntTKankaku", "等圧線の間隔の変更", cntTKankaku_Click},
+      {Entry::Item, "cntSyusei", "等圧線の修正、保存", cntSyusei_Click},
       {Entry::Separator},
       {Entry::Item, "cntColor", "天気図の色の設定", &Radio10::cntColor_Click},
-      {Entry::Item, "cntAdjust", "地図と画像の位置調整", &Radio10::cntAdjust_Click},
+      {Entry::Item, "cntAdjust", "地図と画像の位置調整", OpenAlignmentWindow},
       {Entry::End},
-      {Entry::BarCommand, "mnuKiatuClear", "気圧の表示を消す", &Radio10::mnuKiatuClear_Click},
-      {Entry::Menu, "cntHim", "気象衛星画像"},
-      {Entry::Item, "cntDanmen", "雲の断面図", &Radio10::cntDanmen_Click},
+      {Entry::BarCommand, "mnuKiatuClear", "気圧の表示を消す(&P)", mnuKiatuClear_Click},
+      {Entry::Menu, "cntHim", "気象衛星画像(&S)"},
+      {Entry::Item, "cntDanmen", "雲の断面図", cntDanmen_Click},
       {Entry::Separator},
-      {Entry::Item, "cntCopy", "画像をクリップボードにコピー", &Radio10::cntCopy_Click},
-      {Entry::Item, "cntMapCopy", "天気図をクリップボードにコピー", &Radio10::cntMapCopy_Click},
+      {Entry::Item, "cntCopy", "画像をクリップボードにコピー", cntCopy_Click},
+      {Entry::Item, "cntMapCopy", "天気図をクリップボードにコピー", &Radio10::cntMapCopy_Click, "Ctrl+C"},
       {Entry::Separator},
-      {Entry::Item, "cntClsBMP", "気象衛星画像の表示を消す", &Radio10::cntClsBMP_Click},
+      {Entry::Item, "cntClsBMP", "気象衛星画像の表示を消す", cntClsBMP_Click},
       {Entry::End},
-      {Entry::BarCommand, "cntHelp", "説明する？", &Radio10::cntHelp_Click},
+      {Entry::BarCommand, "cntHelp", "説明する？(&H)", cntHelp_Click},
   };
   std::vector<QMenu*> open;  // the menu being filled and the ones around it
   for (const MenuEntry& entry : kMenu) {
@@ -220,7 +225,10 @@ void Radio10::BuildMenus() {
     action->setObjectName(entry.name);
     action->setCheckable(entry.kind == Entry::Check);
     if (entry.keys) action->setShortcut(QKeySequence(QString::fromLatin1(entry.keys)));
-    connect(action, &QAction::triggered, this, entry.slot);
+    if (const Command* command = std::get_if<Command>(&entry.action))
+      connect(action, &QAction::triggered, this, [this, command = *command] { Run(command); });
+    else
+      connect(action, &QAction::triggered, this, std::get<Slot>(entry.action));
   }
 }
 
@@ -242,7 +250,7 @@ QWidget* Radio10::BuildClientArea() {
   cmdFolder->setObjectName(QStringLiteral("cmdFolder"));
   buttons->addWidget(cmdFolder);
   buttons->addStretch(1);
-  connect(cmdFolder, &QPushButton::clicked, this, &Radio10::cmdFolder_Click);
+  connect(cmdFolder, &QPushButton::clicked, this, [this] { Run(nimbara::cmdFolder_Click); });
   row->addLayout(buttons);
   return area;
 }
@@ -303,7 +311,7 @@ void Radio10::closeEvent(QCloseEvent* event) {
   QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection);
 }
 
-void Radio10::Run(void (*command)(const AppContext&)) {
+void Radio10::Run(Command command) {
   command(Context());
   ShowLayerTicks();
   // A command may change the observation date (a systems paste, say) without
@@ -320,20 +328,6 @@ void Radio10::ShowLayerTicks() {
     if (QAction* action = MenuAction(tick.name)) action->setChecked(m_state.layers.*tick.layer);
 }
 
-void Radio10::cntLoad_Click() { Run(nimbara::cntLoad_Click); }
-void Radio10::mnuDataRenzoku_Click() { Run(nimbara::mnuDataRenzoku_Click); }
-void Radio10::cntSave_Click() { Run(nimbara::cntSave_Click); }
-void Radio10::cntKLoad_Click() { Run(nimbara::cntKLoad_Click); }
-void Radio10::mnuTenkiRenzoku_Click() { Run(nimbara::mnuTenkiRenzoku_Click); }
-void Radio10::cntKSave_Click() { Run(nimbara::cntKSave_Click); }
-void Radio10::cntHimawari_Click() { Run(nimbara::cntHimawari_Click); }
-void Radio10::cntGRenzoku_Click() { Run(nimbara::cntGRenzoku_Click); }
-void Radio10::cntGazou_Click() { Run(nimbara::cntGazou_Click); }
-void Radio10::cntTLoad_Click() { Run(LoadIsobarFile); }
-void Radio10::cntRenzoku_Click() { Run(nimbara::cntRenzoku_Click); }
-void Radio10::cntTSave_Click() { Run(SaveIsobarFile); }
-void Radio10::cntLoadSettei_Click() { Run(nimbara::cntLoadSettei_Click); }
-void Radio10::cntSaveSettei_Click() { Run(nimbara::cntSaveSettei_Click); }
 void Radio10::entEnd2_Click() { close(); }
 
 void Radio10::cntMapSave_Click() { SaveCanvasAs(Context(), m_canvas, kSaveMapChooser, MapTitle(m_state)); }
@@ -347,59 +341,16 @@ void Radio10::cntBlankSave_Click() {
 }
 void Radio10::cntMapCopy_Click() { CopyCanvasToClipboard(Context(), m_canvas); }
 
-void Radio10::cntInternetData06_Click() { Run(nimbara::cntInternetData06_Click); }
-void Radio10::cntInternetData12_Click() { Run(nimbara::cntInternetData12_Click); }
-void Radio10::cntInternetData18_Click() { Run(nimbara::cntInternetData18_Click); }
-void Radio10::cntInternetTeikiatu06_Click() { Run(nimbara::cntInternetTeikiatu06_Click); }
-void Radio10::cntInternetTeikiatu12_Click() { Run(nimbara::cntInternetTeikiatu12_Click); }
-void Radio10::cntInternetTeikiatu18_Click() { Run(nimbara::cntInternetTeikiatu18_Click); }
-void Radio10::cntInternetPictureIR_Click() { Run(nimbara::cntInternetPictureIR_Click); }
-void Radio10::cntInternetPictureVisal_Click() { Run(nimbara::cntInternetPictureVisal_Click); }
-void Radio10::cntInternetPictureVapor_Click() { Run(nimbara::cntInternetPictureVapor_Click); }
-void Radio10::cntPaste_Click() { Run(nimbara::cntPaste_Click); }
-
-void Radio10::cntTenki_Click() { Run(nimbara::cntTenki_Click); }
-void Radio10::cntSenpaku_Click() { Run(nimbara::cntSenpaku_Click); }
-void Radio10::cntGyogyou_Click() { Run(nimbara::cntGyogyou_Click); }
-void Radio10::cntRadio_Click() { Run(nimbara::cntRadio_Click); }
-void Radio10::cntNew2_Click() { Run(nimbara::cntNew2_Click); }
-
-void Radio10::cntDisplay_Click() { Run(nimbara::cntDisplay_Click); }
-void Radio10::cntTizu_Click() { Run(nimbara::cntTizu_Click); }
-void Radio10::cntTouatu2_Click() { Run(nimbara::cntTouatu2_Click); }
-void Radio10::cntKigou_Click() { Run(nimbara::cntKigou_Click); }
-void Radio10::cntHuuryoku_Click() { Run(nimbara::cntHuuryoku_Click); }
-void Radio10::cntZensen_Click() { Run(nimbara::cntZensen_Click); }
-void Radio10::cntAllData_Click() { Run(nimbara::cntAllData_Click); }
-void Radio10::cntZoomUp_Click() { Run(nimbara::cntZoomUp_Click); }
-void Radio10::cntMitame_Click() { Run(nimbara::cntMitame_Click); }
-void Radio10::cntHanrei_Click() { Run(nimbara::cntHanrei_Click); }
-void Radio10::cntClsLine_Click() { Run(nimbara::cntClsLine_Click); }
-void Radio10::cntRittai_Click() { Run(nimbara::cntRittai_Click); }
-void Radio10::cntTKankaku_Click() { Run(nimbara::cntTKankaku_Click); }
-void Radio10::cntSyusei_Click() { Run(nimbara::cntSyusei_Click); }
-void Radio10::cntAdjust_Click() { Run(OpenAlignmentWindow); }
-
 void Radio10::cntColor_Click() {
   frmColor dialog(Context(), this);
   connect(&dialog, &frmColor::MapChanged, this, &Radio10::RefreshMap);
   dialog.exec();
 }
 
-void Radio10::mnuKiatuClear_Click() { Run(nimbara::mnuKiatuClear_Click); }
-
-void Radio10::cntDanmen_Click() { Run(nimbara::cntDanmen_Click); }
-void Radio10::cntCopy_Click() { Run(nimbara::cntCopy_Click); }
-void Radio10::cntClsBMP_Click() { Run(nimbara::cntClsBMP_Click); }
-
-void Radio10::cntHelp_Click() { Run(nimbara::cntHelp_Click); }
-
 void Radio10::cmdPlay_Click(BrowseButton button) {
   nimbara::cmdPlay_Click(Context(), button);
   RefreshMap();
 }
-
-void Radio10::cmdFolder_Click() { Run(nimbara::cmdFolder_Click); }
 
 void Radio10::Picture1_MouseDown(Qt::MouseButton button, double x, double y) {
   ClickHooks hooks;
