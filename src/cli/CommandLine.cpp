@@ -3,8 +3,8 @@
 #include <cstring>
 #include <iostream>
 
-#include "app/windows/Application.h"
 #include "cli/Commands.h"
+#include "qt/windows/Application.h"
 
 namespace nimbara {
 

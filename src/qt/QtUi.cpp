@@ -10,9 +10,8 @@
 #include <QTime>
 #include <QTimer>
 
-#include "app/windows/WidgetText.h"
-#include "app/windows/frmOpenSave.h"
 #include "qt/QtCanvas.h"
+#include "qt/WidgetText.h"
 
 namespace nimbara {
 namespace {
@@ -40,7 +39,7 @@ void UsePlainText(QMessageBox& box) { box.setTextFormat(Qt::PlainText); }
 
 int TwipsToPixels(const QWidget& widget, int twips) { return twips * widget.logicalDpiX() / kTwipsPerInch; }
 
-QtUi::QtUi(QWidget* mainWindow) : m_mainWindow(mainWindow) {}
+QtUi::QtUi(QWidget* mainWindow, FileChooser chooser) : m_mainWindow(mainWindow), m_chooser(std::move(chooser)) {}
 
 void QtUi::RegisterWindow(WindowId id, QWidget* widget, ToolWindow* tool) {
   Entry& entry = m_windows[id];
@@ -113,10 +112,7 @@ std::optional<std::string> QtUi::InputBox(const std::string& title, const std::s
   return answer.toStdString();
 }
 
-std::optional<std::string> QtUi::ChooseFile(const ChooserRequest& request) {
-  frmOpenSave chooser(m_mainWindow);
-  return chooser.Choose(request);
-}
+std::optional<std::string> QtUi::ChooseFile(const ChooserRequest& request) { return m_chooser(request); }
 
 void QtUi::ShowWindow(WindowId id, int offsetTwips) {
   Entry* entry = m_ended ? nullptr : Find(id);

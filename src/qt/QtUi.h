@@ -1,6 +1,7 @@
 #pragma once
 // The Ui of the real windows: message boxes, input boxes, the file chooser
-// frmOpenSave, the clipboard, and the windows a command can show by their id.
+// it is given (the windows' frmOpenSave), the clipboard, and the windows a
+// command can show by their id.
 
 #include <QPointer>
 #include <QWidget>
@@ -15,8 +16,11 @@ namespace nimbara {
 
 class QtUi : public Ui {
  public:
+  // Shows the file chooser modally: the chosen path, or nothing when cancelled.
+  using FileChooser = std::function<std::optional<std::string>(const ChooserRequest&)>;
+
   // Boxes are centred on `mainWindow`, windows placed relative to it.
-  explicit QtUi(QWidget* mainWindow);
+  QtUi(QWidget* mainWindow, FileChooser chooser);
 
   // A window that exists now; `tool` (may be null) is refreshed by RefreshWindow.
   void RegisterWindow(WindowId id, QWidget* widget, ToolWindow* tool);
@@ -63,6 +67,7 @@ class QtUi : public Ui {
   Entry* Find(WindowId id);
 
   QWidget* m_mainWindow;
+  FileChooser m_chooser;
   QPointer<QWidget> m_mapSurface;
   std::map<WindowId, Entry> m_windows;
   bool m_ended = false;

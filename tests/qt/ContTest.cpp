@@ -1,4 +1,4 @@
-#include "app/windows/Cont.h"
+#include "qt/windows/Cont.h"
 
 #include <gtest/gtest.h>
 
@@ -16,8 +16,8 @@
 #include "app/SlideShow.h"
 #include "core/Bmp.h"
 #include "qt/QtCanvas.h"
-#include "support/TempFolder.h"
 #include "support/ScriptedUi.h"
+#include "support/TempFolder.h"
 
 namespace nimbara {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/windows/Danmen.h"
+#include "qt/windows/Danmen.h"
 
 #include <gtest/gtest.h>
 

@@ -9,11 +9,11 @@
 #include <QScrollBar>
 #include <QTest>
 
-#include "app/windows/Gyogyou.h"
-#include "app/windows/Kaiyou1.h"
-#include "app/windows/Tenki1.h"
 #include "WindowTesting.h"
 #include "core/CodeTables.h"
+#include "qt/windows/Gyogyou.h"
+#include "qt/windows/Kaiyou1.h"
+#include "qt/windows/Tenki1.h"
 #include "support/TestApp.h"
 
 namespace nimbara {

@@ -1,4 +1,4 @@
-#include "app/windows/Radio10.h"
+#include "qt/windows/Radio10.h"
 
 #include <gtest/gtest.h>
 
@@ -26,10 +26,10 @@
 #include "app/PasteReport.h"
 #include "app/SlideShow.h"
 #include "app/StartUp.h"
-#include "app/windows/Cont.h"
-#include "app/windows/Teisei.h"
-#include "app/windows/WidgetText.h"
-#include "app/windows/frmAdjust.h"
+#include "qt/WidgetText.h"
+#include "qt/windows/Cont.h"
+#include "qt/windows/Teisei.h"
+#include "qt/windows/frmAdjust.h"
 #include "support/TempFolder.h"
 
 namespace nimbara {

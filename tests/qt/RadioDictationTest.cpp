@@ -1,4 +1,4 @@
-#include "app/windows/RadioDictation.h"
+#include "qt/windows/RadioDictation.h"
 
 #include <gtest/gtest.h>
 
@@ -14,13 +14,13 @@
 #include <QTableWidget>
 #include <QTest>
 
-#include "app/FileCommands.h"
-#include "app/windows/Gyogyou.h"
-#include "app/windows/Kaiyou1.h"
-#include "app/windows/Tenki1.h"
-#include "io/FileIo.h"
-#include "support/TempFolder.h"
 #include "WindowTesting.h"
+#include "app/FileCommands.h"
+#include "io/FileIo.h"
+#include "qt/windows/Gyogyou.h"
+#include "qt/windows/Kaiyou1.h"
+#include "qt/windows/Tenki1.h"
+#include "support/TempFolder.h"
 #include "support/TestApp.h"
 
 namespace nimbara {

@@ -1,4 +1,4 @@
-#include "app/windows/Teisei.h"
+#include "qt/windows/Teisei.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/windows/frmAdjust.h"
+#include "qt/windows/frmAdjust.h"
 
 #include <gtest/gtest.h>
 

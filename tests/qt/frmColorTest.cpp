@@ -1,4 +1,4 @@
-#include "app/windows/frmColor.h"
+#include "qt/windows/frmColor.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/windows/frmOpenSave.h"
+#include "qt/windows/frmOpenSave.h"
 
 #include <gtest/gtest.h>
 

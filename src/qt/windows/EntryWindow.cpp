@@ -1,4 +1,4 @@
-#include "app/windows/EntryWindow.h"
+#include "qt/windows/EntryWindow.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -13,9 +13,9 @@
 #include <QVBoxLayout>
 
 #include "app/RowEditing.h"
-#include "app/windows/NumericField.h"
-#include "app/windows/WidgetText.h"
 #include "qt/Fonts.h"
+#include "qt/WidgetText.h"
+#include "qt/windows/NumericField.h"
 
 namespace nimbara {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/windows/frmColor.h"
+#include "qt/windows/frmColor.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -8,8 +8,8 @@
 #include <QSignalBlocker>
 #include <QSlider>
 
-#include "app/windows/WidgetText.h"
 #include "qt/QtCanvas.h"
+#include "qt/WidgetText.h"
 
 namespace nimbara {
 namespace {

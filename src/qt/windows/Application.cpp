@@ -1,12 +1,12 @@
-#include "app/windows/Application.h"
+#include "qt/windows/Application.h"
 
 #include <QApplication>
 #include <QFont>
 #include <QTimer>
 
-#include "app/windows/Radio10.h"
 #include "qt/Fonts.h"
 #include "qt/JapaneseTranslation.h"
+#include "qt/windows/Radio10.h"
 
 namespace nimbara {
 namespace {

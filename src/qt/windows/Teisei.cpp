@@ -1,4 +1,4 @@
-#include "app/windows/Teisei.h"
+#include "qt/windows/Teisei.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -12,7 +12,7 @@
 #include "app/FileCommands.h"
 #include "app/Guides.h"
 #include "app/IsobarCommands.h"
-#include "app/windows/WidgetText.h"
+#include "qt/WidgetText.h"
 
 namespace nimbara {
 namespace {

@@ -2,7 +2,7 @@
 // 低気圧や前線の位置の入力: highs, lows, typhoons, fronts and isobar points.
 
 #include "app/SystemEntryEditor.h"
-#include "app/windows/EntryWindow.h"
+#include "qt/windows/EntryWindow.h"
 
 namespace nimbara {
 

@@ -1,4 +1,4 @@
-#include "app/windows/Radio10.h"
+#include "qt/windows/Radio10.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -25,19 +25,20 @@
 #include "app/SettingsCommands.h"
 #include "app/SlideShow.h"
 #include "app/StartUp.h"
-#include "app/windows/Cont.h"
-#include "app/windows/Danmen.h"
-#include "app/windows/Gyogyou.h"
-#include "app/windows/Kaiyou1.h"
-#include "app/windows/RadioDictation.h"
-#include "app/windows/Teisei.h"
-#include "app/windows/Tenki1.h"
-#include "app/windows/WidgetText.h"
-#include "app/windows/frmAdjust.h"
-#include "app/windows/frmColor.h"
 #include "core/BaseMap.h"
 #include "qt/MapExport.h"
 #include "qt/MapOutputActions.h"
+#include "qt/WidgetText.h"
+#include "qt/windows/Cont.h"
+#include "qt/windows/Danmen.h"
+#include "qt/windows/Gyogyou.h"
+#include "qt/windows/Kaiyou1.h"
+#include "qt/windows/RadioDictation.h"
+#include "qt/windows/Teisei.h"
+#include "qt/windows/Tenki1.h"
+#include "qt/windows/frmAdjust.h"
+#include "qt/windows/frmColor.h"
+#include "qt/windows/frmOpenSave.h"
 
 namespace nimbara {
 namespace {
@@ -86,7 +87,13 @@ constexpr int kStartHeight = 720;
 }  // namespace
 
 Radio10::Radio10(QWidget* parent)
-    : QMainWindow(parent), m_ui(this), m_picture1(new MapSurface(m_canvas, this)) {
+    : QMainWindow(parent),
+      m_ui(this,
+           [this](const ChooserRequest& request) {
+             frmOpenSave chooser(this);
+             return chooser.Choose(request);
+           }),
+      m_picture1(new MapSurface(m_canvas, this)) {
   setWindowTitle(WidgetText(kMainCaption));
   setCentralWidget(BuildClientArea());
   BuildMenus();

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/windows/MapToolWindow.h"
+#include "qt/windows/MapToolWindow.h"
 
 class QLabel;
 class QPlainTextEdit;

@@ -1,4 +1,4 @@
-#include "app/windows/Cont.h"
+#include "qt/windows/Cont.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -14,7 +14,7 @@
 
 #include "app/FileListing.h"
 #include "app/SlideShow.h"
-#include "app/windows/WidgetText.h"
+#include "qt/WidgetText.h"
 
 namespace nimbara {
 namespace {

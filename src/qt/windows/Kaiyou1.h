@@ -3,7 +3,7 @@
 // longitude.
 
 #include "app/ShipEntry.h"
-#include "app/windows/EntryWindow.h"
+#include "qt/windows/EntryWindow.h"
 
 namespace nimbara {
 

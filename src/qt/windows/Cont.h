@@ -6,7 +6,7 @@
 
 #include <array>
 
-#include "app/windows/MapToolWindow.h"
+#include "qt/windows/MapToolWindow.h"
 
 class QCheckBox;
 class QComboBox;

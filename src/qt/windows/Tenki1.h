@@ -3,7 +3,7 @@
 // after station.
 
 #include "app/StationEntry.h"
-#include "app/windows/EntryWindow.h"
+#include "qt/windows/EntryWindow.h"
 
 namespace nimbara {
 

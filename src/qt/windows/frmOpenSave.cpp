@@ -1,4 +1,4 @@
-#include "app/windows/frmOpenSave.h"
+#include "qt/windows/frmOpenSave.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -15,8 +15,8 @@
 
 #include "app/Chooser.h"
 #include "app/FileListing.h"
-#include "app/windows/WidgetText.h"
 #include "qt/QtCanvas.h"
+#include "qt/WidgetText.h"
 
 namespace nimbara {
 namespace {

@@ -1,9 +1,9 @@
-#include "app/windows/MapToolWindow.h"
+#include "qt/windows/MapToolWindow.h"
 
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/windows/WidgetText.h"
+#include "qt/WidgetText.h"
 
 namespace nimbara {
 

@@ -1,4 +1,4 @@
-#include "app/windows/frmAdjust.h"
+#include "qt/windows/frmAdjust.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 
 #include "app/Alignment.h"
-#include "app/windows/WidgetText.h"
+#include "qt/WidgetText.h"
 
 namespace nimbara {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/windows/RadioDictation.h"
+#include "qt/windows/RadioDictation.h"
 
 #include <QCloseEvent>
 #include <QDate>
@@ -18,11 +18,11 @@
 #include <algorithm>
 #include <array>
 
-#include "app/DisplayCommands.h"
 #include "app/Dictation.h"
+#include "app/DisplayCommands.h"
 #include "app/EntryCommands.h"
-#include "app/windows/WidgetText.h"
 #include "qt/Fonts.h"
+#include "qt/WidgetText.h"
 
 namespace nimbara {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/windows/NumericField.h"
+#include "qt/windows/NumericField.h"
 
 #include <QFocusEvent>
 #include <QHBoxLayout>

@@ -1,11 +1,11 @@
-#include "app/windows/Tenki1.h"
+#include "qt/windows/Tenki1.h"
 
 #include <QComboBox>
 #include <QPushButton>
 
 #include "app/Guides.h"
-#include "app/windows/NumericField.h"
 #include "core/CodeTables.h"
+#include "qt/windows/NumericField.h"
 
 namespace nimbara {
 

@@ -1,12 +1,12 @@
-#include "app/windows/Gyogyou.h"
+#include "qt/windows/Gyogyou.h"
 
 #include <QComboBox>
 #include <QPushButton>
 
 #include "app/Guides.h"
-#include "app/windows/NumericField.h"
-#include "app/windows/WidgetText.h"
 #include "core/CodeTables.h"
+#include "qt/WidgetText.h"
+#include "qt/windows/NumericField.h"
 
 namespace nimbara {
 

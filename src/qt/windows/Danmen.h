@@ -3,7 +3,7 @@
 // the north-south or east-west section of the next clicks on the map;
 // closing it in any way ends the cross-section mode and clears the drawing.
 
-#include "app/windows/MapToolWindow.h"
+#include "qt/windows/MapToolWindow.h"
 
 class QPlainTextEdit;
 class QPushButton;

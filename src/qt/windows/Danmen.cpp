@@ -1,4 +1,4 @@
-#include "app/windows/Danmen.h"
+#include "qt/windows/Danmen.h"
 
 #include <QCloseEvent>
 #include <QPlainTextEdit>
@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 
 #include "app/CrossSection.h"
-#include "app/windows/WidgetText.h"
+#include "qt/WidgetText.h"
 
 namespace nimbara {
 

@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "app/windows/MapToolWindow.h"
+#include "qt/windows/MapToolWindow.h"
 
 class QLabel;
 class QLineEdit;
