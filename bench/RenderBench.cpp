@@ -87,7 +87,7 @@ void BM_SymbolLayers(benchmark::State& bench) {
     canvas.ClearLog();
     const std::vector<SymbolPlace> places = SymbolPlaces(state.store, true);
     DrawWeatherLayer(canvas, places, SymbolSize::Enlarged(), state.colours);
-    DrawWindLayer(canvas, places, SymbolSize::Enlarged(), state.colours[kWindColour]);
+    DrawWindLayer(canvas, places, SymbolSize::Enlarged(), state.colours[ColourSlot::Wind]);
     benchmark::DoNotOptimize(canvas.Lines().data());
   }
 }

@@ -52,7 +52,7 @@ bool AdjustMapView(const AppContext& app, AlignButton button) {
   app.state.view = view;
   ApplyMapView(app.canvas, view);
   ClearCanvas(app.canvas);
-  DrawBaseMap(app.canvas, app.state.colours[kMapColour]);
+  DrawBaseMap(app.canvas, app.state.colours[ColourSlot::Map]);
   return true;
 }
 

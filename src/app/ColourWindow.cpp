@@ -7,10 +7,10 @@
 
 namespace nimbara {
 
-ColourWindow::ColourWindow(const ColourSlots& current) : m_samples(current) { SelectSlot(kFirstColourSlot); }
+ColourWindow::ColourWindow(const ColourSlots& current) : m_samples(current) { SelectSlot(ColourSlot::Text); }
 
-void ColourWindow::SelectSlot(int slot) {
-  if (slot < kFirstColourSlot || slot > kColourSlotCount) return;
+void ColourWindow::SelectSlot(ColourSlot slot) {
+  if (NumberOf(slot) < 1 || NumberOf(slot) > kColourSlotCount) return;
   m_selected = slot;
   const Colour colour = m_samples[slot];
   m_sliders = {RedOf(colour), GreenOf(colour), BlueOf(colour)};
@@ -27,9 +27,9 @@ void ColourWindow::Command3_Click() { m_samples.values = ColourSlots::StartupVal
 void ColourWindow::Command1_Click(const AppContext& app) const {
   AppState& state = app.state;
   state.colours = m_samples;
-  state.selectedColourSlot = m_selected;
-  app.canvas.SetForeColour(state.colours[kTextColour]);
-  app.canvas.SetBackColour(state.colours[kBackgroundColour]);
+  state.selectedColourSlot = NumberOf(m_selected);
+  app.canvas.SetForeColour(state.colours[ColourSlot::Text]);
+  app.canvas.SetBackColour(state.colours[ColourSlot::Background]);
   cntDisplay_Click(app);
   WriteSettings(state);
 }

@@ -24,7 +24,6 @@ inline constexpr std::string_view kStartupColoursCaption = "はじめの色";
 inline constexpr std::string_view kOkCaption = "Ｏ　Ｋ";
 inline constexpr std::string_view kCancelCaption = "キャンセル";
 
-inline constexpr int kFirstColourSlot = 1;
 inline constexpr int kSliderMax = 255;
 
 struct SliderValues {
@@ -39,13 +38,13 @@ class ColourWindow {
   // Opening: every sample takes its slot's colour, then slot 1 is selected.
   explicit ColourWindow(const ColourSlots& current);
 
-  Colour Sample(int slot) const { return m_samples[slot]; }
-  int SelectedSlot() const { return m_selected; }
+  Colour Sample(ColourSlot slot) const { return m_samples[slot]; }
+  ColourSlot SelectedSlot() const { return m_selected; }
   SliderValues Sliders() const { return m_sliders; }
 
   // A click on a slot's label or sample box: the sliders take the sample's
-  // red, green and blue. Numbers outside 1 to 10 are ignored.
-  void SelectSlot(int slot);
+  // red, green and blue. A slot numbered outside 1 to 10 is ignored.
+  void SelectSlot(ColourSlot slot);
   // A slider moved: the three values (each clamped to 0 to 255) become the
   // colour of the selected sample.
   void SetSliders(SliderValues values);
@@ -59,7 +58,7 @@ class ColourWindow {
 
  private:
   ColourSlots m_samples;
-  int m_selected = kFirstColourSlot;
+  ColourSlot m_selected = ColourSlot::Text;
   SliderValues m_sliders;
 };
 

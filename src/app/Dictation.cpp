@@ -149,7 +149,8 @@ std::vector<std::string> EnterSystemsText(const AppContext& app, std::string_vie
 }
 
 std::string SystemsText(const ObservationStore& store) {
-  return WriteSystemsShorthand(std::span(store.systems.data(), static_cast<std::size_t>(ClampCount(store.systemCount))));
+  const auto count = static_cast<std::size_t>(ClampCount(store.systemCount));
+  return WriteSystemsShorthand(std::span(store.systems.data(), count));
 }
 
 void DrawDictationMap(const AppContext& app) {

@@ -50,7 +50,7 @@ void DrawEmptyMap(const AppContext& app) {
   if (DrawsChartStyle(state))
     DrawChartBaseMap(app.canvas, state.store.observationDate, state.layers.map);
   else if (state.layers.map)
-    DrawBaseMap(app.canvas, state.colours[kMapColour]);
+    DrawBaseMap(app.canvas, state.colours[ColourSlot::Map]);
 }
 
 void DrawChartIsobarMap(const AppContext& app) {
@@ -71,12 +71,12 @@ void DrawLayers(const AppContext& app, const LayerSwitches& layers) {
     DrawChartDisplay(app, layers);
     return;
   }
-  if (layers.map) DrawBaseMap(canvas, state.colours[kMapColour]);
+  if (layers.map) DrawBaseMap(canvas, state.colours[ColourSlot::Map]);
   if (layers.isobars) DrawIsobarLayer(app);
   if (layers.weather || layers.wind) {
     const std::vector<SymbolPlace> places = SymbolPlaces(state.store, layers.allData);
     if (layers.weather) DrawWeatherLayer(canvas, places, state.symbols, state.colours);
-    if (layers.wind) DrawWindLayer(canvas, places, state.symbols, state.colours[kWindColour]);
+    if (layers.wind) DrawWindLayer(canvas, places, state.symbols, state.colours[ColourSlot::Wind]);
   }
   if (layers.fronts) DrawFrontLayer(canvas, CurrentSystemPoints(state), state.colours);
 }

@@ -161,7 +161,7 @@ FileStatus OpenDataFile(const AppContext& app, const std::string& path) {
   if (state.fullDataMode) {
     LoadCompanionPicture(app.canvas, path);
     ApplyMapView(app.canvas, state.view);
-    app.canvas.SetBackColour(state.colours[kBackgroundColour]);
+    app.canvas.SetBackColour(state.colours[ColourSlot::Background]);
   }
   cntDisplay_Click(app);
   return {};

@@ -43,7 +43,7 @@ std::optional<std::string> CorrectAtClick(const AppContext& app, bool leftButton
   if (state.clickMode == ClickMode::Raise || state.clickMode == ClickMode::Lower) {
     value = SaturatedSum(value, state.clickMode == ClickMode::Raise ? step : -step);
     RedrawAroundNode(app.canvas, state.field.grid, *node, state.isobar.interval, state.isobar.startOffset,
-                     state.colours[kIsobarColour]);
+                     state.colours[ColourSlot::Isobar]);
   }
   return HectopascalText(value);
 }
@@ -68,7 +68,7 @@ void RedrawIsobarMap(const AppContext& app) {
     DrawChartIsobarMap(app);
     return;
   }
-  DrawBaseMap(app.canvas, app.state.colours[kMapColour]);
+  DrawBaseMap(app.canvas, app.state.colours[ColourSlot::Map]);
   TraceCurrentIsobars(app);
 }
 
@@ -94,8 +94,8 @@ void cntRittai_Click(const AppContext& app) {
   app.canvas.ClearPicture();
   ApplyMapView(app.canvas, ReliefView(app.state.field.grid));
   ClearCanvas(app.canvas);
-  DrawPressureRelief(app.canvas, app.state.field.grid, app.state.colours[kMapColour],
-                     app.state.colours[kIsobarColour]);
+  DrawPressureRelief(app.canvas, app.state.field.grid, app.state.colours[ColourSlot::Map],
+                     app.state.colours[ColourSlot::Isobar]);
 }
 
 }  // namespace nimbara

@@ -37,7 +37,7 @@ bool EnsurePressureGrid(const AppContext& app) {
 void TraceCurrentIsobars(const AppContext& app) {
   const AppState& state = app.state;
   TraceIsobars(app.canvas, state.field.grid, state.isobar.interval, state.isobar.startOffset,
-               state.colours[kIsobarColour], {state.store, state.plot, state.colours[kTextColour]});
+               state.colours[ColourSlot::Isobar], {state.store, state.plot, state.colours[ColourSlot::Text]});
 }
 
 void DrawIsobarLayer(const AppContext& app) {

@@ -52,7 +52,7 @@ void LoadStartUpSettings(const AppContext& app, const std::string& startDirector
     std::filesystem::current_path(*folder, ignored);
   }
   ApplyMapView(app.canvas, state.view);
-  app.canvas.SetBackColour(state.colours[kBackgroundColour]);
+  app.canvas.SetBackColour(state.colours[ColourSlot::Background]);
 }
 
 void cntLoadSettei_Click(const AppContext& app) {

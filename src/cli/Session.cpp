@@ -64,7 +64,7 @@ Session::Session(int pixelWidth, int pixelHeight, bool keepLog)
       m_canvas(m_picture, m_log) {
   Canvas& canvas = Context().canvas;
   ApplyMapView(canvas, state.view);
-  canvas.SetBackColour(state.colours[kBackgroundColour]);
+  canvas.SetBackColour(state.colours[ColourSlot::Background]);
 }
 
 QuietRun::QuietRun() {

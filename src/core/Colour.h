@@ -35,25 +35,29 @@ inline constexpr Colour kDarkCyan = Rgb(0, 128, 128);  // palette 3
 
 // The ten colour slots, numbered 1 to 10 as the colour window and the files
 // number them.
-enum ColourSlot : int {
-  kTextColour = 1,
-  kMapColour = 2,
-  kIsobarColour = 3,
-  kWeatherColour = 4,
-  kWindColour = 5,
-  kWarmFrontColour = 6,
-  kColdFrontColour = 7,
-  kStationaryFrontColour = 8,
-  kOccludedFrontColour = 9,
-  kBackgroundColour = 10,
+enum class ColourSlot : int {
+  Text = 1,
+  Map = 2,
+  Isobar = 3,
+  Weather = 4,
+  Wind = 5,
+  WarmFront = 6,
+  ColdFront = 7,
+  StationaryFront = 8,
+  OccludedFront = 9,
+  Background = 10,
 };
 inline constexpr int kColourSlotCount = 10;
+
+// The slot of that number (1 to 10), and the number of a slot.
+constexpr ColourSlot ColourSlotNumbered(int number) { return static_cast<ColourSlot>(number); }
+constexpr int NumberOf(ColourSlot slot) { return static_cast<int>(slot); }
 
 struct ColourSlots {
   std::array<Colour, kColourSlotCount + 1> values = StartupValues();  // [0] unused
 
-  Colour operator[](int slot) const { return values[static_cast<std::size_t>(slot)]; }
-  Colour& operator[](int slot) { return values[static_cast<std::size_t>(slot)]; }
+  Colour operator[](ColourSlot slot) const { return values[static_cast<std::size_t>(slot)]; }
+  Colour& operator[](ColourSlot slot) { return values[static_cast<std::size_t>(slot)]; }
   bool operator==(const ColourSlots&) const = default;
 
   // "はじめの色": the colours of a first start.

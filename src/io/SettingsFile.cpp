@@ -18,16 +18,16 @@ struct ColourKey {
 
 // In the order the file holds them.
 constexpr std::array<ColourKey, kColourSlotCount> kColourKeys = {{
-    {"背景色=", kBackgroundColour},
-    {"文字色=", kTextColour},
-    {"線の色=", kIsobarColour},
-    {"地図の色=", kMapColour},
-    {"天気記号の色=", kWeatherColour},
-    {"風力記号の色=", kWindColour},
-    {"温暖前線の色=", kWarmFrontColour},
-    {"寒冷前線の色=", kColdFrontColour},
-    {"停滞前線の色=", kStationaryFrontColour},
-    {"閉塞前線の色=", kOccludedFrontColour},
+    {"背景色=", ColourSlot::Background},
+    {"文字色=", ColourSlot::Text},
+    {"線の色=", ColourSlot::Isobar},
+    {"地図の色=", ColourSlot::Map},
+    {"天気記号の色=", ColourSlot::Weather},
+    {"風力記号の色=", ColourSlot::Wind},
+    {"温暖前線の色=", ColourSlot::WarmFront},
+    {"寒冷前線の色=", ColourSlot::ColdFront},
+    {"停滞前線の色=", ColourSlot::StationaryFront},
+    {"閉塞前線の色=", ColourSlot::OccludedFront},
 }};
 constexpr std::string_view kSelectedSlotKey = "現在の色=";
 constexpr std::string_view kTopKey = "縦位置=";

@@ -56,8 +56,15 @@ std::vector<ContourSegment> ContourCellSegments(const PressureGrid& grid, int co
   const float lo = std::min({ul, ur, lr, ll});
   const float hi = std::max({ul, ur, lr, ll});
   const float eps = (hi - lo) / kEpsDivisor;
-  // Integer division by the rounded step: the first and last candidate levels
-  // are whole multiples of the interval, the offset only moves the first one.
+  // The levels are whole multiples of the interval. Dividing a rounded
+  // pressure by the rounded interval in integers counts the whole intervals
+  // at or below it (pressures are positive, so the division rounds down);
+  // the count times the interval itself is that multiple, so a fractional
+  // interval keeps its own multiples. `last` is the multiple at or below hi.
+  // For `first`, the start offset (half the interval) is added before
+  // dividing, which gives the multiple nearest to lo instead of the one below
+  // it: the loop starts at most one step short of the cell, and that step is
+  // skipped by the range check below, so no level between lo and hi is lost.
   const float first = interval * static_cast<float>(RoundToInt(lo + startOffset) / step);
   const float last = interval * static_cast<float>(RoundToInt(hi) / step);
   const float left = kSpacing * static_cast<float>(column);
@@ -79,9 +86,18 @@ std::vector<ContourSegment> ContourCellSegments(const PressureGrid& grid, int co
     if (found < 2) continue;
     if (found < 4) {
       segments.push_back({points[0], points[1], level});
-    } else if (SquaredDistance(Rounded(points[0]), Rounded(points[1])) >=
-               SquaredDistance(Rounded(points[0]), Rounded(points[3]))) {
-      // A saddle: the crossings closer together are joined.
+      continue;
+    }
+    // A saddle: the level crosses all four edges (points top, right, bottom,
+    // left), two opposite corners lie above it and two below, and the corners
+    // cannot tell which way the lines run: either pairing of neighbouring
+    // crossings is a valid pair of lines. The top crossing is joined to the
+    // nearer of its neighbours (measured between the rounded points the map
+    // draws; a tie goes to the left one), which keeps the pieces short, and
+    // the other two crossings to each other. The pieces come in the order
+    // the map has always drawn them.
+    if (SquaredDistance(Rounded(points[0]), Rounded(points[1])) >=
+        SquaredDistance(Rounded(points[0]), Rounded(points[3]))) {
       segments.push_back({points[0], points[3], level});
       segments.push_back({points[1], points[2], level});
     } else {

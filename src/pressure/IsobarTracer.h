@@ -31,9 +31,9 @@ struct ContourSegment {
 
 // The isobar pieces of one cell, whose upper-left node is (column, row), in
 // drawing order: levels upward; a saddle cell joins the crossings that lie
-// closer together once rounded, in the order the map draws them. An interval that rounds to 0 or below has no levels; a
-// cell with a corner outside 800 to 1200 hPa, or with four equal corners, has
-// no pieces.
+// closer together once rounded, in the order the map draws them. An interval
+// that rounds to 0 or below has no levels; a cell with a corner outside 800
+// to 1200 hPa, or with four equal corners, has no pieces.
 std::vector<ContourSegment> ContourCellSegments(const PressureGrid& grid, int column, int row,
                                                 float interval, float startOffset);
 

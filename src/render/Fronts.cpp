@@ -190,10 +190,10 @@ void OccludedSegment(Canvas& canvas, const SystemPoint& a, const SystemPoint& b,
 }
 
 constexpr std::array<FrontKind, 4> kFrontKinds = {{
-    {kind::kWarmFront, kWarmFrontColour, WarmSegment},
-    {kind::kColdFront, kColdFrontColour, ColdSegment},
-    {kind::kStationaryFront, kStationaryFrontColour, StationarySegment},
-    {kind::kOccludedFront, kOccludedFrontColour, OccludedSegment},
+    {kind::kWarmFront, ColourSlot::WarmFront, WarmSegment},
+    {kind::kColdFront, ColourSlot::ColdFront, ColdSegment},
+    {kind::kStationaryFront, ColourSlot::StationaryFront, StationarySegment},
+    {kind::kOccludedFront, ColourSlot::OccludedFront, OccludedSegment},
 }};
 
 }  // namespace

@@ -99,7 +99,7 @@ void DrawMarks(Canvas& canvas, const SymbolFrame& f, std::int16_t code, Colour c
 
 void DrawWeatherSymbol(Canvas& canvas, float x, float y, std::int16_t code, const SymbolSize& size,
                        const ColourSlots& colours) {
-  const Colour colour = colours[kWeatherColour];
+  const Colour colour = colours[ColourSlot::Weather];
   const float r = size.circleRadius;
   const SymbolFrame frame{x,
                           y,
@@ -108,7 +108,7 @@ void DrawWeatherSymbol(Canvas& canvas, float x, float y, std::int16_t code, cons
                           static_cast<float>(r / std::sqrt(2.0)),
                           static_cast<float>(canvas.VerticalUnitsPerHorizontalUnit())};
   canvas.SetForeColour(colour);
-  canvas.SetFillColour(colours[kBackgroundColour]);
+  canvas.SetFillColour(colours[ColourSlot::Background]);
   canvas.SetFillStyle(FillStyle::Solid);
   canvas.Circle({x, y}, r, colour);
   canvas.SetFillColour(colour);

@@ -15,45 +15,46 @@ using testing::TestApp;
 
 ColourSlots Custom() {
   ColourSlots colours;
-  colours[kTextColour] = Rgb(1, 2, 3);
-  colours[kBackgroundColour] = Rgb(128, 128, 128);
+  colours[ColourSlot::Text] = Rgb(1, 2, 3);
+  colours[ColourSlot::Background] = Rgb(128, 128, 128);
   return colours;
 }
 
 TEST(ColourWindow, OpensWithTheSlotColoursAndTheFirstSlotSelected) {
   const ColourWindow window(Custom());
-  for (int slot = 1; slot <= kColourSlotCount; ++slot) EXPECT_EQ(window.Sample(slot), Custom()[slot]) << slot;
-  EXPECT_EQ(window.SelectedSlot(), 1);
+  for (int slot = 1; slot <= kColourSlotCount; ++slot)
+    EXPECT_EQ(window.Sample(ColourSlotNumbered(slot)), Custom()[ColourSlotNumbered(slot)]) << slot;
+  EXPECT_EQ(window.SelectedSlot(), ColourSlot::Text);
   EXPECT_EQ(window.Sliders(), (SliderValues{1, 2, 3}));
 }
 
 TEST(ColourWindow, SelectingASlotSetsTheSlidersRedFromTheLowByte) {
   ColourWindow window(Custom());
-  window.SelectSlot(kMapColour);
+  window.SelectSlot(ColourSlot::Map);
   EXPECT_EQ(window.Sliders(), (SliderValues{0, 0, 255}));
-  window.SelectSlot(kWarmFrontColour);
+  window.SelectSlot(ColourSlot::WarmFront);
   EXPECT_EQ(window.Sliders(), (SliderValues{255, 0, 0}));
-  window.SelectSlot(kBackgroundColour);
+  window.SelectSlot(ColourSlot::Background);
   EXPECT_EQ(window.Sliders(), (SliderValues{128, 128, 128}));  // a grey: three equal sliders
 }
 
 TEST(ColourWindow, SlotNumbersOutsideTheTenAreIgnored) {
   ColourWindow window(Custom());
-  window.SelectSlot(kWindColour);
-  window.SelectSlot(0);
-  window.SelectSlot(11);
-  EXPECT_EQ(window.SelectedSlot(), kWindColour);
+  window.SelectSlot(ColourSlot::Wind);
+  window.SelectSlot(ColourSlotNumbered(0));
+  window.SelectSlot(ColourSlotNumbered(11));
+  EXPECT_EQ(window.SelectedSlot(), ColourSlot::Wind);
 }
 
 TEST(ColourWindow, EditsStayInTheWindowUntilOk) {
   TestApp app;
   app.state.colours = Custom();
   ColourWindow window(app.state.colours);
-  window.SelectSlot(kBackgroundColour);
+  window.SelectSlot(ColourSlot::Background);
   window.SetSliders({10, 20, 300});
   EXPECT_EQ(window.Sliders(), (SliderValues{10, 20, 255}));
-  EXPECT_EQ(window.Sample(kBackgroundColour), 10 + 20 * 256 + 255 * 65536);
-  EXPECT_EQ(window.Sample(kTextColour), Rgb(1, 2, 3));
+  EXPECT_EQ(window.Sample(ColourSlot::Background), 10 + 20 * 256 + 255 * 65536);
+  EXPECT_EQ(window.Sample(ColourSlot::Text), Rgb(1, 2, 3));
   window.Command3_Click();  // then キャンセル: the window is dropped
   EXPECT_EQ(app.state.colours, Custom());
   EXPECT_TRUE(app.canvas.Lines().empty());
@@ -61,11 +62,12 @@ TEST(ColourWindow, EditsStayInTheWindowUntilOk) {
 
 TEST(ColourWindow, StartupColoursKeepSlidersAndSelection) {
   ColourWindow window(Custom());
-  window.SelectSlot(kBackgroundColour);
+  window.SelectSlot(ColourSlot::Background);
   window.SetSliders({-4, 5, 6});
   window.Command3_Click();
-  for (int slot = 1; slot <= kColourSlotCount; ++slot) EXPECT_EQ(window.Sample(slot), ColourSlots{}[slot]) << slot;
-  EXPECT_EQ(window.SelectedSlot(), kBackgroundColour);
+  for (int slot = 1; slot <= kColourSlotCount; ++slot)
+    EXPECT_EQ(window.Sample(ColourSlotNumbered(slot)), ColourSlots{}[ColourSlotNumbered(slot)]) << slot;
+  EXPECT_EQ(window.SelectedSlot(), ColourSlot::Background);
   EXPECT_EQ(window.Sliders(), (SliderValues{0, 5, 6}));
 }
 
@@ -75,15 +77,15 @@ TEST(ColourWindow, OkAppliesRedrawsAndWritesTheSettingsFile) {
   app.state.settingsPath = ::testing::TempDir() + "colour_window_settings.ini";
   std::remove(app.state.settingsPath.c_str());
   ColourWindow window(app.state.colours);
-  window.SelectSlot(kBackgroundColour);
+  window.SelectSlot(ColourSlot::Background);
   window.SetSliders({0, 0, 0});
-  window.SelectSlot(kTextColour);
+  window.SelectSlot(ColourSlot::Text);
   window.SetSliders({255, 255, 0});
   window.Command1_Click(app.Context());
 
-  EXPECT_EQ(app.state.colours[kBackgroundColour], kBlack);
-  EXPECT_EQ(app.state.colours[kTextColour], Rgb(255, 255, 0));
-  EXPECT_EQ(app.state.selectedColourSlot, kTextColour);
+  EXPECT_EQ(app.state.colours[ColourSlot::Background], kBlack);
+  EXPECT_EQ(app.state.colours[ColourSlot::Text], Rgb(255, 255, 0));
+  EXPECT_EQ(app.state.selectedColourSlot, NumberOf(ColourSlot::Text));
   EXPECT_EQ(app.canvas.State().foreColour, Rgb(255, 255, 0));
   EXPECT_EQ(app.canvas.BackColour(), kBlack);
   EXPECT_EQ(app.canvas.Lines(), std::vector<std::string>{"clear"});

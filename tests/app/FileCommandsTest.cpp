@@ -48,8 +48,8 @@ void Observe(AppState& state) {
   state.shipRows.rows = {FormatShipRow(store, 0), FormatShipRow(store, 1)};
   state.systemRows.rows = {FormatSystemRow(store, 0, RowLayout::Import),
                            FormatSystemRow(store, 1, RowLayout::Import)};
-  state.colours[kBackgroundColour] = 0xC0FFC0;
-  state.colours[kColdFrontColour] = 0x123456;
+  state.colours[ColourSlot::Background] = 0xC0FFC0;
+  state.colours[ColourSlot::ColdFront] = 0x123456;
   state.view = {-10.0f, 20.0f, 300.0f, 310.0f};
   state.isobar = IsobarInterval::FromHectopascals(2.0f);
 }
@@ -141,7 +141,7 @@ TEST(DataFileCommands, FullFlavourReadsFractionalViewRounded) {
   TestApp app;
   LoadFractionalView(app, cntLoad_Click);
   EXPECT_EQ(app.state.view, (MapView{12.0f, -7.0f, 390.0f, 381.0f}));
-  EXPECT_EQ(app.state.colours[kBackgroundColour], 0xC0FFC0);
+  EXPECT_EQ(app.state.colours[ColourSlot::Background], 0xC0FFC0);
   EXPECT_EQ(app.state.isobar, IsobarInterval::FromHectopascals(2.0f));
   EXPECT_FALSE(app.canvas.HasPicture());  // no companion picture
 }

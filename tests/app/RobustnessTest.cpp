@@ -167,9 +167,9 @@ TEST_F(Robustness, ASettingsFileThatIsAFolderKeepsTheDefaults) {
   const std::string path = folder.File("Nimbara.ini");
   fs::create_directory(path);
   app.state.settingsPath = path;
-  app.state.colours[kMapColour] = kBlack;
+  app.state.colours[ColourSlot::Map] = kBlack;
   ReadSettings(app.state);
-  EXPECT_EQ(app.state.colours[kMapColour], kBlack);
+  EXPECT_EQ(app.state.colours[ColourSlot::Map], kBlack);
   EXPECT_FALSE(WriteSettings(app.state));
   EXPECT_TRUE(fs::is_directory(path));
 }

@@ -26,8 +26,8 @@ class CurrentFolderGuard {
 };
 
 void Customise(AppState& state) {
-  state.colours[kBackgroundColour] = 0xC0FFC0;
-  state.colours[kTextColour] = 0x0000FF;
+  state.colours[ColourSlot::Background] = 0xC0FFC0;
+  state.colours[ColourSlot::Text] = 0x0000FF;
   state.selectedColourSlot = 3;
   state.view = {-10.0f, 20.0f, 300.0f, 310.0f};
   state.isobar = IsobarInterval::FromHectopascals(2.0f);
@@ -113,8 +113,8 @@ TEST(SettingsCommands, ReadingAFileWithCommentsKeepsTheOtherValues) {
   TestApp app;
   app.ui.chooserAnswers.push_back(TestDataPath("settings_comments.ini"));
   cntLoadSettei_Click(app.Context());
-  EXPECT_EQ(app.state.colours[kBackgroundColour], 0xFF00);
-  EXPECT_EQ(app.state.colours[kWindColour], kLightBlue);
+  EXPECT_EQ(app.state.colours[ColourSlot::Background], 0xFF00);
+  EXPECT_EQ(app.state.colours[ColourSlot::Wind], kLightBlue);
   EXPECT_EQ(app.state.view.height, 300.0f);
   EXPECT_EQ(app.state.isobar, IsobarInterval{});
 }

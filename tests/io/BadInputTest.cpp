@@ -40,7 +40,7 @@ TEST(BadSettings, WildCountsAndColoursAreKeptAndWrittenBackAsRead) {
     const Settings settings =
         ReadSettingsBytes(EncodeCp932("現在の色=" + v + "\r\n背景色=" + v + "\r\n地図の色=&H" + v + "&\r\n").bytes);
     EXPECT_EQ(settings.selectedColourSlot, std::stoi(v));  // the colour window starts at its first slot anyway
-    EXPECT_EQ(settings.colours[kBackgroundColour], std::stoi(v));
+    EXPECT_EQ(settings.colours[ColourSlot::Background], std::stoi(v));
     EXPECT_EQ(ReadBack(settings), settings);
   }
 }
@@ -60,7 +60,7 @@ TEST(BadSettings, NulBytesAreOrdinaryCharacters) {
   bytes += std::string("\0", 1) + "2&\r\n" + EncodeCp932("縦拡大率=300\r\n").bytes;
   const Settings settings = ReadSettingsBytes(bytes);
   EXPECT_EQ(settings.view, (MapView{0.0f, 7.0f, kMapSize, 300.0f}));
-  EXPECT_EQ(settings.colours[kTextColour], 1);
+  EXPECT_EQ(settings.colours[ColourSlot::Text], 1);
 }
 
 TEST(BadSettings, BrokenCp932SpoilsOnlyItsOwnLine) {

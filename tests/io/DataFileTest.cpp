@@ -109,7 +109,7 @@ TEST(DataFileRoundTrip, ObservationFileGivesBackTheStore) { EXPECT_EQ(ReadBack(O
 
 TEST(DataFileRoundTrip, FullFileCarriesTheSettings) {
   Settings settings;
-  settings.colours[kBackgroundColour] = 0xC0FFC0;
+  settings.colours[ColourSlot::Background] = 0xC0FFC0;
   settings.view = {10.0f, -20.0f, 300.0f, 310.0f};
   settings.isobar = IsobarInterval::FromHectopascals(2.0f);
   settings.lastFile = "/not/written.txt";

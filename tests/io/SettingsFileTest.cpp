@@ -51,7 +51,7 @@ TEST(SettingsText, OnlyTheHeightChangesTheHeight) {
 }
 
 TEST(SettingsText, CommentAfterColourIsIgnored) {
-  EXPECT_EQ(Read("背景色=&H00FF00& ' green").colours[kBackgroundColour], 0xFF00);
+  EXPECT_EQ(Read("背景色=&H00FF00& ' green").colours[ColourSlot::Background], 0xFF00);
 }
 
 TEST(SettingsText, SlashLineChangesNothing) { EXPECT_EQ(Read("/背景色=&H00FF00&"), Settings{}); }
@@ -96,8 +96,8 @@ TEST(SettingsText, IntervalBelowOneOrBeyond32BitsKeepsTheEarlierOne) {
 
 TEST(SettingsText, UnreadableValuesStoreZeroAndTheLastLineWins) {
   const Settings settings = Read("文字色=black\n線の色=&H1&\n線の色=&H2&\n横位置=abc\n現在の色=7\nunknown=5");
-  EXPECT_EQ(settings.colours[kTextColour], 0);
-  EXPECT_EQ(settings.colours[kIsobarColour], 2);
+  EXPECT_EQ(settings.colours[ColourSlot::Text], 0);
+  EXPECT_EQ(settings.colours[ColourSlot::Isobar], 2);
   EXPECT_EQ(settings.view.left, 0.0f);
   EXPECT_EQ(settings.selectedColourSlot, 7);
 }
@@ -110,10 +110,10 @@ TEST(SettingsText, FractionalViewValuesReadBackRoundedHalvesToEven) {
 TEST(SettingsText, ReadsCp932FilesWithCommentsAndFractions) {
   Settings settings;
   ASSERT_TRUE(ReadSettingsFile(TestDataPath("settings_comments.ini"), settings));
-  EXPECT_EQ(settings.colours[kBackgroundColour], 0xFF00);
-  EXPECT_EQ(settings.colours[kTextColour], kBlack);
-  EXPECT_EQ(settings.colours[kMapColour], 0x80);
-  EXPECT_EQ(settings.colours[kIsobarColour], 0x123456);
+  EXPECT_EQ(settings.colours[ColourSlot::Background], 0xFF00);
+  EXPECT_EQ(settings.colours[ColourSlot::Text], kBlack);
+  EXPECT_EQ(settings.colours[ColourSlot::Map], 0x80);
+  EXPECT_EQ(settings.colours[ColourSlot::Isobar], 0x123456);
   EXPECT_EQ(settings.isobar, IsobarInterval{});
   EXPECT_EQ(settings.view.height, 300.0f);
 
@@ -163,7 +163,7 @@ TEST(SettingsFileLayout, DefaultsAreWrittenInFileOrder) {
 TEST(SettingsFileLayout, FractionsNegativesAndHighColoursAreWrittenInFull) {
   Settings settings;
   settings.view = {12.5f, -7.25f, 400.0f, 380.75f};
-  settings.colours[kTextColour] = -1;
+  settings.colours[ColourSlot::Text] = -1;
   settings.isobar = IsobarInterval::FromHectopascals(2.0f);
   const auto lines = SettingsBlockLines(settings);
   EXPECT_EQ(lines[1], "文字色=&HFFFFFFFF&");
@@ -175,9 +175,9 @@ TEST(SettingsFileLayout, FractionsNegativesAndHighColoursAreWrittenInFull) {
 
 Settings Unusual() {
   Settings settings;
-  settings.colours[kBackgroundColour] = 0xC0FFC0;
-  settings.colours[kWindColour] = 0x123456;
-  settings.colours[kOccludedFrontColour] = 0;
+  settings.colours[ColourSlot::Background] = 0xC0FFC0;
+  settings.colours[ColourSlot::Wind] = 0x123456;
+  settings.colours[ColourSlot::OccludedFront] = 0;
   settings.selectedColourSlot = 4;
   settings.view = {-20.0f, 35.0f, 250.0f, 260.0f};
   settings.isobar = IsobarInterval::FromHectopascals(2.0f);

@@ -28,7 +28,7 @@ class ColourDialog : public ::testing::Test {
  protected:
   ColourDialog() {
     state.settingsPath = settingsFolder.File("Nimbara.ini");
-    state.colours[kWindColour] = Rgb(0x40, 0x40, 0x40);
+    state.colours[ColourSlot::Wind] = Rgb(0x40, 0x40, 0x40);
   }
   ~ColourDialog() override { std::filesystem::remove(state.settingsPath); }
   frmColor& Window() {
@@ -55,7 +55,7 @@ TEST_F(ColourDialog, CaptionsAndFirstSlotSelected) {
   EXPECT_EQ(Window().Command1->text().toStdString(), "Ｏ　Ｋ");
   EXPECT_EQ(Window().Command2->text().toStdString(), "キャンセル");
   EXPECT_EQ(Window().Command3->text().toStdString(), "はじめの色");
-  EXPECT_EQ(Window().Model().SelectedSlot(), 1);
+  EXPECT_EQ(Window().Model().SelectedSlot(), ColourSlot::Text);
   EXPECT_EQ(Window().Pictures[0]->frameShape(), QFrame::Box);
   EXPECT_EQ(Window().Pictures[1]->frameShape(), QFrame::NoFrame);
   EXPECT_TRUE(Window().Labels[0]->font().bold());
@@ -63,10 +63,10 @@ TEST_F(ColourDialog, CaptionsAndFirstSlotSelected) {
 
 TEST_F(ColourDialog, ClickOnALabelOrSampleSelectsItsSlot) {
   Press(Window().Labels[4]);  // 風力記号の色, a grey
-  EXPECT_EQ(Window().Model().SelectedSlot(), 5);
+  EXPECT_EQ(Window().Model().SelectedSlot(), ColourSlot::Wind);
   EXPECT_EQ(Sliders(), (SliderValues{0x40, 0x40, 0x40}));
   Press(Window().Pictures[9]);
-  EXPECT_EQ(Window().Model().SelectedSlot(), 10);
+  EXPECT_EQ(Window().Model().SelectedSlot(), ColourSlot::Background);
   EXPECT_EQ(Sliders(), (SliderValues{255, 255, 255}));
   EXPECT_EQ(Window().Pictures[9]->frameShape(), QFrame::Box);
   EXPECT_EQ(Window().Pictures[0]->frameShape(), QFrame::NoFrame);
@@ -75,14 +75,14 @@ TEST_F(ColourDialog, ClickOnALabelOrSampleSelectsItsSlot) {
 TEST_F(ColourDialog, SlidersColourOnlyTheSampleUntilOk) {
   Press(Window().Labels[9]);
   Window().VScroll2->setValue(128);
-  EXPECT_EQ(Window().Model().Sample(10), Rgb(255, 128, 255));
+  EXPECT_EQ(Window().Model().Sample(ColourSlot::Background), Rgb(255, 128, 255));
   EXPECT_EQ(Window().Pictures[9]->palette().color(QPalette::Window), QColor(255, 128, 255));
-  EXPECT_EQ(state.colours[kBackgroundColour], kWhite);
+  EXPECT_EQ(state.colours[ColourSlot::Background], kWhite);
 
   int repaints = 0;
   QObject::connect(&Window(), &frmColor::MapChanged, [&] { ++repaints; });
   Window().Command1->click();
-  EXPECT_EQ(state.colours[kBackgroundColour], Rgb(255, 128, 255));
+  EXPECT_EQ(state.colours[ColourSlot::Background], Rgb(255, 128, 255));
   EXPECT_EQ(repaints, 1);
   EXPECT_EQ(Window().result(), QDialog::Accepted);
 }
@@ -90,7 +90,7 @@ TEST_F(ColourDialog, SlidersColourOnlyTheSampleUntilOk) {
 TEST_F(ColourDialog, StartupColoursThenCancelChangeNothing) {
   const ColourSlots before = state.colours;
   Window().Command3->click();
-  EXPECT_EQ(Window().Model().Sample(kWindColour), kLightBlue);
+  EXPECT_EQ(Window().Model().Sample(ColourSlot::Wind), kLightBlue);
   EXPECT_EQ(Sliders(), (SliderValues{0, 0, 0}));  // the sliders stay
   Window().Command2->click();
   EXPECT_EQ(state.colours, before);

@@ -178,10 +178,10 @@ TEST(FrontLayer, SingleEntriesAndNonFrontKindsDrawNothing) {
 
 TEST(FrontLayer, EachKindTakesItsColourSlotAndSpacing) {
   ColourSlots colours;
-  colours[kWarmFrontColour] = Rgb(1, 0, 0);
-  colours[kColdFrontColour] = Rgb(2, 0, 0);
-  colours[kStationaryFrontColour] = Rgb(3, 0, 0);
-  colours[kOccludedFrontColour] = Rgb(4, 0, 0);
+  colours[ColourSlot::WarmFront] = Rgb(1, 0, 0);
+  colours[ColourSlot::ColdFront] = Rgb(2, 0, 0);
+  colours[ColourSlot::StationaryFront] = Rgb(3, 0, 0);
+  colours[ColourSlot::OccludedFront] = Rgb(4, 0, 0);
   auto segment = [&](std::string_view kind) {
     return DrawLayer(Points({{kind, 100, 100}, {kind, 140, 130}}), colours);
   };

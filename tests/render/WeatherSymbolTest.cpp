@@ -91,8 +91,8 @@ TEST(WeatherSymbol, LeavesTheFillStyleOfItsLastMark) {
 
 TEST(WeatherSymbol, DrawsWithTheColourSlotsOfTheMoment) {
   ColourSlots colours;
-  colours[kWeatherColour] = Rgb(10, 20, 30);
-  colours[kBackgroundColour] = Rgb(0, 0, 0);
+  colours[ColourSlot::Weather] = Rgb(10, 20, 30);
+  colours[ColourSlot::Background] = Rgb(0, 0, 0);
   RecordingCanvas canvas;
   DrawWeatherSymbol(canvas, 50.5f, 60, 3, SymbolSize::Normal(), colours);
   EXPECT_EQ(canvas.Lines(), (Lines{"circle 50.5 60 3 - - 1 #0A141E #000000", "circle 50.5 60 3 - - 1 #0A141E #0A141E"}));

@@ -118,8 +118,8 @@ EMSCRIPTEN_KEEPALIVE void nimbara_start() {
   LoadShipRows(state);
   LoadSystemRows(state);
   ApplyMapView(session.canvas, state.view);
-  session.canvas.SetBackColour(state.colours[kBackgroundColour]);
-  DrawBaseMap(session.canvas, state.colours[kMapColour]);
+  session.canvas.SetBackColour(state.colours[ColourSlot::Background]);
+  DrawBaseMap(session.canvas, state.colours[ColourSlot::Map]);
 }
 
 // データの貼り付け of a text: a station bulletin or a systems bulletin.

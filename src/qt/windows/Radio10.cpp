@@ -102,7 +102,7 @@ Radio10::Radio10(QWidget* parent)
   m_ui.SetMapSurface(m_picture1);
   connect(m_picture1, &MapSurface::MousePressed, this, &Radio10::Picture1_MouseDown);
   ApplyMapView(m_canvas, m_state.view);
-  m_canvas.SetBackColour(m_state.colours[kBackgroundColour]);
+  m_canvas.SetBackColour(m_state.colours[ColourSlot::Background]);
   ShowLayerTicks();
   resize(kStartWidth, kStartHeight);
 }

@@ -16,6 +16,9 @@ namespace {
 
 constexpr int kSampleSide = 24;
 
+// The slot of label and sample box i (0 to 9): the slots count from 1.
+ColourSlot SlotOfBox(int i) { return ColourSlotNumbered(i + 1); }
+
 QSlider* MakeSlider(QWidget* parent) {
   auto* slider = new QSlider(Qt::Vertical, parent);
   slider->setRange(0, kSliderMax);
@@ -76,7 +79,7 @@ bool frmColor::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::MouseButtonPress) {
     for (int i = 0; i < kColourSlotCount; ++i) {
       if (watched == Labels[i] || watched == Pictures[i]) {
-        SelectSlot(i + kFirstColourSlot);
+        SelectSlot(SlotOfBox(i));
         return true;
       }
     }
@@ -84,7 +87,7 @@ bool frmColor::eventFilter(QObject* watched, QEvent* event) {
   return QDialog::eventFilter(watched, event);
 }
 
-void frmColor::SelectSlot(int slot) {
+void frmColor::SelectSlot(ColourSlot slot) {
   m_model.SelectSlot(slot);
   ShowModel();
 }
@@ -96,8 +99,8 @@ void frmColor::SliderMoved() {
 
 void frmColor::ShowModel() {
   for (int i = 0; i < kColourSlotCount; ++i) {
-    const bool selected = i + kFirstColourSlot == m_model.SelectedSlot();
-    Paint(Pictures[i], m_model.Sample(i + kFirstColourSlot));
+    const bool selected = SlotOfBox(i) == m_model.SelectedSlot();
+    Paint(Pictures[i], m_model.Sample(SlotOfBox(i)));
     Pictures[i]->setFrameShape(selected ? QFrame::Box : QFrame::NoFrame);
     QFont font = Labels[i]->font();
     font.setBold(selected);  // the selected slot's label is shown bold

@@ -42,7 +42,7 @@ class frmColor : public QDialog {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void SelectSlot(int slot);
+  void SelectSlot(ColourSlot slot);
   void SliderMoved();
   // Samples, marks and sliders from the model.
   void ShowModel();

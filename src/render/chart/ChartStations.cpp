@@ -33,9 +33,9 @@ void DrawHalos(Canvas& canvas, std::span<const SymbolPlace> places, const Symbol
 
 ColourSlots ChartSymbolColours() {
   ColourSlots colours;
-  colours[kWeatherColour] = kInk;
-  colours[kWindColour] = kInk;
-  colours[kBackgroundColour] = kPaper;
+  colours[ColourSlot::Weather] = kInk;
+  colours[ColourSlot::Wind] = kInk;
+  colours[ColourSlot::Background] = kPaper;
   return colours;
 }
 
@@ -59,7 +59,7 @@ void DrawChartStations(Canvas& canvas, std::span<const SymbolPlace> places, cons
   if (canvas.HasPicture()) DrawHalos(canvas, places, size, weather, wind);
   const ColourSlots colours = ChartSymbolColours();
   if (weather) DrawWeatherLayer(canvas, places, size, colours);
-  if (wind) DrawWindLayer(canvas, places, size, colours[kWindColour]);
+  if (wind) DrawWindLayer(canvas, places, size, colours[ColourSlot::Wind]);
 }
 
 }  // namespace nimbara::chart
