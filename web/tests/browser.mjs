@@ -1,7 +1,7 @@
 // Starting the web edition's static files in headless Chromium for the tests
 // and the benchmark: a static server on a free port, the browser, a page.
 import { spawn } from 'node:child_process';
-import { mkdtempSync, rmSync } from 'node:fs';
+import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import puppeteer from 'puppeteer-core';
@@ -43,18 +43,53 @@ export async function openBrowser(siteDir) {
   };
 }
 
-// A page of the given size with the web edition loaded and ready.
+// Files the page downloads into a folder, each handed over once the browser
+// reports it complete: Chromium reserves the name with an empty file first.
+async function receiveDownloads(page, folder) {
+  const client = await page.createCDPSession();
+  const names = new Map();
+  const completed = [];
+  const waiting = [];
+  const handOver = () => {
+    for (const wait of [...waiting]) {
+      const at = completed.indexOf(wait.name);
+      if (at < 0) continue;
+      completed.splice(at, 1);
+      waiting.splice(waiting.indexOf(wait), 1);
+      const path = join(folder, wait.name);
+      const bytes = readFileSync(path);
+      rmSync(path);
+      wait.resolve(bytes);
+    }
+  };
+  client.on('Browser.downloadWillBegin', ({ guid, suggestedFilename }) => names.set(guid, suggestedFilename));
+  client.on('Browser.downloadProgress', ({ guid, state }) => {
+    if (state !== 'completed') return;
+    completed.push(names.get(guid));
+    handOver();
+  });
+  await client.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: folder, eventsEnabled: true });
+  const patience = 10000;
+  return (name) => new Promise((resolve, reject) => {
+    const wait = { name, resolve };
+    waiting.push(wait);
+    handOver();
+    setTimeout(() => {
+      if (waiting.includes(wait)) reject(new Error(`${name} was not downloaded`));
+    }, patience);
+  });
+}
+
+// A page of the given size with the web edition loaded and ready; with a
+// folder, `download(name)` takes (and removes) a file the page downloaded.
 export async function openPage(session, viewport, downloadPath) {
   const page = await session.browser.newPage();
   await page.setViewport(viewport);
-  if (downloadPath) {
-    const client = await page.createCDPSession();
-    await client.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath });
-  }
+  const download = downloadPath ? await receiveDownloads(page, downloadPath) : undefined;
   const problems = [];
   page.on('pageerror', (error) => problems.push(error.message));
   page.on('console', (message) => { if (message.type() === 'error') problems.push(message.text()); });
   await page.goto(session.url + 'index.html');
   await page.evaluate(() => window.nimbara.ready);
-  return { page, problems };
+  return { page, problems, download };
 }

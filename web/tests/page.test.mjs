@@ -4,7 +4,7 @@
 //   node --test web/tests/page.test.mjs     (with NIMBARA_SITE and NIMBARA_CLI set)
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
-import { existsSync, mkdirSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { mkdirSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { dirname, join, resolve } from 'node:path';
 import { after, before, test } from 'node:test';
@@ -128,24 +128,8 @@ async function uncoveredInk(page, a, b) {
 
 // A page whose downloads land in a folder of their own.
 async function openDownloadingPage(viewport) {
-  const downloads = mkdtempSync(join(work, 'downloads-'));
-  const opened = await openPage(session, viewport, downloads);
+  const opened = await openPage(session, viewport, mkdtempSync(join(work, 'downloads-')));
   await opened.page.$eval('#save-name', (input) => { input.value = 'saved'; });
-  // Takes (and removes) a downloaded file.
-  opened.download = (name) => new Promise((resolve, reject) => {
-    const path = join(downloads, name);
-    const started = Date.now();
-    const poll = () => {
-      if (existsSync(path)) {
-        const bytes = readFileSync(path);
-        rmSync(path);
-        return resolve(bytes);
-      }
-      if (Date.now() - started > 10000) return reject(new Error(`${name} was not downloaded`));
-      setTimeout(poll, 50);
-    };
-    poll();
-  });
   return opened;
 }
 
