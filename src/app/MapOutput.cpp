@@ -3,6 +3,7 @@
 #include <array>
 #include <utility>
 
+#include "app/DisplayCommands.h"
 #include "io/FileNames.h"
 
 namespace nimbara {
@@ -31,5 +32,7 @@ std::optional<std::string> ChooseMapOutputPath(const AppContext& app, const Choo
 }
 
 std::string MapTitle(const AppState& state) { return state.store.observationDate; }
+
+std::string PageHeading(const AppState& state) { return DrawsChartStyle(state) ? std::string() : MapTitle(state); }
 
 }  // namespace nimbara

@@ -28,7 +28,11 @@ std::string MapOutputName(const std::string& chosen);
 // the MapOutputName of the answer. Nothing when the person cancelled.
 std::optional<std::string> ChooseMapOutputPath(const AppContext& app, const ChooserRequest& request);
 
-// The title printed above a map: the observation-date text.
+// The map's title: the observation-date text.
 std::string MapTitle(const AppState& state);
+
+// The heading printed above the map on a saved or printed page: the title,
+// except in the chart style, whose own title band already carries the date.
+std::string PageHeading(const AppState& state);
 
 }  // namespace nimbara

@@ -82,7 +82,7 @@ std::string RenderOne(const RenderOptions& options, const std::optional<std::str
     ClearCanvas(app.canvas);
     DrawEmptyMap(app);
   }
-  const std::string title = options.blank ? kBlankFormTitle : MapTitle(state);
+  const std::string title = options.blank ? kBlankFormTitle : PageHeading(state);
   auto picture = ExportBytes(session.Picture(), *ExportFormatFor(output), title);
   if (!picture) return "cannot draw " + output;
   // The picture and the drawing log are written as one set: a failed run

@@ -66,6 +66,14 @@ TEST_F(MapExportTest, PdfIsOnePageWithTheTitle) {
   EXPECT_EQ(testing::PdfPageCount(pdf), 1);
 }
 
+TEST_F(MapExportTest, ThePageIsHeadedByTheDateUnlessTheChartStyleCarriesIt) {
+  AppState state;
+  state.store.observationDate = "２０２４年０１月１５日０６時";
+  EXPECT_EQ(PageHeading(state), state.store.observationDate);
+  state.layers.chartStyle = true;
+  EXPECT_EQ(PageHeading(state), "");
+}
+
 // Every write is checked: a picture cut off by a full disk never replaces the
 // earlier one.
 TEST_F(MapExportTest, AShortWriteKeepsTheEarlierPicture) {

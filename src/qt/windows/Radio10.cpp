@@ -337,8 +337,8 @@ void Radio10::ShowLayerTicks() {
 
 void Radio10::entEnd2_Click() { close(); }
 
-void Radio10::cntMapSave_Click() { SaveCanvasAs(Context(), m_canvas, kSaveMapChooser, MapTitle(m_state)); }
-void Radio10::cntMapPrint_Click() { PrintCanvas(m_canvas, MapTitle(m_state), this); }
+void Radio10::cntMapSave_Click() { SaveCanvasAs(Context(), m_canvas, kSaveMapChooser, PageHeading(m_state)); }
+void Radio10::cntMapPrint_Click() { PrintCanvas(m_canvas, PageHeading(m_state), this); }
 void Radio10::cntBlankPrint_Click() {
   PrintCanvas(*MakeBlankForm(m_state.store.stations, m_state.store.stationCount), kBlankFormTitle, this);
 }
