@@ -14,42 +14,39 @@ struct LeaveCase {
   int spin;
 };
 
-class LeavingAField : public ::testing::TestWithParam<LeaveCase> {};
-
-TEST_P(LeavingAField, CompletesAndClamps) {
-  const LeaveCase& c = GetParam();
-  const LeftField left = LeaveField(c.field, c.typed, "saved");
-  EXPECT_EQ(left.text, c.shown);
-  EXPECT_EQ(left.value, c.spin);
+TEST(EntryFields, LeavingAFieldCompletesAndClamps) {
+  const LeaveCase cases[] = {LeaveCase{EntryField::Pressure, "5", "1005", 1005},
+                             LeaveCase{EntryField::Pressure, "98", "998", 998},
+                             LeaveCase{EntryField::Pressure, "81", "981", 981},
+                             LeaveCase{EntryField::Pressure, "80", "1080", 1080},
+                             LeaveCase{EntryField::Pressure, "12", "1012", 1012},
+                             LeaveCase{EntryField::Pressure, "00", "1000", 1000},
+                             LeaveCase{EntryField::Pressure, "1200", "1100", 1100},
+                             LeaveCase{EntryField::Pressure, "850", "900", 900},
+                             LeaveCase{EntryField::Pressure, "1080", "1080", 1080},
+                             LeaveCase{EntryField::Pressure, " 1013", " 1013", 1013},
+                             LeaveCase{EntryField::Force, "15", "12", 12},
+                             LeaveCase{EntryField::Force, "-3", "0", 0},
+                             LeaveCase{EntryField::Force, " 3", " 3", 3},
+                             LeaveCase{EntryField::Temperature, "45", "40", 40},
+                             LeaveCase{EntryField::Temperature, "-41", "-40", -40},
+                             LeaveCase{EntryField::Temperature, "-5", "-5", -5},
+                             LeaveCase{EntryField::Temperature, "-", "0", 0},
+                             LeaveCase{EntryField::Temperature, "5.5", "6", 6},
+                             LeaveCase{EntryField::Latitude, "14", "15", 15},
+                             LeaveCase{EntryField::Latitude, "61", "60", 60},
+                             LeaveCase{EntryField::Longitude, "99", "100", 100},
+                             LeaveCase{EntryField::Longitude, "165", "160", 160},
+                             // Japanese input mode types full-width digits and signs.
+                             LeaveCase{EntryField::Pressure, "９８", "998", 998},
+                             LeaveCase{EntryField::Temperature, "－５", "-5", -5}};
+  for (const LeaveCase& c : cases) {
+    SCOPED_TRACE(c.typed);
+    const LeftField left = LeaveField(c.field, c.typed, "saved");
+    EXPECT_EQ(left.text, c.shown);
+    EXPECT_EQ(left.value, c.spin);
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    EntryFields, LeavingAField,
-    ::testing::Values(LeaveCase{EntryField::Pressure, "5", "1005", 1005},
-                      LeaveCase{EntryField::Pressure, "98", "998", 998},
-                      LeaveCase{EntryField::Pressure, "81", "981", 981},
-                      LeaveCase{EntryField::Pressure, "80", "1080", 1080},
-                      LeaveCase{EntryField::Pressure, "12", "1012", 1012},
-                      LeaveCase{EntryField::Pressure, "00", "1000", 1000},
-                      LeaveCase{EntryField::Pressure, "1200", "1100", 1100},
-                      LeaveCase{EntryField::Pressure, "850", "900", 900},
-                      LeaveCase{EntryField::Pressure, "1080", "1080", 1080},
-                      LeaveCase{EntryField::Pressure, " 1013", " 1013", 1013},
-                      LeaveCase{EntryField::Force, "15", "12", 12},
-                      LeaveCase{EntryField::Force, "-3", "0", 0},
-                      LeaveCase{EntryField::Force, " 3", " 3", 3},
-                      LeaveCase{EntryField::Temperature, "45", "40", 40},
-                      LeaveCase{EntryField::Temperature, "-41", "-40", -40},
-                      LeaveCase{EntryField::Temperature, "-5", "-5", -5},
-                      LeaveCase{EntryField::Temperature, "-", "0", 0},
-                      LeaveCase{EntryField::Temperature, "5.5", "6", 6},
-                      LeaveCase{EntryField::Latitude, "14", "15", 15},
-                      LeaveCase{EntryField::Latitude, "61", "60", 60},
-                      LeaveCase{EntryField::Longitude, "99", "100", 100},
-                      LeaveCase{EntryField::Longitude, "165", "160", 160},
-                      // Japanese input mode types full-width digits and signs.
-                      LeaveCase{EntryField::Pressure, "９８", "998", 998},
-                      LeaveCase{EntryField::Temperature, "－５", "-5", -5}));
 
 TEST(EntryFields, EmptyBoxGetsItsSavedTextBack) {
   EXPECT_EQ(LeaveField(EntryField::Force, "", " 7").text, " 7");
