@@ -1,6 +1,5 @@
 #include "qt/windows/frmAdjust.h"
 
-#include <QFormLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHideEvent>
@@ -36,7 +35,19 @@ constexpr std::array<Arrow, kArrowCount> kArrows = {{
     {AlignButton::Up, "↑", 0, 1},
 }};
 
-constexpr std::array<const char*, kViewFieldCount> kFieldCaptions = {"縦位置", "横位置", "縦拡大率", "横拡大率"};
+// The fields txtView in ViewField order, each under the buttons that change
+// it: 横 on the left, 縦 on the right, as the 拡大率 buttons are.
+struct Field {
+  const char* caption;
+  int row;
+  int column;
+};
+constexpr std::array<Field, kViewFieldCount> kFields = {{
+    {"縦位置", 0, 1},
+    {"横位置", 0, 0},
+    {"縦拡大率", 1, 1},
+    {"横拡大率", 1, 0},
+}};
 
 constexpr const char* kKeysHint = "矢印キー：移動　Shift＋矢印・＋－：拡大率\nCtrl を押しながら：10 ずつ";
 
@@ -85,10 +96,12 @@ frmAdjust::frmAdjust(AppContext app, QWidget* parent) : QWidget(parent, Qt::Tool
   stretches->addLayout(StretchGroup(this, "横の拡大率", cmdWidthReduce, cmdWidthEnlarge));
   stretches->addLayout(StretchGroup(this, "縦の　拡大率", cmdHeightReduce, cmdHeightEnlarge));
   layout->addLayout(stretches);
-  auto* fields = new QFormLayout;
+  auto* fields = new QGridLayout;
   for (std::size_t i = 0; i < txtView.size(); ++i) {
+    const Field& place = kFields[i];
     txtView[i] = new QLineEdit(this);
-    fields->addRow(WidgetText(kFieldCaptions[i]), txtView[i]);
+    fields->addWidget(new QLabel(WidgetText(place.caption), this), place.row, 2 * place.column);
+    fields->addWidget(txtView[i], place.row, 2 * place.column + 1);
     connect(txtView[i], &QLineEdit::editingFinished, this,
             [this, field = static_cast<ViewField>(i)] { ViewFieldEdited(field); });
   }
