@@ -71,8 +71,7 @@ TEST_F(AlignmentTest, KeysStepAsTheButtonsLaidOutThatWay) {
       {AlignKey::Left, true, false, StepOf(AlignButton::NarrowerWidth)},
       {AlignKey::Up, true, true, StepOf(AlignButton::HigherHeight, kAlignLargeStep)},
       {AlignKey::Down, true, false, StepOf(AlignButton::LowerHeight)},
-      {AlignKey::Plus, false, false, {0, 0, 1, 1}},
-      {AlignKey::Plus, true, false, {0, 0, 1, 1}},
+      {AlignKey::Plus, false, false, {0, 0, 1, 1}},  {AlignKey::Plus, true, false, {0, 0, 1, 1}},
       {AlignKey::Minus, false, true, {0, 0, -10, -10}},
   };
   for (const Case& c : cases)
@@ -127,14 +126,6 @@ TEST_F(AlignmentTest, TypedValuesWithinTheirRangeAreAppliedAndOthersRefused) {
         << c.text;
     EXPECT_EQ(fresh.canvas.Lines().empty(), !c.applied) << c.text;
   }
-}
-
-TEST_F(AlignmentTest, FieldsShowTheirValueInShortForm) {
-  const MapView view{-3, 12.5f, 401, 399};
-  EXPECT_EQ(ViewFieldText(view, ViewField::Top), "-3");
-  EXPECT_EQ(ViewFieldText(view, ViewField::Left), "12.5");
-  EXPECT_EQ(ViewFieldText(view, ViewField::Height), "399");
-  EXPECT_EQ(ViewFieldText(view, ViewField::Width), "401");
 }
 
 TEST_F(AlignmentTest, StartsFromTheCanvasScale) {
