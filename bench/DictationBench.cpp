@@ -11,7 +11,7 @@
 #include "app/Dictation.h"
 #include "app/HeadlessUi.h"
 #include "app/StationEntry.h"
-#include "core/CountingCanvas.h"
+#include "CountingCanvas.h"
 #include "qt/QtCanvas.h"
 
 namespace nimbara {

@@ -1,10 +1,12 @@
 // The whole display command painted by Qt: the realistic data file on an
 // 800 x 800 QtCanvas, with the pressure grid recomputed every time, in the
-// classic drawing and in the chart style (with its legend).
+// classic drawing and in the chart style (with its legend); and one step of
+// the alignment window, which draws the whole map again (the grid kept).
 
 #include <benchmark/benchmark.h>
 
 #include "BenchApplication.h"
+#include "app/Alignment.h"
 #include "app/DisplayCommands.h"
 #include "app/HeadlessUi.h"
 #include "io/DataFile.h"
@@ -16,17 +18,23 @@ namespace {
 
 constexpr int kCanvasSide = 800;
 
-void DisplayOnQtCanvas(benchmark::State& bench, bool chartStyle) {
+// The realistic data file in the state; false (and the bench skipped) without it.
+bool LoadRealisticData(benchmark::State& bench, AppState& state) {
   EnsureApplication();
-  AppState state;
-  state.layers.chartStyle = chartStyle;
   const auto text = ReadCp932File(std::string(NIMBARA_TEST_DATA) + "/data_realistic.txt");
   const auto contents = text ? ParseDataFile(*text) : std::nullopt;
   if (!contents) {
     bench.SkipWithError("tests/data/data_realistic.txt is missing");
-    return;
+    return false;
   }
   ApplyDataFile(*contents, state.store);
+  return true;
+}
+
+void DisplayOnQtCanvas(benchmark::State& bench, bool chartStyle) {
+  AppState state;
+  state.layers.chartStyle = chartStyle;
+  if (!LoadRealisticData(bench, state)) return;
   QtCanvas canvas(kCanvasSide, kCanvasSide);
   HeadlessUi ui;
   for (auto _ : bench) {
@@ -41,6 +49,24 @@ BENCHMARK(BM_DisplayOnQtCanvas)->Unit(benchmark::kMillisecond);
 
 void BM_ChartDisplayOnQtCanvas(benchmark::State& bench) { DisplayOnQtCanvas(bench, true); }
 BENCHMARK(BM_ChartDisplayOnQtCanvas)->Unit(benchmark::kMillisecond);
+
+// A held alignment button repeats every few tens of milliseconds; each step
+// should be drawn well within that.
+void BM_AlignmentStepOnQtCanvas(benchmark::State& bench) {
+  AppState state;
+  if (!LoadRealisticData(bench, state)) return;
+  QtCanvas canvas(kCanvasSide, kCanvasSide);
+  HeadlessUi ui;
+  const AppContext app{state, canvas, ui};
+  cntDisplay_Click(app);
+  bool right = true;
+  for (auto _ : bench) {
+    AdjustMapView(app, StepOf(right ? AlignButton::Right : AlignButton::Left));
+    right = !right;
+    benchmark::DoNotOptimize(canvas.PixelWidth());
+  }
+}
+BENCHMARK(BM_AlignmentStepOnQtCanvas)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace nimbara

@@ -1,60 +1,119 @@
 #include "app/Alignment.h"
 
+#include <charconv>
+#include <cmath>
+#include <optional>
+
+#include "app/DisplayCommands.h"
 #include "app/SettingsCommands.h"
-#include "core/BaseMap.h"
+#include "core/Numbers.h"
+#include "core/Text.h"
 
 namespace nimbara {
 namespace {
 
-constexpr float kStep = 1.0f;  // one map unit per press
+// How far a typed value may go: positions within ten map sizes either way,
+// extents from one map unit to ten map sizes.
+constexpr float kFarthestOffset = 10.0f * kMapSize;
+constexpr float kSmallestExtent = 1.0f;
 
-// The value of the map view a button changes, and by how much.
-struct Adjustment {
+struct FieldRule {
   float MapView::*value;
-  float step;
+  float low;
+  float high;
 };
 
-Adjustment AdjustmentOf(AlignButton button) {
-  switch (button) {
-    case AlignButton::Down: return {&MapView::top, kStep};
-    case AlignButton::Up: return {&MapView::top, -kStep};
-    case AlignButton::Left: return {&MapView::left, -kStep};
-    case AlignButton::Right: return {&MapView::left, kStep};
-    case AlignButton::NarrowerWidth: return {&MapView::width, -kStep};
-    case AlignButton::WiderWidth: return {&MapView::width, kStep};
-    case AlignButton::LowerHeight: return {&MapView::height, -kStep};
-    case AlignButton::HigherHeight: return {&MapView::height, kStep};
+FieldRule RuleOf(ViewField field) {
+  switch (field) {
+    case ViewField::Top: return {&MapView::top, -kFarthestOffset, kFarthestOffset};
+    case ViewField::Left: return {&MapView::left, -kFarthestOffset, kFarthestOffset};
+    case ViewField::Height: return {&MapView::height, kSmallestExtent, kFarthestOffset};
+    case ViewField::Width: return {&MapView::width, kSmallestExtent, kFarthestOffset};
   }
-  return {&MapView::top, 0.0f};
+  return {&MapView::top, 0.0f, 0.0f};
+}
+
+// The whole text as one number, or nothing.
+std::optional<float> TypedNumber(std::string_view text) {
+  std::string number = TrimSpaces(HalfWidthNumberText(text));
+  if (!number.empty() && number.front() == '+') number.erase(0, 1);
+  float value = 0.0f;
+  const char* end = number.data() + number.size();
+  const auto [stop, error] = std::from_chars(number.data(), end, value);
+  if (error != std::errc() || stop != end || !std::isfinite(value)) return std::nullopt;
+  return value;
+}
+
+// The picture is matched against everything the map shows, so each change
+// draws the whole map, as the display command does.
+void ShowView(const AppContext& app, const MapView& view) {
+  app.state.view = view;
+  cntDisplay_Click(app);
 }
 
 }  // namespace
+
+ViewStep StepOf(AlignButton button, float size) {
+  switch (button) {
+    case AlignButton::Down: return {.top = size};
+    case AlignButton::Up: return {.top = -size};
+    case AlignButton::Left: return {.left = -size};
+    case AlignButton::Right: return {.left = size};
+    case AlignButton::NarrowerWidth: return {.width = -size};
+    case AlignButton::WiderWidth: return {.width = size};
+    case AlignButton::LowerHeight: return {.height = -size};
+    case AlignButton::HigherHeight: return {.height = size};
+  }
+  return {};
+}
+
+ViewStep KeyStep(AlignKey key, bool shift, bool ctrl) {
+  const float size = ctrl ? kAlignLargeStep : kAlignStep;
+  switch (key) {
+    case AlignKey::Up: return StepOf(shift ? AlignButton::HigherHeight : AlignButton::Up, size);
+    case AlignKey::Down: return StepOf(shift ? AlignButton::LowerHeight : AlignButton::Down, size);
+    case AlignKey::Left: return StepOf(shift ? AlignButton::NarrowerWidth : AlignButton::Left, size);
+    case AlignKey::Right: return StepOf(shift ? AlignButton::WiderWidth : AlignButton::Right, size);
+    case AlignKey::Plus: return {.width = size, .height = size};
+    case AlignKey::Minus: return {.width = -size, .height = -size};
+  }
+  return {};
+}
 
 void OpenAlignmentWindow(const AppContext& app) {
   app.state.clickMode = ClickMode::Align;
   app.ui.ShowWindow(WindowId::FrmAdjust);
 }
 
-bool AdjustMapView(const AppContext& app, AlignButton button) {
+bool AdjustMapView(const AppContext& app, ViewStep step) {
   const MapView& scale = app.canvas.Scale();
   MapView view = app.state.view;
-  const auto [value, step] = AdjustmentOf(button);
   // A move starts from the whole position the Canvas shows, a stretch from
-  // the one extent it changes.
-  if (value == &MapView::top || value == &MapView::left) {
-    view.top = scale.top;
-    view.left = scale.left;
-  } else {
-    view.*value = scale.*value;
+  // the extent it changes.
+  if (step.top != 0.0f || step.left != 0.0f) {
+    view.top = scale.top + step.top;
+    view.left = scale.left + step.left;
   }
-  view.*value += step;
+  if (step.width != 0.0f) view.width = scale.width + step.width;
+  if (step.height != 0.0f) view.height = scale.height + step.height;
   if (view.width == 0.0f || view.height == 0.0f) return false;
-  app.state.view = view;
-  ApplyMapView(app.canvas, view);
-  ClearCanvas(app.canvas);
-  DrawBaseMap(app.canvas, app.state.colours[ColourSlot::Map]);
+  ShowView(app, view);
   return true;
 }
+
+std::string ViewFieldText(const MapView& view, ViewField field) { return ShortestDecimal(view.*RuleOf(field).value); }
+
+bool SetViewField(const AppContext& app, ViewField field, std::string_view text) {
+  const FieldRule rule = RuleOf(field);
+  const std::optional<float> value = TypedNumber(text);
+  if (!value || *value < rule.low || *value > rule.high) return false;
+  MapView view = app.state.view;
+  view.*rule.value = *value;
+  ShowView(app, view);
+  return true;
+}
+
+void ResetMapView(const AppContext& app) { ShowView(app, MapView{}); }
 
 void AlignmentClosed(AppState& state) { state.clickMode = ClickMode::None; }
 

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 
 #include <filesystem>
 
@@ -59,6 +61,38 @@ TEST_F(AlignmentWindow, EachButtonMovesOrStretchesTheMapAndAsksForARepaint) {
   }
   EXPECT_EQ(canvas.Scale(), state.view);
   EXPECT_EQ(repaints, 8);
+}
+
+TEST_F(AlignmentWindow, KeysTypedValuesAndHeldButtonsChangeTheViewAndTheFieldsFollow) {
+  window.show();
+  const auto shown = [&] {
+    std::vector<std::string> texts;
+    for (QLineEdit* field : window.txtView) texts.push_back(field->text().toStdString());
+    return texts;
+  };
+  window.cmdArrow[0]->setFocus();
+  QTest::keyClick(window.cmdArrow[0], Qt::Key_Right, Qt::ControlModifier);
+  QTest::keyClick(&window, Qt::Key_Up, Qt::ShiftModifier);
+  EXPECT_EQ(state.view, (MapView{0, 10, 400, 401}));
+  EXPECT_EQ(shown(), (std::vector<std::string>{"0", "10", "401", "400"}));
+
+  QLineEdit* width = window.txtView[static_cast<std::size_t>(ViewField::Width)];
+  for (const char* typed : {"380", "abc"}) {
+    width->selectAll();
+    QTest::keyClicks(width, typed);
+    QTest::keyClick(width, Qt::Key_Return);
+  }
+  EXPECT_EQ(state.view.width, 380.0f);
+  EXPECT_EQ(width->text().toStdString(), "380");
+
+  window.cmdStart->click();
+  EXPECT_EQ(state.view, MapView{});
+  QTest::mousePress(window.cmdArrow[0], Qt::LeftButton);
+  QTest::qWait(700);
+  QTest::mouseRelease(window.cmdArrow[0], Qt::LeftButton);
+  EXPECT_GT(state.view.top, 2.0f);
+  EXPECT_EQ(shown()[0], ViewFieldText(state.view, ViewField::Top));
+  EXPECT_EQ(canvas.Scale(), state.view);
 }
 
 TEST_F(AlignmentWindow, CloseButtonEndsTheModeAndKeepsTheView) {
