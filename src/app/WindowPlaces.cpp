@@ -15,10 +15,15 @@ ScreenPoint ClampInto(const ScreenRect& screen, ScreenPoint place, ScreenSize si
   return place;
 }
 
-// What a place costs, compared in order: covering the menu bar or the map,
-// covering open windows, the distance from the first column (a column is
-// filled before the next is begun), the distance down that column.
-using Cost = std::tuple<std::int64_t, std::int64_t, int, int>;
+// A pixel of the menu bar or the map covered counts as much as this many of
+// an open window: the map is what the windows serve, but a window hidden
+// under another is of no use either.
+constexpr std::int64_t kMapPixelWeight = 2;
+
+// What a place costs, compared in order: the area it covers, the distance
+// from the first column (a column is filled before the next is begun), the
+// distance down that column.
+using Cost = std::tuple<std::int64_t, int, int>;
 
 }  // namespace
 
@@ -45,8 +50,9 @@ ScreenPoint PlaceWindow(const Desk& desk, ScreenSize size, const std::vector<Scr
       const ScreenRect frame = {place.x, place.y, size.width, size.height};
       std::int64_t coveredWindows = 0;
       for (const ScreenRect& window : open) coveredWindows += OverlapArea(frame, window);
-      const Cost cost = {OverlapArea(frame, titleAndMenu) + OverlapArea(frame, desk.map), coveredWindows,
-                         std::abs(place.x - first.x), std::abs(place.y - first.y)};
+      const std::int64_t coveredMap = OverlapArea(frame, titleAndMenu) + OverlapArea(frame, desk.map);
+      const Cost cost = {kMapPixelWeight * coveredMap + coveredWindows, std::abs(place.x - first.x),
+                         std::abs(place.y - first.y)};
       if (!best || cost < best->first) best = {cost, place};
     }
   }

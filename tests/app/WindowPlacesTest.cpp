@@ -28,6 +28,7 @@ TEST(WindowPlaces, BesideTheMapStackedOrTheNearestSpot) {
       {"second: below the first", kRoomy, {{1008, 50, 300, 200}}, {}, {1008, 258}},
       {"column full: the next column", kRoomy, {{1008, 50, 250, 900}}, {}, {1266, 50}},
       {"filled screen: the corner covering least of the map", kFilled, {}, {}, {724, 568}},
+      {"filled screen: beside an open window, not on it", kFilled, {{724, 568, 300, 200}}, {}, {724, 50}},
       {"no room right: below the main window at the screen's edge", kAtRightEdge, {}, {}, {1300, 728}},
       {"remembered place", kRoomy, {{1008, 50, 300, 200}}, ScreenPoint{1100, 100}, {1100, 100}},
       {"remembered beyond the screen: back inside", kRoomy, {}, ScreenPoint{2500, -300}, {1300, 0}},
