@@ -12,6 +12,7 @@
 #include "core/ObservationStore.h"
 #include "core/PlotPoints.h"
 #include "core/PressureGrid.h"
+#include "core/ScreenGeometry.h"
 #include "core/SymbolSize.h"
 
 namespace nimbara {
@@ -77,6 +78,7 @@ struct AppState {
   std::string savedObservations;  // see SavedObservations.h
   bool fullDataMode = true;
   std::string settingsPath;  // fixed for the run
+  WindowPlaceMemory windowPlaces;  // where each window was last (app/WindowPlaces.h)
 
   // The last paste: its items and header text.
   std::array<std::string, kItemListSize> items{};

@@ -22,8 +22,8 @@ FileStatus ReadSettingsInto(AppState& state, const std::string& path) {
 }  // namespace
 
 Settings SettingsOf(const AppState& state) {
-  return {state.colours,       state.selectedColourSlot,    state.view,        state.isobar,
-          state.currentFilePath, state.layers.chartStyle, state.layers.legend};
+  return {state.colours,         state.selectedColourSlot, state.view,         state.isobar,
+          state.currentFilePath, state.layers.chartStyle, state.layers.legend, state.windowPlaces};
 }
 
 void ApplySettings(AppState& state, const Settings& settings) {
@@ -34,6 +34,7 @@ void ApplySettings(AppState& state, const Settings& settings) {
   state.currentFilePath = settings.lastFile;
   state.layers.chartStyle = settings.chartStyle;
   state.layers.legend = settings.legend;
+  state.windowPlaces = settings.windowPlaces;
 }
 
 void ReadSettings(AppState& state) { ReadSettingsInto(state, state.settingsPath); }

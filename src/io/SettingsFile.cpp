@@ -1,6 +1,7 @@
 #include "io/SettingsFile.h"
 
 #include <array>
+#include <charconv>
 #include <cstdint>
 #include <cstdio>
 
@@ -37,6 +38,9 @@ constexpr std::string_view kWidthKey = "横拡大率=";
 constexpr std::string_view kIntervalKey = "等圧線の間隔=";
 constexpr std::string_view kLookKey = "天気図の見た目=";
 constexpr std::string_view kLegendKey = "凡例=";
+// 窓の位置（等圧線の修正）=812,40: the top-left corner of a window's frame.
+constexpr std::string_view kPlaceKeyStart = "窓の位置（";
+constexpr std::string_view kPlaceKeyEnd = "）=";
 
 // A switch written as one of two words; any other value leaves it as it was.
 struct SwitchKey {
@@ -70,6 +74,29 @@ void ApplyInterval(Settings& settings, std::int32_t hPa) {
   settings.isobar = IsobarInterval::FromHectopascals(static_cast<float>(hPa));
 }
 
+// A whole number and nothing else, within 32 bits.
+std::optional<int> ReadWholeNumber(std::string_view text) {
+  const std::string trimmed = TrimSpaces(text);
+  int number = 0;
+  const char* end = trimmed.data() + trimmed.size();
+  const auto [stop, error] = std::from_chars(trimmed.data(), end, number);
+  if (trimmed.empty() || error != std::errc{} || stop != end) return std::nullopt;
+  return number;
+}
+
+// "x,y" stored under the name between the key's brackets; anything else is
+// ignored, so the window opens at its usual place.
+void ApplyWindowPlace(Settings& settings, const SettingLine& line) {
+  const std::string_view key = line.key;
+  if (!key.starts_with(kPlaceKeyStart) || !key.ends_with(kPlaceKeyEnd)) return;
+  const std::string_view name = key.substr(kPlaceKeyStart.size(), key.size() - kPlaceKeyStart.size() - kPlaceKeyEnd.size());
+  const std::size_t comma = line.value.find(',');
+  if (name.empty() || comma == std::string::npos) return;
+  const auto x = ReadWholeNumber(std::string_view(line.value).substr(0, comma));
+  const auto y = ReadWholeNumber(std::string_view(line.value).substr(comma + 1));
+  if (x && y) settings.windowPlaces[std::string(name)] = {*x, *y};
+}
+
 }  // namespace
 
 std::optional<SettingLine> ParseSettingLine(std::string_view line) {
@@ -101,6 +128,7 @@ void ApplySettingLine(Settings& settings, const SettingLine& line) {
     const std::string value = TrimSpaces(line.value);
     if (value == s.on || value == s.off) settings.*s.value = value == s.on;
   }
+  ApplyWindowPlace(settings, line);
 }
 
 void ReadSettingsText(std::string_view text, Settings& settings) {
@@ -128,6 +156,9 @@ std::vector<std::string> SettingsFileLines(const Settings& settings) {
   for (std::string& line : SettingsBlockLines(settings)) lines.push_back(std::move(line));
   lines.push_back(KeyLine(kLastFileKey, settings.lastFile));
   for (const SwitchKey& s : kSwitchKeys) lines.push_back(KeyLine(s.key, std::string(settings.*s.value ? s.on : s.off)));
+  for (const auto& [name, place] : settings.windowPlaces)
+    lines.push_back(KeyLine(std::string(kPlaceKeyStart) + name + std::string(kPlaceKeyEnd),
+                            std::to_string(place.x) + "," + std::to_string(place.y)));
   return lines;
 }
 

@@ -10,6 +10,7 @@
 #include "core/Colour.h"
 #include "core/IsobarInterval.h"
 #include "core/MapView.h"
+#include "core/ScreenGeometry.h"
 #include "io/FieldWriter.h"
 
 namespace nimbara {
@@ -28,6 +29,7 @@ struct Settings {
   std::string lastFile;  // 最終表示ファイル
   bool chartStyle = false;  // 天気図の見た目
   bool legend = true;       // 凡例
+  WindowPlaceMemory windowPlaces;  // 窓の位置（name）
   bool operator==(const Settings&) const = default;
 };
 
@@ -54,9 +56,12 @@ void ReadSettingsText(std::string_view text, Settings& settings);
 // keys and the isobar interval. Full data files carry them after
 // kSettingsBlockComment.
 std::vector<std::string> SettingsBlockLines(const Settings& settings);
-// The whole settings file: five comment lines, the block, the last file, and
-// the chart style's two switches (天気図の見た目=気象庁風 or 標準, 凡例=表示 or
-// 非表示), which full data files do not carry.
+// The whole settings file: five comment lines, the block, the last file, the
+// chart style's two switches (天気図の見た目=気象庁風 or 標準, 凡例=表示 or
+// 非表示), and the places of the windows that have been open, one line each
+// by name ("窓の位置（等圧線の修正）=812,40": the frame's top-left corner in
+// screen pixels; a value that is not two whole numbers is ignored). Full data
+// files carry none of these.
 std::vector<std::string> SettingsFileLines(const Settings& settings);
 
 // The file read into `settings`; nothing changes when it cannot be read (the

@@ -16,7 +16,6 @@
 namespace nimbara {
 namespace {
 
-constexpr int kTwipsPerInch = 1440;
 constexpr int kEventSliceMs = 5;
 constexpr double kMillisecondsPerSecond = 1000.0;
 
@@ -37,9 +36,8 @@ void UsePlainText(QMessageBox& box) { box.setTextFormat(Qt::PlainText); }
 
 }  // namespace
 
-int TwipsToPixels(const QWidget& widget, int twips) { return twips * widget.logicalDpiX() / kTwipsPerInch; }
-
-QtUi::QtUi(QWidget* mainWindow, FileChooser chooser) : m_mainWindow(mainWindow), m_chooser(std::move(chooser)) {}
+QtUi::QtUi(QWidget* mainWindow, FileChooser chooser)
+    : m_mainWindow(mainWindow), m_chooser(std::move(chooser)), m_placeKeeper(mainWindow) {}
 
 void QtUi::RegisterWindow(WindowId id, QWidget* widget, ToolWindow* tool) {
   Entry& entry = m_windows[id];
@@ -114,18 +112,11 @@ std::optional<std::string> QtUi::InputBox(const std::string& title, const std::s
 
 std::optional<std::string> QtUi::ChooseFile(const ChooserRequest& request) { return m_chooser(request); }
 
-void QtUi::ShowWindow(WindowId id, int offsetTwips) {
-  Entry* entry = m_ended ? nullptr : Find(id);
-  if (!entry) return;
-  QWidget* widget = entry->widget;
-  if (m_mainWindow) {
-    const int offset = TwipsToPixels(*m_mainWindow, offsetTwips);
-    widget->move(m_mainWindow->geometry().topLeft() + QPoint(offset, offset));
-  }
-  widget->show();
-  widget->raise();
-  widget->activateWindow();
+void QtUi::PlaceWindow(QWidget* window, std::string_view placeName) {
+  m_placeKeeper.Place(window, placeName, m_mapSurface);
 }
+
+void QtUi::ShowWindow(WindowId id, int) { BringForward(id); }
 
 void QtUi::HideWindow(WindowId id) {
   if (Entry* entry = Find(id)) entry->widget->hide();
@@ -134,6 +125,8 @@ void QtUi::HideWindow(WindowId id) {
 void QtUi::BringForward(WindowId id) {
   Entry* entry = m_ended ? nullptr : Find(id);
   if (!entry) return;
+  // An open window stays where it is.
+  if (!entry->widget->isVisible()) PlaceWindow(entry->widget, WindowPlaceName(id));
   entry->widget->show();
   entry->widget->raise();
   entry->widget->activateWindow();

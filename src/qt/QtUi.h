@@ -11,6 +11,7 @@
 
 #include "app/Ui.h"
 #include "qt/ToolWindow.h"
+#include "qt/WindowPlaceKeeper.h"
 
 namespace nimbara {
 
@@ -19,7 +20,7 @@ class QtUi : public Ui {
   // Shows the file chooser modally: the chosen path, or nothing when cancelled.
   using FileChooser = std::function<std::optional<std::string>(const ChooserRequest&)>;
 
-  // Boxes are centred on `mainWindow`, windows placed relative to it.
+  // Boxes are centred on `mainWindow`, windows placed beside it.
   QtUi(QWidget* mainWindow, FileChooser chooser);
 
   // A window that exists now; `tool` (may be null) is refreshed by RefreshWindow.
@@ -32,8 +33,14 @@ class QtUi : public Ui {
   void RegisterFactory(WindowId id, std::function<Created()> factory);
   // The window, created if it has a factory; null when unknown.
   QWidget* Window(WindowId id);
-  // The map surface, repainted whenever events are processed during a run.
+  // The map surface, repainted whenever events are processed during a run;
+  // windows open beside it.
   void SetMapSurface(QWidget* map) { m_mapSurface = map; }
+  // Where the windows' places are kept (app/WindowPlaces.h).
+  void RememberPlacesIn(WindowPlaceMemory& places) { m_placeKeeper.KeepIn(places); }
+  // Moves a hidden window that is not shown by its id (a modal dialog) to
+  // its place and keeps where it is moved.
+  void PlaceWindow(QWidget* window, std::string_view placeName);
   // The end of the program: every window hidden, and none shown again (a run
   // that ends after the main window closed must not bring its window back).
   void EndAllWindows();
@@ -45,6 +52,7 @@ class QtUi : public Ui {
                                       const std::string& defaultText) override;
   std::optional<std::string> ChooseFile(const ChooserRequest& request) override;
 
+  // Windows are stacked beside the map: an offset is not needed.
   void ShowWindow(WindowId id, int offsetTwips = 0) override;
   void HideWindow(WindowId id) override;
   void BringForward(WindowId id) override;
@@ -70,10 +78,8 @@ class QtUi : public Ui {
   FileChooser m_chooser;
   QPointer<QWidget> m_mapSurface;
   std::map<WindowId, Entry> m_windows;
+  WindowPlaceKeeper m_placeKeeper;
   bool m_ended = false;
 };
-
-// Twips (1/1440 inch) as pixels of a widget's screen.
-int TwipsToPixels(const QWidget& widget, int twips);
 
 }  // namespace nimbara

@@ -33,6 +33,7 @@ void Customise(AppState& state) {
   state.isobar = IsobarInterval::FromHectopascals(2.0f);
   state.layers.chartStyle = true;
   state.layers.legend = false;
+  state.windowPlaces = {{"断面図", {900, 60}}};
 }
 
 TEST(StartUpSettings, WithoutASettingsFileTheDefaultsApply) {

@@ -78,6 +78,18 @@ TEST(SettingsText, ChartSwitchesTakeTheirTwoWordsAndIgnoreOthers) {
     EXPECT_EQ(line.find("天気図の見た目"), std::string::npos);
 }
 
+TEST(SettingsText, WindowPlacesAreTwoWholeNumbersWrittenAfterTheSwitches) {
+  const Settings settings = Read(
+      "窓の位置（等圧線の修正）= 812, 40 \n窓の位置（断面図）=-5,1200\n窓の位置（A）=12\n窓の位置（B）=1,2,3\n"
+      "窓の位置（C）=x,4\n窓の位置（D）=1.5,2\n窓の位置（E）=99999999999,1\n窓の位置（）=1,2\n窓の位置（F=1,2");
+  EXPECT_EQ(settings.windowPlaces, (WindowPlaceMemory{{"断面図", {-5, 1200}}, {"等圧線の修正", {812, 40}}}));
+  const std::vector<std::string> lines = SettingsFileLines(settings);
+  EXPECT_EQ(std::vector<std::string>(lines.end() - 3, lines.end()),
+            (std::vector<std::string>{"凡例=表示", "窓の位置（断面図）=-5,1200", "窓の位置（等圧線の修正）=812,40"}));
+  for (const std::string& line : SettingsBlockLines(settings))  // nor do data files carry them
+    EXPECT_EQ(line.find("窓の位置"), std::string::npos);
+}
+
 TEST(SettingsText, IntervalGivesHundredthsAndHalf) {
   const Settings settings = Read("等圧線の間隔=5");
   EXPECT_EQ(settings.isobar.interval, 500.0f);
@@ -184,6 +196,7 @@ Settings Unusual() {
   settings.lastFile = "/tmp/天気 図/it's.txt";
   settings.chartStyle = true;
   settings.legend = false;
+  settings.windowPlaces = {{"気象データの入力", {1010, 52}}, {"断面図", {-40, 900}}};
   return settings;
 }
 

@@ -25,6 +25,7 @@
 #include "app/SettingsCommands.h"
 #include "app/SlideShow.h"
 #include "app/StartUp.h"
+#include "app/WindowPlaces.h"
 #include "core/BaseMap.h"
 #include "qt/MapExport.h"
 #include "qt/MapOutputActions.h"
@@ -100,6 +101,7 @@ Radio10::Radio10(QWidget* parent)
   for (const char* printing : {"cntMapPrint", "cntBlankPrint"}) MenuAction(printing)->setEnabled(CanPrint());
   RegisterToolWindows();
   m_ui.SetMapSurface(m_picture1);
+  m_ui.RememberPlacesIn(m_state.windowPlaces);
   connect(m_picture1, &MapSurface::MousePressed, this, &Radio10::Picture1_MouseDown);
   ApplyMapView(m_canvas, m_state.view);
   m_canvas.SetBackColour(m_state.colours[ColourSlot::Background]);
@@ -350,6 +352,7 @@ void Radio10::cntMapCopy_Click() { CopyCanvasToClipboard(Context(), m_canvas); }
 
 void Radio10::cntColor_Click() {
   frmColor dialog(Context(), this);
+  m_ui.PlaceWindow(&dialog, kColourWindowPlaceName);
   connect(&dialog, &frmColor::MapChanged, this, &Radio10::RefreshMap);
   dialog.exec();
 }
