@@ -5,10 +5,14 @@
 #include <QAction>
 #include <QClipboard>
 #include <QDir>
+#include <QDropEvent>
+#include <QEventLoop>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -26,6 +30,7 @@
 #include "app/PasteReport.h"
 #include "app/SlideShow.h"
 #include "app/StartUp.h"
+#include "app/StatusBar.h"
 #include "qt/WidgetText.h"
 #include "qt/windows/Cont.h"
 #include "qt/windows/Teisei.h"
@@ -370,6 +375,70 @@ TEST_F(MainWindow, TheAlignmentWindowOwnsTheClicksWhileOpen) {
   adjust->cmdClose->click();
   EXPECT_EQ(window.State().clickMode, ClickMode::None);
   EXPECT_FALSE(adjust->isVisible());
+}
+
+TEST_F(MainWindow, TheStatusBarSaysWhatAClickDoesAndWhatLiesUnderThePointer) {
+  testing::Activate(window);
+  auto* mode = testing::Child<QLabel>(window, "lblClickMode");
+  auto* pointer = testing::Child<QLabel>(window, "lblPointer");
+  ASSERT_TRUE(mode && pointer);
+  EXPECT_EQ(mode->text().toStdString(), ClickModeText(ClickMode::None));
+  window.MenuAction("cntSyusei")->trigger();
+  window.findChild<Teisei*>()->cmdPlus->click();
+  QEventLoop idle;  // the mode is shown once the event loop waits for more
+  QTimer::singleShot(1, &idle, &QEventLoop::quit);
+  idle.exec();
+  EXPECT_EQ(mode->text().toStdString(), ClickModeText(ClickMode::Raise));
+
+  for (int c = 0; c <= kGridLast; ++c)
+    for (int r = 0; r <= kGridLast; ++r) window.State().field.grid.At(c, r) = 101300;
+  MapSurface* map = window.Picture1();
+  const QPoint centre = map->rect().center();
+  QTest::mouseMove(map, centre);
+  EXPECT_TRUE(pointer->text().startsWith(QStringLiteral("北緯"))) << pointer->text().toStdString();
+  EXPECT_TRUE(pointer->text().endsWith(QStringLiteral("　1013.0hPa"))) << pointer->text().toStdString();
+  QEvent leave(QEvent::Leave);
+  QApplication::sendEvent(map, &leave);
+  EXPECT_TRUE(pointer->text().isEmpty());
+}
+
+// Drops `files` on the main window as a file manager does.
+void DropFiles(Radio10& window, const std::vector<std::string>& files) {
+  QMimeData data;
+  QList<QUrl> urls;
+  for (const std::string& file : files) urls.append(QUrl::fromLocalFile(QString::fromStdString(file)));
+  data.setUrls(urls);
+  const QPointF at = window.Picture1()->geometry().center();
+  QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&window, &enter);
+  ASSERT_TRUE(enter.isAccepted());
+  QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&window, &drop);
+}
+
+TEST_F(MainWindow, ADataFileDroppedOnTheMapIsLoadedAsTheMenuLoadsIt) {
+  window.show();
+  const std::string sample = std::string(NIMBARA_SAMPLES) + "/20240115_06.txt";
+  DropFiles(window, {sample});
+  EXPECT_EQ(window.State().currentFilePath, sample);
+  EXPECT_GT(window.State().stationRows.Count(), 0);
+  EXPECT_TRUE(window.Canvas().HasPicture()) << "the picture beside the data file comes with it";
+}
+
+TEST_F(MainWindow, APngPictureDroppedOnTheMapBecomesItsPicture) {
+  window.show();
+  QImage picture(40, 30, QImage::Format_ARGB32);
+  picture.fill(Qt::darkCyan);
+  const std::string file = folder + "/ir.png";
+  ASSERT_TRUE(picture.save(QString::fromStdString(file)));
+  DropFiles(window, {file});
+  ASSERT_TRUE(window.Canvas().HasPicture());
+  EXPECT_EQ(window.Canvas().GetPicture()->width, 40);
+
+  SeenBox refusal;
+  AnswerNextBox(refusal, QMessageBox::Ok);
+  DropFiles(window, {folder + "/notes.doc"});
+  EXPECT_EQ(refusal.title.toStdString(), "ドロップしたファイル");
 }
 
 }  // namespace
