@@ -89,6 +89,7 @@ constexpr std::array<std::pair<BrowseButton, const char*>, kBrowseButtonCount> k
     {BrowseButton::Last, "いちばん新しい画像"},
 }};
 constexpr const char* kFolderCaption = "フォルダやファイルを選択";
+constexpr const char* kWidestPointerText = "北緯00.0度　東経000.0度　0000.0hPa";
 constexpr int kStartWidth = 1000;
 constexpr int kStartHeight = 720;
 
@@ -277,6 +278,9 @@ void Radio10::BuildStatusBar() {
   m_clickModeLabel->setObjectName(QStringLiteral("lblClickMode"));
   m_pointerLabel = new QLabel(this);
   m_pointerLabel->setObjectName(QStringLiteral("lblPointer"));
+  // As wide as its widest text from the start, so the words do not shift as the pointer moves.
+  m_pointerLabel->setMinimumWidth(m_pointerLabel->fontMetrics().horizontalAdvance(WidgetText(kWidestPointerText)));
+  m_pointerLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   statusBar()->addWidget(m_clickModeLabel, 1);
   statusBar()->addPermanentWidget(m_pointerLabel);
   ShowClickMode();
