@@ -32,7 +32,7 @@ const ChooserRequest kSaveDataChooser = Saving("観測データ保存", "*.txt",
 const ChooserRequest kLoadIsobarChooser = Opening("等圧線データ読みこみ", "*.cnt", kOpeningColour);
 const ChooserRequest kSaveIsobarChooser = Saving("等圧線データ保存", "*.cnt", SavedIsobarFileName);
 const ChooserRequest kLoadPictureChooser = {
-    .caption = "画像読みこみ", .pattern = "*.gif", .background = std::nullopt, .showImageOptions = true};
+    .caption = "画像読みこみ", .pattern = kImageTypes[0].pattern, .background = std::nullopt, .showImageOptions = true};
 const ChooserRequest kSavePictureChooser = Saving("画像の保存", "*.bmp", PictureSaveName);
 const ChooserRequest kLoadSettingsChooser =
     Opening("設定（記号の色、地図の位置）データの読みこみ", "*.ini", kSettingsColour);

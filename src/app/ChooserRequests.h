@@ -3,9 +3,20 @@
 // it lists, its colour, whether it saves and, for a save, the file a chosen
 // name is written as.
 
+#include <array>
+
 #include "app/Ui.h"
 
 namespace nimbara {
+
+// The picture types 画像読みこみ offers as options, in their order; the
+// chooser starts with the first.
+struct ImageType {
+  const char* caption;
+  const char* pattern;
+};
+inline constexpr std::array<ImageType, 4> kImageTypes = {
+    {{"gifﾌｧｲﾙ", "*.gif"}, {"bmpﾌｧｲﾙ", "*.bmp"}, {"jpgﾌｧｲﾙ", "*.jpg"}, {"pngﾌｧｲﾙ", "*.png"}}};
 
 extern const ChooserRequest kLoadDataChooser;      // 観測データ読みこみ
 extern const ChooserRequest kSaveDataChooser;      // 観測データ保存

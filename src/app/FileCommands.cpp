@@ -135,8 +135,13 @@ bool SaveDataFileAt(const AppContext& app, const std::string& path, CompanionPic
 void ChooseAndLoadDataFile(const AppContext& app) {
   auto chosen = app.ui.ChooseFile(kLoadDataChooser);
   if (!chosen) return;
-  const FileStatus status = OpenDataFile(app, DataFileName(*chosen));
+  LoadDataFileAt(app, DataFileName(*chosen));
+}
+
+bool LoadDataFileAt(const AppContext& app, const std::string& path) {
+  const FileStatus status = OpenDataFile(app, path);
   if (!status) ReportUnreadFile(app.ui, kDataFileKind, status);
+  return static_cast<bool>(status);
 }
 
 void LoadSub2(const AppContext& app) {

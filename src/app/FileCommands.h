@@ -35,6 +35,9 @@ bool SaveDataFileAt(const AppContext& app, const std::string& path,
 // Asks for a file and opens it with "txt" as its extension (OpenDataFile); a
 // file that cannot be opened is reported and the current path stays.
 void ChooseAndLoadDataFile(const AppContext& app);
+// Opens the data file at `path` as it is named (OpenDataFile); a file that
+// cannot be opened is reported and the current path stays. True when opened.
+bool LoadDataFileAt(const AppContext& app, const std::string& path);
 // Opens the current file path with "txt" as its extension (OpenDataFile).
 void LoadSub2(const AppContext& app);
 // Reads the file at `path`, as it is named and once. A file that cannot be read

@@ -11,9 +11,11 @@
 namespace nimbara {
 void cntHimawari_Click(const AppContext& app) {
   const auto chosen = app.ui.ChooseFile(kLoadPictureChooser);
-  if (!chosen) return;
-  // An unreadable file keeps the old picture, silently.
-  if (LoadPictureFile(app.canvas, *chosen)) ClearCanvas(app.canvas);
+  if (chosen) LoadPictureAt(app, *chosen);
+}
+
+void LoadPictureAt(const AppContext& app, const std::string& path) {
+  if (LoadPictureFile(app.canvas, path)) ClearCanvas(app.canvas);
 }
 
 void cntGazou_Click(const AppContext& app) {

@@ -2,6 +2,8 @@
 // The satellite picture commands of the main window: loading, saving,
 // copying and clearing the background picture of the map surface.
 
+#include <string>
+
 #include "app/AppContext.h"
 
 namespace nimbara {
@@ -11,10 +13,13 @@ inline constexpr const char* kPictureSaveErrorText =
     "画像として保存できるのは、読みこんだ気象衛星画像だけです。等圧線や天気記号の図は保存できません。"
     "等圧線や天気記号の入った天気図は、同じメニューの「天気図を画像として保存」で保存してください。";
 
-// 気象衛星画像ファイル読みこみ: a chosen GIF, BMP or JPEG file becomes the
-// background picture under a cleared map (the layers return with the next
-// display). A file that is not a picture keeps the old picture and map.
+// 気象衛星画像ファイル読みこみ: a chosen GIF, BMP, JPEG or PNG file becomes
+// the background picture under a cleared map (the layers return with the next
+// display), as LoadPictureAt does.
 void cntHimawari_Click(const AppContext& app);
+// The picture at `path` as the background picture under a cleared map. A file
+// that is not a picture keeps the old picture and map, silently.
+void LoadPictureAt(const AppContext& app, const std::string& path);
 
 // 気象衛星画像ファイル保存: the background picture written as a bitmap under
 // the chosen name with ".BMP" as extension; no picture or a failed write is

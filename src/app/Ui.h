@@ -25,7 +25,7 @@ struct ChooserRequest {
   std::string caption;
   std::string pattern;                 // "*.txt"
   std::optional<Colour> background;    // unchanged when not given
-  bool showImageOptions = false;       // the three image-type options
+  bool showImageOptions = false;       // the image-type options (kImageTypes)
   // A save: a name that does not exist yet is accepted, and the person is
   // asked before a file is replaced.
   bool saving = false;

@@ -8,6 +8,9 @@
 namespace nimbara {
 namespace {
 
+// The longest double in %f form (309 digits before the point) with a few places.
+constexpr std::size_t kFixedTextSize = 330;
+
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 int HexValue(char c) {
@@ -110,6 +113,12 @@ std::string SignedText(std::int64_t n) {
 
 std::string ShortestDecimal(double value) { return Shortest(value, 17); }
 std::string ShortestDecimal(float value) { return Shortest(value, 9); }
+
+std::string FixedDecimal(double value, int decimals) {
+  char text[kFixedTextSize];
+  std::snprintf(text, sizeof text, "%.*f", decimals, value);
+  return text;
+}
 
 std::string PrintForm(double value) { return WithSignSpace(ShortestDecimal(value)); }
 std::string PrintForm(float value) { return WithSignSpace(ShortestDecimal(value)); }

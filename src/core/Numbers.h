@@ -31,6 +31,9 @@ std::string SignedText(std::int64_t n);
 std::string ShortestDecimal(double value);
 std::string ShortestDecimal(float value);
 
+// The value rounded to `decimals` places, all of them written ("35.0").
+std::string FixedDecimal(double value, int decimals);
+
 // Print form: a space or "-", the digits in shortest form, one trailing space.
 std::string PrintForm(double value);
 std::string PrintForm(float value);

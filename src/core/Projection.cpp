@@ -67,6 +67,17 @@ std::optional<MapPointF> ProjectLatLonExact(double latitude, double longitude) {
   return AtRadius(r, longitude);
 }
 
+std::optional<LatLon> LatLonAt(double x, double y) {
+  const double r = std::hypot(x - kPoleX, y - kPoleY);
+  const double longitude = kCentralMeridian + std::atan2(x - kPoleX, y - kPoleY) * 180.0 / kMapPi / kMeridianFactor;
+  // From the band of 50 degrees (the last full one) south.
+  for (double band = kBands.front().first; band >= kSouthernmostLatitude; band -= kBandDegrees) {
+    const double latitude = band + (PolarRadius(band) - r) / BandStep(band) * kBandDegrees;
+    if (latitude >= band && latitude < band + kBandDegrees) return LatLon{latitude, longitude};
+  }
+  return std::nullopt;
+}
+
 MapPoint ProjectLatLon(double latitude, double longitude) {
   const auto p = ProjectLatLonExact(latitude, longitude);
   if (!p) return {};

@@ -40,6 +40,18 @@ struct MapPointF {
 // latitude/longitude grid); nothing when the latitude lies outside the map.
 std::optional<MapPointF> ProjectLatLonExact(double latitude, double longitude);
 
+struct LatLon {
+  double latitude = 0.0;
+  double longitude = 0.0;
+};
+// The place a map point stands for: the projection turned round. Each 5-degree
+// band of latitude starts a little farther from the pole than the band south
+// of it ends, so near a band's start a radius belongs to two places: the
+// northern one is taken, which puts a whole-degree latitude where its
+// stations are drawn. The last degree, 55 to 56, lies wholly among the radii
+// of 50 to 55 and is never the answer. Nothing beyond 10 and 55 degrees.
+std::optional<LatLon> LatLonAt(double x, double y);
+
 // The projection without its jumps at every fifth degree of latitude: the
 // radius runs linearly between the radii the map has at 10, 15, …, 50 degrees
 // north and goes on beyond them with the steps of the outermost bands, so a

@@ -1,6 +1,8 @@
 #include "pressure/PressureReadout.h"
 
+#include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "core/MapView.h"
 #include "core/Numbers.h"
@@ -20,6 +22,14 @@ constexpr double kOutlineOffset = 0.5;
 constexpr const char* kNoPressureText = "気圧データなし";
 
 bool InsideMap(double v) { return std::isfinite(v) && v >= 0.0 && v <= kMapSize; }
+
+// The node before `v` along a column or row and how far on towards the next
+// node `v` lies (0 to 1).
+std::pair<int, double> NodeAndFraction(double v) {
+  const double nodes = std::clamp(v / kNodeSpacing, 0.0, static_cast<double>(kGridLast));
+  const int node = std::min(static_cast<int>(nodes), kGridLast - 1);
+  return {node, nodes - node};
+}
 
 }  // namespace
 
@@ -46,6 +56,18 @@ void ShowPressureAtClick(Canvas& canvas, const PressureGrid& grid, double x, dou
       if (dx != 0 || dy != 0) canvas.Text({at.x + dx * kOutlineOffset, at.y + dy * kOutlineOffset}, label);
   canvas.SetForeColour(kWhite);
   canvas.Text(at, label);
+}
+
+std::optional<double> InterpolatedPressure(const PressureGrid& grid, double x, double y) {
+  if (!InsideMap(x) || !InsideMap(y)) return std::nullopt;
+  const auto [column, across] = NodeAndFraction(x);
+  const auto [row, down] = NodeAndFraction(y);
+  const double ul = grid.At(column, row), ur = grid.At(column + 1, row);
+  const double ll = grid.At(column, row + 1), lr = grid.At(column + 1, row + 1);
+  if (ul == 0 || ur == 0 || ll == 0 || lr == 0) return std::nullopt;
+  const double top = ul + (ur - ul) * across;
+  const double bottom = ll + (lr - ll) * across;
+  return (top + (bottom - top) * down) / kPressureScale;
 }
 
 }  // namespace nimbara

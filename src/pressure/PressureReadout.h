@@ -1,7 +1,9 @@
 #pragma once
-// The pressure written onto the map where the user clicks (no click mode set).
+// The pressure written onto the map where the user clicks (no click mode set),
+// and the pressure under the mouse pointer.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "core/Canvas.h"
@@ -17,5 +19,10 @@ std::string PressureLabel(std::int32_t gridValue);
 // Writes the label of the nearest node at a click inside the map square, in
 // white outlined in black; clicks outside it draw nothing.
 void ShowPressureAtClick(Canvas& canvas, const PressureGrid& grid, double x, double y);
+
+// The pressure in hPa at a point of the map square, bilinear between the four
+// grid nodes around it (the last nodes, at 396, hold out to the edge);
+// nothing outside the square or where one of the four holds no value.
+std::optional<double> InterpolatedPressure(const PressureGrid& grid, double x, double y);
 
 }  // namespace nimbara

@@ -13,6 +13,7 @@ constexpr int kMinimumSide = 200;
 
 MapSurface::MapSurface(QtCanvas& canvas, QWidget* parent) : QWidget(parent), m_canvas(canvas) {
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+  setMouseTracking(true);  // the status bar follows the pointer without a button held
 }
 
 QSize MapSurface::sizeHint() const { return {kPreferredSide, kPreferredSide}; }
@@ -33,11 +34,23 @@ void MapSurface::paintEvent(QPaintEvent*) {
   PaintMap(m_canvas, painter);
 }
 
-void MapSurface::mousePressEvent(QMouseEvent* event) {
-  const QPointF at = event->position() / Zoom();
-  if (at.x() >= m_canvas.PixelWidth() || at.y() >= m_canvas.PixelHeight()) return;
-  const PointF map = m_canvas.FromPixels({at.x(), at.y()});
-  emit MousePressed(event->button(), map.x, map.y);
+std::optional<PointF> MapSurface::MapPointAt(QPointF position) const {
+  const QPointF at = position / Zoom();
+  if (at.x() >= m_canvas.PixelWidth() || at.y() >= m_canvas.PixelHeight()) return std::nullopt;
+  return m_canvas.FromPixels({at.x(), at.y()});
 }
+
+void MapSurface::mousePressEvent(QMouseEvent* event) {
+  if (const auto map = MapPointAt(event->position())) emit MousePressed(event->button(), map->x, map->y);
+}
+
+void MapSurface::mouseMoveEvent(QMouseEvent* event) {
+  if (const auto map = MapPointAt(event->position()))
+    emit PointerMoved(map->x, map->y);
+  else
+    emit PointerLeft();
+}
+
+void MapSurface::leaveEvent(QEvent*) { emit PointerLeft(); }
 
 }  // namespace nimbara

@@ -36,6 +36,21 @@ TEST(Projection, WorkedPositions) {
   for (const auto& c : cases) EXPECT_EQ(ProjectLatLon(c.latitude, c.longitude), c.expected) << c.latitude;
 }
 
+TEST(Projection, APlaceFoundUnderAMapPointProjectsBackOntoThatPixelAndOnlyTheMapsLatitudesHaveOne) {
+  const std::pair<double, double> places[] = {{35, 135}, {35.6, 139.7}, {43.1, 141.3}, {26.2, 127.7},
+                                             {12, 160},  {53.5, 100},   {47.6, 152.4}, {17, 119}};
+  for (const auto& [latitude, longitude] : places) {
+    const MapPoint pixel = ProjectLatLon(latitude, longitude);
+    const auto found = LatLonAt(pixel.x, pixel.y);
+    ASSERT_TRUE(found) << latitude << " " << longitude;
+    EXPECT_NEAR(found->latitude, latitude, 0.2) << longitude;
+    EXPECT_NEAR(found->longitude, longitude, 0.2) << latitude;
+    EXPECT_EQ(ProjectLatLon(found->latitude, found->longitude), pixel) << latitude << " " << longitude;
+  }
+  EXPECT_FALSE(LatLonAt(0, 400));     // south of 10 degrees
+  EXPECT_FALSE(LatLonAt(263, -240));  // by the pole, north of 55
+}
+
 TEST(Projection, TheContinuousFormMeetsTheBandsAtTheirStartsAndNeverJumps) {
   for (double latitude = 10; latitude <= 50; latitude += 5)
     EXPECT_DOUBLE_EQ(ContinuousPolarRadius(latitude), PolarRadius(latitude)) << latitude;

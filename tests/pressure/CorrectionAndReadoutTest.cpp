@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "GridFixtures.h"
 
 namespace nimbara {
@@ -89,6 +91,28 @@ TEST(ShowPressureAtClick, ClicksOutsideTheMapSquareDrawNothing) {
   for (const auto& [x, y] : {std::pair{-0.5, 10.0}, {10.0, -0.5}, {400.5, 10.0}, {10.0, 400.5}})
     ShowPressureAtClick(canvas, PressureGrid{}, x, y);
   EXPECT_TRUE(canvas.Lines().empty());
+}
+
+TEST(InterpolatedPressure, BilinearBetweenTheFourNodesAroundThePoint) {
+  PressureGrid grid = testing::UniformGrid(101300);
+  testing::SetCell(grid, 10, 10, 101000, 101200, 101600, 101400);  // nodes at 120 and 132
+  testing::SetCell(grid, 32, 32, 100000, 100800, 100800, 100000);  // the last cell, to 396
+  grid.At(20, 21) = 0;                                             // a node without a value
+  struct Case {
+    double x, y;
+    std::optional<double> hPa;
+  };
+  const Case cases[] = {
+      {120, 120, 1010.0}, {132, 132, 1016.0}, {126, 120, 1011.0}, {120, 126, 1012.0}, {129, 123, 1012.5},
+      {0, 0, 1013.0},     {399, 390, 1008.0}, {400, 400, 1008.0}, {246, 246, std::nullopt},
+      {-0.5, 10, std::nullopt}, {10, 400.5, std::nullopt}};
+  for (const Case& c : cases) {
+    const auto hPa = InterpolatedPressure(grid, c.x, c.y);
+    ASSERT_EQ(hPa.has_value(), c.hPa.has_value()) << c.x << "," << c.y;
+    if (hPa) {
+      EXPECT_NEAR(*hPa, *c.hPa, 1e-9) << c.x << "," << c.y;
+    }
+  }
 }
 
 }  // namespace

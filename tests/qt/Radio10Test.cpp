@@ -5,10 +5,14 @@
 #include <QAction>
 #include <QClipboard>
 #include <QDir>
+#include <QDropEvent>
+#include <QEventLoop>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -26,6 +30,7 @@
 #include "app/PasteReport.h"
 #include "app/SlideShow.h"
 #include "app/StartUp.h"
+#include "app/StatusBar.h"
 #include "qt/WidgetText.h"
 #include "qt/windows/Cont.h"
 #include "qt/windows/Teisei.h"
@@ -180,10 +185,6 @@ class MainWindow : public ::testing::Test {
   Radio10 window;
 };
 
-TEST_F(MainWindow, CaptionIsTheProgramsName) {
-  EXPECT_EQ(window.windowTitle().toStdString(), "Nimbara2 「ニンバラ」（インターネットのデータ活用版)");
-}
-
 TEST_F(MainWindow, MenuTreeAndTicksAfterStartUp) {
   Start();
   std::vector<std::string> lines;
@@ -312,7 +313,8 @@ TEST_F(MainWindow, ClosingWithUnsavedObservationsAsksAndCancelStays) {
   EXPECT_TRUE(window.isVisible());
 }
 
-TEST_F(MainWindow, BrowseButtonsCarryTheirCaptions) {
+TEST_F(MainWindow, TheWindowAndItsBrowseButtonsCarryTheirCaptions) {
+  EXPECT_EQ(window.windowTitle().toStdString(), "Nimbara2 「ニンバラ」（インターネットのデータ活用版)");
   const char* captions[] = {"最も古い画像を表示", "ひとつ前の画像", "連続表示を止める",
                             "連続表示",           "次の画像",       "いちばん新しい画像"};
   for (int i = 0; i < kBrowseButtonCount; ++i)
@@ -370,6 +372,54 @@ TEST_F(MainWindow, TheAlignmentWindowOwnsTheClicksWhileOpen) {
   adjust->cmdClose->click();
   EXPECT_EQ(window.State().clickMode, ClickMode::None);
   EXPECT_FALSE(adjust->isVisible());
+}
+
+TEST_F(MainWindow, TheStatusBarSaysWhatAClickDoesAndWhatLiesUnderThePointer) {
+  window.show();
+  auto* mode = testing::Child<QLabel>(window, "lblClickMode");
+  auto* pointer = testing::Child<QLabel>(window, "lblPointer");
+  ASSERT_TRUE(mode && pointer);
+  window.MenuAction("cntSyusei")->trigger();
+  window.findChild<Teisei*>()->cmdPlus->click();
+  QEventLoop idle;  // the mode is shown once the event loop waits for more
+  QTimer::singleShot(1, &idle, &QEventLoop::quit);
+  idle.exec();
+  EXPECT_EQ(mode->text().toStdString(), ClickModeText(ClickMode::Raise));
+
+  for (int c = 0; c <= kGridLast; ++c)
+    for (int r = 0; r <= kGridLast; ++r) window.State().field.grid.At(c, r) = 101300;
+  QTest::mouseMove(window.Picture1(), window.Picture1()->rect().center());
+  EXPECT_TRUE(pointer->text().startsWith(QStringLiteral("北緯"))) << pointer->text().toStdString();
+  EXPECT_TRUE(pointer->text().endsWith(QStringLiteral("　1013.0hPa"))) << pointer->text().toStdString();
+  QEvent leave(QEvent::Leave);
+  QApplication::sendEvent(window.Picture1(), &leave);
+  EXPECT_TRUE(pointer->text().isEmpty());
+}
+
+// A data file (with the picture beside it) and a PNG picture dropped on the
+// window as a file manager drops them.
+TEST_F(MainWindow, FilesDroppedOnTheMapLoadAsTheMenusLoadThem) {
+  window.show();
+  const std::string sample = std::string(NIMBARA_SAMPLES) + "/20240115_06.txt";
+  const std::string png = folder + "/ir.png";
+  ASSERT_TRUE(QImage(40, 30, QImage::Format_ARGB32).save(QString::fromStdString(png)));
+  for (const std::string& file : {sample, png}) {
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(file))});
+    const QPoint at = window.Picture1()->geometry().center();
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&window, &enter);
+    ASSERT_TRUE(enter.isAccepted());
+    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&window, &drop);
+    if (file == sample) {
+      EXPECT_EQ(window.State().currentFilePath, sample);
+      EXPECT_GT(window.State().stationRows.Count(), 0);
+      EXPECT_TRUE(window.Canvas().HasPicture());
+    }
+  }
+  ASSERT_TRUE(window.Canvas().HasPicture());
+  EXPECT_EQ(window.Canvas().GetPicture()->width, 40);
 }
 
 }  // namespace

@@ -89,9 +89,9 @@ TEST_F(ChooserWindow, LabelsAndButtonsCarryTheirCaptions) {
   EXPECT_EQ(chooser.lblOpenSave[1]->text().toStdString(), "ﾃﾞｨﾚｸﾄﾘ(&D)");
   EXPECT_EQ(chooser.cmdOpenSave[0]->text().toStdString(), "OK");
   EXPECT_EQ(chooser.cmdOpenSave[1]->text().toStdString(), "ｷｬﾝｾﾙ");
-  EXPECT_EQ(chooser.Options[0]->text().toStdString(), "gifﾌｧｲﾙ");
-  EXPECT_EQ(chooser.Options[1]->text().toStdString(), "bmpﾌｧｲﾙ");
-  EXPECT_EQ(chooser.Options[2]->text().toStdString(), "jpgﾌｧｲﾙ");
+  const char* images[] = {"gifﾌｧｲﾙ", "bmpﾌｧｲﾙ", "jpgﾌｧｲﾙ", "pngﾌｧｲﾙ"};
+  ASSERT_EQ(chooser.Options.size(), std::size(images));
+  for (std::size_t i = 0; i < std::size(images); ++i) EXPECT_EQ(chooser.Options[i]->text().toStdString(), images[i]);
 }
 
 TEST_F(ChooserWindow, APatternTypedChangesTheListAndStaysOpen) {
@@ -216,17 +216,21 @@ TEST_F(ChooserWindow, ImageOptionsShowOnlyWhenAskedAndSetThePattern) {
   const ChooserRequest& images = kLoadPictureChooser;
   bool shown = false;
   bool firstChosen = false;
-  QStringList files;
+  QStringList bmpFiles, pngFiles;
+  std::ofstream(folder + "/d.png") << "x";
   Choose(images, [&](frmOpenSave* c) {
     shown = c->Options[1]->isVisible();
     firstChosen = c->Options[0]->isChecked();
     c->Options[1]->click();
-    files = Listed(c->filOpenSave);
+    bmpFiles = Listed(c->filOpenSave);
+    c->Options[3]->click();
+    pngFiles = Listed(c->filOpenSave);
     c->cmdOpenSave[1]->click();
   });
   EXPECT_TRUE(shown);
   EXPECT_TRUE(firstChosen);
-  EXPECT_EQ(files, QStringList{"c.bmp"});
+  EXPECT_EQ(bmpFiles, QStringList{"c.bmp"});
+  EXPECT_EQ(pngFiles, QStringList{"d.png"});
   EXPECT_FALSE(chooser.Options[1]->isVisible());
 }
 

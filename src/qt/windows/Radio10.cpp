@@ -1,13 +1,19 @@
 #include "qt/windows/Radio10.h"
 
+#include <QAbstractEventDispatcher>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QDropEvent>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <variant>
 
 #include "app/Alignment.h"
@@ -15,6 +21,7 @@
 #include "app/ClickDispatch.h"
 #include "app/CrossSection.h"
 #include "app/DisplayCommands.h"
+#include "app/DropCommands.h"
 #include "app/EntryCommands.h"
 #include "app/FileCommands.h"
 #include "app/Guides.h"
@@ -25,6 +32,7 @@
 #include "app/SettingsCommands.h"
 #include "app/SlideShow.h"
 #include "app/StartUp.h"
+#include "app/StatusBar.h"
 #include "app/WindowPlaces.h"
 #include "core/BaseMap.h"
 #include "qt/MapExport.h"
@@ -82,6 +90,7 @@ constexpr std::array<std::pair<BrowseButton, const char*>, kBrowseButtonCount> k
     {BrowseButton::Last, "いちばん新しい画像"},
 }};
 constexpr const char* kFolderCaption = "フォルダやファイルを選択";
+constexpr const char* kWidestPointerText = "北緯00.0度　東経000.0度　0000.0hPa";
 constexpr int kStartWidth = 1000;
 constexpr int kStartHeight = 720;
 
@@ -98,6 +107,8 @@ Radio10::Radio10(QWidget* parent)
   setWindowTitle(WidgetText(kMainCaption));
   setCentralWidget(BuildClientArea());
   BuildMenus();
+  BuildStatusBar();
+  setAcceptDrops(true);
   for (const char* printing : {"cntMapPrint", "cntBlankPrint"}) MenuAction(printing)->setEnabled(CanPrint());
   RegisterToolWindows();
   m_ui.SetMapSurface(m_picture1);
@@ -264,6 +275,31 @@ QWidget* Radio10::BuildClientArea() {
   return area;
 }
 
+void Radio10::BuildStatusBar() {
+  m_clickModeLabel = new QLabel(this);
+  m_clickModeLabel->setObjectName(QStringLiteral("lblClickMode"));
+  m_pointerLabel = new QLabel(this);
+  m_pointerLabel->setObjectName(QStringLiteral("lblPointer"));
+  // As wide as its widest text from the start, so the words do not shift as the pointer moves.
+  m_pointerLabel->setMinimumWidth(m_pointerLabel->fontMetrics().horizontalAdvance(WidgetText(kWidestPointerText)));
+  m_pointerLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  statusBar()->addWidget(m_clickModeLabel, 1);
+  statusBar()->addPermanentWidget(m_pointerLabel);
+  ShowClickMode();
+  connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
+          &Radio10::ShowClickMode);
+  connect(m_picture1, &MapSurface::PointerMoved, this, [this](double x, double y) {
+    m_pointerLabel->setText(WidgetText(PointerText(m_state.field.grid, x, y)));
+  });
+  connect(m_picture1, &MapSurface::PointerLeft, m_pointerLabel, &QLabel::clear);
+}
+
+void Radio10::ShowClickMode() {
+  if (m_shownClickMode == m_state.clickMode) return;
+  m_shownClickMode = m_state.clickMode;
+  m_clickModeLabel->setText(WidgetText(ClickModeText(m_state.clickMode)));
+}
+
 void Radio10::RegisterToolWindows() {
   const auto repaintOn = [this](auto* window) {
     connect(window, &std::remove_pointer_t<decltype(window)>::MapChanged, this, &Radio10::RefreshMap);
@@ -320,8 +356,26 @@ void Radio10::closeEvent(QCloseEvent* event) {
   QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection);
 }
 
+void Radio10::dragEnterEvent(QDragEnterEvent* event) {
+  const QList<QUrl> urls = event->mimeData()->urls();
+  if (!urls.isEmpty() && std::all_of(urls.begin(), urls.end(), [](const QUrl& url) { return url.isLocalFile(); }))
+    event->acceptProposedAction();
+}
+
+void Radio10::dropEvent(QDropEvent* event) {
+  std::vector<std::string> files;
+  for (const QUrl& url : event->mimeData()->urls()) files.push_back(url.toLocalFile().toStdString());
+  event->acceptProposedAction();
+  DropFiles(Context(), files);
+  AfterCommand();
+}
+
 void Radio10::Run(Command command) {
   command(Context());
+  AfterCommand();
+}
+
+void Radio10::AfterCommand() {
   ShowLayerTicks();
   // A command may change the observation date (a systems paste, say) without
   // touching the rows of every entry window; their date boxes follow it.

@@ -1,11 +1,12 @@
 #pragma once
-// The main window: the menus, the map surface Picture1, the browse buttons
-// and the state of the run. A menu item runs its command on the state and
+// The main window: the menus, the map surface Picture1, the browse buttons,
+// the status bar and the state of the run. A menu item runs its command on the state and
 // repaints the map.
 
 #include <QMainWindow>
 
 #include <array>
+#include <optional>
 
 #include "app/AppContext.h"
 #include "app/SlideShow.h"
@@ -14,6 +15,7 @@
 #include "qt/QtUi.h"
 
 class QAction;
+class QLabel;
 class QPushButton;
 
 namespace nimbara {
@@ -47,6 +49,9 @@ class Radio10 : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // Files dropped anywhere on the window load as app/DropCommands.h says.
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private slots:
   // The menu items that need the Qt side; every other item runs its command
@@ -65,12 +70,18 @@ class Radio10 : public QMainWindow {
  private:
   void BuildMenus();
   QWidget* BuildClientArea();
+  void BuildStatusBar();
+  // The status bar's click-mode words follow the click mode; the tool
+  // windows change it in many ways, so it is compared whenever the event
+  // loop has handled what came in.
+  void ShowClickMode();
   void RegisterToolWindows();
   // Tenki1, Kaiyou1 and Gyogyou, created hidden with their lists filled.
   void LoadEntryWindows();
   // Runs a command on the state, then brings the map, the ticks and the entry
-  // windows' date boxes up to date.
+  // windows' date boxes up to date (AfterCommand).
   void Run(Command command);
+  void AfterCommand();
   void RefreshMap();
   void ShowLayerTicks();
 
@@ -78,6 +89,9 @@ class Radio10 : public QMainWindow {
   QtCanvas m_canvas;
   QtUi m_ui;
   MapSurface* m_picture1;
+  QLabel* m_clickModeLabel = nullptr;
+  QLabel* m_pointerLabel = nullptr;
+  std::optional<ClickMode> m_shownClickMode;
 };
 
 }  // namespace nimbara

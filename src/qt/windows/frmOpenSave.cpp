@@ -21,8 +21,6 @@
 namespace nimbara {
 namespace {
 
-constexpr const char* kImageCaptions[kImageTypeCount] = {"gifﾌｧｲﾙ", "bmpﾌｧｲﾙ", "jpgﾌｧｲﾙ"};
-constexpr const char* kImagePatterns[kImageTypeCount] = {"*.gif", "*.bmp", "*.jpg"};
 constexpr int kListWidth = 220;
 constexpr int kListHeight = 220;
 const QString kIndent = QStringLiteral("  ");
@@ -92,7 +90,8 @@ frmOpenSave::frmOpenSave(QWidget* parent) : QDialog(parent) {
   layout->addWidget(cmdOpenSave[0], 0, 2);
   layout->addWidget(cmdOpenSave[1], 1, 2, Qt::AlignTop);
   for (int i = 0; i < kImageTypeCount; ++i) {
-    Options[static_cast<std::size_t>(i)] = new QRadioButton(WidgetText(kImageCaptions[i]), this);
+    Options[static_cast<std::size_t>(i)] =
+        new QRadioButton(WidgetText(kImageTypes[static_cast<std::size_t>(i)].caption), this);
     Options[static_cast<std::size_t>(i)]->hide();
     layout->addWidget(Options[static_cast<std::size_t>(i)], 5 + i, 0);
     connect(Options[static_cast<std::size_t>(i)], &QRadioButton::clicked, this,
@@ -209,7 +208,7 @@ void frmOpenSave::Confirm(const std::string& nameText, const std::string& select
 void frmOpenSave::Option_Click(int index) {
   txtOpenSave->clear();
   SetFolder(QDir::currentPath());
-  SetPattern(WidgetText(kImagePatterns[index]));
+  SetPattern(WidgetText(kImageTypes[static_cast<std::size_t>(index)].pattern));
 }
 
 bool frmOpenSave::SetFolder(const QString& folder) {

@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 
+#include "app/ChooserRequests.h"
 #include "app/Ui.h"
 
 class QComboBox;
@@ -22,7 +23,7 @@ class QRadioButton;
 
 namespace nimbara {
 
-inline constexpr int kImageTypeCount = 3;
+inline constexpr int kImageTypeCount = static_cast<int>(kImageTypes.size());
 
 class frmOpenSave : public QDialog {
   Q_OBJECT
@@ -41,7 +42,7 @@ class frmOpenSave : public QDialog {
   QLineEdit* txtOpenSave;
   std::array<QLabel*, 3> lblOpenSave;
   std::array<QPushButton*, 2> cmdOpenSave;             // OK, ｷｬﾝｾﾙ
-  std::array<QRadioButton*, kImageTypeCount> Options;  // Option1 to Option3
+  std::array<QRadioButton*, kImageTypeCount> Options;  // Option1 to Option4: the kImageTypes
 
  protected:
   void done(int result) override;
