@@ -19,7 +19,7 @@ class HeadlessUi : public Ui {
     return std::nullopt;
   }
   std::optional<std::string> ChooseFile(const ChooserRequest&) override { return std::nullopt; }
-  void ShowWindow(WindowId, int) override {}
+  void ShowWindow(WindowId) override {}
   void HideWindow(WindowId) override {}
   void BringForward(WindowId) override {}
   void RefreshWindow(WindowId) override {}

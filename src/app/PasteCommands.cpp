@@ -21,9 +21,6 @@ static_assert(std::is_same_v<decltype(AppState::items), BulletinItemList>,
               "the item list of the state is the list the bulletin readers fill");
 
 // Offsets of the entry windows from the main window's top left corner.
-constexpr int kStationWindowOffsetTwips = 500;
-constexpr int kShipWindowOffsetTwips = 1000;
-constexpr int kSystemsWindowOffsetTwips = 1500;
 
 // The first character of station slot 0's name marks a station bulletin.
 bool IsStationBulletin(const AppState& state, const std::string& firstEntry) {
@@ -76,7 +73,7 @@ void FinishSystems(const AppContext& app, PasteReport& report) {
   WriteSystemRows(app.state);
   app.state.field.grid.MarkStale();
   app.ui.RefreshWindow(WindowId::Gyogyou);
-  app.ui.ShowWindow(WindowId::Gyogyou, kSystemsWindowOffsetTwips);
+  app.ui.ShowWindow(WindowId::Gyogyou);
   report.systems = true;
 }
 
@@ -94,8 +91,8 @@ PasteReport ImportStationBulletin(const AppContext& app, BulletinHead head, Fiel
   report.ships = true;
   app.ui.RefreshWindow(WindowId::Tenki1);
   app.ui.RefreshWindow(WindowId::Kaiyou1);
-  app.ui.ShowWindow(WindowId::Tenki1, kStationWindowOffsetTwips);
-  app.ui.ShowWindow(WindowId::Kaiyou1, kShipWindowOffsetTwips);
+  app.ui.ShowWindow(WindowId::Tenki1);
+  app.ui.ShowWindow(WindowId::Kaiyou1);
   return report;
 }
 
@@ -133,7 +130,7 @@ PasteReport ImportManuscript(const AppContext& app, const std::string& header, c
     report.notes.unknownStations = std::move(stations.unknownStations);
     FinishStations(app, report);
     app.ui.RefreshWindow(WindowId::Tenki1);
-    app.ui.ShowWindow(WindowId::Tenki1, kStationWindowOffsetTwips);
+    app.ui.ShowWindow(WindowId::Tenki1);
   }
   if (!systems.entries.empty()) {
     EmptySystems(state);

@@ -49,8 +49,8 @@ class Ui {
   // The chosen path, or nothing when cancelled.
   virtual std::optional<std::string> ChooseFile(const ChooserRequest& request) = 0;
 
-  // Windows. `offsetTwips` places a window below and right of the main window.
-  virtual void ShowWindow(WindowId id, int offsetTwips = 0) = 0;
+  // Windows; the shell chooses where a window opens.
+  virtual void ShowWindow(WindowId id) = 0;
   virtual void HideWindow(WindowId id) = 0;
   virtual void BringForward(WindowId id) = 0;
   // The rows or fields of a window changed in the state; its widgets follow.

@@ -116,7 +116,7 @@ void QtUi::PlaceWindow(QWidget* window, std::string_view placeName) {
   m_placeKeeper.Place(window, placeName, m_mapSurface);
 }
 
-void QtUi::ShowWindow(WindowId id, int) { BringForward(id); }
+void QtUi::ShowWindow(WindowId id) { BringForward(id); }
 
 void QtUi::HideWindow(WindowId id) {
   if (Entry* entry = Find(id)) entry->widget->hide();

@@ -53,7 +53,7 @@ class QtUi : public Ui {
   std::optional<std::string> ChooseFile(const ChooserRequest& request) override;
 
   // Windows are stacked beside the map: an offset is not needed.
-  void ShowWindow(WindowId id, int offsetTwips = 0) override;
+  void ShowWindow(WindowId id) override;
   void HideWindow(WindowId id) override;
   void BringForward(WindowId id) override;
   void RefreshWindow(WindowId id) override;

@@ -156,7 +156,7 @@ TEST_F(AlignmentTest, NegativeValuesAreAccepted) {
 TEST_F(AlignmentTest, OpeningSetsTheAlignModeAndShowsTheWindow) {
   OpenAlignmentWindow(app.Context());
   EXPECT_EQ(app.state.clickMode, ClickMode::Align);
-  EXPECT_EQ(app.ui.windowEvents, std::vector<std::string>{"show frmAdjust 0"});
+  EXPECT_EQ(app.ui.windowEvents, std::vector<std::string>{"show frmAdjust"});
 }
 
 TEST_F(AlignmentTest, ClosingEndsTheModeAndWritesTheSettings) {

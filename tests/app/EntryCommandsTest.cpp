@@ -10,7 +10,7 @@ namespace {
 TEST(EntryCommands, MenuCommandsMarkTheGridStaleAndShowTheirWindow) {
   testing::TestApp app;
   const std::pair<void (*)(const AppContext&), const char*> commands[] = {
-      {cntTenki_Click, "show Tenki1 0"}, {cntSenpaku_Click, "show Kaiyou1 0"}, {cntGyogyou_Click, "show Gyogyou 0"}};
+      {cntTenki_Click, "show Tenki1"}, {cntSenpaku_Click, "show Kaiyou1"}, {cntGyogyou_Click, "show Gyogyou"}};
   for (const auto& [command, event] : commands) {
     app.state.field.grid.At(0, 0) = 101300;
     app.ui.windowEvents.clear();

@@ -153,7 +153,7 @@ TEST(CorrectionMenu, RedrawsSetsReadModeAndShowsTeisei) {
   cntSyusei_Click(app.Context());
   EXPECT_EQ(app.canvas.Lines().front(), "clear");
   EXPECT_EQ(app.state.clickMode, ClickMode::Read);
-  EXPECT_EQ(app.ui.windowEvents, (std::vector<std::string>{"show Teisei 0", "refresh Teisei"}));
+  EXPECT_EQ(app.ui.windowEvents, (std::vector<std::string>{"show Teisei", "refresh Teisei"}));
   EXPECT_FALSE(app.state.field.grid.IsValid());  // shown as it is, not recomputed
   EXPECT_TRUE(app.ui.messages.empty());
 }

@@ -152,8 +152,8 @@ TEST_F(Paste, StationImportWritesRowsMarksGridStaleAndShowsWindows) {
   EXPECT_EQ(s.shipRows.rows[0], FormatShipRow(s.store, 0));
   EXPECT_EQ(s.shipRows.selected, -1);
   EXPECT_FALSE(s.field.grid.IsValid());
-  EXPECT_EQ(app.ui.windowEvents, (std::vector<std::string>{"refresh Tenki1", "refresh Kaiyou1", "show Tenki1 500",
-                                                           "show Kaiyou1 1000"}));
+  EXPECT_EQ(app.ui.windowEvents, (std::vector<std::string>{"refresh Tenki1", "refresh Kaiyou1", "show Tenki1",
+                                                           "show Kaiyou1"}));
 }
 
 TEST_F(Paste, CalmStationRowShowsNoDirectionAndForceZero) {
@@ -174,7 +174,7 @@ TEST_F(Paste, SystemsBulletinsFillTheSystemsList) {
     Import(SampleBulletin(std::string(season) + "_systems.txt"));
     ExpectSystems(app.state.store, std::string("bulletin_") + season + "_systems_expected.txt");
     ASSERT_EQ(app.state.systemRows.Count(), app.state.store.systemCount);
-    EXPECT_EQ(app.ui.windowEvents, (std::vector<std::string>{"refresh Gyogyou", "show Gyogyou 1500"}));
+    EXPECT_EQ(app.ui.windowEvents, (std::vector<std::string>{"refresh Gyogyou", "show Gyogyou"}));
   }
   EXPECT_EQ(app.state.systemRows.rows[4], FormatSystemRow(app.state.store, 4, RowLayout::Import, true));
   EXPECT_NE(app.state.systemRows.rows[4].find("E         停滞前線"), std::string::npos) << app.state.systemRows.rows[4];
@@ -233,7 +233,7 @@ TEST_F(Paste, BlankLineBeforeTheFirstStationIsReadAsAStationList) {
   EXPECT_EQ(app.state.store.shipCount, 0);
   EXPECT_EQ(app.state.store.systemCount, 1);
   EXPECT_EQ(app.state.systemRows.rows, std::vector<std::string>{"kept"});
-  EXPECT_EQ(app.ui.windowEvents, (std::vector<std::string>{"refresh Tenki1", "show Tenki1 500"}));
+  EXPECT_EQ(app.ui.windowEvents, (std::vector<std::string>{"refresh Tenki1", "show Tenki1"}));
   EXPECT_EQ(app.state.store.observationDate, "２０２４年０１月１５日０６時の各地の観測値");
 }
 

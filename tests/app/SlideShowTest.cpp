@@ -112,7 +112,7 @@ TEST(SlideShowMenu, CommandsSetKindAndFlavourAndShowCont) {
   EXPECT_TRUE(app.state.fullDataMode);
   cntGRenzoku_Click(app.Context());
   EXPECT_EQ(app.state.slideShowKind, SlideShowKind::Pictures);
-  EXPECT_EQ(app.ui.windowEvents, (std::vector<std::string>(4, "show Cont 0")));
+  EXPECT_EQ(app.ui.windowEvents, (std::vector<std::string>(4, "show Cont")));
 }
 
 TEST(SlideShowPause, AcceptsZeroToTenAndAsksAgainOtherwise) {
@@ -183,7 +183,7 @@ TEST(SlideShowRun, PlaysSelectedDataFilesInListOrderWithPauseZero) {
   // remembered by its full path, so that the next start finds it.
   EXPECT_EQ(app.seen, (std::vector<std::string>{folder.File("01.txt"), folder.File("01.txt"), folder.File("03.txt")}));
   EXPECT_EQ(app.ui.windowEvents.front(), "hide Cont");
-  EXPECT_EQ(app.ui.windowEvents.back(), "show Cont 0");
+  EXPECT_EQ(app.ui.windowEvents.back(), "show Cont");
   EXPECT_EQ(app.state.store.observationDate, "2024年1月15日 9時");
   EXPECT_FALSE(app.state.slideShowRunning);
   EXPECT_EQ(app.state.clickMode, ClickMode::None);
@@ -230,7 +230,7 @@ TEST(SlideShowRun, RepeatsUntilTheMapIsClicked) {
   const std::string a = folder.File("a.txt"), b = folder.File("b.txt");
   EXPECT_EQ(app.seen, (std::vector<std::string>{a, b, a, b, a, b, a}));
   EXPECT_EQ(passes, 3);
-  EXPECT_EQ(app.ui.windowEvents.back(), "show Cont 0");
+  EXPECT_EQ(app.ui.windowEvents.back(), "show Cont");
 }
 
 TEST(SlideShowRun, IsobarFilesRedrawTheIsobarMapAndUnreadableOnesAreSkipped) {

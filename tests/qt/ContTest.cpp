@@ -115,7 +115,7 @@ TEST_F(SlideShowWindow, RunPlaysTheSelectionAndKeepsItAfterwards) {
   window.OptCont[1]->click();
   window.cmdSelectAll->click();
   window.cmdHyouzi->click();
-  EXPECT_EQ(ui.windowEvents, (std::vector<std::string>{"hide Cont", "show Cont 0"}));
+  EXPECT_EQ(ui.windowEvents, (std::vector<std::string>{"hide Cont", "show Cont"}));
   EXPECT_TRUE(canvas.HasPicture());
   EXPECT_EQ(ui.processEventsCalls, 2);
   EXPECT_EQ(window.FileCont->selectedItems().size(), 2);

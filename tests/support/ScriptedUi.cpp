@@ -53,8 +53,8 @@ std::optional<std::string> ScriptedUi::ChooseFile(const ChooserRequest& request)
   return answer;
 }
 
-void ScriptedUi::ShowWindow(WindowId id, int offsetTwips) {
-  windowEvents.push_back("show " + WindowName(id) + " " + std::to_string(offsetTwips));
+void ScriptedUi::ShowWindow(WindowId id) {
+  windowEvents.push_back("show " + WindowName(id));
 }
 void ScriptedUi::HideWindow(WindowId id) { windowEvents.push_back("hide " + WindowName(id)); }
 void ScriptedUi::BringForward(WindowId id) { windowEvents.push_back("forward " + WindowName(id)); }

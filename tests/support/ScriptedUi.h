@@ -29,7 +29,7 @@ class ScriptedUi : public Ui {
   std::vector<std::string> questions;  // "title|text", of both kinds of question
   std::vector<std::string> inputPrompts;
   std::vector<ChooserRequest> chooserRequests;
-  std::vector<std::string> windowEvents;  // "show Tenki1 500", "hide Teisei", ...
+  std::vector<std::string> windowEvents;  // "show Tenki1", "hide Teisei", ...
   int processEventsCalls = 0;
   double clock = 0.0;           // TimeOfDaySeconds; advances by clockStep per call
   double clockStep = 0.25;
@@ -43,7 +43,7 @@ class ScriptedUi : public Ui {
   std::optional<std::string> InputBox(const std::string& title, const std::string& prompt,
                                       const std::string& defaultText) override;
   std::optional<std::string> ChooseFile(const ChooserRequest& request) override;
-  void ShowWindow(WindowId id, int offsetTwips) override;
+  void ShowWindow(WindowId id) override;
   void HideWindow(WindowId id) override;
   void BringForward(WindowId id) override;
   void RefreshWindow(WindowId id) override;
