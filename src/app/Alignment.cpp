@@ -1,7 +1,8 @@
 #include "app/Alignment.h"
 
-#include <charconv>
 #include <cmath>
+#include <cstdlib>
+#include <limits>
 #include <optional>
 
 #include "app/DisplayCommands.h"
@@ -34,14 +35,16 @@ FieldRule RuleOf(ViewField field) {
 }
 
 // The whole text as one number, or nothing.
+// (strtod, not from_chars: the web edition's library has no floating-point
+// from_chars.)
 std::optional<float> TypedNumber(std::string_view text) {
-  std::string number = TrimSpaces(HalfWidthNumberText(text));
-  if (!number.empty() && number.front() == '+') number.erase(0, 1);
-  float value = 0.0f;
-  const char* end = number.data() + number.size();
-  const auto [stop, error] = std::from_chars(number.data(), end, value);
-  if (error != std::errc() || stop != end || !std::isfinite(value)) return std::nullopt;
-  return value;
+  const std::string number = TrimSpaces(HalfWidthNumberText(text));
+  if (number.empty()) return std::nullopt;
+  char* stop = nullptr;
+  const double value = std::strtod(number.c_str(), &stop);
+  if (stop != number.c_str() + number.size() || !(std::fabs(value) <= std::numeric_limits<float>::max()))
+    return std::nullopt;
+  return static_cast<float>(value);
 }
 
 // The picture is matched against everything the map shows, so each change

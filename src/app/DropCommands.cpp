@@ -6,7 +6,6 @@
 #include "app/FileCommands.h"
 #include "app/ImageCommands.h"
 #include "io/FileNames.h"
-#include "io/PictureFile.h"
 
 namespace nimbara {
 namespace {
@@ -70,7 +69,7 @@ void DropFiles(const AppContext& app, const std::vector<std::string>& paths) {
   }
   if (!plan.picture) return;
   if (mapDrawn)
-    LoadPictureFile(app.canvas, *plan.picture);
+    LoadPictureOrSayWhy(app, *plan.picture);
   else
     LoadPictureAt(app, *plan.picture);
 }

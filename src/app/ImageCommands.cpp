@@ -9,13 +9,24 @@
 #include "io/PictureFile.h"
 
 namespace nimbara {
+
+namespace {
+constexpr std::string_view kPictureKind = "画像";
+}  // namespace
+
 void cntHimawari_Click(const AppContext& app) {
   const auto chosen = app.ui.ChooseFile(kLoadPictureChooser);
   if (chosen) LoadPictureAt(app, *chosen);
 }
 
+bool LoadPictureOrSayWhy(const AppContext& app, const std::string& path) {
+  const FileStatus status = LoadPictureFile(app.canvas, path);
+  if (!status) ReportUnreadFile(app.ui, kPictureKind, status);
+  return static_cast<bool>(status);
+}
+
 void LoadPictureAt(const AppContext& app, const std::string& path) {
-  if (LoadPictureFile(app.canvas, path)) ClearCanvas(app.canvas);
+  if (LoadPictureOrSayWhy(app, path)) ClearCanvas(app.canvas);
 }
 
 void cntGazou_Click(const AppContext& app) {

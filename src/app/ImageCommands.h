@@ -18,8 +18,12 @@ inline constexpr const char* kPictureSaveErrorText =
 // display), as LoadPictureAt does.
 void cntHimawari_Click(const AppContext& app);
 // The picture at `path` as the background picture under a cleared map. A file
-// that is not a picture keeps the old picture and map, silently.
+// that cannot be read as a picture keeps the old picture and map, and a
+// message names it and says why.
 void LoadPictureAt(const AppContext& app, const std::string& path);
+// The picture at `path` under the drawing as it stands; when it cannot be
+// read as a picture, a message names it and says why. True when loaded.
+bool LoadPictureOrSayWhy(const AppContext& app, const std::string& path);
 
 // 気象衛星画像ファイル保存: the background picture written as a bitmap under
 // the chosen name with ".BMP" as extension; no picture or a failed write is

@@ -1,12 +1,12 @@
 #include "io/PictureFile.h"
 
-#include "io/FileIo.h"
-
 namespace nimbara {
 
-bool LoadPictureFile(Canvas& canvas, const std::string& path) {
-  const auto bytes = ReadWholeFile(path, kMaxPictureFileBytes);
-  return bytes && canvas.LoadPictureBytes(*bytes);
+FileStatus LoadPictureFile(Canvas& canvas, const std::string& path) {
+  const FileRead read = ReadFile(path, kMaxPictureFileBytes);
+  if (!read.status) return read.status;
+  if (!canvas.LoadPictureBytes(read.content)) return {FileFault::WrongKind, 0, path};
+  return {};
 }
 
 }  // namespace nimbara

@@ -42,7 +42,7 @@ TEST(ImageCommands, LoadAsksForAPictureAndClearsTheDrawnLayers) {
   EXPECT_TRUE(app.ui.messages.empty());
 }
 
-TEST(ImageCommands, LoadingSomethingElseKeepsTheOldPictureSilently) {
+TEST(ImageCommands, LoadingSomethingElseKeepsTheOldPictureAndSaysWhy) {
   TempFolder folder;
   WriteBytes(folder.File("notes.gif"), "this is not a picture");
   TestApp app;
@@ -51,7 +51,11 @@ TEST(ImageCommands, LoadingSomethingElseKeepsTheOldPictureSilently) {
   for (int i = 0; i < 3; ++i) cntHimawari_Click(app.Context());
   EXPECT_EQ(app.canvas.GetPicture(), kOther);
   EXPECT_TRUE(app.canvas.Lines().empty());
-  EXPECT_TRUE(app.ui.messages.empty());
+  ASSERT_EQ(app.ui.messages.size(), 2u);  // none for the cancelled chooser
+  for (const auto& [message, file] : {std::pair{app.ui.messages[0].text, "notes.gif"}, {app.ui.messages[1].text, "missing.gif"}}) {
+    EXPECT_NE(message.find("画像のファイルとして読みこめませんでした"), std::string::npos) << message;
+    EXPECT_NE(message.find(file), std::string::npos) << message;
+  }
 }
 
 TEST(ImageCommands, SaveWritesTheChosenNameWithBmpExtension) {
