@@ -166,6 +166,7 @@ FileStatus OpenDataFile(const AppContext& app, const std::string& path) {
   if (state.fullDataMode) {
     LoadCompanionPicture(app.canvas, path);
     ApplyMapView(app.canvas, state.view);
+    app.ui.RefreshWindow(WindowId::FrmAdjust);  // its numbers show the view
     app.canvas.SetBackColour(state.colours[ColourSlot::Background]);
   }
   cntDisplay_Click(app);

@@ -61,6 +61,8 @@ void cntLoadSettei_Click(const AppContext& app) {
   if (!chosen) return;
   if (FileStatus status = ReadSettingsInto(app.state, *chosen); !status)
     ReportUnreadFile(app.ui, kSettingsFileKind, status);
+  else
+    app.ui.RefreshWindow(WindowId::FrmAdjust);  // its numbers show the view
 }
 
 void cntSaveSettei_Click(const AppContext& app) {
