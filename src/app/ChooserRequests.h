@@ -4,6 +4,7 @@
 // name is written as.
 
 #include <array>
+#include <string_view>
 
 #include "app/Ui.h"
 
@@ -13,7 +14,10 @@ namespace nimbara {
 // chooser starts with the first.
 struct ImageType {
   const char* caption;
-  const char* pattern;
+  const char* pattern;  // "*.gif"
+  // The extension the pattern matches ("gif").
+  std::string_view Extension() const { return std::string_view(pattern).substr(kPatternPrefix.size()); }
+  static constexpr std::string_view kPatternPrefix = "*.";
 };
 inline constexpr std::array<ImageType, 4> kImageTypes = {
     {{"gifﾌｧｲﾙ", "*.gif"}, {"bmpﾌｧｲﾙ", "*.bmp"}, {"jpgﾌｧｲﾙ", "*.jpg"}, {"pngﾌｧｲﾙ", "*.png"}}};

@@ -13,7 +13,6 @@ namespace {
 constexpr const char* kDropTitle = "ドロップしたファイル";
 constexpr const char* kDataExtension = "txt";
 constexpr const char* kLongJpegExtension = "jpeg";  // the jpg type spelt out
-constexpr std::size_t kPatternStar = 1;             // "*" before a type's ".gif"
 
 enum class DroppedKind { DataFile, Picture, Unknown };
 
@@ -22,13 +21,13 @@ DroppedKind KindOf(const std::string& path) {
   if (extension == kDataExtension) return DroppedKind::DataFile;
   if (extension == kLongJpegExtension) return DroppedKind::Picture;
   for (const ImageType& type : kImageTypes)
-    if ("." + extension == std::string_view(type.pattern).substr(kPatternStar)) return DroppedKind::Picture;
+    if (extension == type.Extension()) return DroppedKind::Picture;
   return DroppedKind::Unknown;
 }
 
 DropPlan Refusal(const std::string& reason) {
   std::string types;
-  for (const ImageType& type : kImageTypes) types += (types.empty() ? "" : " ") + std::string(type.pattern + kPatternStar);
+  for (const ImageType& type : kImageTypes) types += (types.empty() ? "." : " .") + std::string(type.Extension());
   DropPlan refused;
   refused.refusal = reason + "\r\n読みこめるのは、データファイル（." + kDataExtension + "）と画像（" + types + "）です。";
   return refused;

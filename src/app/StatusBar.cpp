@@ -16,8 +16,6 @@ std::string CorrectionSteps() {
          "hPa）";
 }
 
-bool InMapSquare(double v) { return v >= 0.0 && v <= kMapSize; }
-
 }  // namespace
 
 std::string ClickModeText(ClickMode mode) {
@@ -44,7 +42,7 @@ std::string ClickModeText(ClickMode mode) {
 }
 
 std::string PointerText(const PressureGrid& grid, double x, double y) {
-  if (!InMapSquare(x) || !InMapSquare(y)) return {};
+  if (!OnBaseMap(x) || !OnBaseMap(y)) return {};
   const auto place = LatLonAt(x, y);
   if (!place) return {};
   std::string text = "北緯" + FixedDecimal(place->latitude, 1) + "度" + kFieldGap + "東経" +

@@ -5,6 +5,10 @@ namespace nimbara {
 
 inline constexpr float kMapSize = 400.0f;  // the base map is 400 x 400 map units
 
+// Whether a map coordinate lies on the base map, ends included (never when it
+// is not a finite number).
+inline bool OnBaseMap(double v) { return v >= 0.0 && v <= kMapSize; }
+
 struct MapView {
   float top = 0.0f;
   float left = 0.0f;

@@ -21,8 +21,6 @@ constexpr double kLabelUp = 5.0;
 constexpr double kOutlineOffset = 0.5;
 constexpr const char* kNoPressureText = "気圧データなし";
 
-bool InsideMap(double v) { return std::isfinite(v) && v >= 0.0 && v <= kMapSize; }
-
 // The node before `v` along a column or row and how far on towards the next
 // node `v` lies (0 to 1).
 std::pair<int, double> NodeAndFraction(double v) {
@@ -44,7 +42,7 @@ std::string PressureLabel(std::int32_t gridValue) {
 }
 
 void ShowPressureAtClick(Canvas& canvas, const PressureGrid& grid, double x, double y) {
-  if (!InsideMap(x) || !InsideMap(y)) return;
+  if (!OnBaseMap(x) || !OnBaseMap(y)) return;
   const GridNode node = NodeAt(x, y);
   const std::string label = PressureLabel(grid.At(node.column, node.row));
   const PointF at{x - kLabelLeft, y - kLabelUp};
@@ -59,7 +57,7 @@ void ShowPressureAtClick(Canvas& canvas, const PressureGrid& grid, double x, dou
 }
 
 std::optional<double> InterpolatedPressure(const PressureGrid& grid, double x, double y) {
-  if (!InsideMap(x) || !InsideMap(y)) return std::nullopt;
+  if (!OnBaseMap(x) || !OnBaseMap(y)) return std::nullopt;
   const auto [column, across] = NodeAndFraction(x);
   const auto [row, down] = NodeAndFraction(y);
   const double ul = grid.At(column, row), ur = grid.At(column + 1, row);
