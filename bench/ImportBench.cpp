@@ -37,7 +37,7 @@ void ImportRepeatedly(benchmark::State& bench, const std::string& text) {
   AppState state;
   RecordingCanvas canvas;
   HeadlessUi ui;
-  for (auto _ : bench) benchmark::DoNotOptimize(ImportBulletinText({state, canvas, ui}, text, PastedCopy::None).form);
+  for (auto _ : bench) benchmark::DoNotOptimize(ImportBulletinText({state, canvas, ui}, text, PastedCopy::None).Recognised());
   bench.SetBytesProcessed(static_cast<std::int64_t>(bench.iterations() * text.size()));
 }
 

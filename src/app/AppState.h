@@ -39,7 +39,6 @@ struct LayerSwitches {
   bool legend = true;       // cntHanrei: the chart style's legend
 };
 
-inline constexpr int kItemListSize = 401;  // positions 0 to 400
 
 // What a press on the map does (app/ClickDispatch.h), as the tool windows
 // set it.
@@ -80,8 +79,7 @@ struct AppState {
   std::string settingsPath;  // fixed for the run
   WindowPlaceMemory windowPlaces;  // where each window was last (app/WindowPlaces.h)
 
-  // The last paste: its items and header text.
-  std::array<std::string, kItemListSize> items{};
+  // The last paste's header text.
   std::string headerText;
   std::string tempFileDirectory = ".";  // where "Nimbara.$$$" is written
 

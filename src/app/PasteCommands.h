@@ -1,9 +1,9 @@
 #pragma once
 // データの貼り付け: a pasted text becomes observations and list rows, and one
 // message says what was read; a pasted picture becomes the map's background.
-// The texts read, in this order: the agency's station bulletin and its
-// systems-and-fronts bulletin in their page layouts, then the two parts of
-// the broadcast manuscript. A text that is none of them changes nothing.
+// One reading finds whatever the text holds (io/PastedText.h): station
+// reports, ship reports, systems and fronts, in the agency's layouts or the
+// broadcast's sentences. A text that holds none of them changes nothing.
 
 #include <string>
 
@@ -26,8 +26,12 @@ enum class PastedCopy { TemporaryFile, None };
 PasteReport ImportBulletinText(const AppContext& app, const std::string& utf8Text,
                                PastedCopy copy = PastedCopy::TemporaryFile);
 
-// Reads a text as the paste stores it (see StoreBulletinText): recognises its
-// form, fills records and rows, shows the entry windows it filled.
+// Reads a text as the paste stores it (see StoreBulletinText) and applies
+// what it gives: the stations it gives replace theirs, and of the others
+// those of another observation time are emptied and those of the same time
+// kept (both named in the report); ship reports replace the ship list,
+// systems the systems list. Fills the rows, shows the entry windows it
+// filled, and takes the text's title as the observation date.
 PasteReport ImportObservationText(const AppContext& app, const std::string& storedText);
 
 }  // namespace nimbara

@@ -61,7 +61,7 @@ int ImportCommand(int argc, char** argv) {
     if (!read.status) return Failure(ReadProblem(read.status));
     const PasteReport report = ImportBulletinText(app, BulletinText(std::move(read.content)), PastedCopy::None);
     PrintReport(path, report, state.store);
-    if (report.form == PastedForm::Unreadable) return kExitFailure;
+    if (!report.Recognised()) return kExitFailure;
   }
   state.fullDataMode = full;
   // A full data file carries the isobar file of the observations beside it.

@@ -27,8 +27,6 @@ std::string AsOneRecord(std::string_view text) {
   return out;
 }
 
-std::string ReadItemOrEmpty(FieldReader& reader) { return reader.ReadField().value_or(std::string()); }
-
 constexpr char kNoCp932Form = '?';
 // Unicode's tag characters (in flags such as England's) are dropped by the
 // encoder instead of becoming "?".
@@ -77,28 +75,6 @@ StoredBulletin StoreBulletinText(std::string_view pastedText) {
 
 FileStatus WriteBulletinTempFile(const std::string& directory, std::string_view bytes) {
   return WriteFileAtomically((std::filesystem::path(directory) / kBulletinTempFileName).string(), bytes);
-}
-
-BulletinHead ReadBulletinHead(FieldReader& reader) {
-  BulletinHead head;
-  head.header = ReadItemOrEmpty(reader);
-  ReadItemOrEmpty(reader);
-  head.firstEntry = ReadItemOrEmpty(reader);
-  return head;
-}
-
-int StoreNonEmptyTexts(const std::function<std::optional<std::string>()>& next, BulletinItemList& items) {
-  int last = 0;
-  while (last < kLastBulletinPosition) {
-    std::optional<std::string> text = next();
-    if (!text) break;
-    if (!text->empty()) items[static_cast<std::size_t>(++last)] = std::move(*text);
-  }
-  return last;
-}
-
-int ReadFurtherItems(FieldReader& reader, BulletinItemList& items) {
-  return StoreNonEmptyTexts([&reader] { return reader.ReadField(); }, items);
 }
 
 }  // namespace nimbara

@@ -1,8 +1,6 @@
 #pragma once
-// The pasted text as the bulletin readers see it, its copy in the temporary
-// file "Nimbara.$$$", and its split into items: the station bulletin is read
-// item by item with the sequential field reader, the systems bulletin line by
-// line.
+// The pasted text as the readers see it, and its copy in the temporary file
+// "Nimbara.$$$".
 
 #include <array>
 #include <functional>
@@ -10,14 +8,9 @@
 #include <string>
 #include <string_view>
 
-#include "io/FieldReader.h"
 #include "io/FileIo.h"
 
 namespace nimbara {
-
-inline constexpr int kBulletinPositions = 401;  // positions 0 to 400
-inline constexpr int kLastBulletinPosition = kBulletinPositions - 1;
-using BulletinItemList = std::array<std::string, kBulletinPositions>;
 
 inline constexpr std::string_view kBulletinTempFileName = "Nimbara.$$$";
 
@@ -37,21 +30,5 @@ StoredBulletin StoreBulletinText(std::string_view pastedText);
 // a unique name renamed into place. Nothing reads the file back, so a paste
 // in another process cannot change what is imported.
 FileStatus WriteBulletinTempFile(const std::string& directory, std::string_view bytes);
-
-// The first three items: the header, a discarded item and the first entry.
-// Items beyond the end of the text are empty.
-struct BulletinHead {
-  std::string header;
-  std::string firstEntry;
-};
-BulletinHead ReadBulletinHead(FieldReader& reader);
-
-// The non-empty texts `next` gives, stored at positions 1, 2, ... until it
-// gives nothing or position 400 is written (the rest is not read). Returns
-// the last position written, 0 when there was none.
-int StoreNonEmptyTexts(const std::function<std::optional<std::string>()>& next, BulletinItemList& items);
-
-// The remaining non-empty items of the station bulletin, by StoreNonEmptyTexts.
-int ReadFurtherItems(FieldReader& reader, BulletinItemList& items);
 
 }  // namespace nimbara

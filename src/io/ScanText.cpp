@@ -73,8 +73,9 @@ std::optional<std::pair<double, std::size_t>> ScanDegrees(const ScanText& text, 
 
 }  // namespace
 
-ScanText::ScanText(std::string_view utf8) {
+ScanText::ScanText(std::string_view utf8) : m_original(utf8) {
   m_text.reserve(utf8.size());
+  m_origin.reserve(utf8.size());
   bool blank = false;
   for (std::size_t pos = 0; pos < utf8.size();) {
     const std::size_t start = pos;
@@ -98,7 +99,33 @@ ScanText::ScanText(std::string_view utf8) {
     // Most characters stand as they are: their bytes are copied.
     if (normal == original && original != kReplacementCharacter) m_text.append(utf8.substr(start, pos - start));
     else AppendUtf8(m_text, normal);
+    m_origin.resize(m_text.size(), static_cast<std::uint32_t>(start));
   }
+}
+
+std::string ScanText::Original(std::size_t begin, std::size_t end) const {
+  end = std::min(end, m_text.size());
+  if (begin >= end) return {};
+  const std::size_t from = m_origin[begin];
+  const std::size_t to = end < m_text.size() ? m_origin[end] : m_original.size();
+  // Line ends go (a word may be broken by one), a run of blanks inside keeps
+  // its first, and blanks at either end go.
+  std::string folded;
+  std::string_view pendingBlank;
+  for (std::size_t pos = from; pos < to;) {
+    const std::size_t start = pos;
+    const char32_t c = DecodeUtf8(m_original, pos);
+    if (c == U'\r' || c == U'\n') continue;
+    const std::string_view character = std::string_view(m_original).substr(start, pos - start);
+    if (IsBlank(c)) {
+      if (pendingBlank.empty() && !folded.empty()) pendingBlank = character;
+      continue;
+    }
+    folded += pendingBlank;
+    pendingBlank = {};
+    folded += character;
+  }
+  return folded;
 }
 
 bool ScanText::BlankBefore(std::size_t at) const {
@@ -173,6 +200,25 @@ std::optional<ScannedPosition> ScanPosition(const ScanText& text, std::size_t at
   const auto longitude = ScanDegrees(text, pos + kEastLongitude.size());
   if (!longitude) return std::nullopt;
   return ScannedPosition{RoundToInt(latitude->first), RoundToInt(longitude->first), longitude->second};
+}
+
+}  // namespace nimbara
+
+namespace nimbara {
+
+std::optional<ScannedPosition> ScanLetterPosition(const ScanText& text, std::size_t at) {
+  constexpr std::string_view kNorth = "n";  // letters are lower case in Text()
+  constexpr std::string_view kEast = "e";
+  constexpr std::array<std::string_view, 2> kSeparators = {",", "/"};
+  const std::optional<ScannedNumber> latitude = ScanNumber(text, at, Blanks::EndNumbers);
+  if (!latitude || !text.At(latitude->end, kNorth)) return std::nullopt;
+  std::size_t pos = latitude->end + kNorth.size();
+  for (std::string_view separator : kSeparators) {
+    if (text.At(pos, separator)) pos += separator.size();
+  }
+  const std::optional<ScannedNumber> longitude = ScanNumber(text, pos, Blanks::EndNumbers);
+  if (!longitude || !text.At(longitude->end, kEast)) return std::nullopt;
+  return ScannedPosition{RoundToInt(latitude->value), RoundToInt(longitude->value), longitude->end + kEast.size()};
 }
 
 }  // namespace nimbara

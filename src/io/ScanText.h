@@ -38,10 +38,17 @@ class ScanText {
   std::size_t Find(std::string_view word, std::size_t from, std::size_t end = std::string::npos) const;
   // Offset of the character after the one at `at`.
   std::size_t NextChar(std::size_t at) const;
+  // The pasted text from `begin` to `end` (offsets of Text()) as it stood,
+  // its blanks folded into one half-width space: what a report quotes.
+  std::string Original(std::size_t begin, std::size_t end) const;
+  // Where the character at `at` began in the pasted text.
+  std::size_t OriginalOffset(std::size_t at) const { return at < m_origin.size() ? m_origin[at] : m_original.size(); }
 
  private:
+  std::string m_original;
   std::string m_text;
   std::vector<std::size_t> m_afterBlanks;  // ascending offsets of the characters blanks stood before
+  std::vector<std::uint32_t> m_origin;     // for each byte of m_text, where its character began in m_original
 };
 
 // The next place of a word, before `end`, at or after a place that only moves
@@ -89,6 +96,8 @@ struct ScannedPosition {
   std::size_t end = 0;
 };
 std::optional<ScannedPosition> ScanPosition(const ScanText& text, std::size_t at);
+// A position in letters at `at`: "38N,145E", "38N 145E", "38.5N/145.2E".
+std::optional<ScannedPosition> ScanLetterPosition(const ScanText& text, std::size_t at);
 
 // The words and marks every reader of the ScanText looks for.
 inline constexpr std::string_view kNorthLatitude = "北緯";

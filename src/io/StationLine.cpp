@@ -6,29 +6,10 @@
 
 #include "core/Numbers.h"
 #include "core/Text.h"
+#include "io/WeatherWords.h"
 
 namespace nimbara {
 namespace {
-
-struct Reduction {
-  std::string_view word;
-  std::string_view name;
-  bool broadcastOnly;
-};
-
-constexpr std::array<Reduction, 11> kReductions = {{
-    {"にわか雨", "雨", false},
-    {"にわか雪", "雪", false},
-    {"天気不明", "不明", false},
-    {"霧雨", "雨", true},
-    {"雨強し", "雨", true},
-    {"雪強し", "雪", true},
-    {"地ふぶき", "雪", true},
-    {"雷強し", "雷", true},
-    {"煙霧", "不明", true},
-    {"ちり煙霧", "不明", true},
-    {"砂じんあらし", "不明", true},
-}};
 
 constexpr std::int32_t kBulletinPressureBelow = 300;  // three digits below this lost their leading 1
 constexpr int kBroadcastShortDigits = 2;            // the broadcast reads only the last two digits above 1000
@@ -47,7 +28,19 @@ constexpr std::array<std::string_view, 5> kKeywords = {kForce, kWindOf, "天気"
 constexpr std::array<std::string_view, 3> kNoWind = {"風向・風力不明", "風向風力不明", "風弱く"};
 constexpr std::array<std::string_view, 2> kNoReport = {"入電がありません", "入電なし"};
 constexpr std::array<std::string_view, 2> kTemperatureUnits = {"度", "℃"};
-constexpr std::array<std::string_view, 6> kPunctuation = {kComma, ",", ".", "・", "(", ")"};
+// Marks and particles between a report's words ("天気は くもり", "気圧: 1012"):
+// none of them is a weather word.
+constexpr std::array<std::string_view, 11> kPunctuation = {kComma, ",", ".", "・", "(", ")", ":", "は", "が", "で", "="};
+// What a missing pressure is called ("気圧 欠測", "気圧 不明").
+constexpr std::array<std::string_view, 2> kMissing = {"欠測", "不明"};
+// Units of numbers that are no value of a report: a wave's height, a speed,
+// a time, a count ("波高2m", "毎時30キロ", "24時間後").
+constexpr std::array<std::string_view, 21> kOtherUnits = {
+    "m",  "メートル", "キロ", "km", "ノット", "kt", "%", "パーセント", "時", "分", "秒",
+    "号", "日", "月", "年", "ミリ", "cm", "センチ", "海里", "マイル", "キロメートル"};
+// Words that start something else: a position, a pressure system, a front.
+constexpr std::array<std::string_view, 7> kOtherThings = {kNorthLatitude, "東経", "低気圧", "高気圧", "台風", "前線",
+                                                          "等圧線"};
 
 template <typename Words>
 std::string_view LongestAt(const ScanText& text, std::size_t at, const Words& words) {
@@ -56,20 +49,6 @@ std::string_view LongestAt(const ScanText& text, std::size_t at, const Words& wo
     if (word.size() > longest.size() && text.At(at, word)) longest = word;
   }
   return longest;
-}
-
-std::vector<std::string_view> WeatherWordsOf(ReportForm form) {
-  std::vector<std::string_view> words(kWeatherList.begin(), kWeatherList.end());
-  for (const Reduction& r : kReductions) {
-    if (form == ReportForm::Broadcast || !r.broadcastOnly) words.push_back(r.word);
-  }
-  return words;
-}
-
-const std::vector<std::string_view>& WeatherWords(ReportForm form) {
-  static const std::vector<std::string_view> bulletin = WeatherWordsOf(ReportForm::Bulletin);
-  static const std::vector<std::string_view> broadcast = WeatherWordsOf(ReportForm::Broadcast);
-  return form == ReportForm::Bulletin ? bulletin : broadcast;
 }
 
 // A "、" before the first digit: the report is a sentence.
@@ -98,6 +77,7 @@ class ReportReader {
 
   StationReading Read() {
     while (m_pos < m_end) {
+      if (!LongestAt(m_text, m_pos, kOtherThings).empty()) break;
       Step step = Ending();
       if (step == Step::None) step = NoWind();
       if (step == Step::None) step = Word();
@@ -141,17 +121,26 @@ class ReportReader {
     return Step::Next;
   }
 
-  // A weather word or a keyword, the longer of the two ("天気不明", "天気").
+  // A weather word or a keyword, the longer of the two ("天気不明", "天気");
+  // after 気圧, the word for a missing reading.
   Step Word() {
-    const std::string_view weather = LongestAt(m_text, m_pos, WeatherWords(m_form));
+    if (const std::string_view missing = LongestAt(m_text, m_pos, kMissing);
+        !missing.empty() && m_expected == Place::Pressure) {
+      m_reading.pressureMissing = true;
+      m_expected = Place::Free;
+      m_pos += missing.size();
+      return Step::Next;
+    }
+    const std::optional<WeatherWord> weather = MatchWeatherWord(m_text, m_pos);
     const std::string_view keyword = LongestAt(m_text, m_pos, kKeywords);
-    if (!weather.empty() && weather.size() > keyword.size() && !m_weatherGiven &&
+    if (weather && weather->end - m_pos > keyword.size() && !m_weatherGiven &&
         (m_expected == Place::Free || m_expected == Place::Force)) {
       MarkStart();
-      m_reading.record.weather = WeatherCode(ReduceWeatherWord(weather, m_form));
+      m_reading.record.weather = WeatherCode(weather->name);
+      m_reading.weatherWord = weather->word;
       m_weatherGiven = true;
       m_expected = Place::Free;
-      m_pos += weather.size();
+      m_pos = weather->end;
       return Step::Next;
     }
     if (keyword.empty()) return Step::None;
@@ -181,6 +170,12 @@ class ReportReader {
   Step Number() {
     const std::optional<ScannedNumber> number = ScanNumber(m_text, m_pos, m_blanks);
     if (!number) return Step::None;
+    if (!ScanPressureUnit(m_text, number->end)) {
+      if (const std::string_view unit = LongestAt(m_text, number->end, kOtherUnits); !unit.empty()) {
+        m_pos = number->end + unit.size();  // a number of something else: not read
+        return Step::Next;
+      }
+    }
     MarkStart();
     m_pos = number->end;
     Place place = m_expected;
@@ -200,6 +195,7 @@ class ReportReader {
     StationRecord& record = m_reading.record;
     if (place == Place::Temperature) {
       record.temperature = RoundToInt(number->value);
+      m_reading.temperatureGiven = true;
       return Step::Stop;
     }
     if (place == Place::Force && !m_forceGiven) {
@@ -336,13 +332,6 @@ std::string UnknownName(std::string_view text) {
 
 }  // namespace
 
-std::string ReduceWeatherWord(std::string_view word, ReportForm form) {
-  for (const Reduction& r : kReductions) {
-    if (r.word == word && (form == ReportForm::Broadcast || !r.broadcastOnly)) return std::string(r.name);
-  }
-  return std::string(word);
-}
-
 std::int32_t ReportedPressure(double value, int digits, ReportForm form) {
   const std::int32_t pressure = RoundToInt(value);
   if (pressure < 0) return pressure;
@@ -372,7 +361,9 @@ bool MayHoldStationReports(const ScanText& text) {
          std::any_of(kNoReport.begin(), kNoReport.end(), occurs);
 }
 
-void NoteUnknownStations(const ScanText& text, std::size_t begin, std::size_t end, std::vector<std::string>& names) {
+void NoteUnknownStations(const ScanText& text, std::size_t begin, std::size_t end, std::vector<std::string>& names,
+                         UsedSpans* used) {
+  static const std::string offBulletin = BuiltInStationTable().names[kBulletinStationCount];
   end = std::min(end, text.Size());
   ReportStarts starts(text, end);
   std::size_t nameStart = begin;
@@ -385,9 +376,13 @@ void NoteUnknownStations(const ScanText& text, std::size_t begin, std::size_t en
       continue;
     }
     const std::size_t nameEnd = std::max(reading.start, nameStart);
-    std::string name = UnknownName(std::string_view(text.Text()).substr(nameStart, nameEnd - nameStart));
+    const std::string_view before = std::string_view(text.Text()).substr(nameStart, nameEnd - nameStart);
+    std::string name = UnknownName(before);
     // A name has no digits: what stands before a ship's wind is its position.
-    if (std::none_of(name.begin(), name.end(), IsAsciiDigit)) names.push_back(CharSubstr(name, 0, kLongestNoted));
+    if (std::none_of(name.begin(), name.end(), IsAsciiDigit) && name != offBulletin) {
+      if (used != nullptr) used->Add(nameStart + before.rfind(name), reading.end);
+      names.push_back(CharSubstr(name, 0, kLongestNoted));
+    }
     nameStart = from = reading.end;
   }
 }

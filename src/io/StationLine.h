@@ -17,6 +17,7 @@
 
 #include "core/CodeTables.h"
 #include "core/ObservationStore.h"
+#include "io/ReadingNotes.h"
 #include "io/ScanText.h"
 
 namespace nimbara {
@@ -24,12 +25,6 @@ namespace nimbara {
 // Whose rules a report follows: the agency's bulletin page or the radio
 // broadcast (its manuscript and what a pupil writes down while listening).
 enum class ReportForm { Bulletin, Broadcast };
-
-// A weather word outside WeatherList reduced to one of its names. Both forms:
-// にわか雨 → 雨, にわか雪 → 雪, 天気不明 → 不明. The broadcast also: 霧雨, 雨強し → 雨;
-// 雪強し, 地ふぶき → 雪; 雷強し → 雷; 煙霧, ちり煙霧, 砂じんあらし → 不明. Any other
-// word is returned unchanged (and is then not recognised by WeatherCode).
-std::string ReduceWeatherWord(std::string_view word, ReportForm form);
 
 // The pressure meant by a number of `digits` digits before the decimal point.
 // Bulletin: 1000 is added below 300. Broadcast: above 1000 hPa only the last
@@ -47,13 +42,17 @@ struct StationReading {
   bool hasDirection = false;   // one of the 16 direction names was read
   bool pressureGiven = false;  // a pressure unit, or a number in the pressure's place
   bool noReport = false;       // 入電がありません: the station stays empty
+  bool temperatureGiven = false;
+  bool pressureMissing = false;  // 気圧 欠測 or 気圧 不明
+  std::string_view weatherWord;  // the broadcast's word for the weather read, empty when none
   std::size_t start = 0;       // where the report's first value stands (its direction, when it has one)
   std::size_t end = 0;         // where reading stopped
 };
 
 // Reads the values after a station name, from `begin` up to `end`. Reading
-// stops after the temperature, after "。", after "入電がありません", or after
-// a station report's greatest length. A "、" before the first digit marks a
+// stops after the temperature, after "。", after "入電がありません", before a
+// position or a pressure system's word, or after a station report's greatest
+// length. A number with another unit ("2m", "30キロ") is passed over. A "、" before the first digit marks a
 // sentence, in which a blank inside a number is a line end that fell there.
 StationReading ReadStationFields(const ScanText& text, std::size_t begin, std::size_t end, ReportForm form);
 StationReading ReadStationFields(std::string_view fields, ReportForm form);
@@ -78,7 +77,10 @@ bool MayHoldStationReports(const ScanText& text);
 // Appends to `names` the name of every station report between `begin` and
 // `end` that does not start with a known name: what stands before its wind
 // ("ナホトカ" of "ナホトカでは、北西の風、風力3、…"). Reports after digits (a
-// ship's position "北緯３８度 東経１４５度") are not stations.
-void NoteUnknownStations(const ScanText& text, std::size_t begin, std::size_t end, std::vector<std::string>& names);
+// ship's position "北緯３８度 東経１４５度") are not stations, nor is 富士山, a
+// station of the table the bulletin does not list. The reports named are
+// added to `used` when it is given.
+void NoteUnknownStations(const ScanText& text, std::size_t begin, std::size_t end, std::vector<std::string>& names,
+                         UsedSpans* used = nullptr);
 
 }  // namespace nimbara

@@ -1,104 +1,104 @@
 #include "io/SystemsImport.h"
 
 #include <array>
+#include <optional>
 
 #include "core/CodeTables.h"
 #include "core/Numbers.h"
-#include "core/Text.h"
-#include "io/BulletinText.h"
 
 namespace nimbara {
 namespace {
 
-constexpr std::size_t kKeywordLength = 2;
-constexpr std::int64_t kPressureWidth = 4;  // characters before "hPa"
-
-struct KeywordRow {
-  std::string_view keyword;
+struct KindWord {
+  std::string_view word;
   std::string_view kind;
-  bool readsPressure;
+  bool hasPressure;
 };
 
-constexpr std::array<KeywordRow, 9> kKeywordRows = {{
-    {"低気", kind::kLow, true},
-    {"熱帯", kind::kTropicalDepression, true},
-    {"台風", kind::kTyphoon, true},
-    {"高気", kind::kHigh, true},
-    {"閉塞", kind::kOccludedFront, false},
-    {"停滞", kind::kStationaryFront, false},
-    {"温暖", kind::kWarmFront, false},
-    {"寒冷", kind::kColdFront, false},
-    {"等圧", kind::kIsobarPoint, true},
+// Longest first where one word holds another ("熱帯低気圧", "低気圧").
+constexpr std::array<KindWord, 9> kKindWords = {{
+    {kind::kTropicalDepression, kind::kTropicalDepression, true},
+    {kind::kLow, kind::kLow, true},
+    {kind::kHigh, kind::kHigh, true},
+    {kind::kTyphoon, kind::kTyphoon, true},
+    {kind::kOccludedFront, kind::kOccludedFront, false},
+    {kind::kStationaryFront, kind::kStationaryFront, false},
+    {kind::kWarmFront, kind::kWarmFront, false},
+    {kind::kColdFront, kind::kColdFront, false},
+    {kind::kIsobarPoint, kind::kIsobarPoint, true},
 }};
 
-std::string KeywordOf(std::string_view line) { return CharSubstr(line, 0, kKeywordLength); }
+constexpr std::string_view kOpen = "(";
+constexpr std::string_view kNorthComma = "n,";
+constexpr std::string_view kEastClose = "e)";
 
-const KeywordRow* FindKeywordRow(std::string_view keyword) {
-  for (const KeywordRow& row : kKeywordRows) {
-    if (row.keyword == keyword) return &row;
+const KindWord* KindAt(const ScanText& text, std::size_t at) {
+  for (const KindWord& k : kKindWords) {
+    if (text.At(at, k.word)) return &k;
   }
   return nullptr;
 }
 
+// "(lat N,lon E)" at `at`.
+std::optional<ScannedPosition> BracketedPosition(const ScanText& text, std::size_t at) {
+  if (!text.At(at, kOpen)) return std::nullopt;
+  const std::optional<ScannedNumber> latitude = ScanNumber(text, at + kOpen.size(), Blanks::InsideNumbers);
+  if (!latitude || !text.At(latitude->end, kNorthComma)) return std::nullopt;
+  const std::optional<ScannedNumber> longitude =
+      ScanNumber(text, latitude->end + kNorthComma.size(), Blanks::InsideNumbers);
+  if (!longitude || !text.At(longitude->end, kEastClose)) return std::nullopt;
+  return ScannedPosition{RoundToInt(latitude->value), RoundToInt(longitude->value), longitude->end + kEastClose.size()};
+}
+
+// The first "NhPa" between `from` and `to`, or 0.
+std::int32_t PressureBetween(const ScanText& text, std::size_t from, std::size_t to) {
+  for (std::size_t pos = from; pos < to;) {
+    const std::optional<ScannedNumber> number = ScanNumber(text, pos, Blanks::InsideNumbers);
+    if (!number) {
+      pos = text.NextChar(pos);
+      continue;
+    }
+    if (ScanPressureUnit(text, number->end)) return RoundToInt(number->value);
+    pos = number->end;
+  }
+  return 0;
+}
+
 }  // namespace
 
-int ReadSystemsLines(std::string_view text, BulletinItemList& lines) {
-  FieldReader reader{std::string(text)};
-  reader.ReadLine();
-  std::string first = reader.ReadLine().value_or(std::string());
-  if (FindKeywordRow(KeywordOf(first)) == nullptr) return kNotSystemsBulletin;
-  lines[0] = std::move(first);
-  return StoreNonEmptyTexts([&reader] { return reader.ReadLine(); }, lines);
-}
+bool SystemItem::IsRun() const { return !entries.empty() && (IsFrontKind(entries[0].kind) || entries[0].kind == kind::kIsobarPoint); }
 
-std::int32_t SystemsLinePressure(std::string_view line) {
-  const std::u32string text = ToCodePoints(line);
-  const std::int64_t k = KeywordPosition(text, U"hPa");
-  if (k == 0) return 0;
-  return ReadRounded(CharWindow(text, k - kPressureWidth, kPressureWidth));
-}
-
-void AddPositions(ObservationStore& store, std::string_view line, std::string_view kind, std::int32_t pressure) {
-  if (store.systemCount >= kSlotCount) return;
-  const std::u32string text = ToCodePoints(line);
-  constexpr auto npos = std::u32string::npos;
-  std::size_t start = 0;
-  // The next "(" is remembered: searching it again from every position would
-  // make a long line without brackets quadratic.
-  std::size_t open = text.find(U'(');
-  while (store.systemCount < kSlotCount) {
-    if (open != npos && open < start) open = text.find(U'(', start);
-    const std::size_t north = text.find(U"N,", start);
-    if (north == npos) return;
-    const std::size_t east = text.find(U"E)", north);
-    if (east == npos) return;
-    std::u32string_view latitude;
-    if (open == npos) latitude = std::u32string_view(text).substr(0, north);
-    else if (open < north) latitude = std::u32string_view(text).substr(open + 1, north - open - 1);
-    const std::u32string_view longitude = std::u32string_view(text).substr(north + 2, east - north - 2);
-
-    SystemEntry& entry = store.systems[store.systemCount];
-    entry.kind = std::string(kind);
-    entry.pressure = pressure;
-    entry.latitude = ReadRounded(FromCodePoints(latitude));
-    entry.longitude = ReadRounded(FromCodePoints(longitude));
-    ++store.systemCount;
-    start = east;
-  }
-}
-
-void AddSystemLines(ObservationStore& store, const BulletinItemList& lines, int lastPosition) {
-  std::string kind;
-  std::int32_t pressure = 0;
-  for (int p = 0; p <= lastPosition && p <= kLastBulletinPosition; ++p) {
-    const std::string& line = lines[static_cast<std::size_t>(p)];
-    const std::string keyword = KeywordOf(line);
-    if (const KeywordRow* row = FindKeywordRow(keyword)) {
-      kind = row->kind;
-      pressure = row->readsPressure ? SystemsLinePressure(line) : 0;
+std::vector<SystemItem> ReadSystemsList(const ScanText& text) {
+  std::vector<SystemItem> items;
+  const std::size_t size = text.Size();
+  for (std::size_t pos = 0; pos < size;) {
+    const KindWord* kind = KindAt(text, pos);
+    if (kind == nullptr) {
+      pos = text.NextChar(pos);
+      continue;
     }
-    AddPositions(store, line, kind, pressure);
+    // The kind's part runs to the next kind's word.
+    std::size_t partEnd = pos + kind->word.size();
+    while (partEnd < size && KindAt(text, partEnd) == nullptr) partEnd = text.NextChar(partEnd);
+    SystemItem item;
+    item.begin = pos;
+    std::int32_t pressure = 0;
+    bool pressureRead = false;
+    for (std::size_t p = pos + kind->word.size(); p < partEnd;) {
+      const std::optional<ScannedPosition> at = BracketedPosition(text, p);
+      if (!at) {
+        p = text.NextChar(p);
+        continue;
+      }
+      if (!pressureRead && kind->hasPressure) pressure = PressureBetween(text, pos + kind->word.size(), p);
+      pressureRead = true;
+      item.entries.push_back({std::string(kind->kind), at->latitude, at->longitude, pressure});
+      item.end = p = at->end;
+    }
+    if (!item.entries.empty()) items.push_back(std::move(item));
+    pos = partEnd;
   }
+  return items;
 }
 
 }  // namespace nimbara

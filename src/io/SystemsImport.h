@@ -1,34 +1,27 @@
 #pragma once
-// The systems-and-fronts bulletin reader: every bracketed position of a line
-// becomes one systems entry of the kind its line (or the last keyword line)
-// names.
+// The agency's list of pressure systems and fronts ("低気圧や前線の位置"):
+// a kind's word, its pressure in hPa for a centre or an isobar, then its
+// positions in brackets, "(44N,151E)", as many as the kind has (a front's run
+// over several lines). Read wherever the words stand, whatever the line ends.
 
-#include <cstdint>
 #include <string>
-#include <string_view>
+#include <vector>
 
 #include "core/ObservationStore.h"
-#include "io/BulletinItems.h"
+#include "io/ScanText.h"
 
 namespace nimbara {
 
-// The lines of a systems bulletin: line 1 (the observation date, already
-// taken as the header) is skipped, line 2 is stored at position 0, every
-// further non-empty line at the next position (up to 400). Returns the last
-// position written, or kNotSystemsBulletin (nothing written) when line 2
-// does not begin with one of the keywords.
-inline constexpr int kNotSystemsBulletin = -1;
-int ReadSystemsLines(std::string_view text, BulletinItemList& lines);
+// One centre, or one front's or isobar's run of positions.
+struct SystemItem {
+  std::vector<SystemEntry> entries;
+  std::size_t begin = 0;  // its place in the text
+  std::size_t end = 0;
+  bool IsRun() const;     // a front or an isobar
+};
 
-// The pressure written before "hPa" in a line (0 without "hPa").
-std::int32_t SystemsLinePressure(std::string_view line);
-
-// Appends one entry for every "(lat N, lon E)" position of the line; at most
-// 201 entries are kept.
-void AddPositions(ObservationStore& store, std::string_view line, std::string_view kind, std::int32_t pressure);
-
-// Examines lines 0 to `lastPosition` in order, choosing kind and pressure by
-// each line's first two characters, and appends their positions.
-void AddSystemLines(ObservationStore& store, const BulletinItemList& lines, int lastPosition);
+// Every kind's word followed by positions in brackets, in order. A word
+// without bracketed positions before the next kind's word adds nothing.
+std::vector<SystemItem> ReadSystemsList(const ScanText& text);
 
 }  // namespace nimbara

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <optional>
+#include <tuple>
 
 #include "core/CodeTables.h"
 #include "core/Numbers.h"
@@ -14,10 +15,12 @@ namespace {
 
 constexpr std::string_view kThereIsAt = "には";
 constexpr std::string_view kThereIs = "があ";
+constexpr std::string_view kThereIsEnd = "って";  // "があって"
 constexpr std::string_view kThrough = "を通って";
 constexpr std::string_view kOf = "の";
 constexpr std::string_view kSubject = "が";
 constexpr std::string_view kFromCentre = "中心から";
+constexpr std::array<std::string_view, 2> kCentralPressure = {"中心気圧", "中心の気圧"};
 constexpr std::array<std::string_view, 2> kFromThere = {"ここから", "そこから"};
 constexpr std::array<std::string_view, 4> kFronts = {kind::kWarmFront, kind::kColdFront, kind::kStationaryFront,
                                                      kind::kOccludedFront};
@@ -90,7 +93,7 @@ class Reader {
     const std::size_t thereIs = m_text.Find(kThereIs, body, clauseEnd);
     if (thereIs == std::string::npos) {
       if (clauseEnd < m_text.Size()) return false;
-      Note(pos);  // the text ends inside the clause
+      Note(pos, sentenceEnd);  // the text ends inside the clause
       pos = sentenceEnd;
       return true;
     }
@@ -99,9 +102,24 @@ class Reader {
       if (kind == nullptr && m_text.Find(k.word, body, thereIs) != std::string::npos) kind = &k;
     }
     if (kind == nullptr) return false;
-    std::int32_t pressure = FirstPressure(body, thereIs);
-    if (pressure == 0) pressure = FirstPressure(thereIs, std::min(sentenceEnd, thereIs + kLongestClauseBytes));
-    m_result.entries.push_back({std::string(kind->kind), centre->latitude, centre->longitude, pressure});
+    std::size_t clauseEndUsed = thereIs + kThereIs.size();
+    if (m_text.At(clauseEndUsed, kThereIsEnd)) clauseEndUsed += kThereIsEnd.size();
+    auto [pressure, pressureEnd] = FirstPressure(body, thereIs);
+    if (pressure == 0) {
+      std::tie(pressure, pressureEnd) = FirstPressure(thereIs, std::min(sentenceEnd, thereIs + kLongestClauseBytes));
+      clauseEndUsed = std::max(clauseEndUsed, pressureEnd);
+    }
+    // A typhoon's pressure may come in the next sentence: "中心気圧は965ヘクトパスカル".
+    const std::size_t nextSentence = sentenceEnd + kFullStop.size();
+    if (pressure == 0 && std::any_of(kCentralPressure.begin(), kCentralPressure.end(),
+                                     [&](std::string_view word) { return m_text.At(nextSentence, word); })) {
+      std::tie(pressure, pressureEnd) =
+          FirstPressure(nextSentence, std::min(m_text.Size(), nextSentence + kLongestClauseBytes));
+      if (pressure != 0) m_result.alsoRead.emplace_back(nextSentence, pressureEnd);
+    }
+    BeginItem(pos);
+    Append(kind->kind, *centre, pressure);
+    EndItem(clauseEndUsed);
     m_centre = centre;
     m_sentenceHasCentre = true;
     pos = thereIs + kThereIs.size();
@@ -135,12 +153,14 @@ class Reader {
     else if (m_sentenceHasCentre) first = m_centre;
     const std::optional<std::vector<ScannedPosition>> run = PositionRun(p);
     if (!run) {
-      Note(pos);
+      Note(pos, p);
       pos = p;
       return true;
     }
+    BeginItem(pos);
     if (first) Append(front, *first, 0);
     for (const ScannedPosition& vertex : *run) Append(front, vertex, 0);
+    EndItem(p);
     m_frontEnd = run->back();
     pos = p;
     return true;
@@ -157,9 +177,13 @@ class Reader {
     if (!m_text.At(p, kind::kIsobarPoint) || !m_text.At(p + kind::kIsobarPoint.size(), kSubject)) return false;
     p += kind::kIsobarPoint.size() + kSubject.size();
     const std::optional<std::vector<ScannedPosition>> run = PositionRun(p);
-    if (!run) Note(pos);
-    else
+    if (!run) {
+      Note(pos, p);
+    } else {
+      BeginItem(pos);
       for (const ScannedPosition& point : *run) Append(kind::kIsobarPoint, point, RoundToInt(number->value));
+      EndItem(p);
+    }
     pos = p;
     return true;
   }
@@ -182,28 +206,41 @@ class Reader {
     }
   }
 
-  std::int32_t FirstPressure(std::size_t from, std::size_t to) const {
+  // The first "NhPa" between `from` and `to` and where it ends, or 0.
+  std::pair<std::int32_t, std::size_t> FirstPressure(std::size_t from, std::size_t to) const {
     for (std::size_t p = from; p < to;) {
       const std::optional<ScannedNumber> number = ScanNumber(m_text, p, Blanks::InsideNumbers);
       if (!number) {
         p = m_text.NextChar(p);
         continue;
       }
-      if (number->end <= to && ScanPressureUnit(m_text, number->end)) return RoundToInt(number->value);
+      if (const std::optional<std::size_t> unitEnd = ScanPressureUnit(m_text, number->end); unitEnd && number->end <= to)
+        return {RoundToInt(number->value), *unitEnd};
       p = number->end;
     }
-    return 0;
+    return {0, from};
   }
+
+  void BeginItem(std::size_t begin) {
+    m_result.items.emplace_back();
+    m_result.items.back().begin = begin;
+  }
+  void EndItem(std::size_t end) { m_result.items.back().end = end; }
 
   void Append(std::string_view kind, const ScannedPosition& at, std::int32_t pressure) {
-    m_result.entries.push_back({std::string(kind), at.latitude, at.longitude, pressure});
+    SystemEntry entry{std::string(kind), at.latitude, at.longitude, pressure};
+    m_result.items.back().entries.push_back(entry);
+    m_result.entries.push_back(std::move(entry));
   }
 
-  void Note(std::size_t from) {
+  // A clause cut off or without positions: noted, to the end of its sentence.
+  void Note(std::size_t from, std::size_t to) {
+    to = std::max(to, std::min(m_text.Find(kFullStop, to), m_text.Size()));
     const std::string_view rest = std::string_view(m_text.Text()).substr(from);
     std::string clause = CharSubstr(rest, 0, kNotedLength);
     if (clause.size() < rest.size()) clause += "…";
     m_result.unreadClauses.push_back(std::move(clause));
+    m_result.noted.emplace_back(from, to);
   }
 
   const ScanText& m_text;

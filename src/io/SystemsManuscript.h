@@ -9,20 +9,24 @@
 
 #include "core/ObservationStore.h"
 #include "io/ScanText.h"
+#include "io/SystemsImport.h"
 
 namespace nimbara {
 
 struct SystemsManuscript {
   std::vector<SystemEntry> entries;        // in the order the text gives them
+  std::vector<SystemItem> items;           // the same entries by clause, with the clause's place
   std::vector<std::string> unreadClauses;  // beginnings of clauses that were cut off or had no position
+  std::vector<std::pair<std::size_t, std::size_t>> noted;     // where those clauses stand
+  std::vector<std::pair<std::size_t, std::size_t>> alsoRead;  // read outside the clauses: a pressure told later
 };
 
 // Reads three kinds of clause; everything else (forecast circles, movement,
 // wind areas, warnings) adds nothing.
 // - "<position>には、PhPaの<kind>があって": one entry of the kind — 台風
 //   (台風第N号), 熱帯低気圧, 低気圧 (also 発達中の低気圧, 温帯低気圧), 高気圧 —
-//   with its pressure (else the first pressure later in the sentence, as in
-//   "中心気圧は965ヘクトパスカル").
+//   with its pressure (else the first pressure later in the sentence, or in
+//   the next sentence when it starts "中心気圧は965ヘクトパスカル").
 // - "[中心から|ここから|そこから]<front>が<positions>を通って、<position>に…":
 //   one run of the front kind (温暖, 寒冷, 停滞, 閉塞前線). It starts at the
 //   system's centre after "中心から", and so does every further front clause

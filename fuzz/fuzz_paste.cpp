@@ -1,20 +1,17 @@
-// Arbitrary pasted text through the two readers of the broadcast manuscript
-// and the station-report reader they share.
+// Arbitrary pasted text through the one reading of pasted text (stations,
+// ships, systems in every layout, with its account) and the station-report
+// reader the dictated line shares.
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
 
-#include "io/ScanText.h"
+#include "io/PastedText.h"
 #include "io/StationLine.h"
-#include "io/StationManuscript.h"
-#include "io/SystemsManuscript.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace nimbara;
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-  const ScanText text(bytes);
-  ReadStationManuscript(text);
-  ReadSystemsManuscript(text);
+  ReadPastedText(bytes);
   ReadStationFields(bytes, ReportForm::Bulletin);
   return 0;
 }
