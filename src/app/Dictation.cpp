@@ -71,7 +71,7 @@ bool AnyStationReport(const ObservationStore& store) {
 }  // namespace
 
 bool HasStationReport(const StationRecord& record) {
-  return record != StationRecord{} && record != kNoStationReport;
+  return record != StationRecord{} && record != kNoStationReport && record != AsReadBack(kNoStationReport);
 }
 
 int FirstStationWithoutReport(const ObservationStore& store) {

@@ -1,5 +1,6 @@
 #include "app/PasteCommands.h"
 
+#include "app/Dictation.h"
 #include "app/ImageCommands.h"
 #include "app/RowEditing.h"
 #include "core/Rows.h"
@@ -28,8 +29,6 @@ void WriteSystemRows(AppState& state) {
   state.systemRows.selected = -1;
 }
 
-bool HoldsReport(const StationRecord& record) { return record != StationRecord{} && record != kNoStationReport; }
-
 // Whether the text's time names another observation than the stored one's.
 bool IsAnotherTime(const ObservationStore& store, const PastedText& pasted) {
   const std::optional<ObservationTime> stored = FirstObservationTime(store.observationDate);
@@ -44,11 +43,13 @@ void ApplyStations(const AppContext& app, const PastedText& pasted, bool another
     StationRecord& record = store.stationRecords[slot];
     if (const auto& given = pasted.stations[static_cast<std::size_t>(slot)]) {
       record = given->record;
-      continue;
+    } else if (HasStationReport(record)) {
+      (anotherTime ? report.emptiedStations : report.keptStations).push_back(store.stations.names[slot]);
+      if (anotherTime) record = kNoStationReport;
     }
-    if (!HoldsReport(record)) continue;
-    (anotherTime ? report.emptiedStations : report.keptStations).push_back(store.stations.names[slot]);
-    if (anotherTime) record = kNoStationReport;
+    // Stored as a data file gives it back, so the map after a paste is the
+    // map after saving and opening again.
+    record = AsReadBack(record);
   }
   if (pasted.namesOzernaya) store.stations.names[kOzernayaSlot] = std::string(kOzernayaName);
   DropImplausibleStationPressures(store, report.notes);

@@ -1,6 +1,6 @@
-#include <cerrno>
+#include <unistd.h>
+
 #include <iostream>
-#include <iterator>
 
 #include "app/FileCommands.h"
 #include "app/IsobarLayer.h"
@@ -16,13 +16,11 @@ namespace {
 
 constexpr std::string_view kStandardInput = "-";
 
-// Standard input is read to its end, like a file: the bulletin is one text.
+// Standard input is read to its end, like a file: the bulletin is one text,
+// within the same limit.
 FileRead ReadAllOf(const std::string& path) {
-  if (path != kStandardInput) return ReadFile(path);
-  FileRead read;
-  read.content.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
-  if (std::cin.bad()) read.status = {FileFault::System, EIO, "standard input"};
-  return read;
+  if (path != kStandardInput) return ReadFile(path, kMaxBulletinBytes);
+  return ReadDescriptor(STDIN_FILENO, "standard input", kMaxBulletinBytes);
 }
 
 // A bulletin saved from a browser is UTF-8 today; older ones are CP932.

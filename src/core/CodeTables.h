@@ -16,6 +16,7 @@ inline constexpr std::array<std::string_view, 16> kWindDirectionList = {
 inline constexpr std::array<std::string_view, 11> kWeatherList = {
     "快晴", "晴れ", "くもり", "雨", "雪", "みぞれ", "あられ", "ひょう", "雷", "霧", "不明"};
 inline constexpr std::int32_t kUnknownWeather = 11;  // a word that was not recognised
+inline constexpr std::string_view kUndeterminedWeatherName = "不明";
 
 inline constexpr std::array<std::string_view, 9> kSystemKindList = {
     "高気圧", "低気圧", "台風", "熱帯低気圧", "温暖前線", "寒冷前線", "停滞前線", "閉塞前線", "等圧線"};

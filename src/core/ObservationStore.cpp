@@ -1,5 +1,7 @@
 #include "core/ObservationStore.h"
 
+#include "core/CodeTables.h"
+
 #include <algorithm>
 #include <string_view>
 
@@ -45,6 +47,13 @@ StationTable BuiltInStationTable() {
 
 std::int16_t ClampCount(long long count) {
   return static_cast<std::int16_t>(std::clamp<long long>(count, 0, kSlotCount));
+}
+
+bool IsUndeterminedReport(const StationRecord& r) { return r.force == 0 && r.pressure == 0 && r.temperature == 0; }
+
+StationRecord AsReadBack(StationRecord r) {
+  if (IsUndeterminedReport(r)) r.weather = WeatherCode(kUndeterminedWeatherName);
+  return r;
 }
 
 PlotCounts ClampedPlotCounts(const ObservationStore& store) {

@@ -22,6 +22,12 @@ struct StationRecord {
   bool operator==(const StationRecord&) const = default;
 };
 
+// A station report without force, pressure and temperature is written to the
+// data file with the weather 不明, whatever its weather was, and reads back so.
+bool IsUndeterminedReport(const StationRecord& r);
+// The record as the data file gives it back.
+StationRecord AsReadBack(StationRecord r);
+
 struct ShipRecord {
   std::int32_t latitude = 0;
   std::int32_t longitude = 0;

@@ -14,7 +14,6 @@ namespace {
 constexpr std::string_view kStationHeader = " 地 名　　　風向　風力　天気　 気圧　気温";
 constexpr std::string_view kShipHeader = " 北緯 東経   風向   風力  天気　気圧";
 constexpr std::string_view kSystemHeader = "  種 類 　北緯　東経　 気圧";
-constexpr std::string_view kUndetermined = "不明";
 
 constexpr std::size_t kNameWidth = 10;
 constexpr std::size_t kWordWidth = 6;  // direction and weather names
@@ -37,7 +36,7 @@ std::string DirectionField(std::int32_t direction, std::int32_t force) {
 }
 
 std::string WeatherField(std::int32_t weather, bool undetermined) {
-  return PadRight(undetermined ? std::string(kUndetermined) : WeatherName(weather), kWordWidth);
+  return PadRight(undetermined ? std::string(kUndeterminedWeatherName) : WeatherName(weather), kWordWidth);
 }
 
 std::string SectionLine(std::string_view word, int count) {
@@ -47,7 +46,7 @@ std::string SectionLine(std::string_view word, int count) {
 std::string StationLine(const ObservationStore& store, int slot) {
   const std::string& name = store.stations.names[slot];
   const StationRecord& r = store.stationRecords[slot];
-  const bool undetermined = r.force == 0 && r.pressure == 0 && r.temperature == 0;
+  const bool undetermined = IsUndeterminedReport(r);
   const std::string pressure =
       name == kMountFuji ? std::string(kPressureWidth, ' ') : NumberField(r.pressure, kPressureWidth);
   return TextField(name, kNameWidth) + "," + DirectionField(r.direction, r.force) + "," +

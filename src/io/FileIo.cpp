@@ -215,6 +215,23 @@ FileStatus PutInPlace(std::vector<PlannedFile>& plan) {
 
 }  // namespace
 
+FileRead ReadDescriptor(int fd, const std::string& name, std::size_t maxBytes) {
+  constexpr std::size_t kChunk = std::size_t{64} << 10;
+  FileRead read;
+  while (true) {
+    const std::size_t got = read.content.size();
+    read.content.resize(got + kChunk);
+    const ssize_t n = ::read(fd, read.content.data() + got, kChunk);
+    read.content.resize(got + static_cast<std::size_t>(std::max<ssize_t>(n, 0)));
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) read.status = SystemFailure(name);
+    else if (read.content.size() > maxBytes) read.status = Failed(FileFault::TooLarge, name);
+    if (n <= 0 || !read.status) break;
+  }
+  if (!read.status) read.content.clear();
+  return read;
+}
+
 FileRead ReadFile(const std::string& path, std::size_t maxBytes) {
   FileRead read;
   const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);

@@ -47,6 +47,14 @@ inline constexpr std::size_t kMaxTextFileBytes = std::size_t{4} << 20;
 // The bytes of a regular file no larger than `maxBytes`. The file is opened
 // without waiting (a FIFO never blocks) and checked on the open descriptor.
 FileRead ReadFile(const std::string& path, std::size_t maxBytes = kDefaultMaxFileBytes);
+// A pasted text saved as a file or given on standard input: larger than any
+// bulletin, small enough that its reading and report stay quick.
+inline constexpr std::size_t kMaxBulletinBytes = std::size_t{16} << 20;
+
+// The bytes of an open descriptor (standard input) read to its end, refused
+// as FileFault::TooLarge as soon as they pass `maxBytes`; `name` names it in
+// the status.
+FileRead ReadDescriptor(int fd, const std::string& name, std::size_t maxBytes);
 // The bytes, or nothing when ReadFile fails.
 std::optional<std::string> ReadWholeFile(const std::string& path, std::size_t maxBytes = kDefaultMaxFileBytes);
 

@@ -1,6 +1,8 @@
 #include "io/PastedText.h"
 
 #include <algorithm>
+#include <map>
+#include <tuple>
 
 #include "core/CodeTables.h"
 #include "core/Text.h"
@@ -47,11 +49,8 @@ bool SameItem(const SystemItem& a, const SystemItem& b) {
   return true;
 }
 
-// The same centre, or a run of the same kind from the same place.
-bool SamePlace(const SystemItem& a, const SystemItem& b) {
-  return !a.entries.empty() && !b.entries.empty() && a.entries[0].kind == b.entries[0].kind &&
-         a.entries[0].latitude == b.entries[0].latitude && a.entries[0].longitude == b.entries[0].longitude;
-}
+// What makes two items one: a system's kind (or a ship's name) and its first place.
+using PlaceKey = std::tuple<std::string, std::int32_t, std::int32_t>;
 
 void NoteReduction(std::string_view word, const std::string& who, ReadingNotes& notes) {
   const std::optional<std::string_view> reduced = NamedReduction(word);
@@ -92,18 +91,17 @@ class Reader {
     m_result.notes.unreadClauses = std::move(sentences.unreadClauses);
     for (SystemItem& item : sentences.items) items.push_back(std::move(item));
     std::stable_sort(items.begin(), items.end(), [](const SystemItem& a, const SystemItem& b) { return a.begin < b.begin; });
-    std::vector<const SystemItem*> kept;
+    std::map<PlaceKey, const SystemItem*> kept;  // by kind and first place
     for (const SystemItem& item : items) {
       Data(item.begin, item.end);
-      const std::string& kind = item.entries[0].kind;
-      const auto earlier = std::find_if(kept.begin(), kept.end(), [&](const SystemItem* k) { return SamePlace(*k, item); });
-      if (earlier != kept.end()) {
-        if (SameItem(**earlier, item)) m_result.notes.repeated.push_back(kind);
-        else m_result.notes.differing.push_back(kind + "（" + Values(**earlier) + "／" + Values(item) + "）");
+      const SystemEntry& first = item.entries[0];
+      const auto [earlier, isNew] = kept.try_emplace({first.kind, first.latitude, first.longitude}, &item);
+      if (!isNew) {
+        if (SameItem(*earlier->second, item)) m_result.notes.repeated.push_back(first.kind);
+        else m_result.notes.differing.push_back(first.kind + "（" + Values(*earlier->second) + "／" + Values(item) + "）");
         continue;
       }
-      if (!KeepPositions(item, kind)) continue;
-      kept.push_back(&item);
+      if (!KeepPositions(item, first.kind)) continue;
       for (const SystemEntry& entry : item.entries) m_result.systems.push_back(entry);
     }
   }
@@ -153,19 +151,17 @@ class Reader {
   void Ships() {
     const std::vector<ShipReport> reports = FindShipReports(m_text, m_used);
     m_result.shipReports = !reports.empty();
-    std::vector<const ShipReport*> kept;
+    std::map<PlaceKey, const ShipReport*> kept;  // by name and place
     for (const ShipReport& report : reports) {
       Data(report.begin, report.end);
       const ShipRecord& r = report.record;
-      const auto earlier = std::find_if(kept.begin(), kept.end(), [&](const ShipReport* k) {
-        return k->name == report.name && k->record.latitude == r.latitude && k->record.longitude == r.longitude;
-      });
-      if (earlier != kept.end()) {
-        if ((*earlier)->record == r) m_result.notes.repeated.push_back(report.Who());
-        else m_result.notes.differing.push_back(report.Who() + "（" + Values((*earlier)->record) + "／" + Values(r) + "）");
+      const auto [earlier, isNew] = kept.try_emplace({report.name, r.latitude, r.longitude}, &report);
+      if (!isNew) {
+        const ShipRecord& first = earlier->second->record;
+        if (first == r) m_result.notes.repeated.push_back(report.Who());
+        else m_result.notes.differing.push_back(report.Who() + "（" + Values(first) + "／" + Values(r) + "）");
         continue;
       }
-      kept.push_back(&report);
       if (!IsPossiblePosition(r.latitude, r.longitude)) {
         m_result.notes.impossiblePositions.push_back(report.Who());
         continue;

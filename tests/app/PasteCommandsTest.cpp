@@ -17,6 +17,10 @@
 #include "io/FieldReader.h"
 #include "io/FileIo.h"
 #include "io/StationLine.h"
+#include "app/DisplayCommands.h"
+#include "app/FileCommands.h"
+#include "app/StationEntry.h"
+#include "support/TempFolder.h"
 #include "support/TestApp.h"
 
 namespace nimbara {
@@ -187,7 +191,7 @@ TEST_F(Paste, BroadcastManuscriptSamplesGiveTheWinterMap) {
 
   Import(SampleBulletin("broadcast_station_part_listing.txt"));
   EXPECT_EQ(app.state.store.stationRecords[20], (StationRecord{3, 7, 4, 1010, -2}));  // 輪島
-  EXPECT_EQ(app.state.store.stationRecords[28], kNoStationReport);                   // 稚内: 入電がありません
+  EXPECT_EQ(app.state.store.stationRecords[28], AsReadBack(kNoStationReport));       // 稚内: 入電がありません
   EXPECT_EQ(app.state.store.stationRecords[2], (StationRecord{0, 4, 1, 1021, 16}));  // not listed: kept
 
   Import(SampleBulletin("broadcast_systems_part.txt"));
@@ -229,10 +233,80 @@ TEST_F(Paste, AnotherTimesStationsAreEmptiedAndTheSameTimesKept) {
   const PasteReport other = Import("２０２４年０１月１６日０６時の各地の観測値\n" + ishigaki);
   EXPECT_EQ(other.emptiedStations.size(), 52u);
   EXPECT_EQ(other.emptiedStations[0], "那覇");
-  EXPECT_EQ(app.state.store.stationRecords[1], kNoStationReport);
+  EXPECT_EQ(app.state.store.stationRecords[1], AsReadBack(kNoStationReport));
   EXPECT_EQ(app.state.store.stationRecords[0], (StationRecord{15, 4, 2, 1022, 17}));
   EXPECT_EQ(app.state.store.shipCount, 0);
   EXPECT_EQ(app.state.store.observationDate, "２０２４年０１月１６日０６時の各地の観測値");
+}
+
+TEST_F(Paste, PastedMapIsTheMapOfItsSavedFile) {
+  for (const char* sample : {"broadcast_station_part_listing.txt", "winter_stations.txt"}) {
+    SCOPED_TRACE(sample);
+    TestApp pasted;
+    pasted.state.tempFileDirectory = m_folder;
+    pasted.state.fullDataMode = false;
+    LoadStationRows(pasted.state);  // as the start does
+    ImportBulletinText(pasted.Context(), SampleBulletin(sample));
+    cntDisplay_Click(pasted.Context());
+    const testing::TempFolder folder;
+    ASSERT_TRUE(SaveDataFileAt(pasted.Context(), folder.File("map.txt")));
+    TestApp opened;
+    opened.state.fullDataMode = false;
+    ASSERT_TRUE(OpenDataFile(opened.Context(), folder.File("map.txt")));  // and displays it
+    const auto& a = pasted.canvas.Lines();
+    const auto& b = opened.canvas.Lines();
+    ASSERT_EQ(a.size(), b.size());
+    for (std::size_t i = 0; i < a.size(); ++i) ASSERT_EQ(a[i], b[i]) << "drawing call " << i;
+  }
+}
+
+// Pastes as people make them, with what they must store and the report lines
+// that must name what was not stored as it stood.
+struct ReportedPaste {
+  const char* what;
+  std::string text;
+  std::function<void(const ObservationStore&)> stores;
+  std::vector<std::string> lines;  // each must stand in a line of the report
+};
+
+TEST_F(Paste, ReportNamesWhatWasNotStoredAsItStood) {
+  const ReportedPaste pastes[] = {
+      {"a ship without pressure, weather words reduced",
+       "２０２４年０１月１５日０６時\nJPBX 北緯41度 東経138度 西北西 風力7 天気 雪 気圧 不明\n"
+       "香港 東 風力 2 霧雨 1021hPa 15度 マニラ 北 風力 2 霧雨 1014hPa 25度",
+       [](const ObservationStore& s) {
+         EXPECT_EQ(s.shipCount, 0);
+         EXPECT_EQ(s.stationRecords[48].weather, 3);
+       },
+       {"　霧雨を「雨」として読みました：香港、マニラ", "　気圧のない船舶の報告：JPBX（北緯41度 東経138度）"}},
+      {"positions no map shows",
+       "低気圧 1000hPa (8N,130E) 高気圧 1020hPa (95N,200E)",
+       [](const ObservationStore& s) { EXPECT_EQ(s.systemCount, 1); },
+       {"　地図の外の位置：低気圧（北緯8度 東経130度）", "　ありえない位置：高気圧（北緯95度 東経200度）"}},
+      {"thirty unknown stations: the list is cut at twenty", [] {
+         std::string text;
+         for (char32_t c = U'ア'; c < U'ア' + 60; c += 2) {
+           std::string name = "地点";
+           AppendUtf8(name, c);
+           text += name + "では、北の風、風力1、晴れ、10ヘクトパスカル、5度。";
+         }
+         return text + "那覇では、北の風、風力1、晴れ、10ヘクトパスカル、5度。";
+       }(),
+       [](const ObservationStore& s) { EXPECT_EQ(s.stationRecords[1].pressure, 1010); },
+       {"　表にない地点：地点ア、地点イ、", "　ほか 10 件"}},
+  };
+  for (const ReportedPaste& p : pastes) {
+    SCOPED_TRACE(p.what);
+    const PasteReport report = Import(p.text);
+    p.stores(app.state.store);
+    const std::vector<std::string> lines = PasteReportLines(report, app.state.store);
+    for (const std::string& part : p.lines) {
+      EXPECT_TRUE(std::any_of(lines.begin(), lines.end(),
+                              [&](const std::string& line) { return line.find(part) != std::string::npos; }))
+          << part;
+    }
+    for (const std::string& line : lines) EXPECT_LE(CharLength(line), 1000u) << "a line of the report stays readable";
+  }
 }
 
 TEST_F(Paste, TemporaryFileHoldsThePasteAsCp932WithCrLf) {
