@@ -5,9 +5,10 @@
 // top), and passes messages and questions to Module.onMessage and
 // Module.onQuestion.
 //
-// The core draws in pixels of the map's own size (800 × 800). On a screen of
-// two or three device pixels to a CSS pixel the canvases hold that many more,
-// so that lines stay sharp; mapLayers.width and .height keep the map's size.
+// The core draws in pixels of the map's own size (800 × 800). The canvases
+// hold as many device pixels as the map takes when the map view fills the
+// screen (two or three to a map pixel on a sharp or a large screen), so that
+// lines stay sharp; mapLayers.width and .height keep the map's size.
 mergeInto(LibraryManager.library, {
   $nimbaraPaint: {
     // The map font of the desktop first, then the Japanese fonts of the
@@ -18,6 +19,7 @@ mergeInto(LibraryManager.library, {
       return 'rgb(' + (colour & 255) + ',' + ((colour >> 8) & 255) + ',' + ((colour >> 16) & 255) + ')';
     },
     scale: 1,  // device pixels to a map pixel, set with the size
+    largestScale: 3,  // beyond it a canvas takes more memory than a tablet spares
     layer: function (name) { return Module['mapLayers'][name].getContext('2d'); },
     // Lines end and join round, as the desktop's pen does.
     pen: function (context, width, colour) {
@@ -43,7 +45,9 @@ mergeInto(LibraryManager.library, {
 
   nimbara_layers_size__deps: ['$nimbaraPaint'],
   nimbara_layers_size: function (width, height) {
-    nimbaraPaint.scale = Math.max(1, Math.min(3, Math.ceil(window.devicePixelRatio || 1)));
+    var screenSide = Math.min(window.screen.width, window.screen.height) || width;
+    var mostDevicePixels = (window.devicePixelRatio || 1) * Math.max(1, screenSide / width);
+    nimbaraPaint.scale = Math.max(1, Math.min(nimbaraPaint.largestScale, Math.ceil(mostDevicePixels)));
     Module['mapLayers']['width'] = width;
     Module['mapLayers']['height'] = height;
     ['picture', 'drawing'].forEach(function (name) {
