@@ -279,6 +279,11 @@ test('stations dictated line by line save what the desktop saves from a listing 
     line.dispatchEvent(new ClipboardEvent('paste', { clipboardData, bubbles: true, cancelable: true }));
   }, dictation.slice(2).map(([typed]) => typed + '\r\n').join(''));
   assert.deepEqual(await shown(), ['足摺岬（8/53）', '', 'hint']);
+  // A reload by mistake keeps the dictated stations.
+  page.on('dialog', (dialog) => dialog.accept());
+  await page.reload();
+  await page.evaluate(() => window.nimbara.ready);
+  assert.equal(await page.$eval('#tab-dictation', (tab) => tab.getAttribute('aria-selected')), 'true');
   await page.click('#save-observations');
   assert.deepEqual(await download('saved.txt'), readFileSync(desktop('dictated.txt')));
   assert.deepEqual(problems, []);
