@@ -101,7 +101,6 @@
     showStations();
     showLineStatus('');
     for (const control of document.querySelectorAll('button, fieldset')) control.disabled = false;
-    document.body.classList.add('ready');
     return window.nimbara;
   }
 
@@ -198,6 +197,8 @@
     document.addEventListener('visibilitychange', () => { if (document.hidden) keepSession(); });
     $('enlarge-map').addEventListener('click', () => showMapView(!document.body.classList.contains('map-view')));
     document.addEventListener('keydown', (event) => { if (event.key === 'Escape') showMapView(false); });
+    // The browser's own way out of the full screen (Esc) ends the map view too.
+    document.addEventListener('fullscreenchange', () => { if (!document.fullscreenElement) showMapView(false); });
     $('save-name').addEventListener('change', keepSession);
     $('open-data').addEventListener('change', (event) => openFiles(event.target, openDataFiles));
     $('open-picture').addEventListener('change', (event) => openFiles(event.target, openPicture));
@@ -256,11 +257,17 @@
     mapShown = true;
   }
 
-  // The map alone over the whole window (or screen), as large as it fits.
+  // The map alone over the whole window, as large as it fits, and the
+  // window over the whole screen where the browser allows it.
   function showMapView(on) {
     document.body.classList.toggle('map-view', on);
     $('enlarge-map').textContent = on ? $('enlarge-map').dataset.close : $('enlarge-map').dataset.open;
     $('enlarge-map').setAttribute('aria-pressed', on);
+    if (on && document.fullscreenEnabled && !document.fullscreenElement) {
+      document.documentElement.requestFullscreen().catch(() => {});
+    } else if (!on && document.fullscreenElement) {
+      document.exitFullscreen().catch(() => {});
+    }
   }
 
   // Text with line breaks arriving in the quick line (a paste, a tablet's
