@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <ctime>
 
 #include "PageFiles.h"
 #include "PageFolder.h"
@@ -48,7 +49,8 @@ std::optional<std::string> PackSavedFiles(Ui& ui, const std::string& dataName) {
   EmptyFolder(kSaveFolder);
   const std::string archive = WithExtension(dataName, kArchiveExtension);
   const std::string path = InFolder(kSaveFolder, archive);
-  if (!WriteFileAtomically(path, StoredZip(entries))) return std::nullopt;
+  const std::time_t now = std::time(nullptr);
+  if (!WriteFileAtomically(path, StoredZip(entries, *std::localtime(&now)))) return std::nullopt;
   ui.Message(kSavedTitle,
              Quoted(archive) + "にまとめて保存しました。" + kWhereDownloads + kLineBreak + "中身：" + listed + kLineBreak +
                  kArchiveOpens,

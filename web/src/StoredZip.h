@@ -5,6 +5,7 @@
 // names in UTF-8. Browsers at their default settings deliver only the first
 // of several downloads started by one click.
 
+#include <ctime>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,10 +19,13 @@ struct ZipEntry {
   bool operator==(const ZipEntry&) const = default;
 };
 
-std::string StoredZip(const std::vector<ZipEntry>& entries);
+// The entries' files dated `modified` (local time, whole seconds rounded down
+// to even ones as the format keeps them).
+std::string StoredZip(const std::vector<ZipEntry>& entries, const std::tm& modified);
 
 // The entries of an archive StoredZip made (or any archive of stored
-// entries); nothing for other bytes, a compressed entry or a damaged one.
+// entries) up to its directory; nothing for other bytes, a compressed entry
+// or a damaged one.
 std::optional<std::vector<ZipEntry>> ReadStoredZip(std::string_view bytes);
 
 }  // namespace nimbara
