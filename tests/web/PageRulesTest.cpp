@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "PageFiles.h"
+#include "PicturePixels.h"
 #include "QuickLines.h"
 #include "SessionSnapshot.h"
 #include "StoredZip.h"
@@ -110,6 +111,13 @@ TEST(SessionSnapshot, BringsBackTheDataTheirViewAndWhetherTheyWereSaved) {
   }
   testing::TestApp fresh;
   EXPECT_FALSE(RestoreSnapshot(fresh.state, "not a snapshot"));
+}
+
+TEST(PicturePixels, TheBrowsersBytesAndThePictureMatchPixelForPixel) {
+  const std::vector<std::uint8_t> rgba = {0x10, 0x20, 0x30, 0xFF, 0xA0, 0xB0, 0xC0, 0x80};
+  const Picture picture = PictureFromRgba(2, 1, rgba.data());
+  EXPECT_EQ(picture.pixels, (std::vector<std::uint32_t>{0xFF102030, 0x80A0B0C0}));
+  EXPECT_EQ(RgbaOf(picture), rgba);
 }
 
 }  // namespace

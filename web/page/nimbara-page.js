@@ -9,6 +9,7 @@
   const messageIcons = ['', 'information', 'warning', 'critical'];
   const shownMessages = 4;
   const sessionKey = 'nimbara-session';
+  const pictureKey = 'nimbara-picture';  // apart: large, and kept only when it changes
   const sampleBulletins = ['samples/winter_stations.txt', 'samples/winter_systems.txt'];
   const stationLine = $('station-line');
   const stationChooser = $('station-chooser');
@@ -22,6 +23,8 @@
   // The map on the page was drawn by 天気図を表示する (or by opening a data
   // file), not only the base map or the dictation's live map.
   let mapShown = false;
+  // Session storage holds the picture under the map as it is.
+  let pictureKept = true;
   const mapLayers = { surface: $('surface'), picture: $('picture'), drawing: $('drawing') };
   // Opened from a disk or from a server that refuses the module: say so
   // rather than leave every control grey.
@@ -73,6 +76,10 @@
       snapshot: call('snapshot', 'string', []),
       linesReason: call('lines_reason', 'string', []),
       addPicture: call('add_picture', null, ['string', 'number', 'number', 'number']),
+      pictureWidth: call('picture_width', 'number', []),
+      pictureHeight: call('picture_height', 'number', []),
+      pictureRgba: call('picture_rgba', 'number', []),
+      restorePicture: call('restore_picture', null, ['number', 'number', 'number']),
       openPicture: call('open_picture', null, ['string']),
       clearPicture: call('clear_picture', null, []),
       drawingLog: call('drawing_log', 'string', []),
@@ -114,6 +121,8 @@
   function keepSession() {
     if (!core) return;
     try {
+      if (!pictureKept) sessionStorage.setItem(pictureKey, pictureDataUrl());
+      pictureKept = true;
       sessionStorage.setItem(sessionKey, JSON.stringify({
         snapshot: core.snapshot(),
         bulletins: bulletinAreas.map((area) => [area.value, area.dataset.imported || '']),
@@ -125,6 +134,25 @@
     } catch (full) {
       // Session storage full or switched off: the page works without it.
     }
+  }
+
+  // The picture under the map as a PNG data URL ('' without one).
+  function pictureDataUrl() {
+    const [width, height] = [core.pictureWidth(), core.pictureHeight()];
+    if (width === 0 || height === 0) return '';
+    const canvas = document.createElement('canvas');
+    canvas.width = width;
+    canvas.height = height;
+    const rgba = new Uint8ClampedArray(module.HEAPU8.buffer, core.pictureRgba(), width * height * 4);
+    canvas.getContext('2d').putImageData(new ImageData(new Uint8ClampedArray(rgba), width, height), 0, 0);
+    return canvas.toDataURL('image/png');
+  }
+
+  async function restorePicture() {
+    const url = sessionStorage.getItem(pictureKey);
+    if (!url) return;
+    const { width, height, rgba } = await decodedPicture(await (await fetch(url)).blob());
+    withHeapBytes(rgba, (at) => core.restorePicture(width, height, at));
   }
 
   function restoreSession() {
@@ -142,6 +170,7 @@
     $('save-name').value = kept.saveName;
     stationLine.value = kept.line;
     if (kept.mapShown) showMap();
+    restorePicture().catch(() => {});  // a picture that cannot be decoded is not kept
     if (kept.entry !== 'tab-paste') chooseEntry($(kept.entry));
     $('title').textContent = core.title();
   }
@@ -202,7 +231,10 @@
     $('save-name').addEventListener('change', keepSession);
     $('open-data').addEventListener('change', (event) => openFiles(event.target, openDataFiles));
     $('open-picture').addEventListener('change', (event) => openFiles(event.target, openPicture));
-    $('clear-picture').addEventListener('click', () => runAndShow(core.clearPicture));
+    $('clear-picture').addEventListener('click', () => {
+      pictureKept = false;
+      runAndShow(core.clearPicture);
+    });
     $('save-data').addEventListener('click', () => saveData(1));
     $('save-observations').addEventListener('click', () => saveData(0));
     $('save-png').addEventListener('click', saveMapPicture);
@@ -413,23 +445,26 @@
 
   const inOpenFolder = (name) => openFolder + '/' + name;
 
-  // The browser decodes the picture; the core takes its pixels as they are.
-  async function addDecodedPicture(name) {
-    const path = inOpenFolder(name);
-    let bitmap;
-    try {
-      bitmap = await createImageBitmap(new Blob([module.FS.readFile(path)]),
-        { colorSpaceConversion: 'none', premultiplyAlpha: 'none' });
-    } catch (notAPicture) {
-      return;  // the command finds no picture under this name, as with an unreadable file
-    }
+  // The browser decodes a picture; the core takes its pixels as they are.
+  async function decodedPicture(blob) {
+    const bitmap = await createImageBitmap(blob, { colorSpaceConversion: 'none', premultiplyAlpha: 'none' });
     const canvas = document.createElement('canvas');
     canvas.width = bitmap.width;
     canvas.height = bitmap.height;
     const context = canvas.getContext('2d');
     context.drawImage(bitmap, 0, 0);
-    const rgba = context.getImageData(0, 0, bitmap.width, bitmap.height).data;
-    withHeapBytes(rgba, (at) => core.addPicture(path, bitmap.width, bitmap.height, at));
+    return { width: bitmap.width, height: bitmap.height, rgba: context.getImageData(0, 0, bitmap.width, bitmap.height).data };
+  }
+
+  async function addDecodedPicture(name) {
+    const path = inOpenFolder(name);
+    let picture;
+    try {
+      picture = await decodedPicture(new Blob([module.FS.readFile(path)]));
+    } catch (notAPicture) {
+      return;  // the command finds no picture under this name, as with an unreadable file
+    }
+    withHeapBytes(picture.rgba, (at) => core.addPicture(path, picture.width, picture.height, at));
   }
 
   // The core picks the data file among the chosen files (or unpacks the
@@ -437,6 +472,7 @@
   async function openDataFiles() {
     for (const picture of core.unpackChosen().split('\n').filter(Boolean)) await addDecodedPicture(picture);
     let opened = false;
+    pictureKept = false;
     runAndShow(() => { opened = core.openData(); });
     if (!opened) return;
     mapShown = true;
@@ -448,6 +484,7 @@
 
   async function openPicture([name]) {
     await addDecodedPicture(name);
+    pictureKept = false;
     runAndShow(() => core.openPicture(name));
   }
 

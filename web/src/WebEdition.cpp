@@ -15,6 +15,7 @@
 #include "PageFolder.h"
 #include "PageTransfers.h"
 #include "PageUi.h"
+#include "PicturePixels.h"
 #include "QuickLines.h"
 #include "SessionSnapshot.h"
 #include "app/Dictation.h"
@@ -183,12 +184,7 @@ EMSCRIPTEN_KEEPALIVE const char* nimbara_save_data(const char* typedName, int fu
 // A picture file the browser has decoded: `rgba` holds width × height pixels
 // of four bytes each. The next opening command may load it.
 EMSCRIPTEN_KEEPALIVE void nimbara_add_picture(const char* path, int width, int height, const std::uint8_t* rgba) {
-  Picture picture{width, height, std::vector<std::uint32_t>(static_cast<std::size_t>(width) * height)};
-  for (std::uint32_t& pixel : picture.pixels) {
-    pixel = std::uint32_t{rgba[3]} << 24 | std::uint32_t{rgba[0]} << 16 | std::uint32_t{rgba[1]} << 8 | rgba[2];
-    rgba += 4;
-  }
-  Session().map.AddDecodedPicture(path, std::move(picture));
+  Session().map.AddDecodedPicture(path, PictureFromRgba(width, height, rgba));
 }
 
 // 気象衛星画像ファイル読みこみ of a picture the page has written into the open
@@ -303,4 +299,23 @@ EMSCRIPTEN_KEEPALIVE const char* nimbara_accepted_types(int picture) {
 
 // Where the page writes the files the person chose.
 EMSCRIPTEN_KEEPALIVE const char* nimbara_open_folder() { return kOpenFolder; }
+
+// The picture under the map for the page to keep: its width and height
+// (0 without one), then its pixels as RGBA bytes.
+EMSCRIPTEN_KEEPALIVE int nimbara_picture_width() {
+  return Session().map.GetPicture().value_or(Picture{}).width;
+}
+EMSCRIPTEN_KEEPALIVE int nimbara_picture_height() {
+  return Session().map.GetPicture().value_or(Picture{}).height;
+}
+EMSCRIPTEN_KEEPALIVE const std::uint8_t* nimbara_picture_rgba() {
+  static std::vector<std::uint8_t> kept;
+  kept = RgbaOf(Session().map.GetPicture().value_or(Picture{}));
+  return kept.data();
+}
+
+// A picture the page kept, under the map again after a reload.
+EMSCRIPTEN_KEEPALIVE void nimbara_restore_picture(int width, int height, const std::uint8_t* rgba) {
+  Session().map.SetPicture(PictureFromRgba(width, height, rgba));
+}
 }

@@ -325,7 +325,13 @@ test('a satellite picture opened over the map lies under it at its own pixels', 
   const shown = async () => page.$eval('#picture', (canvas, points) =>
     points.map(([x, y]) => Array.from(canvas.getContext('2d').getImageData(x, y, 1, 1).data)), spots);
   const bytes = readFileSync(picture);
-  assert.deepEqual(await shown(), spots.map(([x, y]) => bitmapPixel(bytes, x, y)));
+  const pixels = spots.map(([x, y]) => bitmapPixel(bytes, x, y));
+  assert.deepEqual(await shown(), pixels);
+  // A reload keeps the picture too.
+  await page.reload();
+  await page.evaluate(() => window.nimbara.ready);
+  await page.waitForFunction(() => document.getElementById('picture').getContext('2d').getImageData(0, 0, 1, 1).data[3] > 0);
+  assert.deepEqual(await shown(), pixels);
   await page.click('#clear-picture');
   assert.deepEqual(await shown(), spots.map(() => [0, 0, 0, 0]));
   assert.deepEqual(problems, []);
