@@ -441,6 +441,20 @@ test('after the first visit the page works offline and can be installed', async 
   await page.close();
 });
 
+test("the browser's zoom enlarges the map", async () => {
+  const deviceSide = async (viewport) => {
+    const { page } = await openPage(session, viewport);
+    const side = await page.$eval('#surface', (surface) => surface.getBoundingClientRect().width);
+    await page.close();
+    return side * (viewport.deviceScaleFactor || 1);
+  };
+  const unzoomed = await deviceSide(laptop);
+  for (const zoom of [1.5, 2]) {
+    const zoomed = { width: Math.round(laptop.width / zoom), height: Math.round(laptop.height / zoom), deviceScaleFactor: zoom };
+    assert.ok(await deviceSide(zoomed) > unzoomed, `at ${zoom * 100} %`);
+  }
+});
+
 test('the map view fills the window sharply, and beside the controls the map stays in view', async () => {
   for (const [viewport, name] of [[{ width: 1366, height: 768 }, 'laptop-1366x768'], [tabletSideways, 'tablet-1024x768']]) {
     const { page, problems } = await openPage(session, viewport);
