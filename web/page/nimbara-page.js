@@ -224,6 +224,8 @@
       event.returnValue = '';
     });
     document.addEventListener('visibilitychange', () => { if (document.hidden) keepSession(); });
+    // The browser's zoom changes the device pixels of the map: painted again with more.
+    window.addEventListener('resize', () => mapLayers.sharpen());
     $('enlarge-map').addEventListener('click', () => showMapView(!document.body.classList.contains('map-view')));
     document.addEventListener('keydown', (event) => { if (event.key === 'Escape') showMapView(false); });
     // The browser's own way out of the full screen (Esc) ends the map view too.

@@ -441,18 +441,27 @@ test('after the first visit the page works offline and can be installed', async 
   await page.close();
 });
 
-test("the browser's zoom enlarges the map", async () => {
-  const deviceSide = async (viewport) => {
-    const { page } = await openPage(session, viewport);
-    const side = await page.$eval('#surface', (surface) => surface.getBoundingClientRect().width);
-    await page.close();
-    return side * (viewport.deviceScaleFactor || 1);
-  };
-  const unzoomed = await deviceSide(laptop);
+test("the browser's zoom enlarges the map and paints it again with more pixels", async () => {
+  const { page, problems } = await openPage(session, laptop);
+  await pasteSampleBulletins(page);
+  await page.click('#display');
+  const shown = () => page.$eval('#drawing', (canvas) => {
+    const { data } = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height);
+    let inked = 0;
+    for (let i = 3; i < data.length; i += 4) if (data[i] > 0) ++inked;
+    return { inked, side: canvas.getBoundingClientRect().width * window.devicePixelRatio, pixels: canvas.width };
+  });
+  const unzoomed = await shown();
   for (const zoom of [1.5, 2]) {
-    const zoomed = { width: Math.round(laptop.width / zoom), height: Math.round(laptop.height / zoom), deviceScaleFactor: zoom };
-    assert.ok(await deviceSide(zoomed) > unzoomed, `at ${zoom * 100} %`);
+    await page.setViewport({ width: Math.round(laptop.width / zoom), height: Math.round(laptop.height / zoom), deviceScaleFactor: zoom });
+    await page.waitForFunction((pixels) => document.getElementById('drawing').width > pixels, {}, unzoomed.pixels);
+    const zoomed = await shown();
+    assert.ok(zoomed.side > unzoomed.side, `at ${zoom * 100} % the map is ${zoomed.side} device pixels wide`);
+    assert.ok(zoomed.inked > 2 * unzoomed.inked, `${zoomed.inked} pixels inked at ${zoom * 100} %`);
   }
+  assert.equal(await drawingLog(page), readFileSync(desktop('pasted.ops'), 'utf8'));
+  assert.deepEqual(problems, []);
+  await page.close();
 });
 
 test('the map view fills the window sharply, and beside the controls the map stays in view', async () => {
