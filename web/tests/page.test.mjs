@@ -393,6 +393,10 @@ test('messages show in the window, and a page without its module says so', async
   await page.goto(session.url + 'index.html');
   await page.waitForSelector('#load-failure:not([hidden])', { timeout: 10000 });
   await page.close();
+  const fromDisk = await session.browser.newPage();
+  await fromDisk.goto('file://' + join(site, 'index.html'));
+  await fromDisk.waitForSelector('#load-failure:not([hidden])', { timeout: 10000 });
+  await fromDisk.close();
 });
 
 test('a reload keeps the pasted work after asking, and F5 shows the map', async () => {
