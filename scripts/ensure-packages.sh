@@ -12,7 +12,7 @@ packages=(
   clang libclang-rt-14-dev
   qt6-translations-l10n
   dpkg-dev desktop-file-utils appstream
-  emscripten node-acorn nodejs chromium python3
+  emscripten node-acorn nodejs chromium python3 unzip
 )
 # The web edition's test driver comes from npm; NodeSource's nodejs brings its
 # own npm, Debian's comes as a package of its own.

@@ -11,7 +11,13 @@
 #include <vector>
 
 #include "HtmlCanvas.h"
+#include "PageFiles.h"
+#include "PageFolder.h"
+#include "PageTransfers.h"
 #include "PageUi.h"
+#include "PicturePixels.h"
+#include "QuickLines.h"
+#include "SessionSnapshot.h"
 #include "app/Dictation.h"
 #include "app/DisplayCommands.h"
 #include "app/EntryCommands.h"
@@ -19,11 +25,13 @@
 #include "app/ImageCommands.h"
 #include "app/MapOutput.h"
 #include "app/PasteCommands.h"
+#include "app/SavedObservations.h"
 #include "app/ShipEntry.h"
 #include "app/StationEntry.h"
 #include "app/SystemEntryEditor.h"
 #include "core/BaseMap.h"
 #include "io/Cp932.h"
+#include "io/FileNames.h"
 #include "render/RecordingCanvas.h"
 #include "render/TeeCanvas.h"
 
@@ -49,6 +57,7 @@ struct WebSession {
   int station = 0;
   // The line of the last station was read: the stations are done.
   bool stationsDone = false;
+  std::string linesReason;  // why the quick line's first line was not read
 
   AppContext Context() { return {state, canvas, ui}; }
   void MoveStation(int slot) {
@@ -120,10 +129,15 @@ EMSCRIPTEN_KEEPALIVE void nimbara_start() {
   ApplyMapView(session.canvas, state.view);
   session.canvas.SetBackColour(state.colours[ColourSlot::Background]);
   DrawBaseMap(session.canvas, state.colours[ColourSlot::Map]);
+  RememberSavedObservations(state);
 }
 
-// データの貼り付け of a text: a station bulletin or a systems bulletin.
-EMSCRIPTEN_KEEPALIVE void nimbara_paste(const char* utf8Text) { ImportBulletinText(Session().Context(), utf8Text); }
+// データの貼り付け of a text (a station bulletin, a systems bulletin or the
+// broadcast's manuscript), with the desktop's report of what it read.
+EMSCRIPTEN_KEEPALIVE void nimbara_paste(const char* utf8Text) {
+  WebSession& session = Session();
+  ShowPasteReport(session.ui, ImportBulletinText(session.Context(), utf8Text), session.state.store);
+}
 
 EMSCRIPTEN_KEEPALIVE void nimbara_display() { cntDisplay_Click(Session().Context()); }
 
@@ -135,33 +149,53 @@ EMSCRIPTEN_KEEPALIVE void nimbara_switch(int index) {
 // The switches of 表示の設定, one bit each in the order of nimbara_switch.
 EMSCRIPTEN_KEEPALIVE int nimbara_switches() { return SwitchBits(Session().state.layers); }
 
-// データファイル読みこみ of a file the page has stored, with the pictures
-// beside it that the page has decoded.
-EMSCRIPTEN_KEEPALIVE void nimbara_open_data(const char* path) {
-  WithChosenPath(path, cntLoad_Click);
-  Session().map.ForgetDecodedPictures();
+// The files the person chose for データファイル読みこみ, which the page has
+// written into the open folder: archives unpacked, and the names of the
+// pictures the page decodes before nimbara_open_data, a line each.
+EMSCRIPTEN_KEEPALIVE const char* nimbara_unpack_chosen() {
+  std::string names;
+  for (const std::string& name : UnpackChosenFiles()) names += name + '\n';
+  return ToPage(names);
 }
 
-// データファイル保存 (full) or 気象観測ファイル保存 under `path`.
-EMSCRIPTEN_KEEPALIVE void nimbara_save_data(const char* path, int full) {
-  WithChosenPath(path, full ? cntSave_Click : cntKSave_Click);
+// データファイル読みこみ of the chosen data file, with the pictures beside it that
+// the page has decoded. 1 when it was opened.
+EMSCRIPTEN_KEEPALIVE int nimbara_open_data() {
+  const bool opened = OpenChosenDataFile(Session().Context());
+  Session().map.ForgetDecodedPictures();
+  EmptyFolder(kOpenFolder);
+  return opened;
+}
+
+// データファイル保存 (full) or 気象観測ファイル保存 under the name typed as
+// 保存する名前. Gives the path of the one file to download ("" when nothing
+// was saved): the data file, or the archive of it and the files beside it.
+EMSCRIPTEN_KEEPALIVE const char* nimbara_save_data(const char* typedName, int full) {
+  WebSession& session = Session();
+  EmptyFolder(kSaveFolder);
+  const std::string name = TypedSaveName(typedName);
+  {
+    FolderVisit visit(kSaveFolder);
+    WithChosenPath(name.c_str(), full ? cntSave_Click : cntKSave_Click);
+  }
+  return ToPage(PackSavedFiles(session.ui, DataFileName(name)).value_or(""));
 }
 
 // A picture file the browser has decoded: `rgba` holds width × height pixels
 // of four bytes each. The next opening command may load it.
 EMSCRIPTEN_KEEPALIVE void nimbara_add_picture(const char* path, int width, int height, const std::uint8_t* rgba) {
-  Picture picture{width, height, std::vector<std::uint32_t>(static_cast<std::size_t>(width) * height)};
-  for (std::uint32_t& pixel : picture.pixels) {
-    pixel = std::uint32_t{rgba[3]} << 24 | std::uint32_t{rgba[0]} << 16 | std::uint32_t{rgba[1]} << 8 | rgba[2];
-    rgba += 4;
-  }
-  Session().map.AddDecodedPicture(path, std::move(picture));
+  Session().map.AddDecodedPicture(path, PictureFromRgba(width, height, rgba));
 }
 
-// 気象衛星画像ファイル読みこみ of a picture the page has decoded.
-EMSCRIPTEN_KEEPALIVE void nimbara_open_picture(const char* path) {
-  WithChosenPath(path, cntHimawari_Click);
+// 気象衛星画像ファイル読みこみ of a picture the page has written into the open
+// folder and decoded.
+EMSCRIPTEN_KEEPALIVE void nimbara_open_picture(const char* name) {
+  {
+    FolderVisit visit(kOpenFolder);
+    WithChosenPath(name, cntHimawari_Click);
+  }
   Session().map.ForgetDecodedPictures();
+  EmptyFolder(kOpenFolder);
 }
 
 // 気象衛星画像の表示を消す.
@@ -206,6 +240,18 @@ EMSCRIPTEN_KEEPALIVE const char* nimbara_station_line(const char* line) {
   return ToPage(outcome.reason);
 }
 
+// Text arriving in the station line at once, its lines entered as ⏎ enters
+// each (QuickLines.h). Gives what stays in the line; nimbara_lines_reason why
+// its first line was not read.
+EMSCRIPTEN_KEEPALIVE const char* nimbara_station_lines(const char* text) {
+  QuickLinesOutcome outcome =
+      EnterQuickLines(text, [](std::string_view line) { return std::string(nimbara_station_line(std::string(line).c_str())); });
+  Session().linesReason = std::move(outcome.reason);
+  return ToPage(std::move(outcome.kept));
+}
+
+EMSCRIPTEN_KEEPALIVE const char* nimbara_lines_reason() { return ToPage(Session().linesReason); }
+
 EMSCRIPTEN_KEEPALIVE int nimbara_station() { return Session().station; }
 
 EMSCRIPTEN_KEEPALIVE int nimbara_stations_done() { return Session().stationsDone; }
@@ -217,5 +263,59 @@ EMSCRIPTEN_KEEPALIVE void nimbara_move_station(int slot) { Session().MoveStation
 // 地名, 風向, 風力, 天気, 気圧 and 気温 between tabs.
 EMSCRIPTEN_KEEPALIVE const char* nimbara_station_table() {
   return ToPage(DictatedStationRows(Session().state.store));
+}
+
+// The observations differ from those last loaded or saved.
+EMSCRIPTEN_KEEPALIVE int nimbara_unsaved() { return ObservationsUnsaved(Session().state); }
+
+// The session as the page keeps it in the browser's session storage.
+EMSCRIPTEN_KEEPALIVE const char* nimbara_snapshot() { return ToPage(SnapshotText(Session().state)); }
+
+// A session kept by the page brought back after a reload, the map drawn
+// again in its view (the page then displays it as it was). 1 when restored.
+EMSCRIPTEN_KEEPALIVE int nimbara_restore(const char* snapshot) {
+  WebSession& session = Session();
+  if (!RestoreSnapshot(session.state, snapshot)) return 0;
+  ApplyMapView(session.canvas, session.state.view);
+  session.canvas.SetBackColour(session.state.colours[ColourSlot::Background]);
+  session.canvas.Clear();
+  DrawBaseMap(session.canvas, session.state.colours[ColourSlot::Map]);
+  return 1;
+}
+
+// What 保存する名前 shows: the name of the file last opened or saved.
+EMSCRIPTEN_KEEPALIVE const char* nimbara_save_name() {
+  return ToPage(SuggestedSaveName(Session().state.currentFilePath));
+}
+
+// The name the map's PNG downloads as, for a typed 保存する名前.
+EMSCRIPTEN_KEEPALIVE const char* nimbara_png_name(const char* typedName) { return ToPage(PngDownloadName(typedName)); }
+
+// The file types the choosers of データファイルを開く (0) and 気象衛星画像を開く
+// (1) list, as an HTML file input's `accept`.
+EMSCRIPTEN_KEEPALIVE const char* nimbara_accepted_types(int picture) {
+  return ToPage(AcceptedTypes(picture ? OpenKind::Picture : OpenKind::DataFile));
+}
+
+// Where the page writes the files the person chose.
+EMSCRIPTEN_KEEPALIVE const char* nimbara_open_folder() { return kOpenFolder; }
+
+// The picture under the map for the page to keep: its width and height
+// (0 without one), then its pixels as RGBA bytes.
+EMSCRIPTEN_KEEPALIVE int nimbara_picture_width() {
+  return Session().map.GetPicture().value_or(Picture{}).width;
+}
+EMSCRIPTEN_KEEPALIVE int nimbara_picture_height() {
+  return Session().map.GetPicture().value_or(Picture{}).height;
+}
+EMSCRIPTEN_KEEPALIVE const std::uint8_t* nimbara_picture_rgba() {
+  static std::vector<std::uint8_t> kept;
+  kept = RgbaOf(Session().map.GetPicture().value_or(Picture{}));
+  return kept.data();
+}
+
+// A picture the page kept, under the map again after a reload.
+EMSCRIPTEN_KEEPALIVE void nimbara_restore_picture(int width, int height, const std::uint8_t* rgba) {
+  Session().map.SetPicture(PictureFromRgba(width, height, rgba));
 }
 }

@@ -5,9 +5,12 @@
 // top), and passes messages and questions to Module.onMessage and
 // Module.onQuestion.
 //
-// The core draws in pixels of the map's own size (800 × 800). On a screen of
-// two or three device pixels to a CSS pixel the canvases hold that many more,
-// so that lines stay sharp; mapLayers.width and .height keep the map's size.
+// The core draws in pixels of the map's own size (800 × 800). The canvases
+// hold as many device pixels as the map takes when the map view fills the
+// screen (two or three to a map pixel on a sharp or a large screen), so that
+// lines stay sharp; mapLayers.width and .height keep the map's size. The
+// drawing is kept as a list of painting steps, so that mapLayers.sharpen()
+// can paint it again with more pixels when the browser's zoom asks for them.
 mergeInto(LibraryManager.library, {
   $nimbaraPaint: {
     // The map font of the desktop first, then the Japanese fonts of the
@@ -18,7 +21,44 @@ mergeInto(LibraryManager.library, {
       return 'rgb(' + (colour & 255) + ',' + ((colour >> 8) & 255) + ',' + ((colour >> 16) & 255) + ')';
     },
     scale: 1,  // device pixels to a map pixel, set with the size
+    largestScale: 3,  // beyond it a canvas takes more memory than a tablet spares
     layer: function (name) { return Module['mapLayers'][name].getContext('2d'); },
+    painted: [],     // the drawing layer's steps since it was cleared
+    picture: null,   // the picture layer's picture, a canvas of its own pixels
+    // Device pixels to a map pixel for the screen and zoom of the moment.
+    wantedScale: function () {
+      var width = Module['mapLayers']['width'];
+      var screenSide = Math.min(window.screen.width, window.screen.height) || width;
+      var mostDevicePixels = (window.devicePixelRatio || 1) * Math.max(1, screenSide / width);
+      return Math.max(1, Math.min(nimbaraPaint.largestScale, Math.ceil(mostDevicePixels)));
+    },
+    // Both canvases at `scale` device pixels to a map pixel, cleared.
+    resize: function (scale) {
+      nimbaraPaint.scale = scale;
+      ['picture', 'drawing'].forEach(function (name) {
+        var canvas = Module['mapLayers'][name];
+        canvas.width = Module['mapLayers']['width'] * scale;
+        canvas.height = Module['mapLayers']['height'] * scale;
+        canvas.getContext('2d').setTransform(scale, 0, 0, scale, 0, 0);
+      });
+    },
+    paint: function (step) {
+      nimbaraPaint.painted.push(step);
+      step(nimbaraPaint.layer('drawing'));
+    },
+    showPicture: function () {
+      var context = nimbaraPaint.layer('picture');
+      context.clearRect(0, 0, context.canvas.width, context.canvas.height);
+      if (nimbaraPaint.picture) context.drawImage(nimbaraPaint.picture, 0, 0);
+    },
+    sharpen: function () {
+      var scale = nimbaraPaint.wantedScale();
+      if (scale === nimbaraPaint.scale) return;
+      nimbaraPaint.resize(scale);
+      nimbaraPaint.showPicture();
+      var context = nimbaraPaint.layer('drawing');
+      nimbaraPaint.painted.forEach(function (step) { step(context); });
+    },
     // Lines end and join round, as the desktop's pen does.
     pen: function (context, width, colour) {
       context.lineWidth = width;
@@ -43,95 +83,101 @@ mergeInto(LibraryManager.library, {
 
   nimbara_layers_size__deps: ['$nimbaraPaint'],
   nimbara_layers_size: function (width, height) {
-    nimbaraPaint.scale = Math.max(1, Math.min(3, Math.ceil(window.devicePixelRatio || 1)));
     Module['mapLayers']['width'] = width;
     Module['mapLayers']['height'] = height;
-    ['picture', 'drawing'].forEach(function (name) {
-      var canvas = Module['mapLayers'][name];
-      canvas.width = width * nimbaraPaint.scale;
-      canvas.height = height * nimbaraPaint.scale;
-      canvas.getContext('2d').setTransform(nimbaraPaint.scale, 0, 0, nimbaraPaint.scale, 0, 0);
-    });
+    Module['mapLayers']['sharpen'] = nimbaraPaint.sharpen;
+    nimbaraPaint.painted = [];
+    nimbaraPaint.resize(nimbaraPaint.wantedScale());
+    nimbaraPaint.showPicture();
   },
 
   nimbara_layers_clear__deps: ['$nimbaraPaint'],
   nimbara_layers_clear: function () {
     var context = nimbaraPaint.layer('drawing');
+    nimbaraPaint.painted = [];
     context.clearRect(0, 0, context.canvas.width, context.canvas.height);
   },
 
   nimbara_layers_line__deps: ['$nimbaraPaint'],
   nimbara_layers_line: function (x1, y1, x2, y2, width, colour) {
-    var context = nimbaraPaint.layer('drawing');
-    context.beginPath();
-    context.moveTo(x1, y1);
-    context.lineTo(x2, y2);
-    nimbaraPaint.finish(context, width, colour, -1);
+    nimbaraPaint.paint(function (context) {
+      context.beginPath();
+      context.moveTo(x1, y1);
+      context.lineTo(x2, y2);
+      nimbaraPaint.finish(context, width, colour, -1);
+    });
   },
 
   nimbara_layers_rect__deps: ['$nimbaraPaint'],
   nimbara_layers_rect: function (x, y, w, h, width, colour, fill) {
-    var context = nimbaraPaint.layer('drawing');
-    if (fill >= 0) {
-      context.fillStyle = nimbaraPaint.css(fill);
-      context.fillRect(x, y, w, h);
-      return;
-    }
-    context.beginPath();
-    context.rect(x, y, w, h);
-    nimbaraPaint.finish(context, width, colour, -1);
+    nimbaraPaint.paint(function (context) {
+      if (fill >= 0) {
+        context.fillStyle = nimbaraPaint.css(fill);
+        context.fillRect(x, y, w, h);
+        return;
+      }
+      context.beginPath();
+      context.rect(x, y, w, h);
+      nimbaraPaint.finish(context, width, colour, -1);
+    });
   },
 
   nimbara_layers_arc__deps: ['$nimbaraPaint'],
   nimbara_layers_arc: function (cx, cy, r, start, sweep, fromCentre, toCentre, closed, width, colour, fill) {
-    var context = nimbaraPaint.layer('drawing');
-    context.beginPath();
-    if (fromCentre) context.moveTo(cx, cy);
-    // The canvas measures angles clockwise on the screen.
-    context.arc(cx, cy, r, -start, -(start + sweep), true);
-    if (toCentre) context.lineTo(cx, cy);
-    if (closed) context.closePath();
-    nimbaraPaint.finish(context, width, colour, fill);
+    nimbaraPaint.paint(function (context) {
+      context.beginPath();
+      if (fromCentre) context.moveTo(cx, cy);
+      // The canvas measures angles clockwise on the screen.
+      context.arc(cx, cy, r, -start, -(start + sweep), true);
+      if (toCentre) context.lineTo(cx, cy);
+      if (closed) context.closePath();
+      nimbaraPaint.finish(context, width, colour, fill);
+    });
   },
 
   nimbara_layers_polygon__deps: ['$nimbaraPaint'],
   nimbara_layers_polygon: function (points, count, width, colour, fill) {
-    var context = nimbaraPaint.layer('drawing');
-    var at = points >> 2;
-    context.beginPath();
-    for (var i = 0; i < count; ++i) context.lineTo(HEAP32[at + 2 * i], HEAP32[at + 2 * i + 1]);
-    context.closePath();
-    nimbaraPaint.finish(context, width, colour, fill);
+    var xy = HEAP32.slice(points >> 2, (points >> 2) + 2 * count);
+    nimbaraPaint.paint(function (context) {
+      context.beginPath();
+      for (var i = 0; i < count; ++i) context.lineTo(xy[2 * i], xy[2 * i + 1]);
+      context.closePath();
+      nimbaraPaint.finish(context, width, colour, fill);
+    });
   },
 
   nimbara_layers_text__deps: ['$nimbaraPaint'],
   nimbara_layers_text: function (x, y, pixelSize, bold, colour, text) {
-    var context = nimbaraPaint.layer('drawing');
-    nimbaraPaint.font(context, pixelSize, bold);
-    context.fillStyle = nimbaraPaint.css(colour);
-    context.fillText(UTF8ToString(text), x, y);
+    var string = UTF8ToString(text);
+    nimbaraPaint.paint(function (context) {
+      nimbaraPaint.font(context, pixelSize, bold);
+      context.fillStyle = nimbaraPaint.css(colour);
+      context.fillText(string, x, y);
+    });
   },
 
   nimbara_layers_polyline__deps: ['$nimbaraPaint'],
   nimbara_layers_polyline: function (points, count, width, colour) {
-    var context = nimbaraPaint.layer('drawing');
-    var at = points >> 3;
-    context.beginPath();
-    for (var i = 0; i < count; ++i) context.lineTo(HEAPF64[at + 2 * i], HEAPF64[at + 2 * i + 1]);
-    nimbaraPaint.finish(context, width, colour, -1);
+    var xy = HEAPF64.slice(points >> 3, (points >> 3) + 2 * count);
+    nimbaraPaint.paint(function (context) {
+      context.beginPath();
+      for (var i = 0; i < count; ++i) context.lineTo(xy[2 * i], xy[2 * i + 1]);
+      nimbaraPaint.finish(context, width, colour, -1);
+    });
   },
 
   nimbara_layers_halo_text__deps: ['$nimbaraPaint'],
   nimbara_layers_halo_text: function (x, y, pixelSize, bold, colour, halo, haloWidth, text) {
-    var context = nimbaraPaint.layer('drawing');
     var string = UTF8ToString(text);
-    nimbaraPaint.font(context, pixelSize, bold);
-    context.lineWidth = haloWidth;
-    context.lineJoin = 'round';
-    context.strokeStyle = nimbaraPaint.css(halo);
-    context.strokeText(string, x, y);
-    context.fillStyle = nimbaraPaint.css(colour);
-    context.fillText(string, x, y);
+    nimbaraPaint.paint(function (context) {
+      nimbaraPaint.font(context, pixelSize, bold);
+      context.lineWidth = haloWidth;
+      context.lineJoin = 'round';
+      context.strokeStyle = nimbaraPaint.css(halo);
+      context.strokeText(string, x, y);
+      context.fillStyle = nimbaraPaint.css(colour);
+      context.fillText(string, x, y);
+    });
   },
 
   nimbara_layers_pixel__deps: ['$nimbaraPaint'],
@@ -144,9 +190,11 @@ mergeInto(LibraryManager.library, {
 
   nimbara_layers_picture__deps: ['$nimbaraPaint'],
   nimbara_layers_picture: function (width, height, pixels) {
-    var context = nimbaraPaint.layer('picture');
-    context.clearRect(0, 0, context.canvas.width, context.canvas.height);
-    if (!pixels) return;
+    nimbaraPaint.picture = null;
+    if (!pixels) {
+      nimbaraPaint.showPicture();
+      return;
+    }
     var image = new ImageData(width, height);
     var at = pixels >> 2;
     for (var i = 0; i < width * height; ++i) {
@@ -160,7 +208,8 @@ mergeInto(LibraryManager.library, {
     picture.width = width;
     picture.height = height;
     picture.getContext('2d').putImageData(image, 0, 0);
-    context.drawImage(picture, 0, 0);
+    nimbaraPaint.picture = picture;
+    nimbaraPaint.showPicture();
   },
 
   nimbara_layers_back_colour__deps: ['$nimbaraPaint'],

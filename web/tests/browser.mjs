@@ -1,7 +1,7 @@
 // Starting the web edition's static files in headless Chromium for the tests
 // and the benchmark: a static server on a free port, the browser, a page.
 import { spawn } from 'node:child_process';
-import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
+import { mkdirSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import puppeteer from 'puppeteer-core';
@@ -21,9 +21,15 @@ function serve(siteDir) {
   });
 }
 
-// A fresh profile each time; the flags keep Chromium off the network.
+// A fresh profile each time, whose downloads land in its own folder with the
+// browser's default download policy (one download per click without asking);
+// the flags keep Chromium off the network.
 export async function openBrowser(siteDir) {
   const profile = mkdtempSync(join(tmpdir(), 'nimbara-chromium-'));
+  const downloads = join(profile, 'downloads');
+  mkdirSync(join(profile, 'Default'), { recursive: true });
+  writeFileSync(join(profile, 'Default', 'Preferences'),
+    JSON.stringify({ download: { default_directory: downloads, prompt_for_download: false } }));
   const server = await serve(siteDir);
   const browser = await puppeteer.launch({
     executablePath: chromium,
@@ -35,6 +41,7 @@ export async function openBrowser(siteDir) {
   return {
     url: server.url,
     browser,
+    downloads,
     async close() {
       await browser.close();
       server.stop();
@@ -43,8 +50,9 @@ export async function openBrowser(siteDir) {
   };
 }
 
-// Files the page downloads into a folder, each handed over once the browser
-// reports it complete: Chromium reserves the name with an empty file first.
+// Files the page downloads, each handed over once the browser reports it
+// complete (Chromium reserves the name with an empty file first) and removed.
+// The events are asked for without changing the download policy.
 async function receiveDownloads(page, folder) {
   const client = await page.createCDPSession();
   const names = new Map();
@@ -68,9 +76,9 @@ async function receiveDownloads(page, folder) {
     completed.push(names.get(guid));
     handOver();
   });
-  await client.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: folder, eventsEnabled: true });
+  await client.send('Browser.setDownloadBehavior', { behavior: 'default', eventsEnabled: true });
   const patience = 10000;
-  return (name) => new Promise((resolve, reject) => {
+  const download = (name) => new Promise((resolve, reject) => {
     const wait = { name, resolve };
     waiting.push(wait);
     handOver();
@@ -78,14 +86,17 @@ async function receiveDownloads(page, folder) {
       if (waiting.includes(wait)) reject(new Error(`${name} was not downloaded`));
     }, patience);
   });
+  // Every download that began: a click must start one alone.
+  download.begun = () => [...names.values()];
+  return download;
 }
 
-// A page of the given size with the web edition loaded and ready; with a
-// folder, `download(name)` takes (and removes) a file the page downloaded.
-export async function openPage(session, viewport, downloadPath) {
+// A page of the given size with the web edition loaded and ready;
+// `download(name)` takes (and removes) a file the page downloaded.
+export async function openPage(session, viewport) {
   const page = await session.browser.newPage();
   await page.setViewport(viewport);
-  const download = downloadPath ? await receiveDownloads(page, downloadPath) : undefined;
+  const download = await receiveDownloads(page, session.downloads);
   const problems = [];
   page.on('pageerror', (error) => problems.push(error.message));
   page.on('console', (message) => { if (message.type() === 'error') problems.push(message.text()); });

@@ -3,7 +3,7 @@
 // same saved files.
 //   node --test web/tests/page.test.mjs     (with NIMBARA_SITE and NIMBARA_CLI set)
 import assert from 'node:assert/strict';
-import { execFileSync } from 'node:child_process';
+import { execFileSync, spawnSync } from 'node:child_process';
 import { mkdirSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { dirname, join, resolve } from 'node:path';
@@ -23,13 +23,22 @@ const dataFile = join(samples, '20240115_06.txt');
 // A 1366 × 768 laptop screen leaves about this much to the page.
 const laptop = { width: 1366, height: 650 };
 const tabletUpright = { width: 820, height: 1180, isMobile: true, hasTouch: true, deviceScaleFactor: 2 };
+const tabletSideways = { width: 1024, height: 768, isMobile: true, hasTouch: true, deviceScaleFactor: 2 };
 
 const work = mkdtempSync(join(tmpdir(), 'nimbara-web-test-'));
 const desktop = (name) => join(work, name);
+const unreadableText = 'こんにちは。今日は晴れです。';
 let session;
 
 function nimbara(...args) {
   execFileSync(cli, args, { stdio: ['ignore', 'ignore', 'inherit'], env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' } });
+}
+
+// The desktop's paste report of a bulletin file, as `import` prints it after
+// the file's name.
+function pasteReport(file) {
+  const run = spawnSync(cli, ['import', file, '-o', desktop('report.txt')], { encoding: 'utf8' });
+  return run.stderr.split('\n').slice(1).filter(Boolean).join('\n');
 }
 
 // A broadcast taken down in the page, a station a line as a pupil types it,
@@ -45,10 +54,11 @@ const dictation = [
   ['せいほくせい 6 yuki 998 －1', '厳原　西北西　風力 6　雪　998　-1度'],
 ];
 
-// The switches of 表示の設定 the page clicks, and the desktop's options for the same map.
+// The switches of 表示の設定 the page clicks on a map shown, and the desktop's
+// options for the same map.
 const switchCases = [
-  { name: 'thinned-enlarged', bits: [5, 6], displayAfter: false, options: ['--thinned', '--enlarged'] },
-  { name: 'no-map-no-wind', bits: [0, 3], displayAfter: true, options: ['--layers', 'isobars,weather,fronts'] },
+  { name: 'thinned-enlarged', bits: [5, 6], options: ['--thinned', '--enlarged'] },
+  { name: 'no-map-no-wind', bits: [0, 3], options: ['--layers', 'isobars,weather,fronts'] },
 ];
 
 before(async () => {
@@ -63,6 +73,8 @@ before(async () => {
   for (const { name, options } of switchCases) nimbara(...pasted, ...options, '--ops', desktop(name + '.ops'), '-o', desktop(name + '.png'));
   nimbara('render', dataFile, '--ops', desktop('sample.ops'), '-o', desktop('sample.png'));
   writeFileSync(desktop('listing.txt'), [broadcastDate, ...dictation.map(([, listed]) => listed)].join('\n'));
+  writeFileSync(desktop('both.txt'), Buffer.concat(bulletins.map((file) => readFileSync(file))));
+  writeFileSync(desktop('unreadable.txt'), execFileSync('iconv', ['-f', 'UTF-8', '-t', 'CP932'], { input: unreadableText + '\n' }));
   nimbara('import', desktop('listing.txt'), '-o', desktop('dictated.txt'));
   session = await openBrowser(site);
 });
@@ -126,12 +138,26 @@ async function uncoveredInk(page, a, b) {
   }, a.toString('base64'), b.toString('base64'));
 }
 
-// A page whose downloads land in a folder of their own.
+// A page whose downloads are named "saved".
 async function openDownloadingPage(viewport) {
-  const opened = await openPage(session, viewport, mkdtempSync(join(work, 'downloads-')));
+  const opened = await openPage(session, viewport);
   await opened.page.$eval('#save-name', (input) => { input.value = 'saved'; });
   return opened;
 }
+
+// The files of a downloaded archive, read by the system's unzip.
+function unzipped(archive) {
+  const path = join(work, 'archive.zip');
+  writeFileSync(path, archive);
+  const names = execFileSync('unzip', ['-Z1', path], { encoding: 'utf8' }).split('\n').filter(Boolean);
+  const maxBuffer = 16 << 20;  // a satellite picture's bitmap is about 2 MB
+  return Object.fromEntries(names.map((name) => [name, execFileSync('unzip', ['-p', path, name], { maxBuffer })]));
+}
+
+// A text area keeps its line breaks as LF.
+const lineFeeds = (text) => text.replace(/\r\n/g, '\n');
+const bulletinAreas = (page) => page.$$eval('#stations, #systems', (areas) => areas.map((area) => area.value));
+const messages = (page) => page.$$eval('#messages .message', (boxes) => boxes.map((box) => box.innerText.replace(/\n?×$/, '')));
 
 const drawingLog = (page) => page.evaluate(() => window.nimbara.drawingLog());
 
@@ -160,26 +186,34 @@ test('pasted bulletins draw the map the desktop draws from them, on a laptop and
   }
 });
 
-test('pasted bulletins save the files the desktop saves from them', async () => {
+test('pasted bulletins save the files the desktop saves from them, one download a click', async () => {
   const { page, problems, download } = await openDownloadingPage(laptop);
   await pasteSampleBulletins(page);
   await page.click('#display');
   await page.click('#save-observations');
   assert.deepEqual(await download('saved.txt'), readFileSync(desktop('pasted.txt')));
+  // A name typed with the data file's extension is the same name.
+  await page.$eval('#save-name', (input) => { input.value = 'saved.txt'; });
   await page.click('#save-data');
-  assert.deepEqual(await download('saved.txt'), readFileSync(desktop('full.txt')));
-  assert.deepEqual(await download('saved.cnt'), readFileSync(desktop('full.cnt')));
+  assert.deepEqual(unzipped(await download('saved.zip')),
+    { 'saved.txt': readFileSync(desktop('full.txt')), 'saved.cnt': readFileSync(desktop('full.cnt')) });
+  assert.deepEqual(download.begun(), ['saved.txt', 'saved.zip']);
+  assert.match((await messages(page))[0], /「saved\.zip」.*\n中身：saved\.txt、saved\.cnt/s);
+  // The name now follows the file saved; a map's name keeps a data file's extension.
+  assert.equal(await page.$eval('#save-name', (input) => input.value), 'saved');
+  await page.$eval('#save-name', (input) => { input.value = 'saved.txt'; });
+  await page.click('#save-png');
+  assert.ok((await download('saved.txt.png')).length > 0, "named by the desktop's rule for maps");
   assert.deepEqual(problems, []);
   await page.close();
 });
 
-test('the switches of 表示の設定 draw what the desktop draws with the same layers', async () => {
-  for (const { name, bits, displayAfter } of switchCases) {
+test('the switches of 表示の設定 draw at once what the desktop draws with the same layers', async () => {
+  for (const { name, bits } of switchCases) {
     const { page, problems } = await openPage(session, laptop);
     await pasteSampleBulletins(page);
     await page.click('#display');
     for (const bit of bits) await page.click(`#switches [data-bit="${bit}"]`);
-    if (displayAfter) await page.click('#display');
     assert.equal(await drawingLog(page), readFileSync(desktop(name + '.ops'), 'utf8'), name);
     assert.deepEqual(problems, []);
     await page.close();
@@ -192,13 +226,24 @@ test("opened data files of both kinds draw the desktop's map, and a full one sav
   await openFiles(page, '#open-data', dataFile, picture);
   assert.equal(await drawingLog(page), readFileSync(desktop('sample.ops'), 'utf8'));
   await page.screenshot({ path: join(screenshots, 'picture.png') });
+  assert.equal(await page.$eval('#save-name', (input) => input.value), '20240115_06', 'the name follows the file');
+  await page.$eval('#save-name', (input) => { input.value = 'saved'; });
   await page.click('#save-data');
-  assert.deepEqual(await download('saved.txt'), readFileSync(desktop('resaved.txt')));
-  assert.deepEqual(await download('saved.cnt'), readFileSync(desktop('resaved.cnt')));
+  const archive = await download('saved.zip');
+  const saved = unzipped(archive);
+  assert.deepEqual(Object.keys(saved).sort(), ['saved.bmp', 'saved.cnt', 'saved.txt']);
+  assert.deepEqual(saved['saved.txt'], readFileSync(desktop('resaved.txt')));
+  assert.deepEqual(saved['saved.cnt'], readFileSync(desktop('resaved.cnt')));
   // The picture goes back as the 24-bit bitmap it came as (the desktop also
   // keeps the file's dots per metre, which the browser does not report).
   const pixelData = (bmp) => bmp.subarray(bmp.readUInt32LE(10));
-  assert.deepEqual(pixelData(await download('saved.bmp')), pixelData(readFileSync(picture)));
+  assert.deepEqual(pixelData(saved['saved.bmp']), pixelData(readFileSync(picture)));
+
+  // The archive opens as the files in it would.
+  writeFileSync(desktop('saved.zip'), archive);
+  await openFiles(page, '#open-data', desktop('summer.txt'));
+  await openFiles(page, '#open-data', desktop('saved.zip'));
+  assert.equal(await drawingLog(page), readFileSync(desktop('sample.ops'), 'utf8'));
 
   // An observation file has no picture beside it: the old one goes.
   await openFiles(page, '#open-data', desktop('summer.txt'));
@@ -234,6 +279,11 @@ test('stations dictated line by line save what the desktop saves from a listing 
     line.dispatchEvent(new ClipboardEvent('paste', { clipboardData, bubbles: true, cancelable: true }));
   }, dictation.slice(2).map(([typed]) => typed + '\r\n').join(''));
   assert.deepEqual(await shown(), ['足摺岬（8/53）', '', 'hint']);
+  // A reload by mistake keeps the dictated stations.
+  page.on('dialog', (dialog) => dialog.accept());
+  await page.reload();
+  await page.evaluate(() => window.nimbara.ready);
+  assert.equal(await page.$eval('#tab-dictation', (tab) => tab.getAttribute('aria-selected')), 'true');
   await page.click('#save-observations');
   assert.deepEqual(await download('saved.txt'), readFileSync(desktop('dictated.txt')));
   assert.deepEqual(problems, []);
@@ -275,7 +325,13 @@ test('a satellite picture opened over the map lies under it at its own pixels', 
   const shown = async () => page.$eval('#picture', (canvas, points) =>
     points.map(([x, y]) => Array.from(canvas.getContext('2d').getImageData(x, y, 1, 1).data)), spots);
   const bytes = readFileSync(picture);
-  assert.deepEqual(await shown(), spots.map(([x, y]) => bitmapPixel(bytes, x, y)));
+  const pixels = spots.map(([x, y]) => bitmapPixel(bytes, x, y));
+  assert.deepEqual(await shown(), pixels);
+  // A reload keeps the picture too.
+  await page.reload();
+  await page.evaluate(() => window.nimbara.ready);
+  await page.waitForFunction(() => document.getElementById('picture').getContext('2d').getImageData(0, 0, 1, 1).data[3] > 0);
+  assert.deepEqual(await shown(), pixels);
   await page.click('#clear-picture');
   assert.deepEqual(await shown(), spots.map(() => [0, 0, 0, 0]));
   assert.deepEqual(problems, []);
@@ -296,6 +352,138 @@ test('the page fits a laptop screen with either tab and every control is large e
       if (viewport === laptop) assert.ok(pageHeight <= viewport.height, `the page is ${pageHeight} pixels high (${tab})`);
       assert.ok(smallest >= 44, `a control is ${smallest} pixels high (${tab})`);
     }
+    await page.close();
+  }
+});
+
+test("every paste shows the desktop's report, and a refused file keeps the pasted texts", async () => {
+  const { page, problems } = await openPage(session, laptop);
+  const [stations, systems] = bulletinTexts();
+  await enterText(page, '#stations', stations);
+  await enterText(page, '#systems', unreadableText);
+  await page.$eval('#systems', (area) => { area.value = ''; });
+  await enterText(page, '#systems', stations + systems);
+  const report = (lines) => 'データの貼り付け\n' + lines;
+  assert.deepEqual((await messages(page)).reverse(),
+    [bulletins[0], desktop('unreadable.txt'), desktop('both.txt')].map((file) => report(pasteReport(file))));
+
+  const memo = join(work, 'memo.txt');
+  writeFileSync(memo, 'あしたの持ち物\n');
+  await openFiles(page, '#open-data', memo);
+  const [refusal] = await messages(page);
+  assert.match(refusal, /\nmemo\.txt\n/);
+  assert.deepEqual(await bulletinAreas(page), [stations, stations + systems].map(lineFeeds));
+  assert.deepEqual(problems, []);
+  await page.close();
+});
+
+test('messages show in the window, and a page without its module says so', async () => {
+  for (const viewport of [laptop, tabletSideways]) {
+    const { page } = await openPage(session, viewport);
+    await page.evaluate(() => window.scrollTo(0, 0));
+    await page.click('#display');
+    const box = await page.$eval('#messages .message', (message) => message.getBoundingClientRect().toJSON());
+    assert.ok(box.top >= 0 && box.bottom <= viewport.height && box.right <= viewport.width, JSON.stringify(box));
+    await page.close();
+  }
+  const page = await session.browser.newPage();
+  await page.setBypassServiceWorker(true);
+  await page.setRequestInterception(true);
+  page.on('request', (request) => (request.url().endsWith('.wasm') ? request.respond({ status: 404 }) : request.continue()));
+  await page.goto(session.url + 'index.html');
+  await page.waitForSelector('#load-failure:not([hidden])', { timeout: 10000 });
+  await page.close();
+  const fromDisk = await session.browser.newPage();
+  await fromDisk.goto('file://' + join(site, 'index.html'));
+  await fromDisk.waitForSelector('#load-failure:not([hidden])', { timeout: 10000 });
+  await fromDisk.close();
+});
+
+test('a reload keeps the pasted work after asking, and F5 shows the map', async () => {
+  const { page, problems } = await openPage(session, laptop);
+  await pasteSampleBulletins(page);
+  const questions = [];
+  page.on('dialog', (dialog) => {
+    questions.push(dialog.type());
+    dialog.accept();
+  });
+  await page.reload();
+  await page.evaluate(() => window.nimbara.ready);
+  assert.deepEqual(questions, ['beforeunload']);
+  await page.keyboard.press('F5');
+  assert.equal(await drawingLog(page), readFileSync(desktop('pasted.ops'), 'utf8'));
+  assert.deepEqual(await bulletinAreas(page), bulletinTexts().map(lineFeeds));
+  // The samples replace the data only when asked.
+  page.removeAllListeners('dialog');
+  page.on('dialog', (dialog) => {
+    questions.push(dialog.message());
+    dialog.dismiss();
+  });
+  await page.click('#sample');
+  assert.match(questions.at(-1), /見本の電文で置きかえます/);
+  assert.deepEqual(problems, []);
+  await page.close();
+});
+
+test('after the first visit the page works offline and can be installed', async () => {
+  const { page, problems } = await openPage(session, laptop);
+  await page.evaluate(async () => {
+    await navigator.serviceWorker.ready;
+    if (!navigator.serviceWorker.controller) await new Promise((resolve) => navigator.serviceWorker.addEventListener('controllerchange', resolve));
+  });
+  const client = await page.createCDPSession();
+  await client.send('Page.enable');
+  assert.deepEqual((await client.send('Page.getInstallabilityErrors')).installabilityErrors, []);
+  await page.setOfflineMode(true);
+  await page.reload();
+  await page.evaluate(() => window.nimbara.ready);
+  await page.click('#sample');
+  await page.waitForFunction(() => document.getElementById('systems').value !== '');
+  await page.click('#display');
+  assert.equal(await drawingLog(page), readFileSync(desktop('pasted.ops'), 'utf8'));
+  assert.deepEqual(problems, []);
+  await page.close();
+});
+
+test("the browser's zoom enlarges the map and paints it again with more pixels", async () => {
+  const { page, problems } = await openPage(session, laptop);
+  await pasteSampleBulletins(page);
+  await page.click('#display');
+  const shown = () => page.$eval('#drawing', (canvas) => {
+    const { data } = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height);
+    let inked = 0;
+    for (let i = 3; i < data.length; i += 4) if (data[i] > 0) ++inked;
+    return { inked, side: canvas.getBoundingClientRect().width * window.devicePixelRatio, pixels: canvas.width };
+  });
+  const unzoomed = await shown();
+  for (const zoom of [1.5, 2]) {
+    await page.setViewport({ width: Math.round(laptop.width / zoom), height: Math.round(laptop.height / zoom), deviceScaleFactor: zoom });
+    await page.waitForFunction((pixels) => document.getElementById('drawing').width > pixels, {}, unzoomed.pixels);
+    const zoomed = await shown();
+    assert.ok(zoomed.side > unzoomed.side, `at ${zoom * 100} % the map is ${zoomed.side} device pixels wide`);
+    assert.ok(zoomed.inked > 2 * unzoomed.inked, `${zoomed.inked} pixels inked at ${zoom * 100} %`);
+  }
+  assert.equal(await drawingLog(page), readFileSync(desktop('pasted.ops'), 'utf8'));
+  assert.deepEqual(problems, []);
+  await page.close();
+});
+
+test('the map view fills the window sharply, and beside the controls the map stays in view', async () => {
+  for (const [viewport, name] of [[{ width: 1366, height: 768 }, 'laptop-1366x768'], [tabletSideways, 'tablet-1024x768']]) {
+    const { page, problems } = await openPage(session, viewport);
+    await pasteSampleBulletins(page);
+    await page.click('#display');
+    await page.screenshot({ path: join(screenshots, name + '.png') });
+    await page.evaluate(() => window.scrollTo(0, document.documentElement.scrollHeight));
+    const mapTop = await page.$eval('#surface', (surface) => surface.getBoundingClientRect().top);
+    assert.ok(mapTop >= 0 && mapTop < viewport.height / 4, `the map is at ${mapTop}`);
+    await page.click('#enlarge-map');
+    const [side, backing] = await page.$eval('#drawing', (canvas) => [canvas.getBoundingClientRect().width, canvas.width]);
+    assert.ok(side >= viewport.height - 100, `the map is ${side} pixels wide`);
+    assert.ok(backing >= side * (viewport.deviceScaleFactor || 1), `${backing} device pixels for ${side}`);
+    await page.screenshot({ path: join(screenshots, name + '-map-view.png') });
+    await page.keyboard.press('Escape');
+    assert.deepEqual(problems, []);
     await page.close();
   }
 });
