@@ -187,8 +187,11 @@ TEST_F(EntryWindowsTest, FromThereThenAColdFrontThroughTheButtons) {
   app.state.store.systems[0] = {"低気圧", 35, 140, 1000};
   app.state.store.systemCount = 1;
   Gyogyou window(app.Context());
+  Activate(window);
   QTest::mouseClick(Child<QPushButton>(window, "cmdSoko"), Qt::LeftButton);
   Child<QComboBox>(window, "Syurui")->setCurrentText(QString::fromUtf8("寒冷前線"));
+  TypeInto(window, "Hokui", "34", "Toukei");
+  TypeInto(window, "Toukei", "135", "Tugi");
   QTest::mouseClick(Child<QPushButton>(window, "Tugi"), Qt::LeftButton);
   EXPECT_EQ(ListRows(window), QStringList({"  35  140 1000 低気圧", "  35 140      寒冷前線", "  34 135      寒冷前線"}));
   EXPECT_EQ(ListRows(window), StateRows(app.state.systemRows));

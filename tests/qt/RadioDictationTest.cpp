@@ -65,7 +65,9 @@ std::string Saved(testing::TestApp& app, const testing::TempFolder& folder) {
 }
 
 constexpr const char* kDate = "２０２４年０１月１５日１２時";
-constexpr const char* kBroadcastDate = "２０２４年０１月１５日０６時";
+// The date box as the import of the broadcast sets the date: the header of
+// its last part.
+constexpr const char* kBroadcastDate = "気象通報原稿　漁業気象　２０２４年０１月１５日０６時";
 
 // The same report through the three entry windows: their boxes, lists and buttons.
 std::string TypedIntoTheEntryWindows(const testing::TempFolder& folder) {
