@@ -11,7 +11,7 @@ install(FILES packaging/${NIMBARA_APP_ID}.svg
 install(FILES packaging/nimbara.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES packaging/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/nimbara)
 
-# The usual hicolor sizes as PNG, rendered from the SVG (target nimbara_icons),
+# The usual hicolor sizes as PNG, rendered from the SVG (target nimbara_icons, part of every build),
 # for menus and docks that take no SVG.
 set(NIMBARA_ICON_SIZES 16 24 32 48 64 128 256)
 if(TARGET Qt6::Svg)
@@ -28,7 +28,7 @@ if(TARGET Qt6::Svg)
     list(APPEND icon_pngs ${png})
     install(FILES ${png} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
   endforeach()
-  add_custom_target(nimbara_icons DEPENDS ${icon_pngs})
+  add_custom_target(nimbara_icons ALL DEPENDS ${icon_pngs})
 endif()
 
 # The release date of the AppStream file is the day of the last commit (or
