@@ -9,7 +9,6 @@
 
 namespace nimbara {
 
-inline constexpr const char* kOverwriteTitle = "メニュー";
 inline constexpr const char* kOverwriteQuestion = "ファイルを上書きしますか？";
 inline constexpr const char* kMissingFileWarning = "ファイルが存在しません。";
 inline constexpr const char* kPathNotFoundWarning = "パスが見つかりません。";

@@ -16,7 +16,7 @@ namespace nimbara {
 namespace {
 
 constexpr int kBroadcastHour = 12;
-constexpr char32_t kFullWidthZero = U'０';
+constexpr std::string_view kReplacesReport = "」が入っています。置き換えるときは、もう一度 ⏎";
 constexpr std::string_view kShipsFull = "船の報告はこれ以上入りません";
 
 StationFields FieldsOf(const StationRecord& r) {
@@ -55,12 +55,9 @@ void FillWindCells(TableCells& cells, std::size_t first, std::int32_t direction,
   cells[first + 3] = pressure != 0 ? std::to_string(pressure) : std::string();
 }
 
-std::string FullWidthNumber(int value, std::size_t digits) {
+std::string ZeroPadded(int value, std::size_t digits) {
   const std::string plain = std::to_string(value);
-  std::string text;
-  for (std::size_t i = plain.size(); i < digits; ++i) AppendUtf8(text, kFullWidthZero);
-  for (char digit : plain) AppendUtf8(text, kFullWidthZero + static_cast<char32_t>(digit - '0'));
-  return text;
+  return std::string(digits > plain.size() ? digits - plain.size() : 0, '0') + plain;
 }
 
 bool AnyStationReport(const ObservationStore& store) {
@@ -109,6 +106,17 @@ LineOutcome EnterStationLine(const AppContext& app, int slot, std::string_view l
   if (changes) ObservationsChanged(app, WindowId::Tenki1);
   const bool last = slot + 1 >= kDictatedStationCount;
   return {last ? slot : slot + 1, last, {}};
+}
+
+std::optional<std::string> ReplacementQuestion(const ObservationStore& store, int slot, std::string_view line) {
+  if (!HasStationReport(store.stationRecords[slot])) return std::nullopt;
+  if (ReadStationQuickLine(line).kind == LineKind::Unreadable) return std::nullopt;
+  const TableCells cells = StationCells(store, slot);
+  std::string report;
+  for (auto cell = cells.begin() + 1; cell != cells.end(); ++cell) {
+    if (!cell->empty()) report += (report.empty() ? "" : " ") + *cell;
+  }
+  return cells[0] + "には「" + report + std::string(kReplacesReport);
 }
 
 LineOutcome EnterShipLine(const AppContext& app, int row, std::string_view line) {
@@ -161,8 +169,8 @@ void DrawDictationMap(const AppContext& app) {
 
 std::string DictationDateText(const ObservationStore& store, int year, int month, int day) {
   if (!store.observationDate.empty() && AnyStationReport(store)) return store.observationDate;
-  return FullWidthNumber(year, 4) + "年" + FullWidthNumber(month, 2) + "月" + FullWidthNumber(day, 2) + "日" +
-         FullWidthNumber(kBroadcastHour, 2) + "時";
+  return ZeroPadded(year, 4) + "年" + ZeroPadded(month, 2) + "月" + ZeroPadded(day, 2) + "日" +
+         ZeroPadded(kBroadcastHour, 2) + "時";
 }
 
 }  // namespace nimbara

@@ -9,6 +9,7 @@
 // 船舶からの報告データの入力 and 低気圧や前線の位置の入力.
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -48,6 +49,11 @@ struct LineOutcome {
 // to the next station. After the last station the stations are done.
 LineOutcome EnterStationLine(const AppContext& app, int slot, std::string_view line);
 
+// The question shown before a readable line replaces or empties the report
+// station `slot` holds ("那覇には「北 5 くもり 1021 15」が入っています。…");
+// nothing when the station holds no report or the line cannot be read.
+std::optional<std::string> ReplacementQuestion(const ObservationStore& store, int slot, std::string_view line);
+
 // ⏎ on the ship line with the cursor on ship `row`, or on the place after the
 // last ship (a new ship): a report replaces the ship or is added, "-" removes
 // it, an empty line changes nothing; the cursor moves to the next row (stays,
@@ -70,8 +76,8 @@ std::string SystemsText(const ObservationStore& store);
 void DrawDictationMap(const AppContext& app);
 
 // The date box when the window opens: the store's date, or, when no station
-// holds a report yet, the given day at the broadcast's 12 時 in the bulletin's
-// form ("２０２４年０１月１５日１２時").
+// holds a report yet, the given day at the broadcast's 12 時 in half-width
+// digits, as the quick lines are typed ("2024年01月15日12時").
 std::string DictationDateText(const ObservationStore& store, int year, int month, int day);
 
 }  // namespace nimbara

@@ -5,6 +5,7 @@
 #include "app/ChooserRequests.h"
 #include "app/FileCommands.h"
 #include "app/ImageCommands.h"
+#include "app/SavedObservations.h"
 #include "io/FileNames.h"
 
 namespace nimbara {
@@ -61,6 +62,7 @@ void DropFiles(const AppContext& app, const std::vector<std::string>& paths) {
     app.ui.Message(kDropTitle, plan.refusal, MessageIcon::Warning);
     return;
   }
+  if (plan.dataFile && !MayReplaceObservations(app, kUnsavedBeforeLoad)) return;
   bool mapDrawn = false;
   if (plan.dataFile) {
     app.state.fullDataMode = true;  // as データファイル読みこみ

@@ -51,7 +51,7 @@ void RebuildAllRows(AppState& state) {
   }
   RebuildRows(state.shipRows, store.shipCount, [&](int i) { return FormatShipRow(store, i); });
   RebuildRows(state.systemRows, store.systemCount,
-              [&](int i) { return FormatSystemRow(store, i, RowLayout::Import); });
+              [&](int i) { return FormatSystemRow(store, i, RowLayout::Import, true); });
 }
 
 void ApplySettingsBlock(AppState& state, const std::vector<SettingLine>& lines) {
@@ -104,11 +104,13 @@ void cntKSave_Click(const AppContext& app) {
 }
 
 void cntLoad_Click(const AppContext& app) {
+  if (!MayReplaceObservations(app, kUnsavedBeforeLoad)) return;
   app.state.fullDataMode = true;
   ChooseAndLoadDataFile(app);
 }
 
 void cntKLoad_Click(const AppContext& app) {
+  if (!MayReplaceObservations(app, kUnsavedBeforeLoad)) return;
   app.state.fullDataMode = false;
   ChooseAndLoadDataFile(app);
 }

@@ -3,6 +3,8 @@
 #include <array>
 #include <initializer_list>
 
+#include "io/SystemsShorthand.h"
+
 namespace nimbara {
 namespace {
 
@@ -189,6 +191,26 @@ HelpText GyogyouHelp() {
                  "「ここから」は前線がべつの前線に変化するときに使います。",
                  "　　　　どちらもあとで前線のデータに変換されます。"});
   return {"漁業気象の説明 ", text};
+}
+
+HelpText DictationHelp() {
+  std::string text = Lines({"放送を聞きながら、キーボードだけで入力できます。", "",
+                            "各地の天気：地名の順に「風向 風力 天気 気圧 気温」を1行ずつ入力して［⏎］",
+                            "　　入電なしは「-」。↑↓で地点を選んで直せます。",
+                            "　　直したあとは、放送が読んでいる地点にもどります。",
+                            "　　報告のある地点を書きかえるときは、もう一度［⏎］",
+                            "船舶の報告：「緯度 経度 風向 風力 天気 気圧」。削除は「-」",
+                            "低気圧や前線：1行に1つ、［⏎］で読みます。", "　　低 1002 41 147　　温暖 40 152 37 155",
+                            "　　種類は次の文字でも書けます："});
+  std::string_view previousKind;
+  for (const SystemsKindForm& form : SystemsKindForms()) {
+    if (form.kind == previousKind) continue;
+    previousKind = form.kind;
+    text += "　　　" + std::string(form.shortForm) + "＝" + std::string(form.letters) + "（" + std::string(form.kind) +
+            "）" + std::string(kLineEnd);
+  }
+  text += Lines({"", "［Tab］で次の欄、［Alt］＋［D］で観測日時、［F5］で天気図を表示します。"});
+  return {"「ラジオの気象通報から入力」の説明", text};
 }
 
 HelpText TeiseiHelp() {

@@ -60,6 +60,9 @@ HelpText TenkiHelp();
 HelpText KaiyouHelp();
 HelpText GyogyouHelp();
 HelpText TeiseiHelp();
+// The 説明 button of ラジオの気象通報から入力: the lines, the keys and the
+// letters that stand for the kinds of the systems.
+HelpText DictationHelp();
 // Shows a help text in a box with an OK button.
 void ShowHelp(const AppContext& app, const HelpText& help);
 

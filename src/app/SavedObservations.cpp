@@ -1,5 +1,8 @@
 #include "app/SavedObservations.h"
 
+#include <algorithm>
+
+#include "app/FileCommands.h"
 #include "io/DataFile.h"
 
 namespace nimbara {
@@ -14,10 +17,35 @@ std::string ObservationText(const AppState& state) {
   return text;
 }
 
+// A state never loaded nor saved (a test's, a command line's) has something
+// to lose only when it holds observations.
+bool HoldsObservations(const ObservationStore& store) {
+  return store.shipCount > 0 || store.systemCount > 0 ||
+         std::any_of(store.stationRecords.begin(), store.stationRecords.end(),
+                     [](const StationRecord& record) { return record != StationRecord{}; });
+}
+
 }  // namespace
 
 void RememberSavedObservations(AppState& state) { state.savedObservations = ObservationText(state); }
 
-bool ObservationsUnsaved(const AppState& state) { return ObservationText(state) != state.savedObservations; }
+bool ObservationsUnsaved(const AppState& state) {
+  if (state.savedObservations.empty()) return HoldsObservations(state.store);
+  return ObservationText(state) != state.savedObservations;
+}
+
+bool MayReplaceObservations(const AppContext& app, const UnsavedQuestion& ask) {
+  if (!ObservationsUnsaved(app.state)) return true;
+  switch (app.ui.AskYesNoCancel(ask.title, ask.question)) {
+    case YesNoCancel::Yes:
+      cntSave_Click(app);
+      return !ObservationsUnsaved(app.state);
+    case YesNoCancel::No:
+      return true;
+    case YesNoCancel::Cancel:
+      return false;
+  }
+  return false;
+}
 
 }  // namespace nimbara

@@ -7,6 +7,7 @@
 #include "app/FileCommands.h"
 #include "app/FileListing.h"
 #include "app/IsobarCommands.h"
+#include "app/SavedObservations.h"
 #include "core/Numbers.h"
 #include "core/Text.h"
 #include "io/FileIo.h"
@@ -174,6 +175,8 @@ SlideShowOutcome PlaySlideShow(const AppContext& app, const SlideShowList& list,
     return SlideShowOutcome::NothingSelected;
   }
 
+  if (app.state.slideShowKind == SlideShowKind::DataFiles && !MayReplaceObservations(app, kUnsavedBeforeSlideShow))
+    return SlideShowOutcome::Stayed;
   app.ui.HideWindow(WindowId::Cont);
   StartRun(app.state);
   do {
@@ -200,29 +203,38 @@ void cmdPlay_Click(const AppContext& app, BrowseButton button) {
   });
   const std::size_t current = found == files.end() ? 0 : static_cast<std::size_t>(found - files.begin());
 
+  if (button == BrowseButton::Stop) {
+    if (state.clickMode == ClickMode::SlideShow) state.clickMode = ClickMode::None;
+    return;
+  }
+  // The file the button goes to: for a run, the first one it shows.
+  std::optional<std::size_t> target;
   switch (button) {
     case BrowseButton::First:
-      LoadDataFile(app, PathInCurrentDirectory(files.front()));
+      target = 0;
       break;
     case BrowseButton::Previous:
-      if (current != 0) LoadDataFile(app, PathInCurrentDirectory(files[current - 1]));
-      break;
-    case BrowseButton::Stop:
-      if (state.clickMode == ClickMode::SlideShow) state.clickMode = ClickMode::None;
+      if (current != 0) target = current - 1;
       break;
     case BrowseButton::Run:
-      BrowseRun(app, files, current == last ? 0 : current + 1);
+      target = current == last ? 0 : current + 1;
       break;
     case BrowseButton::Next:
-      if (current < last) LoadDataFile(app, PathInCurrentDirectory(files[current + 1]));
+      if (current < last) target = current + 1;
       break;
     case BrowseButton::Last:
-      LoadDataFile(app, PathInCurrentDirectory(files.back()));
+      target = last;
+      break;
+    case BrowseButton::Stop:
       break;
   }
+  if (!target || !MayReplaceObservations(app, kUnsavedBeforeLoad)) return;
+  if (button == BrowseButton::Run) BrowseRun(app, files, *target);
+  else LoadDataFile(app, PathInCurrentDirectory(files[*target]));
 }
 
 void cmdFolder_Click(const AppContext& app) {
+  if (!MayReplaceObservations(app, kUnsavedBeforeLoad)) return;
   app.state.fullDataMode = true;
   app.state.slideShowRunning = false;
   ChooseAndLoadDataFile(app);

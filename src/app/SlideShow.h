@@ -60,7 +60,9 @@ struct SlideShowList {
   std::vector<bool> selected;
 };
 
-enum class SlideShowOutcome { TooFewFiles, NothingSelected, Played };
+// Stayed: a slide show of data files was cancelled at the question about the
+// unsaved observations (app/SavedObservations.h).
+enum class SlideShowOutcome { TooFewFiles, NothingSelected, Stayed, Played };
 
 // 画像を連続表示: plays the selected entries with the pause after each,
 // while the running flag stays on; `repeatChecked` (chkCont) is read after

@@ -98,17 +98,7 @@ void MDIForm_Load(const AppContext& app, const StartUpOptions& options) {
 }
 
 bool MDIForm_QueryUnload(const AppContext& app) {
-  if (!ObservationsUnsaved(app.state)) return true;
-  switch (app.ui.AskYesNoCancel(kUnsavedTitle, kUnsavedQuestion)) {
-    case YesNoCancel::Yes:
-      cntSave_Click(app);
-      return !ObservationsUnsaved(app.state);
-    case YesNoCancel::No:
-      return true;
-    case YesNoCancel::Cancel:
-      return false;
-  }
-  return false;
+  return MayReplaceObservations(app, {kUnsavedTitle, kUnsavedQuestion});
 }
 
 void MDIForm_Unload(const AppContext& app) {

@@ -1,5 +1,6 @@
 #include "app/WindowPlaces.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <tuple>
 
@@ -19,6 +20,17 @@ ScreenPoint ClampInto(const ScreenRect& screen, ScreenPoint place, ScreenSize si
 // an open window: the map is what the windows serve, but a window hidden
 // under another is of no use either.
 constexpr std::int64_t kMapPixelWeight = 2;
+
+// The bottom of a window, where its buttons are (もどる, データ入力,
+// 等圧線の保存 …): covering it costs more than covering the map, so that every
+// button of every open window stays reachable even on a crowded screen.
+constexpr int kButtonRowHeight = 48;
+constexpr std::int64_t kButtonPixelWeight = 4;
+
+ScreenRect ButtonRow(const ScreenRect& window) {
+  const int height = std::min(kButtonRowHeight, window.height);
+  return {window.x, window.Bottom() - height, window.width, height};
+}
 
 // What a place costs, compared in order: the area it covers, the distance
 // from the first column (a column is filled before the next is begun), the
@@ -41,7 +53,8 @@ ScreenPoint PlaceWindow(const Desk& desk, ScreenSize size, const std::vector<Scr
                          desk.screen.Bottom() - size.height};
   for (const ScreenRect& window : open) {
     xs.insert(xs.end(), {window.Right() + kGap, window.x - kGap - size.width});
-    ys.insert(ys.end(), {window.Bottom() + kGap, window.y - kGap - size.height});
+    ys.insert(ys.end(), {window.Bottom() + kGap, window.y - kGap - size.height,
+                         ButtonRow(window).y - kGap - size.height});
   }
   std::optional<std::pair<Cost, ScreenPoint>> best;
   for (int x : xs) {
@@ -49,7 +62,8 @@ ScreenPoint PlaceWindow(const Desk& desk, ScreenSize size, const std::vector<Scr
       const ScreenPoint place = ClampInto(desk.screen, {x, y}, size);
       const ScreenRect frame = {place.x, place.y, size.width, size.height};
       std::int64_t coveredWindows = 0;
-      for (const ScreenRect& window : open) coveredWindows += OverlapArea(frame, window);
+      for (const ScreenRect& window : open)
+        coveredWindows += OverlapArea(frame, window) + kButtonPixelWeight * OverlapArea(frame, ButtonRow(window));
       const std::int64_t coveredMap = OverlapArea(frame, titleAndMenu) + OverlapArea(frame, desk.map);
       const Cost cost = {kMapPixelWeight * coveredMap + coveredWindows, std::abs(place.x - first.x),
                          std::abs(place.y - first.y)};

@@ -5,8 +5,9 @@
 // column, so that none covers another, the menu bar or the map. A window
 // placed before (moved by the person, or earlier in the run) opens where it
 // was. A screen too small for that gives the nearest spot that covers the
-// least, the map and menu bar counting double the open windows; a window
-// never leaves the screen.
+// least, the map and menu bar counting double the open windows and the
+// bottom row of an open window, where its buttons are, four times more, so
+// that every button stays reachable; a window never leaves the screen.
 
 #include <optional>
 #include <string_view>

@@ -52,13 +52,19 @@ Commands:
       file. A bulletin is the agency's station or systems page, or the
       broadcast manuscript (各地の天気, 漁業気象); what each file gave is
       printed to standard error, and a file that is none of them is an error.
+      A full save removes an older picture beside DATA.txt (DATA.bmp, …),
+      as データファイル保存 without a picture does, unless DATA.txt is
+      OLD.txt itself. DATA.txt (and with --full its isobar file) must not be
+      one of the bulletins.
 
   --help, -h   show this text
 
-Files are read and written under the names given. Outputs that would
-overwrite each other or an input are refused before anything is drawn. A
-failed run leaves no output file. Errors go to standard error; the exit code
-is then 2.
+Files are read and written under the names given, and messages name them
+so. Outputs that would overwrite each other or an input are refused before
+anything is drawn. A failed run leaves no output file; a batch (--out-dir)
+writes the maps of the files it could draw, names each file it could not,
+and leaves no map for it. Errors go to standard error; the exit code is
+then 2.
 )";
   return kExitOk;
 }

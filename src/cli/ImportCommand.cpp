@@ -7,9 +7,11 @@
 #include "app/PasteCommands.h"
 #include "cli/Arguments.h"
 #include "cli/Commands.h"
+#include "cli/OutputClash.h"
 #include "cli/Session.h"
 #include "io/Cp932.h"
 #include "io/FileIo.h"
+#include "io/FileNames.h"
 
 namespace nimbara {
 namespace {
@@ -35,6 +37,16 @@ void PrintReport(const std::string& path, const PasteReport& report, const Obser
   for (const std::string& line : PasteReportLines(report, store)) std::cerr << line << "\n";
 }
 
+// What a save at `output` writes or removes: a full save also the isobar file
+// and the pictures beside the data file.
+std::vector<std::string> SavedFiles(const std::string& output, bool full) {
+  std::vector<std::string> files{output};
+  if (!full) return files;
+  files.push_back(CompanionIsobarName(output));
+  for (std::string& picture : CompanionPictureNames(output)) files.push_back(std::move(picture));
+  return files;
+}
+
 }  // namespace
 
 int ImportCommand(int argc, char** argv) {
@@ -46,6 +58,12 @@ int ImportCommand(int argc, char** argv) {
   if (!args.Error().empty()) return UsageError(args.Error().c_str());
   if (!output) return UsageError("import needs -o DATA.txt");
   if (bulletins.empty() && !previous) return UsageError("import needs bulletin files or --load OLD.txt");
+  // The loaded file may be saved over (a load and save); a bulletin may not.
+  std::vector<std::string> inputs;
+  for (const std::string& bulletin : bulletins) {
+    if (bulletin != kStandardInput) inputs.push_back(bulletin);
+  }
+  if (std::string clash = OutputClash(SavedFiles(*output, full), inputs); !clash.empty()) return Failure(clash);
 
   QuietRun run;
   AppState& state = run.state;
@@ -62,9 +80,14 @@ int ImportCommand(int argc, char** argv) {
     if (!report.Recognised()) return kExitFailure;
   }
   state.fullDataMode = full;
-  // A full data file carries the isobar file of the observations beside it.
+  // A full data file carries the isobar file of the observations beside it,
+  // and no picture: one of another day under its name would show with it.
+  // Saved over the loaded file, the set keeps its own picture.
   if (full && StationPressureCount(state.store) > 0) EnsurePressureGrid(app);
-  return SaveDataFileAt(app, *output, CompanionPictures::Untouched) ? kExitOk : kExitFailure;
+  const bool resaved = previous && SameFile(*previous, *output);
+  return SaveDataFileAt(app, *output, resaved ? CompanionPictures::Untouched : CompanionPictures::Saved)
+             ? kExitOk
+             : kExitFailure;
 }
 
 }  // namespace nimbara

@@ -21,18 +21,25 @@ std::string FileKey(const std::string& path) {
 
 }  // namespace
 
-std::string OutputClash(const std::vector<std::string>& outputs, const std::vector<std::string>& inputs) {
+std::string OutputClash(const std::vector<std::string>& outputs, const std::vector<std::string>& inputs,
+                        const std::vector<std::string>& sources) {
   std::map<std::string, std::string> inputKeys;
   for (const std::string& input : inputs) inputKeys.emplace(FileKey(input), input);
-  std::map<std::string, std::string> outputKeys;
-  for (const std::string& output : outputs) {
+  std::map<std::string, std::size_t> outputKeys;
+  for (std::size_t i = 0; i < outputs.size(); ++i) {
+    const std::string& output = outputs[i];
     const std::string key = FileKey(output);
     if (auto input = inputKeys.find(key); input != inputKeys.end())
       return output + " would overwrite the input " + input->second;
-    if (auto [earlier, added] = outputKeys.emplace(key, output); !added)
-      return earlier->second + " and " + output + " are the same output file; a map would be lost";
+    auto [earlier, added] = outputKeys.emplace(key, i);
+    if (added) continue;
+    if (i < sources.size())
+      return sources[earlier->second] + " and " + sources[i] + " would both be drawn into " + output;
+    return outputs[earlier->second] + " and " + output + " are the same output file; a map would be lost";
   }
   return {};
 }
+
+bool SameFile(const std::string& a, const std::string& b) { return FileKey(a) == FileKey(b); }
 
 }  // namespace nimbara

@@ -163,7 +163,8 @@ int RenderCommand(int argc, char** argv) {
     if (!ExportFormatFor("x." + extension)) return UsageError("--format must be png, svg or pdf");
     std::vector<std::string> outputs;
     for (const std::string& file : files) outputs.push_back(BatchOutput(*outDir, file, extension).string());
-    if (std::string clash = OutputClash(outputs, InputsOf(options, files)); !clash.empty()) return Failure(clash);
+    if (std::string clash = OutputClash(outputs, InputsOf(options, files), files); !clash.empty())
+      return Failure(clash);
     return RenderBatch(options, files, *outDir, extension);
   }
   if (!output) return UsageError("render needs -o OUT.png (or --out-dir DIR)");

@@ -11,19 +11,17 @@
 #include "app/ShipEntry.h"
 #include "app/StationEntry.h"
 #include "app/SystemEntryEditor.h"
+#include "cli/RuntimeFolder.h"
 #include "core/BaseMap.h"
 
 namespace nimbara {
 namespace {
 
-// Qt wants a runtime folder that only this user can enter. A new one is made
-// for the process (mkdtemp: never a name another user could have planted) and
-// removed at exit.
+// The process's own runtime folder (cli/RuntimeFolder.h), removed at exit.
 void UsePrivateRuntimeFolder() {
   static std::string folder;
-  std::string pattern = (QDir::tempPath() + "/nimbara-runtime-XXXXXX").toStdString();
-  if (!::mkdtemp(pattern.data())) return;
-  folder = pattern;
+  folder = MakePrivateRuntimeFolder(QDir::tempPath().toStdString());
+  if (folder.empty()) return;
   std::atexit([] {
     std::error_code ignored;
     std::filesystem::remove_all(folder, ignored);

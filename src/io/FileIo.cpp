@@ -42,6 +42,7 @@ bool HasNonAscii(std::string_view bytes) {
 // ---- writing ----
 
 struct PlannedFile {
+  std::string named;   // as the caller named it: what a failure names
   std::string target;  // the file replaced or removed
   const std::string* bytes;  // nothing: the file is removed
   std::optional<struct stat> existing;
@@ -61,6 +62,12 @@ std::optional<std::string> FollowLinks(std::string path) {
   return std::nullopt;
 }
 
+// A failure about a file named through a link, in the name the caller gave.
+FileStatus Named(FileStatus status, const std::string& named) {
+  status.path = named;
+  return status;
+}
+
 // Why an existing file must not be replaced or removed.
 FileStatus CheckReplaceable(const std::string& target, const struct stat& info) {
   if (S_ISDIR(info.st_mode)) return Failed(FileFault::Folder, target);
@@ -76,7 +83,7 @@ FileStatus CheckReplaceable(const std::string& target, const struct stat& info) 
 // The plan for one file; nothing to do for a removal of a file that is not
 // there or is no file of ours (a folder, a FIFO).
 std::optional<PlannedFile> Plan(const FileWrite& file, FileStatus& status) {
-  PlannedFile planned{file.path, file.bytes ? &*file.bytes : nullptr, std::nullopt, {}};
+  PlannedFile planned{file.path, file.path, file.bytes ? &*file.bytes : nullptr, std::nullopt, {}};
   if (file.bytes) {
     const auto target = FollowLinks(file.path);
     if (!target) {
@@ -193,7 +200,7 @@ FileStatus WriteTemporaries(std::vector<PlannedFile>& plan) {
     if (!file.bytes) continue;
     if (FileStatus status = WriteTemporary(file); !status) {
       DiscardTemporaries(plan);
-      return status;
+      return Named(std::move(status), file.named);
     }
   }
   return {};
@@ -204,7 +211,7 @@ FileStatus PutInPlace(std::vector<PlannedFile>& plan) {
     const bool done = file.bytes ? std::rename(file.temporary.c_str(), file.target.c_str()) == 0
                                   : ::unlink(file.target.c_str()) == 0 || errno == ENOENT;
     if (!done) {
-      const FileStatus status = SystemFailure(file.target);
+      const FileStatus status = SystemFailure(file.named);
       DiscardTemporaries(plan);
       return status;
     }
@@ -271,7 +278,7 @@ FileStatus WriteFilesAtomically(const std::vector<FileWrite>& files) {
   for (const FileWrite& file : files) {
     FileStatus status;
     std::optional<PlannedFile> planned = Plan(file, status);
-    if (!status) return status;
+    if (!status) return Named(std::move(status), file.path);
     if (planned) plan.push_back(std::move(*planned));
   }
   if (FileStatus status = WriteTemporaries(plan); !status) return status;

@@ -15,22 +15,20 @@
 namespace nimbara {
 namespace {
 
-struct KindForm {
-  std::string_view shortForm;  // the first is the one written
-  std::string_view kind;
-};
-
-constexpr std::array<KindForm, 10> kKindForms = {{
-    {"高", kind::kHigh},
-    {"低", kind::kLow},
-    {"台", kind::kTyphoon},
-    {"熱低", kind::kTropicalDepression},
-    {"熱帯", kind::kTropicalDepression},
-    {"温暖", kind::kWarmFront},
-    {"寒冷", kind::kColdFront},
-    {"停滞", kind::kStationaryFront},
-    {"閉塞", kind::kOccludedFront},
-    {"等圧", kind::kIsobarPoint},
+// The kinds as a line may start with them: the short form (the one written),
+// the letters typed on a keyboard without a Japanese input method, and the
+// full name.
+constexpr std::array<SystemsKindForm, 10> kKindForms = {{
+    {"高", "H", kind::kHigh},
+    {"低", "L", kind::kLow},
+    {"台", "T", kind::kTyphoon},
+    {"熱低", "TD", kind::kTropicalDepression},
+    {"熱帯", "TD", kind::kTropicalDepression},
+    {"温暖", "W", kind::kWarmFront},
+    {"寒冷", "C", kind::kColdFront},
+    {"停滞", "S", kind::kStationaryFront},
+    {"閉塞", "O", kind::kOccludedFront},
+    {"等圧", "I", kind::kIsobarPoint},
 }};
 
 constexpr std::array<std::string_view, 3> kNumberSeparators = {kComma, ",", "・"};
@@ -45,19 +43,29 @@ Shape ShapeOf(std::string_view kind) {
   return kind == kind::kIsobarPoint ? Shape::Isobar : Shape::Centre;
 }
 
+std::string LowerCaseLetters(std::string_view letters) {
+  std::string lower(letters);
+  for (char& c : lower) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  return lower;
+}
+
 struct ShortLine {
   std::string_view kind;
   std::vector<ScannedNumber> numbers;
   bool readable = false;  // only numbers follow the kind
 };
 
-// The kind word at the start of a line, when a number follows it: the short
-// form or the full name, whichever is longer ("高気圧 1030" is not "高").
+// The kind word at the start of a line, when a number follows it: the
+// longest form that fits ("高気圧 1030" is not "高", "TD 1004" is not "T").
 std::optional<ShortLine> ShortLineOf(const ScanText& text) {
   std::size_t kindEnd = 0;
   ShortLine line;
-  for (const KindForm& form : kKindForms) {
-    for (std::string_view word : {form.shortForm, form.kind}) {
+  for (const SystemsKindForm& form : kKindForms) {
+    // The scanned text holds letters in lower case, whichever case was typed.
+    const std::string letters = LowerCaseLetters(form.letters);
+    for (std::string_view word : {form.shortForm, std::string_view(letters), form.kind}) {
       if (word.size() > kindEnd && text.At(0, word)) {
         kindEnd = word.size();
         line.kind = form.kind;
@@ -159,13 +167,15 @@ class Reader {
 };
 
 std::string_view ShortFormOf(std::string_view kind) {
-  for (const KindForm& form : kKindForms) {
+  for (const SystemsKindForm& form : kKindForms) {
     if (form.kind == kind) return form.shortForm;
   }
   return {};
 }
 
 }  // namespace
+
+std::span<const SystemsKindForm> SystemsKindForms() { return kKindForms; }
 
 SystemsManuscript ReadSystemsShorthand(std::string_view text) { return Reader().Read(text); }
 

@@ -5,6 +5,7 @@
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QTime>
@@ -15,6 +16,9 @@
 
 namespace nimbara {
 namespace {
+
+// Room the title bar's icon and buttons take beside a dialog's title.
+constexpr int kTitleBarButtonsWidth = 160;
 
 constexpr int kEventSliceMs = 5;
 constexpr double kMillisecondsPerSecond = 1000.0;
@@ -103,11 +107,16 @@ YesNoCancel QtUi::AskYesNoCancel(const std::string& title, const std::string& te
 
 std::optional<std::string> QtUi::InputBox(const std::string& title, const std::string& prompt,
                                           const std::string& defaultText) {
-  bool ok = false;
-  const QString answer = QInputDialog::getText(m_mainWindow, WidgetText(title), WidgetText(prompt),
-                                               QLineEdit::Normal, WidgetText(defaultText), &ok);
-  if (!ok) return std::nullopt;
-  return answer.toStdString();
+  QInputDialog dialog(m_mainWindow);
+  dialog.setWindowTitle(WidgetText(title));
+  dialog.setLabelText(WidgetText(prompt));
+  dialog.setTextValue(WidgetText(defaultText));
+  // Wide enough for its whole title beside the title bar's buttons. The
+  // dialog takes its size from its layout, so the text box is widened.
+  if (auto* box = dialog.findChild<QLineEdit*>())
+    box->setMinimumWidth(dialog.fontMetrics().horizontalAdvance(dialog.windowTitle()) + kTitleBarButtonsWidth);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.textValue().toStdString();
 }
 
 std::optional<std::string> QtUi::ChooseFile(const ChooserRequest& request) { return m_chooser(request); }

@@ -40,7 +40,11 @@ bool WindowPlaceKeeper::eventFilter(QObject* watched, QEvent* event) {
 }
 
 Desk WindowPlaceKeeper::CurrentDesk(const QWidget* map) const {
-  const QRect mapRect = map ? QRect(map->mapToGlobal(QPoint(0, 0)), map->size()) : m_mainWindow->geometry();
+  // The part of the map on screen: a map scrolled in its window shows only some.
+  const QRect shown = map && !map->visibleRegion().isEmpty() ? map->visibleRegion().boundingRect()
+                      : map                                  ? map->rect()
+                                                             : QRect();
+  const QRect mapRect = map ? QRect(map->mapToGlobal(shown.topLeft()), shown.size()) : m_mainWindow->geometry();
   return {ToScreenRect(m_mainWindow->screen()->availableGeometry()), ToScreenRect(m_mainWindow->frameGeometry()),
           ToScreenRect(mapRect)};
 }

@@ -115,7 +115,7 @@ TEST_F(DictationTest, TheLiveMapShowsTheSymbolsWithoutIsobarsOrFronts) {
 
 TEST_F(DictationTest, TheDateIsTodaysBroadcastUntilAStationHasAReport) {
   state.store.observationDate = "２０２４年０１月１５日０６時の各地の観測値";
-  EXPECT_EQ(DictationDateText(state.store, 2026, 3, 9), "２０２６年０３月０９日１２時");
+  EXPECT_EQ(DictationDateText(state.store, 2026, 3, 9), "2026年03月09日12時");
   state.store.stationRecords[52] = {1, 2, 3, 1004, 5};
   EXPECT_EQ(DictationDateText(state.store, 2026, 3, 9), state.store.observationDate);
 }

@@ -1,4 +1,5 @@
 #include "app/FileCommands.h"
+#include "app/SavedObservations.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -46,8 +47,9 @@ void Observe(AppState& state) {
   for (int slot = 0; slot < store.stationCount; ++slot)
     state.stationRows.rows.push_back(FormatStationRow(store, slot, RowLayout::Import));
   state.shipRows.rows = {FormatShipRow(store, 0), FormatShipRow(store, 1)};
-  state.systemRows.rows = {FormatSystemRow(store, 0, RowLayout::Import),
-                           FormatSystemRow(store, 1, RowLayout::Import)};
+  // A front's row shows no pressure, loaded as pasted.
+  state.systemRows.rows = {FormatSystemRow(store, 0, RowLayout::Import, true),
+                           FormatSystemRow(store, 1, RowLayout::Import, true)};
   state.colours[ColourSlot::Background] = 0xC0FFC0;
   state.colours[ColourSlot::ColdFront] = 0x123456;
   state.view = {-10.0f, 20.0f, 300.0f, 310.0f};
@@ -221,6 +223,7 @@ TEST(DataFileCommands, AWrongFileChosenSaysWhyAndLosesNothing) {
     SCOPED_TRACE(c.path);
     TestApp app;
     Observe(app.state);
+    RememberSavedObservations(app.state);  // nothing to ask about
     app.state.currentFilePath = "/earlier/map.txt";
     app.state.clickMode = ClickMode::SlideShow;
     app.state.slideShowRunning = true;
@@ -268,6 +271,7 @@ TEST(DataFileCommands, LoadingEmptiesShipsAndSystemsBeyondTheFile) {
 TEST(DataFileCommands, CancelledChooserDoesNothing) {
   TestApp app;
   Observe(app.state);
+  RememberSavedObservations(app.state);
   const ObservationStore store = app.state.store;
   for (auto command :
        {cntSave_Click, cntKSave_Click, cntLoad_Click, cntKLoad_Click, SaveIsobarFile, LoadIsobarFile}) {
@@ -291,6 +295,7 @@ TEST(DataFileCommands, FailedSaveSaysWhyAndKeepsTheEarlierFilesAndPath) {
   for (const auto& c : cases) {
     TestApp app;
     Observe(app.state);
+    RememberSavedObservations(app.state);  // nothing to ask about
     app.state.currentFilePath = "/earlier/map.txt";
     app.ui.chooserAnswers.push_back(folder.File(c.name));
     cntSave_Click(app.Context());

@@ -6,6 +6,8 @@
 #include <fstream>
 #include <functional>
 
+#include "app/DropCommands.h"
+#include "app/FileCommands.h"
 #include "app/FileListing.h"
 #include "support/TempFolder.h"
 #include "core/Bmp.h"
@@ -354,6 +356,50 @@ TEST(FilePattern, WildcardsWithoutCase) {
   EXPECT_FALSE(MatchesFilePattern("ir1.jpg", "ir??.jpg"));
   EXPECT_FALSE(MatchesFilePattern("a.gif", ""));
 }
+
+// Every way of putting other observations in place of unsaved ones asks first,
+// as the end does: Cancel keeps them, No goes on.
+struct ReplacingWay {
+  const char* name;
+  const char* title;
+  std::function<void(const AppContext&)> replace;  // puts 02.txt in place of 01.txt
+};
+
+void PrintTo(const ReplacingWay& way, std::ostream* out) { *out << way.name; }
+
+class ReplacingUnsavedObservations : public ::testing::TestWithParam<ReplacingWay> {};
+
+TEST_P(ReplacingUnsavedObservations, AsksFirstAndCancelKeepsThem) {
+  TempFolder folder;
+  InFolder inside(folder.Path());
+  for (const char* name : {"01.txt", "02.txt"}) CopyData(name);
+  for (const YesNoCancel answer : {YesNoCancel::Cancel, YesNoCancel::No}) {
+    RunApp app;
+    app.state.slideShowPause = 0.0f;
+    ASSERT_TRUE(LoadDataFileAt(app.Context(), folder.File("01.txt")));
+    app.state.store.stationRecords[0].temperature = 99;
+    app.ui.yesNoCancelAnswers = {answer};
+    app.ui.chooserAnswers = {folder.File("02.txt")};
+    GetParam().replace(app.Context());
+    ASSERT_EQ(app.ui.questions.size(), 1u);
+    EXPECT_TRUE(app.ui.questions[0].starts_with(std::string(GetParam().title) + "|観測データが保存されていません。"));
+    EXPECT_EQ(app.state.store.stationRecords[0].temperature == 99, answer == YesNoCancel::Cancel);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryWay, ReplacingUnsavedObservations,
+    ::testing::Values(
+        ReplacingWay{"LoadMenu", "データファイル読み込み", cntLoad_Click},
+        ReplacingWay{"Drop", "データファイル読み込み",
+                     [](const AppContext& app) { DropFiles(app, {"02.txt"}); }},
+        ReplacingWay{"BrowseNext", "データファイル読み込み",
+                     [](const AppContext& app) { cmdPlay_Click(app, BrowseButton::Next); }},
+        ReplacingWay{"SlideShow", "連続表示",
+                     [](const AppContext& app) {
+                       PlaySlideShow(app, {{"01.txt", "02.txt"}, {false, true}}, [] { return false; });
+                     }}),
+    [](const ::testing::TestParamInfo<ReplacingWay>& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace nimbara

@@ -39,6 +39,24 @@ TEST(WindowPlaces, BesideTheMapStackedOrTheNearestSpot) {
   }
 }
 
+// Window after window on a screen the main window fills: each new one leaves
+// the buttons at the bottom of the ones open before it uncovered.
+TEST(WindowPlaces, OnACrowdedScreenNoWindowCoversTheButtonsOfAnother) {
+  constexpr ScreenSize kCorrection = {260, 420};
+  constexpr ScreenSize kAlignment = {330, 300};
+  constexpr int kButtonRow = 48;
+  std::vector<ScreenRect> open;
+  for (const ScreenSize size : {kCorrection, kAlignment, kTool, kTool}) {
+    const ScreenPoint place = PlaceWindow(kFilled, size, open, std::nullopt);
+    const ScreenRect frame = {place.x, place.y, size.width, size.height};
+    for (const ScreenRect& window : open) {
+      const ScreenRect buttons = {window.x, window.Bottom() - kButtonRow, window.width, kButtonRow};
+      EXPECT_EQ(OverlapArea(frame, buttons), 0) << open.size() << ": " << place.x << "," << place.y;
+    }
+    open.push_back(frame);
+  }
+}
+
 TEST(WindowPlaces, EveryWindowHasItsOwnName) {
   const WindowId ids[] = {WindowId::Tenki1, WindowId::Kaiyou1, WindowId::Gyogyou, WindowId::Teisei,
                           WindowId::FrmAdjust, WindowId::Danmen, WindowId::Cont, WindowId::RadioDictation};

@@ -228,7 +228,7 @@ TEST_F(CommandLineTest, CommandsReadAndWriteExactlyTheFilesTheyAreGiven) {
   ASSERT_EQ(Run({"import", "--full", "--load", Out("x.dat"), "-o", Out("copy.dat")}), 0);
   EXPECT_TRUE(fs::exists(Out("copy.dat")));
   EXPECT_TRUE(fs::exists(Out("copy.cnt")));
-  EXPECT_TRUE(fs::exists(Out("copy.bmp")));  // the command line has no picture to replace it
+  EXPECT_FALSE(fs::exists(Out("copy.bmp")));  // no other day's picture beside a set without one
   EXPECT_FALSE(fs::exists(Out("copy.txt")));
 }
 
@@ -246,27 +246,51 @@ TEST_F(CommandLineTest, AFailedRunLeavesNoOutputAndSaysSoOnce) {
   EXPECT_TRUE(ReadAll(Out("set.txt")) + ReadAll(Out("set.cnt")) == earlier);
 }
 
+// A full set without a picture shows no other day's picture under its name;
+// saved over the loaded file, it keeps its own.
+TEST_F(CommandLineTest, AFullImportRemovesAnOlderPictureBesideItsOutput) {
+  const std::string data = TestDataPath("data_realistic.txt");
+  fs::copy_file(std::string(NIMBARA_SAMPLES) + "/20240115_06.bmp", Out("x.bmp"));
+  fs::copy_file(data, Out("x.txt"));
+  fs::copy_file(Out("x.bmp"), Out("day.bmp"));
+  ASSERT_EQ(Run({"import", "--full", "--load", Out("x.txt"), "-o", Out("x.txt")}), 0);
+  EXPECT_TRUE(fs::exists(Out("x.bmp")));
+  ASSERT_EQ(Run({"import", "--full", "--load", data, "-o", Out("day.txt")}), 0);
+  EXPECT_FALSE(fs::exists(Out("day.bmp")));
+  EXPECT_TRUE(fs::exists(Out("day.cnt")));
+}
+
 TEST_F(CommandLineTest, OutputsThatCollideOrOverwriteAnInputAreRefusedBeforeDrawing) {
   fs::create_directories(m_dir / "a");
   fs::create_directories(m_dir / "b");
   fs::copy_file(TestDataPath("data_realistic.txt"), m_dir / "a" / "map.txt");
   fs::copy_file(TestDataPath("data_comma_in_date.txt"), m_dir / "b" / "map.txt");
   const std::string input = ReadAll(m_dir / "a" / "map.txt");
-  const std::vector<std::vector<std::string>> runs = {
-      {"render", Out("a/map.txt"), Out("b/map.txt"), "--out-dir", Out("out")},
-      {"render", Out("a/map.txt"), "-o", Out("map.png"), "--ops", Out("a/../a/map.txt")},
-      {"render", Out("a/map.txt"), "-o", Out("map.png"), "--ops", Out("map.png")},
-      {"render", Out("a/map.txt"), "-o", Out("map.png"), "--ops", Out("a/map.bmp")},
-      {"grid", Out("a/map.txt"), "-o", Out("a/map.txt")},
+  const struct {
+    std::vector<std::string> run;
+    std::string says;  // names the files as they were given
+  } runs[] = {
+      {{"render", Out("a/map.txt"), Out("b/map.txt"), "--out-dir", Out("out")},
+       Out("a/map.txt") + " and " + Out("b/map.txt") + " would both be drawn into " + Out("out/map.png")},
+      {{"render", Out("a/map.txt"), "-o", Out("map.png"), "--ops", Out("a/../a/map.txt")},
+       Out("a/../a/map.txt") + " would overwrite the input " + Out("a/map.txt")},
+      {{"render", Out("a/map.txt"), "-o", Out("map.png"), "--ops", Out("map.png")}, "the same output file"},
+      {{"render", Out("a/map.txt"), "-o", Out("map.png"), "--ops", Out("a/map.bmp")}, "overwrite the input"},
+      {{"grid", Out("a/map.txt"), "-o", Out("a/map.txt")}, "overwrite the input"},
+      {{"import", Out("a/map.txt"), "-o", Out("a/map.txt")}, "overwrite the input"},
+      {{"import", "--full", Out("b/map.txt"), Out("a/map.cnt"), "-o", Out("a/map.txt")},
+       Out("a/map.cnt") + " would overwrite the input " + Out("a/map.cnt")},
   };
   for (const auto& run : runs) {
-    EXPECT_EQ(Run(run), 2) << run.back();
-    EXPECT_NE(m_stderr.find("nimbara: "), std::string::npos);
+    EXPECT_EQ(Run(run.run), 2) << run.says;
+    EXPECT_TRUE(m_stderr.starts_with("nimbara: ")) << m_stderr;
+    EXPECT_NE(m_stderr.find(run.says), std::string::npos) << m_stderr;
   }
   EXPECT_FALSE(fs::exists(Out("out")));
   EXPECT_FALSE(fs::exists(Out("map.png")));
   EXPECT_FALSE(fs::exists(Out("a/map.bmp")));
   EXPECT_TRUE(ReadAll(m_dir / "a" / "map.txt") == input);
+  EXPECT_EQ(Run({"import", "--load", Out("a/map.txt"), "-o", Out("a/map.txt")}), 0) << "a load and save";
 }
 
 // With XDG_RUNTIME_DIR unset the command line makes its own runtime folder,

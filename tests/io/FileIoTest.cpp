@@ -97,6 +97,9 @@ TEST(AtomicWrite, SymbolicLinksStayLinksToTheReplacedFile) {
   EXPECT_TRUE(fs::is_symlink(folder.File("dangling.txt")));
   EXPECT_EQ(ReadWholeFile(folder.File("real/map.txt")), "new");
   EXPECT_EQ(ReadWholeFile(folder.File("real/new.txt")), "made");
+  // A failure names the file as it was given, not where its link leads.
+  fs::permissions(folder.File("real/map.txt"), fs::perms::owner_read);
+  EXPECT_EQ(WriteFileAtomically(folder.File("chain.txt"), "newer").path, folder.File("chain.txt"));
 }
 
 TEST(FileReading, OnlyRegularFilesWithinTheLimitAreRead) {

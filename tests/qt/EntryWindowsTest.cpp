@@ -10,6 +10,9 @@
 #include <QTest>
 
 #include "WindowTesting.h"
+#include "app/FileCommands.h"
+#include "app/ShipEntry.h"
+#include "app/StationEntry.h"
 #include "core/CodeTables.h"
 #include "qt/windows/Gyogyou.h"
 #include "qt/windows/Kaiyou1.h"
@@ -131,14 +134,44 @@ TEST_F(EntryWindowsTest, ChoosingARowShowsItsRecordInTheFields) {
   Gyogyou gyogyou(app.Context());
   for (auto [window, row] : {std::pair<QWidget*, int>{&tenki, 3}, {&kaiyou, 0}, {&gyogyou, 0}}) {
     Child<QListWidget>(*window, "KansokuData")->setCurrentRow(row);
+    if (window == &kaiyou) EXPECT_EQ(Child<QLineEdit>(kaiyou, "Kiatu")->text(), " 992");
+    if (window == &gyogyou) EXPECT_EQ(Child<QComboBox>(gyogyou, "Syurui")->currentText(), QString::fromUtf8("台風"));
     QTest::mouseClick(Child<QPushButton>(*window, "Tugi"), Qt::LeftButton);
   }
   EXPECT_EQ(app.state.stationRows.selected, 4);  // chosen, then moved on by データ入力
-  EXPECT_EQ(Child<QLineEdit>(kaiyou, "Kiatu")->text(), " 992");
-  EXPECT_EQ(Child<QComboBox>(gyogyou, "Syurui")->currentText(), QString::fromUtf8("台風"));
+  EXPECT_EQ(Child<QLineEdit>(kaiyou, "Kiatu")->text(), " 1022") << "the fields follow the selection";
+  EXPECT_EQ(Child<QComboBox>(gyogyou, "Syurui")->currentText(), QString::fromUtf8("寒冷前線"));
   EXPECT_EQ(store.stationRecords, before.stationRecords);
   EXPECT_EQ(store.ships, before.ships);
   EXPECT_EQ(store.systems, before.systems);
+}
+
+// データ入力 moves the selection on and 削除 empties the row: the fields show
+// the selected row then, so a second press never copies a row over the next.
+TEST_F(EntryWindowsTest, AfterEnterAndDeleteTheFieldsShowTheSelectedRow) {
+  app.state.fullDataMode = false;
+  ASSERT_TRUE(OpenDataFile(app.Context(), std::string(NIMBARA_SAMPLES) + "/20240115_06.txt"));
+  ObservationStore& store = app.state.store;
+  const ObservationStore loaded = store;
+  Tenki1 tenki(app.Context());
+  Kaiyou1 kaiyou(app.Context());
+  const auto changeFirstAndEnterTwice = [](QWidget& window, int row, const char* box, const char* value) {
+    Activate(window);
+    Child<QListWidget>(window, "KansokuData")->setCurrentRow(row);
+    TypeInto(window, box, value, "Tugi");
+    for (int press = 0; press < 2; ++press) QTest::mouseClick(Child<QPushButton>(window, "Tugi"), Qt::LeftButton);
+  };
+  changeFirstAndEnterTwice(tenki, 1, "Ondo", "18");  // 那覇
+  EXPECT_EQ(store.stationRecords[1].temperature, 18);
+  EXPECT_EQ(store.stationRecords[2], loaded.stationRecords[2]) << "南大東島 keeps its report";
+  EXPECT_EQ(Child<QLineEdit>(tenki, "Ondo")->text().toStdString(), StationFieldsOf(store, 3).temperature);
+  QTest::mouseClick(Child<QPushButton>(tenki, "cmdDelete"), Qt::LeftButton);
+  EXPECT_EQ(Child<QLineEdit>(tenki, "Kiatu")->text().toStdString(), StationFieldsOf(store, 3).pressure);
+
+  changeFirstAndEnterTwice(kaiyou, 0, "Kiatu", "990");
+  EXPECT_EQ(store.ships[0].pressure, 990);
+  EXPECT_EQ(store.ships[1], loaded.ships[1]) << "ship 2 keeps its report";
+  EXPECT_EQ(Child<QLineEdit>(kaiyou, "Kiatu")->text().toStdString(), ShipFieldsOf(store, 2).pressure);
 }
 
 TEST_F(EntryWindowsTest, DeleteTakesAStationBack) {
@@ -154,8 +187,11 @@ TEST_F(EntryWindowsTest, FromThereThenAColdFrontThroughTheButtons) {
   app.state.store.systems[0] = {"低気圧", 35, 140, 1000};
   app.state.store.systemCount = 1;
   Gyogyou window(app.Context());
+  Activate(window);
   QTest::mouseClick(Child<QPushButton>(window, "cmdSoko"), Qt::LeftButton);
   Child<QComboBox>(window, "Syurui")->setCurrentText(QString::fromUtf8("寒冷前線"));
+  TypeInto(window, "Hokui", "34", "Toukei");
+  TypeInto(window, "Toukei", "135", "Tugi");
   QTest::mouseClick(Child<QPushButton>(window, "Tugi"), Qt::LeftButton);
   EXPECT_EQ(ListRows(window), QStringList({"  35  140 1000 低気圧", "  35 140      寒冷前線", "  34 135      寒冷前線"}));
   EXPECT_EQ(ListRows(window), StateRows(app.state.systemRows));

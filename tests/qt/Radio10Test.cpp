@@ -8,6 +8,7 @@
 #include <QDropEvent>
 #include <QEventLoop>
 #include <QGuiApplication>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -15,12 +16,16 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalSpy>
+#include <QScrollBar>
+#include <QScrollArea>
 #include <QTimer>
 
 #include <unistd.h>
 
 #include <filesystem>
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -31,6 +36,7 @@
 #include "app/SlideShow.h"
 #include "app/StartUp.h"
 #include "app/StatusBar.h"
+#include "qt/MapSurface.h"
 #include "qt/WidgetText.h"
 #include "qt/windows/Cont.h"
 #include "qt/windows/Teisei.h"
@@ -65,89 +71,89 @@ void DescribeMenu(const QList<QAction*>& actions, std::vector<std::string>& line
 
 const std::vector<std::string> kMenuTree = {
     "cntFile|ファイル(&F)　{",
-    "cntLoad|データファイル読みこみ",
-    "mnuDataRenzoku|データファイル連続表示",
-    "cntSave|データファイル保存",
+    "cntLoad|データファイル読みこみ(&O)",
+    "mnuDataRenzoku|データファイル連続表示(&D)",
+    "cntSave|データファイル保存(&S)",
     "-",
-    "cntKLoad|気象観測ファイル読み込み",
-    "mnuTenkiRenzoku|気象観測（天気図）連続表示",
-    "cntKSave|気象観測ファイル保存",
+    "cntKLoad|気象観測ファイル読み込み(&K)",
+    "mnuTenkiRenzoku|気象観測（天気図）連続表示(&T)",
+    "cntKSave|気象観測ファイル保存(&V)",
     "-",
-    "cntHimawari|気象衛星画像ファイル読みこみ",
-    "cntGRenzoku|気象衛星画像ファイル連続表示",
-    "cntGazou|気象衛星画像ファイル保存",
-    "cntMapSave|天気図を画像として保存",
-    "cntMapPrint|天気図を印刷",
-    "cntBlankPrint|白地図を印刷",
-    "cntBlankSave|白地図を画像として保存",
+    "cntHimawari|気象衛星画像ファイル読みこみ(&G)",
+    "cntGRenzoku|気象衛星画像ファイル連続表示(&H)",
+    "cntGazou|気象衛星画像ファイル保存(&Z)",
+    "cntMapSave|天気図を画像として保存(&M)",
+    "cntMapPrint|天気図を印刷(&P)",
+    "cntBlankPrint|白地図を印刷(&B)",
+    "cntBlankSave|白地図を画像として保存(&W)",
     "-",
-    "cntTLoad|等圧線ファイル読みこみ",
-    "cntRenzoku|等圧線ファイル連続表示",
-    "cntTSave|等圧線ファイル保存",
+    "cntTLoad|等圧線ファイル読みこみ(&L)",
+    "cntRenzoku|等圧線ファイル連続表示(&R)",
+    "cntTSave|等圧線ファイル保存(&I)",
     "-",
-    "cntLoadSettei|設定ファイル読み込み",
-    "cntSaveSettei|設定ファイル保存",
+    "cntLoadSettei|設定ファイル読み込み(&E)",
+    "cntSaveSettei|設定ファイル保存(&C)",
     "-",
-    "entEnd2|終了",
+    "entEnd2|終了(&X)",
     "}",
     "cntInternet|ｲﾝﾀｰﾈｯﾄからﾃﾞｰﾀを入手(&I)　{",
-    "cntInternetData06|各地の観測値ﾃﾞｰﾀ(午前６時)",
-    "cntInternetData12|各地の観測値ﾃﾞｰﾀ(１２時)",
-    "cntInternetData18|各地の観測値ﾃﾞｰﾀ(午後６時)",
+    "cntInternetData06|各地の観測値ﾃﾞｰﾀ(午前６時)(&1)",
+    "cntInternetData12|各地の観測値ﾃﾞｰﾀ(１２時)(&2)",
+    "cntInternetData18|各地の観測値ﾃﾞｰﾀ(午後６時)(&3)",
     "-",
-    "cntInternetTeikiatu06|低気圧や前線のﾃﾞｰﾀ(午前６時)",
-    "cntInternetTeikiatu12|低気圧や前線のﾃﾞｰﾀ(１２時)",
-    "cntInternetTeikiatu18|低気圧や前線のﾃﾞｰﾀ(午後６時)",
+    "cntInternetTeikiatu06|低気圧や前線のﾃﾞｰﾀ(午前６時)(&4)",
+    "cntInternetTeikiatu12|低気圧や前線のﾃﾞｰﾀ(１２時)(&5)",
+    "cntInternetTeikiatu18|低気圧や前線のﾃﾞｰﾀ(午後６時)(&6)",
     "-",
-    "cntInternetPictureIR|気象衛星画像　日本（赤外線）",
-    "cntInternetPictureVisal|気象衛星画像　日本（可視光）",
-    "cntInternetPictureVapor|気象衛星画像　日本（水蒸気）",
+    "cntInternetPictureIR|気象衛星画像　日本（赤外線）(&I)",
+    "cntInternetPictureVisal|気象衛星画像　日本（可視光）(&V)",
+    "cntInternetPictureVapor|気象衛星画像　日本（水蒸気）(&W)",
     "-",
-    "cntPaste|データの貼り付け",
+    "cntPaste|データの貼り付け(&P)",
     "}",
     "cntEdit|観測データ確認・入力(&E)　　{",
-    "cntTenki|各地の天気のデータ",
-    "cntSenpaku|船舶の報告のデータ",
-    "cntGyogyou|低気圧や前線の位置のデータ",
-    "cntRadio|ラジオの気象通報から入力",
+    "cntTenki|各地の天気のデータ(&T)",
+    "cntSenpaku|船舶の報告のデータ(&S)",
+    "cntGyogyou|低気圧や前線の位置のデータ(&G)",
+    "cntRadio|ラジオの気象通報から入力(&R)",
     "-",
-    "cntNew|データを消す{",
-    "cntNew2|ﾃﾞｰﾀを消しますよ　ｏｋ？",
+    "cntNew|データを消す(&N){",
+    "cntNew2|ﾃﾞｰﾀを消しますよ　ｏｋ？(&Y)",
     "}",
     "}",
     "cntLine|天気図(&W)　{",
-    "cntDisplay|天気図を表示する",
-    "cntSetting|表示の設定{",
-    "cntTizu|地図を表示 [x]",
-    "cntTouatu2|等圧線の表示 [x]",
-    "cntKigou|天気記号の表示 [x]",
-    "cntHuuryoku|風力の表示 [x]",
-    "cntZensen|前線の表示 [x]",
+    "cntDisplay|天気図を表示する(&D)",
+    "cntSetting|表示の設定(&S){",
+    "cntTizu|地図を表示(&M) [x]",
+    "cntTouatu2|等圧線の表示(&I) [x]",
+    "cntKigou|天気記号の表示(&W) [x]",
+    "cntHuuryoku|風力の表示(&F) [x]",
+    "cntZensen|前線の表示(&R) [x]",
     "-",
-    "cntAllData|全観測地のデータを表示 [x]",
-    "cntZoomUp|天気記号を拡大表示 [ ]",
+    "cntAllData|全観測地のデータを表示(&A) [x]",
+    "cntZoomUp|天気記号を拡大表示(&Z) [ ]",
     "-",
-    "cntMitame|天気図の見た目：気象庁風 [ ]",
-    "cntHanrei|凡例 [x]",
+    "cntMitame|天気図の見た目：気象庁風(&C) [ ]",
+    "cntHanrei|凡例(&L) [x]",
     "}",
     "-",
-    "cntClsLine|天気図の表示を消す",
+    "cntClsLine|天気図の表示を消す(&E)",
     "-",
-    "cntRittai|気圧の立体表示",
-    "cntTKankaku|等圧線の間隔の変更",
-    "cntSyusei|等圧線の修正、保存",
+    "cntRittai|気圧の立体表示(&T)",
+    "cntTKankaku|等圧線の間隔の変更(&K)",
+    "cntSyusei|等圧線の修正、保存(&U)",
     "-",
-    "cntColor|天気図の色の設定",
-    "cntAdjust|地図と画像の位置調整",
+    "cntColor|天気図の色の設定(&O)",
+    "cntAdjust|地図と画像の位置調整(&J)",
     "}",
     "mnuKiatuClear|気圧の表示を消す(&P)",
     "cntHim|気象衛星画像(&S){",
-    "cntDanmen|雲の断面図",
+    "cntDanmen|雲の断面図(&D)",
     "-",
-    "cntCopy|画像をクリップボードにコピー",
-    "cntMapCopy|天気図をクリップボードにコピー",
+    "cntCopy|画像をクリップボードにコピー(&C)",
+    "cntMapCopy|天気図をクリップボードにコピー(&M)",
     "-",
-    "cntClsBMP|気象衛星画像の表示を消す",
+    "cntClsBMP|気象衛星画像の表示を消す(&E)",
     "}",
     "cntHelp|説明する？(&H)",
 };
@@ -190,6 +196,31 @@ TEST_F(MainWindow, MenuTreeAndTicksAfterStartUp) {
   std::vector<std::string> lines;
   DescribeMenu(window.menuBar()->actions(), lines);
   EXPECT_EQ(lines, kMenuTree);
+}
+
+// Alt and a letter reach every item, one letter per item in each menu.
+TEST_F(MainWindow, EveryMenuItemHasAMnemonicOfItsOwn) {
+  for (const QMenu* menu : window.menuBar()->findChildren<QMenu*>()) {
+    std::set<QKeySequence> letters;
+    for (const QAction* action : menu->actions()) {
+      if (action->isSeparator()) continue;
+      const QKeySequence mnemonic = QKeySequence::mnemonic(action->text());
+      EXPECT_FALSE(mnemonic.isEmpty()) << action->objectName().toStdString();
+      EXPECT_TRUE(letters.insert(mnemonic).second) << action->objectName().toStdString();
+    }
+  }
+}
+
+TEST_F(MainWindow, TheIntervalDialogShowsItsWholeTitle) {
+  int width = 0;
+  int title = 0;
+  testing::WhenModalOpens<QInputDialog>([&](QInputDialog* dialog) {
+    width = dialog->width();
+    title = dialog->fontMetrics().horizontalAdvance(dialog->windowTitle());
+    dialog->reject();
+  });
+  window.MenuAction("cntTKankaku")->trigger();
+  EXPECT_GE(width, title + 160) << "room for the title bar's buttons beside the title";
 }
 
 TEST_F(MainWindow, KeysRunTheirMenuItems) {
@@ -372,6 +403,33 @@ TEST_F(MainWindow, TheAlignmentWindowOwnsTheClicksWhileOpen) {
   adjust->cmdClose->click();
   EXPECT_EQ(window.State().clickMode, ClickMode::None);
   EXPECT_FALSE(adjust->isVisible());
+}
+
+// At the window's first size the map shows at its own size with scroll bars;
+// 全体を表示 fits it to the window. Clicks are in map units either way.
+TEST_F(MainWindow, TheWholeMapIsReachableByScrollingOrFittedToTheWindow) {
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  auto* scroll = testing::Child<QScrollArea>(window, "MapScroll");
+  MapSurface* map = window.Picture1();
+  QScrollBar* down = scroll->verticalScrollBar();
+  ASSERT_GT(down->maximum(), 0) << "the southern part needs the scroll bar";
+  down->setValue(down->maximum());
+  QSignalSpy presses(map, &MapSurface::MousePressed);
+  const QPoint southWest(10, map->height() - 5);
+  EXPECT_TRUE(scroll->viewport()->rect().contains(map->mapTo(scroll->viewport(), southWest)));
+  QTest::mouseClick(map, Qt::LeftButton, {}, southWest);
+  const PointF expected = window.Canvas().FromPixels({10, static_cast<double>(window.Canvas().PixelHeight() - 5)});
+  ASSERT_EQ(presses.size(), 1);
+  EXPECT_NEAR(presses[0][2].toDouble(), expected.y, 1e-6);
+
+  window.cmdZentai->click();
+  QApplication::processEvents();  // the scroll area lays the map out again
+  EXPECT_EQ(down->maximum(), 0);
+  EXPECT_EQ(map->size(), scroll->viewport()->size());
+  QTest::mouseClick(map, Qt::LeftButton, {}, QPoint(map->width() / 2, map->height() / 2));
+  ASSERT_EQ(presses.size(), 2);
+  EXPECT_LT(presses[1][2].toDouble(), expected.y) << "the middle of the whole map lies north of its southern edge";
 }
 
 TEST_F(MainWindow, TheStatusBarSaysWhatAClickDoesAndWhatLiesUnderThePointer) {

@@ -10,12 +10,16 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QTest>
 
+#include <fstream>
+
 #include "WindowTesting.h"
 #include "app/FileCommands.h"
+#include "cli/CommandLine.h"
 #include "io/FileIo.h"
 #include "qt/windows/Gyogyou.h"
 #include "qt/windows/Kaiyou1.h"
@@ -61,6 +65,9 @@ std::string Saved(testing::TestApp& app, const testing::TempFolder& folder) {
 }
 
 constexpr const char* kDate = "２０２４年０１月１５日１２時";
+// The date box as the import of the broadcast sets the date: the header of
+// its last part.
+constexpr const char* kBroadcastDate = "気象通報原稿　漁業気象　２０２４年０１月１５日０６時";
 
 // The same report through the three entry windows: their boxes, lists and buttons.
 std::string TypedIntoTheEntryWindows(const testing::TempFolder& folder) {
@@ -155,6 +162,101 @@ TEST(RadioDictationWindow, TheKeyboardAloneMakesTheFileTheEntryWindowsMake) {
   const std::string saved = Saved(app, folder);
   EXPECT_NE(saved.find("1018"), std::string::npos);
   EXPECT_EQ(saved, TypedIntoTheEntryWindows(folder));
+}
+
+// Tab leaves a table in one step without moving the station cursor; Alt+D
+// goes to the date box, which starts in half-width digits; 説明 lists the
+// letters of the systems' kinds.
+TEST(RadioDictationWindow, KeysReachEveryPartAndTheHelpListsTheLetters) {
+  testing::TestApp app;
+  RadioDictation window(app.Context());
+  Activate(window);
+  QTableWidget* stations = Child<QTableWidget>(window, "Stations");
+  EXPECT_TRUE(Child<QLineEdit>(window, "txtKansokubi")->text().contains(QRegularExpression("^\\d{4}年\\d\\d月\\d\\d日12時$")));
+  stations->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(stations, Qt::Key_Tab);
+  EXPECT_NE(QApplication::focusWidget(), stations);
+  EXPECT_EQ(stations->currentRow(), 0);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_D, Qt::AltModifier);
+  EXPECT_EQ(QApplication::focusWidget(), Child<QLineEdit>(window, "txtKansokubi"));
+  QTest::mouseClick(Child<QPushButton>(window, "Setumei"), Qt::LeftButton);
+  ASSERT_EQ(app.ui.messages.size(), 1u);
+  EXPECT_NE(app.ui.messages[0].text.find("低＝L（低気圧）"), std::string::npos) << app.ui.messages[0].text;
+  EXPECT_NE(app.ui.messages[0].text.find("熱低＝TD（熱帯低気圧）"), std::string::npos);
+}
+
+// A pupil's notes of the broadcast samples/bulletins/broadcast_*.txt: a line
+// per station, an empty line, the systems part in short lines.
+struct BroadcastNotes {
+  std::vector<std::string> stations;
+  std::vector<std::string> systems;
+};
+
+BroadcastNotes ReadBroadcastNotes() {
+  BroadcastNotes notes;
+  std::ifstream in(testing::TestDataPath("broadcast_dictation.txt"));
+  std::vector<std::string>* part = &notes.stations;
+  for (std::string line; std::getline(in, line);) {
+    if (line.empty()) part = &notes.systems;
+    else part->push_back(line);
+  }
+  return notes;
+}
+
+// The data file `nimbara import` makes of the broadcast's two parts.
+std::string ImportedBroadcast(const testing::TempFolder& folder) {
+  const std::string out = folder.Path() + "/imported.txt";
+  std::vector<std::string> args = {"nimbara", "import", std::string(NIMBARA_SAMPLES) + "/bulletins/broadcast_station_part.txt",
+                                   std::string(NIMBARA_SAMPLES) + "/bulletins/broadcast_systems_part.txt", "-o", out};
+  std::vector<char*> argv;
+  for (std::string& arg : args) argv.push_back(arg.data());
+  EXPECT_EQ(RunMain(static_cast<int>(argv.size()), argv.data()), 0);
+  return ReadCp932File(out).value_or("");
+}
+
+// A station first taken down wrong, corrected when the broadcast had read
+// station `noticedAfter`.
+struct Mishearing {
+  int slot;
+  const char* heard;
+  int noticedAfter;
+};
+constexpr Mishearing kMishearings[] = {
+    {1, "n 5 kumori 21 13", 2}, {3, "nw 4 ame 20 12", 9}, {22, "wnw 5 kumori 4 m3", 40}};
+
+TEST(RadioDictationWindow, AWholeBroadcastWithThreeCorrectionsSavesWhatItsImportSaves) {
+  testing::TempFolder folder;
+  const BroadcastNotes notes = ReadBroadcastNotes();
+  ASSERT_EQ(notes.stations.size(), static_cast<std::size_t>(kDictatedStationCount));
+  testing::TestApp app;
+  app.state.fullDataMode = false;
+  RadioDictation window(app.Context());
+  Activate(window);
+  QLineEdit* date = Child<QLineEdit>(window, "txtKansokubi");
+  date->selectAll();
+  Type(date, kBroadcastDate);
+  QLineEdit* line = Child<QLineEdit>(window, "StationLine");
+  QTableWidget* stations = Child<QTableWidget>(window, "Stations");
+  for (int slot = 0; slot < kDictatedStationCount; ++slot) {
+    const auto heard = std::find_if(std::begin(kMishearings), std::end(kMishearings),
+                                    [&](const Mishearing& m) { return m.slot == slot; });
+    Dictate(window, "StationLine", heard != std::end(kMishearings) ? heard->heard : notes.stations[slot].c_str());
+    for (const Mishearing& m : kMishearings) {
+      if (m.noticedAfter != slot) continue;
+      for (int up = slot + 1; up > m.slot; --up) QTest::keyClick(line, Qt::Key_Up);
+      Dictate(window, "StationLine", notes.stations[m.slot].c_str());
+      EXPECT_TRUE(Child<QLabel>(window, "StationReason")->text().contains(QString::fromUtf8("が入っています")));
+      QTest::keyClick(line, Qt::Key_Return);
+      EXPECT_EQ(stations->currentRow(), slot + 1) << "back where the broadcast is";
+    }
+  }
+  for (const std::string& systemsLine : notes.systems) Dictate(window, "SystemsText", systemsLine.c_str());
+  EXPECT_EQ(Child<QLabel>(window, "SystemsReason")->text(), "");
+  window.close();
+
+  const std::string dictated = folder.Path() + "/dictated.txt";
+  ASSERT_TRUE(SaveDataFileAt(app.Context(), dictated));
+  EXPECT_EQ(ReadCp932File(dictated).value_or(""), ImportedBroadcast(folder));
 }
 
 }  // namespace

@@ -143,7 +143,7 @@ TEST_F(ChooserWindow, ASaveThatWouldReplaceAFileAsksWithNoAsDefaultAndNoCancels)
     c->cmdOpenSave[0]->click();
   });
   EXPECT_FALSE(chosen.has_value());
-  EXPECT_EQ(question.title.toStdString(), "メニュー");
+  EXPECT_EQ(question.title.toStdString(), kSaveData.caption) << "the save's own caption";
   EXPECT_EQ(question.text.toStdString(), "a.txt\nファイルを上書きしますか？");
   EXPECT_EQ(question.defaultButton, QMessageBox::No);
 }

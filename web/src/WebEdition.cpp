@@ -4,7 +4,6 @@
 
 #include <emscripten.h>
 
-#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string>
@@ -19,6 +18,7 @@
 #include "QuickLines.h"
 #include "SessionSnapshot.h"
 #include "app/Dictation.h"
+#include "app/DictationCursor.h"
 #include "app/DisplayCommands.h"
 #include "app/EntryCommands.h"
 #include "app/FileCommands.h"
@@ -54,16 +54,10 @@ struct WebSession {
   TeeCanvas canvas{map, log};
   PageUi ui;
   // The station cursor of the radio dictation: where its next line goes.
-  int station = 0;
-  // The line of the last station was read: the stations are done.
-  bool stationsDone = false;
+  DictationCursor station;
   std::string linesReason;  // why the quick line's first line was not read
 
   AppContext Context() { return {state, canvas, ui}; }
-  void MoveStation(int slot) {
-    station = std::clamp(slot, 0, kDictatedStationCount - 1);
-    stationsDone = false;
-  }
 };
 
 WebSession& Session() {
@@ -219,7 +213,7 @@ EMSCRIPTEN_KEEPALIVE const char* nimbara_title() { return ToPage(MapTitle(Sessio
 EMSCRIPTEN_KEEPALIVE void nimbara_open_dictation(int year, int month, int day) {
   WebSession& session = Session();
   KeepObservationDate(session.Context(), DictationDateText(session.state.store, year, month, day));
-  session.MoveStation(FirstStationWithoutReport(session.state.store));
+  session.station.Open(session.state.store);
 }
 
 // The date typed into the dictation's date box.
@@ -228,16 +222,12 @@ EMSCRIPTEN_KEEPALIVE void nimbara_keep_date(const char* text) {
 }
 
 // ⏎ on the dictation's station line: the line goes to the station under the
-// cursor, which then moves on. Gives why the line was not read ("" when it
-// was read).
+// cursor, which then moves on (app/DictationCursor.h). Gives why the line was
+// not read, or the question a line that would replace a report waits with
+// ("" when it was read).
 EMSCRIPTEN_KEEPALIVE const char* nimbara_station_line(const char* line) {
   WebSession& session = Session();
-  const LineOutcome outcome = EnterStationLine(session.Context(), session.station, line);
-  if (outcome.reason.empty()) {
-    session.MoveStation(outcome.cursor);
-    session.stationsDone = outcome.done;
-  }
-  return ToPage(outcome.reason);
+  return ToPage(session.station.Enter(session.Context(), line).reason);
 }
 
 // Text arriving in the station line at once, its lines entered as ⏎ enters
@@ -252,12 +242,12 @@ EMSCRIPTEN_KEEPALIVE const char* nimbara_station_lines(const char* text) {
 
 EMSCRIPTEN_KEEPALIVE const char* nimbara_lines_reason() { return ToPage(Session().linesReason); }
 
-EMSCRIPTEN_KEEPALIVE int nimbara_station() { return Session().station; }
+EMSCRIPTEN_KEEPALIVE int nimbara_station() { return Session().station.Station(); }
 
-EMSCRIPTEN_KEEPALIVE int nimbara_stations_done() { return Session().stationsDone; }
+EMSCRIPTEN_KEEPALIVE int nimbara_stations_done() { return Session().station.StationsDone(); }
 
 // The cursor to station `slot` (kept within the list), as ↑ and ↓ move it.
-EMSCRIPTEN_KEEPALIVE void nimbara_move_station(int slot) { Session().MoveStation(slot); }
+EMSCRIPTEN_KEEPALIVE void nimbara_move_station(int slot) { Session().station.MoveTo(slot); }
 
 // The dictated stations as the dictation's table shows them: a line each,
 // 地名, 風向, 風力, 天気, 気圧 and 気温 between tabs.

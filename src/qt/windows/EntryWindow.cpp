@@ -151,6 +151,9 @@ void EntryWindow::ShowRows() {
     return;
   }
   m_kansokuData->scrollToItem(m_kansokuData->item(selected));
+  // A button moved the selection or changed the selected record: the fields
+  // follow, so that a second データ入力 never copies one row over the next.
+  ShowRecord(selected);
 }
 
 std::optional<std::string> EntryWindow::TypedDate() const {

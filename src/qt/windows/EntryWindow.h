@@ -64,8 +64,8 @@ class EntryWindow : public QWidget, public ToolWindow {
   // Tab goes through the form, then the buttons, then the list and the date box.
   void ChainTabs(std::initializer_list<QWidget*> fields);
 
-  // The list only, after a button changed the rows (the date box keeps what
-  // the user is typing).
+  // The list and the fields of the selected row, after a button changed the
+  // rows (the date box keeps what the user is typing).
   void ShowRows();
   // The text of the observation-date box if it was typed into since it last
   // showed the shared date, otherwise nothing.

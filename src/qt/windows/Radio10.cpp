@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
@@ -90,6 +91,7 @@ constexpr std::array<std::pair<BrowseButton, const char*>, kBrowseButtonCount> k
     {BrowseButton::Last, "いちばん新しい画像"},
 }};
 constexpr const char* kFolderCaption = "フォルダやファイルを選択";
+constexpr const char* kWholeMapCaption = "全体を表示(&Z)";
 constexpr const char* kWidestPointerText = "北緯00.0度　東経000.0度　0000.0hPa";
 constexpr int kStartWidth = 1000;
 constexpr int kStartHeight = 720;
@@ -103,7 +105,8 @@ Radio10::Radio10(QWidget* parent)
              frmOpenSave chooser(this);
              return chooser.Choose(request);
            }),
-      m_picture1(new MapSurface(m_canvas, this)) {
+      m_picture1(new MapSurface(m_canvas, this)),
+      m_mapScroll(new QScrollArea(this)) {
   setWindowTitle(WidgetText(kMainCaption));
   setCentralWidget(BuildClientArea());
   BuildMenus();
@@ -123,95 +126,95 @@ Radio10::Radio10(QWidget* parent)
 void Radio10::BuildMenus() {
   static const MenuEntry kMenu[] = {
       {Entry::Menu, "cntFile", "ファイル(&F)　"},
-      {Entry::Item, "cntLoad", "データファイル読みこみ", cntLoad_Click, "Ctrl+O"},
-      {Entry::Item, "mnuDataRenzoku", "データファイル連続表示", mnuDataRenzoku_Click},
-      {Entry::Item, "cntSave", "データファイル保存", cntSave_Click, "Ctrl+S"},
+      {Entry::Item, "cntLoad", "データファイル読みこみ(&O)", cntLoad_Click, "Ctrl+O"},
+      {Entry::Item, "mnuDataRenzoku", "データファイル連続表示(&D)", mnuDataRenzoku_Click},
+      {Entry::Item, "cntSave", "データファイル保存(&S)", cntSave_Click, "Ctrl+S"},
       {Entry::Separator},
-      {Entry::Item, "cntKLoad", "気象観測ファイル読み込み", cntKLoad_Click},
-      {Entry::Item, "mnuTenkiRenzoku", "気象観測（天気図）連続表示", mnuTenkiRenzoku_Click},
-      {Entry::Item, "cntKSave", "気象観測ファイル保存", cntKSave_Click},
+      {Entry::Item, "cntKLoad", "気象観測ファイル読み込み(&K)", cntKLoad_Click},
+      {Entry::Item, "mnuTenkiRenzoku", "気象観測（天気図）連続表示(&T)", mnuTenkiRenzoku_Click},
+      {Entry::Item, "cntKSave", "気象観測ファイル保存(&V)", cntKSave_Click},
       {Entry::Separator},
-      {Entry::Item, "cntHimawari", "気象衛星画像ファイル読みこみ", cntHimawari_Click},
-      {Entry::Item, "cntGRenzoku", "気象衛星画像ファイル連続表示", cntGRenzoku_Click},
-      {Entry::Item, "cntGazou", "気象衛星画像ファイル保存", cntGazou_Click},
-      {Entry::Item, "cntMapSave", "天気図を画像として保存", &Radio10::cntMapSave_Click},
-      {Entry::Item, "cntMapPrint", "天気図を印刷", &Radio10::cntMapPrint_Click, "Ctrl+P"},
-      {Entry::Item, "cntBlankPrint", "白地図を印刷", &Radio10::cntBlankPrint_Click},
-      {Entry::Item, "cntBlankSave", "白地図を画像として保存", &Radio10::cntBlankSave_Click},
+      {Entry::Item, "cntHimawari", "気象衛星画像ファイル読みこみ(&G)", cntHimawari_Click},
+      {Entry::Item, "cntGRenzoku", "気象衛星画像ファイル連続表示(&H)", cntGRenzoku_Click},
+      {Entry::Item, "cntGazou", "気象衛星画像ファイル保存(&Z)", cntGazou_Click},
+      {Entry::Item, "cntMapSave", "天気図を画像として保存(&M)", &Radio10::cntMapSave_Click},
+      {Entry::Item, "cntMapPrint", "天気図を印刷(&P)", &Radio10::cntMapPrint_Click, "Ctrl+P"},
+      {Entry::Item, "cntBlankPrint", "白地図を印刷(&B)", &Radio10::cntBlankPrint_Click},
+      {Entry::Item, "cntBlankSave", "白地図を画像として保存(&W)", &Radio10::cntBlankSave_Click},
       {Entry::Separator},
-      {Entry::Item, "cntTLoad", "等圧線ファイル読みこみ", LoadIsobarFile},
-      {Entry::Item, "cntRenzoku", "等圧線ファイル連続表示", cntRenzoku_Click},
-      {Entry::Item, "cntTSave", "等圧線ファイル保存", SaveIsobarFile},
+      {Entry::Item, "cntTLoad", "等圧線ファイル読みこみ(&L)", LoadIsobarFile},
+      {Entry::Item, "cntRenzoku", "等圧線ファイル連続表示(&R)", cntRenzoku_Click},
+      {Entry::Item, "cntTSave", "等圧線ファイル保存(&I)", SaveIsobarFile},
       {Entry::Separator},
-      {Entry::Item, "cntLoadSettei", "設定ファイル読み込み", cntLoadSettei_Click},
-      {Entry::Item, "cntSaveSettei", "設定ファイル保存", cntSaveSettei_Click},
+      {Entry::Item, "cntLoadSettei", "設定ファイル読み込み(&E)", cntLoadSettei_Click},
+      {Entry::Item, "cntSaveSettei", "設定ファイル保存(&C)", cntSaveSettei_Click},
       {Entry::Separator},
-      {Entry::Item, "entEnd2", "終了", &Radio10::entEnd2_Click},
+      {Entry::Item, "entEnd2", "終了(&X)", &Radio10::entEnd2_Click},
       {Entry::End},
       {Entry::Menu, "cntInternet", "ｲﾝﾀｰﾈｯﾄからﾃﾞｰﾀを入手(&I)　"},
-      {Entry::Item, "cntInternetData06", "各地の観測値ﾃﾞｰﾀ(午前６時)", cntInternetData06_Click},
-      {Entry::Item, "cntInternetData12", "各地の観測値ﾃﾞｰﾀ(１２時)", cntInternetData12_Click},
-      {Entry::Item, "cntInternetData18", "各地の観測値ﾃﾞｰﾀ(午後６時)", cntInternetData18_Click},
+      {Entry::Item, "cntInternetData06", "各地の観測値ﾃﾞｰﾀ(午前６時)(&1)", cntInternetData06_Click},
+      {Entry::Item, "cntInternetData12", "各地の観測値ﾃﾞｰﾀ(１２時)(&2)", cntInternetData12_Click},
+      {Entry::Item, "cntInternetData18", "各地の観測値ﾃﾞｰﾀ(午後６時)(&3)", cntInternetData18_Click},
       {Entry::Separator},
-      {Entry::Item, "cntInternetTeikiatu06", "低気圧や前線のﾃﾞｰﾀ(午前６時)",
+      {Entry::Item, "cntInternetTeikiatu06", "低気圧や前線のﾃﾞｰﾀ(午前６時)(&4)",
        cntInternetTeikiatu06_Click},
-      {Entry::Item, "cntInternetTeikiatu12", "低気圧や前線のﾃﾞｰﾀ(１２時)",
+      {Entry::Item, "cntInternetTeikiatu12", "低気圧や前線のﾃﾞｰﾀ(１２時)(&5)",
        cntInternetTeikiatu12_Click},
-      {Entry::Item, "cntInternetTeikiatu18", "低気圧や前線のﾃﾞｰﾀ(午後６時)",
+      {Entry::Item, "cntInternetTeikiatu18", "低気圧や前線のﾃﾞｰﾀ(午後６時)(&6)",
        cntInternetTeikiatu18_Click},
       {Entry::Separator},
-      {Entry::Item, "cntInternetPictureIR", "気象衛星画像　日本（赤外線）",
+      {Entry::Item, "cntInternetPictureIR", "気象衛星画像　日本（赤外線）(&I)",
        cntInternetPictureIR_Click},
-      {Entry::Item, "cntInternetPictureVisal", "気象衛星画像　日本（可視光）",
+      {Entry::Item, "cntInternetPictureVisal", "気象衛星画像　日本（可視光）(&V)",
        cntInternetPictureVisal_Click},
-      {Entry::Item, "cntInternetPictureVapor", "気象衛星画像　日本（水蒸気）",
+      {Entry::Item, "cntInternetPictureVapor", "気象衛星画像　日本（水蒸気）(&W)",
        cntInternetPictureVapor_Click},
       {Entry::Separator},
-      {Entry::Item, "cntPaste", "データの貼り付け", cntPaste_Click, "Ctrl+V"},
+      {Entry::Item, "cntPaste", "データの貼り付け(&P)", cntPaste_Click, "Ctrl+V"},
       {Entry::End},
       {Entry::Menu, "cntEdit", "観測データ確認・入力(&E)　　"},
-      {Entry::Item, "cntTenki", "各地の天気のデータ", cntTenki_Click},
-      {Entry::Item, "cntSenpaku", "船舶の報告のデータ", cntSenpaku_Click},
-      {Entry::Item, "cntGyogyou", "低気圧や前線の位置のデータ", cntGyogyou_Click},
-      {Entry::Item, "cntRadio", "ラジオの気象通報から入力", cntRadio_Click, "Ctrl+R"},
+      {Entry::Item, "cntTenki", "各地の天気のデータ(&T)", cntTenki_Click},
+      {Entry::Item, "cntSenpaku", "船舶の報告のデータ(&S)", cntSenpaku_Click},
+      {Entry::Item, "cntGyogyou", "低気圧や前線の位置のデータ(&G)", cntGyogyou_Click},
+      {Entry::Item, "cntRadio", "ラジオの気象通報から入力(&R)", cntRadio_Click, "Ctrl+R"},
       {Entry::Separator},
-      {Entry::Submenu, "cntNew", "データを消す"},
-      {Entry::Item, "cntNew2", "ﾃﾞｰﾀを消しますよ　ｏｋ？", cntNew2_Click},
+      {Entry::Submenu, "cntNew", "データを消す(&N)"},
+      {Entry::Item, "cntNew2", "ﾃﾞｰﾀを消しますよ　ｏｋ？(&Y)", cntNew2_Click},
       {Entry::End},
       {Entry::End},
       {Entry::Menu, "cntLine", "天気図(&W)　"},
-      {Entry::Item, "cntDisplay", "天気図を表示する", cntDisplay_Click, "F5"},
-      {Entry::Submenu, "cntSetting", "表示の設定"},
-      {Entry::Check, "cntTizu", "地図を表示", cntTizu_Click},
-      {Entry::Check, "cntTouatu2", "等圧線の表示", cntTouatu2_Click},
-      {Entry::Check, "cntKigou", "天気記号の表示", cntKigou_Click},
-      {Entry::Check, "cntHuuryoku", "風力の表示", cntHuuryoku_Click},
-      {Entry::Check, "cntZensen", "前線の表示", cntZensen_Click},
+      {Entry::Item, "cntDisplay", "天気図を表示する(&D)", cntDisplay_Click, "F5"},
+      {Entry::Submenu, "cntSetting", "表示の設定(&S)"},
+      {Entry::Check, "cntTizu", "地図を表示(&M)", cntTizu_Click},
+      {Entry::Check, "cntTouatu2", "等圧線の表示(&I)", cntTouatu2_Click},
+      {Entry::Check, "cntKigou", "天気記号の表示(&W)", cntKigou_Click},
+      {Entry::Check, "cntHuuryoku", "風力の表示(&F)", cntHuuryoku_Click},
+      {Entry::Check, "cntZensen", "前線の表示(&R)", cntZensen_Click},
       {Entry::Separator},
-      {Entry::Check, "cntAllData", "全観測地のデータを表示", cntAllData_Click},
-      {Entry::Check, "cntZoomUp", "天気記号を拡大表示", cntZoomUp_Click},
+      {Entry::Check, "cntAllData", "全観測地のデータを表示(&A)", cntAllData_Click},
+      {Entry::Check, "cntZoomUp", "天気記号を拡大表示(&Z)", cntZoomUp_Click},
       {Entry::Separator},
-      {Entry::Check, "cntMitame", "天気図の見た目：気象庁風", cntMitame_Click},
-      {Entry::Check, "cntHanrei", "凡例", cntHanrei_Click},
+      {Entry::Check, "cntMitame", "天気図の見た目：気象庁風(&C)", cntMitame_Click},
+      {Entry::Check, "cntHanrei", "凡例(&L)", cntHanrei_Click},
       {Entry::End},
       {Entry::Separator},
-      {Entry::Item, "cntClsLine", "天気図の表示を消す", cntClsLine_Click},
+      {Entry::Item, "cntClsLine", "天気図の表示を消す(&E)", cntClsLine_Click},
       {Entry::Separator},
-      {Entry::Item, "cntRittai", "気圧の立体表示", cntRittai_Click},
-      {Entry::Item, "cntTKankaku", "等圧線の間隔の変更", cntTKankaku_Click},
-      {Entry::Item, "cntSyusei", "等圧線の修正、保存", cntSyusei_Click},
+      {Entry::Item, "cntRittai", "気圧の立体表示(&T)", cntRittai_Click},
+      {Entry::Item, "cntTKankaku", "等圧線の間隔の変更(&K)", cntTKankaku_Click},
+      {Entry::Item, "cntSyusei", "等圧線の修正、保存(&U)", cntSyusei_Click},
       {Entry::Separator},
-      {Entry::Item, "cntColor", "天気図の色の設定", &Radio10::cntColor_Click},
-      {Entry::Item, "cntAdjust", "地図と画像の位置調整", OpenAlignmentWindow},
+      {Entry::Item, "cntColor", "天気図の色の設定(&O)", &Radio10::cntColor_Click},
+      {Entry::Item, "cntAdjust", "地図と画像の位置調整(&J)", OpenAlignmentWindow},
       {Entry::End},
       {Entry::BarCommand, "mnuKiatuClear", "気圧の表示を消す(&P)", mnuKiatuClear_Click},
       {Entry::Menu, "cntHim", "気象衛星画像(&S)"},
-      {Entry::Item, "cntDanmen", "雲の断面図", cntDanmen_Click},
+      {Entry::Item, "cntDanmen", "雲の断面図(&D)", cntDanmen_Click},
       {Entry::Separator},
-      {Entry::Item, "cntCopy", "画像をクリップボードにコピー", cntCopy_Click},
-      {Entry::Item, "cntMapCopy", "天気図をクリップボードにコピー", &Radio10::cntMapCopy_Click, "Ctrl+C"},
+      {Entry::Item, "cntCopy", "画像をクリップボードにコピー(&C)", cntCopy_Click},
+      {Entry::Item, "cntMapCopy", "天気図をクリップボードにコピー(&M)", &Radio10::cntMapCopy_Click, "Ctrl+C"},
       {Entry::Separator},
-      {Entry::Item, "cntClsBMP", "気象衛星画像の表示を消す", cntClsBMP_Click},
+      {Entry::Item, "cntClsBMP", "気象衛星画像の表示を消す(&E)", cntClsBMP_Click},
       {Entry::End},
       {Entry::BarCommand, "cntHelp", "説明する？(&H)", cntHelp_Click},
   };
@@ -255,7 +258,10 @@ void Radio10::BuildMenus() {
 QWidget* Radio10::BuildClientArea() {
   auto* area = new QWidget(this);
   auto* row = new QHBoxLayout(area);
-  row->addWidget(m_picture1, 1);
+  m_mapScroll->setObjectName(QStringLiteral("MapScroll"));
+  m_mapScroll->setFrameShape(QFrame::NoFrame);
+  m_mapScroll->setWidget(m_picture1);
+  row->addWidget(m_mapScroll, 1);
   auto* buttons = new QVBoxLayout;
   for (std::size_t i = 0; i < kBrowseButtons.size(); ++i) {
     const auto [which, caption] = kBrowseButtons[i];
@@ -271,6 +277,12 @@ QWidget* Radio10::BuildClientArea() {
   buttons->addWidget(cmdFolder);
   buttons->addStretch(1);
   connect(cmdFolder, &QPushButton::clicked, this, [this] { Run(nimbara::cmdFolder_Click); });
+  cmdZentai = new QPushButton(WidgetText(kWholeMapCaption), area);
+  cmdZentai->setObjectName(QStringLiteral("cmdZentai"));
+  cmdZentai->setCheckable(true);
+  buttons->insertWidget(buttons->count() - 1, cmdZentai);
+  connect(cmdZentai, &QPushButton::toggled, this, &Radio10::cmdZentai_Toggled);
+  cmdZentai_Toggled(false);
   row->addLayout(buttons);
   return area;
 }
@@ -392,6 +404,13 @@ void Radio10::ShowLayerTicks() {
 }
 
 void Radio10::entEnd2_Click() { close(); }
+
+void Radio10::cmdZentai_Toggled(bool wholeMap) {
+  // Either way the surface turns widget positions into map units by its own
+  // zoom, so drawing, clicks and the readout are the same.
+  m_mapScroll->setWidgetResizable(wholeMap);
+  if (!wholeMap) m_picture1->resize(m_canvas.PixelWidth(), m_canvas.PixelHeight());
+}
 
 void Radio10::cntMapSave_Click() { SaveCanvasAs(Context(), m_canvas, kSaveMapChooser, PageHeading(m_state)); }
 void Radio10::cntMapPrint_Click() { PrintCanvas(m_canvas, PageHeading(m_state), this); }

@@ -17,6 +17,7 @@
 class QAction;
 class QLabel;
 class QPushButton;
+class QScrollArea;
 
 namespace nimbara {
 
@@ -41,6 +42,9 @@ class Radio10 : public QMainWindow {
 
   std::array<QPushButton*, kBrowseButtonCount> cmdPlay;
   QPushButton* cmdFolder;
+  // 全体を表示: ticked, the whole map fits the window; unticked, the map shows
+  // at its own size with scroll bars where the window is smaller.
+  QPushButton* cmdZentai;
 
  public slots:
   // Start-up: settings, base map, the last file (a sample on a first start)
@@ -66,6 +70,7 @@ class Radio10 : public QMainWindow {
 
   void cmdPlay_Click(BrowseButton button);
   void Picture1_MouseDown(Qt::MouseButton button, double x, double y);
+  void cmdZentai_Toggled(bool wholeMap);
 
  private:
   void BuildMenus();
@@ -89,6 +94,7 @@ class Radio10 : public QMainWindow {
   QtCanvas m_canvas;
   QtUi m_ui;
   MapSurface* m_picture1;
+  QScrollArea* m_mapScroll;
   QLabel* m_clickModeLabel = nullptr;
   QLabel* m_pointerLabel = nullptr;
   std::optional<ClickMode> m_shownClickMode;

@@ -21,6 +21,7 @@
 #include "app/Dictation.h"
 #include "app/DisplayCommands.h"
 #include "app/EntryCommands.h"
+#include "app/Guides.h"
 #include "qt/Fonts.h"
 #include "qt/WidgetText.h"
 
@@ -36,7 +37,10 @@ constexpr Headers kWidestShip = {"60", "160", "西北西", "12", "みぞれ", "1
 constexpr int kCellPadding = 12;
 constexpr const char* kStationHint = "南南西 2 くもり 18 7　（入電なし: -）";
 constexpr const char* kShipHint = "32 141 北東 5 あめ 1006　（削除: -）";
-constexpr const char* kSystemsHint = "低 1002 41 147\n温暖 40 152 37 155\n高 1030 40 115\n（放送の文のままでも読めます）";
+constexpr const char* kSystemsHint =
+    "低 1002 41 147（L 1002 41 147）\n温暖 40 152 37 155（W 40 152 37 155）\n高 1030 40 115\n（放送の文のままでも読めます）";
+// The date box's label: Alt+D goes to the box from anywhere in the window.
+constexpr const char* kDateLabel = "観測日時(&D)：";
 constexpr const char* kNewShip = "新しい船：";
 constexpr const char* kUnreadCaption = "読めなかったところ：";
 constexpr const char* kUnreadSeparator = "／";
@@ -61,6 +65,8 @@ QTableWidget* MakeTable(QWidget* parent, const char* name, const Headers& header
   }
   table->setHorizontalHeaderLabels(labels);
   table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  // Tab goes on to the next control: the arrows walk through the rows.
+  table->setTabKeyNavigation(false);
   table->setSelectionBehavior(QAbstractItemView::SelectRows);
   table->setSelectionMode(QAbstractItemView::SingleSelection);
   table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -140,8 +146,10 @@ RadioDictation::RadioDictation(AppContext app, QWidget* parent)
   cmdDisplay->setObjectName(QStringLiteral("cmdDisplay"));
   auto* modoru = new QPushButton(WidgetText("もどる"), this);
   modoru->setObjectName(QStringLiteral("Modoru"));
+  auto* setumei = new QPushButton(WidgetText("説明"), this);
+  setumei->setObjectName(QStringLiteral("Setumei"));
 
-  LayOut(cmdDelete, cmdDisplay, modoru);
+  LayOut(cmdDelete, {cmdDisplay, modoru, setumei});
   setTabOrder(m_stationLine, m_shipLine);
   setTabOrder(m_shipLine, m_systemsText);
   setTabOrder(m_systemsText, cmdDisplay);
@@ -152,7 +160,7 @@ RadioDictation::RadioDictation(AppContext app, QWidget* parent)
   connect(m_stationLine, &QLineEdit::returnPressed, this, &RadioDictation::StationLine_Return);
   connect(m_shipLine, &QLineEdit::returnPressed, this, &RadioDictation::ShipLine_Return);
   connect(m_stations, &QTableWidget::currentCellChanged, this, [this](int row) {
-    if (row >= 0) MoveStation(row);
+    if (row >= 0 && row != m_station.Station()) MoveStation(row);
   });
   connect(m_ships, &QTableWidget::currentCellChanged, this, [this](int row) {
     if (row >= 0) MoveShip(row);
@@ -162,10 +170,11 @@ RadioDictation::RadioDictation(AppContext app, QWidget* parent)
   connect(cmdDelete, &QPushButton::clicked, this, &RadioDictation::cmdDelete_Click);
   connect(cmdDisplay, &QPushButton::clicked, this, &RadioDictation::cmdDisplay_Click);
   connect(modoru, &QPushButton::clicked, this, &QWidget::close);
+  connect(setumei, &QPushButton::clicked, this, &RadioDictation::Setumei_Click);
   Refresh();
 }
 
-void RadioDictation::LayOut(QPushButton* cmdDelete, QPushButton* cmdDisplay, QPushButton* modoru) {
+void RadioDictation::LayOut(QPushButton* cmdDelete, std::initializer_list<QPushButton*> bottomButtons) {
   auto* stationColumn = new QVBoxLayout;
   stationColumn->addWidget(MakeTitle(this, "各地の天気"));
   stationColumn->addWidget(m_stations, 1);
@@ -190,10 +199,14 @@ void RadioDictation::LayOut(QPushButton* cmdDelete, QPushButton* cmdDisplay, QPu
   columns->addLayout(otherColumn, 1);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
-  buttons->addWidget(cmdDisplay);
-  buttons->addWidget(modoru);
+  for (QPushButton* button : bottomButtons) buttons->addWidget(button);
+  auto* dateLabel = new QLabel(WidgetText(kDateLabel), this);
+  dateLabel->setBuddy(m_txtKansokubi);
+  auto* date = new QHBoxLayout;
+  date->addWidget(dateLabel);
+  date->addWidget(m_txtKansokubi, 1);
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(m_txtKansokubi);
+  layout->addLayout(date);
   layout->addLayout(columns, 1);
   layout->addLayout(buttons);
 }
@@ -206,7 +219,7 @@ void RadioDictation::showEvent(QShowEvent* event) {
   KeepObservationDate(m_app, date);
   m_systemsShown = SystemsText(store);
   m_systemsText->setPlainText(WidgetText(m_systemsShown));
-  m_station = FirstStationWithoutReport(store);
+  m_station.Open(store);
   m_ship = store.shipCount;
   Refresh();
   m_stationLine->setFocus();
@@ -232,7 +245,7 @@ bool RadioDictation::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() != QEvent::KeyPress) return MapToolWindow::eventFilter(watched, event);
   const int key = static_cast<QKeyEvent*>(event)->key();
   const int step = key == Qt::Key_Down ? 1 : key == Qt::Key_Up ? -1 : 0;
-  if (watched == m_stationLine && step != 0) MoveStation(m_station + step);
+  if (watched == m_stationLine && step != 0) MoveStation(m_station.Station() + step);
   else if (watched == m_shipLine && step != 0) MoveShip(m_ship + step);
   else if (watched == m_systemsText && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
     m_systemsText->textCursor().insertBlock();
@@ -254,17 +267,18 @@ void RadioDictation::Refresh() {
   ShowSystems();
   if (m_txtKansokubi->text().toStdString() != store.observationDate)
     m_txtKansokubi->setText(WidgetText(store.observationDate));
-  MoveStation(m_station);
+  ShowStationCursor();
   MoveShip(m_ship);
 }
 
 void RadioDictation::StationLine_Return() {
-  const LineOutcome outcome = EnterStationLine(m_app, m_station, m_stationLine->text().toStdString());
+  const int slot = m_station.Station();
+  const LineOutcome outcome = m_station.Enter(m_app, m_stationLine->text().toStdString());
   m_stationReason->setText(WidgetText(outcome.reason));
   if (!outcome.reason.empty()) return;
-  ShowStation(m_station);
+  ShowStation(slot);
   m_stationLine->clear();
-  MoveStation(outcome.cursor);
+  ShowStationCursor();
   emit MapChanged();
   if (outcome.done) m_shipLine->setFocus();
 }
@@ -301,12 +315,19 @@ void RadioDictation::cmdDisplay_Click() {
   emit MapChanged();
 }
 
+void RadioDictation::Setumei_Click() { ShowHelp(m_app, DictationHelp()); }
+
 void RadioDictation::MoveStation(int slot) {
-  m_station = std::clamp(slot, 0, kDictatedStationCount - 1);
-  m_stations->setCurrentCell(m_station, 0);
-  m_stations->scrollToItem(m_stations->item(m_station, 0));
-  m_stationName->setText(
-      WidgetText(m_app.state.store.stations.names[m_station] + "："));
+  m_station.MoveTo(slot);
+  m_stationReason->clear();
+  ShowStationCursor();
+}
+
+void RadioDictation::ShowStationCursor() {
+  const int slot = m_station.Station();
+  m_stations->setCurrentCell(slot, 0);
+  m_stations->scrollToItem(m_stations->item(slot, 0));
+  m_stationName->setText(WidgetText(m_app.state.store.stations.names[slot] + "："));
 }
 
 void RadioDictation::MoveShip(int row) {

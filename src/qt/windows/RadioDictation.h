@@ -5,8 +5,10 @@
 // every station and ship shows on the map at once, F5 draws the isobars and
 // fronts. The rules are in app/Dictation.h; this window only shows them.
 
+#include <initializer_list>
 #include <string>
 
+#include "app/DictationCursor.h"
 #include "qt/windows/MapToolWindow.h"
 
 class QLabel;
@@ -39,13 +41,16 @@ class RadioDictation : public MapToolWindow {
 
  private:
   // The stations on the left; ships, systems text and what it read on the right.
-  void LayOut(QPushButton* cmdDelete, QPushButton* cmdDisplay, QPushButton* modoru);
+  void LayOut(QPushButton* cmdDelete, std::initializer_list<QPushButton*> bottomButtons);
   void StationLine_Return();
   void ShipLine_Return();
   void SystemsText_Return();
   void cmdDelete_Click();
   void cmdDisplay_Click();
+  void Setumei_Click();
   void MoveStation(int slot);
+  // The table and the name before the station line show the cursor.
+  void ShowStationCursor();
   void MoveShip(int row);
   void ShowStation(int slot);
   void ShowShips();
@@ -63,7 +68,7 @@ class RadioDictation : public MapToolWindow {
   QPlainTextEdit* m_systemsText;
   QListWidget* m_systemsRead;
   QLabel* m_systemsReason;
-  int m_station = 0;
+  DictationCursor m_station;
   int m_ship = 0;
   std::string m_systemsShown;  // the store's systems as the text last showed or read them
 };

@@ -187,7 +187,9 @@ void frmOpenSave::Confirm(const std::string& nameText, const std::string& select
       if (SetFolder(QString::fromStdString(decision.folder))) SetPattern(QString::fromStdString(decision.pattern));
       break;
     case OkStep::AskOverwrite: {
-      QMessageBox box(QMessageBox::Question, WidgetText(kOverwriteTitle), WidgetText(decision.question),
+      // Titled by the chooser's own caption (データファイル保存, …): the
+      // question belongs to the save under way.
+      QMessageBox box(QMessageBox::Question, windowTitle(), WidgetText(decision.question),
                       QMessageBox::Yes | QMessageBox::No, this);
       box.setDefaultButton(QMessageBox::No);
       if (box.exec() == QMessageBox::Yes)
