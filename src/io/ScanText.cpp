@@ -153,9 +153,13 @@ std::size_t NextWord::From(std::size_t from) {
   return m_next;
 }
 
-std::size_t ScanText::NextChar(std::size_t at) const {
-  DecodeUtf8(m_text, at);
-  return at;
+char32_t ScanText::CharAt(std::size_t at) const {
+  const std::size_t end = NextChar(at);
+  const auto lead = static_cast<unsigned char>(m_text[at]);
+  constexpr std::array<unsigned char, 4> kLeadBits = {0x7F, 0x1F, 0x0F, 0x07};
+  char32_t c = lead & kLeadBits[end - at - 1];
+  for (std::size_t i = at + 1; i < end; ++i) c = (c << 6) | (static_cast<unsigned char>(m_text[i]) & 0x3F);
+  return c;
 }
 
 std::optional<ScannedNumber> ScanNumber(const ScanText& text, std::size_t at, Blanks blanks) {

@@ -11,6 +11,8 @@
 // ("ｈＰａ" is "hpa"); every written form of minus before a number ("-", "－",
 // "−", "ー", "マイナス") becomes "-". Offsets are bytes of the UTF-8 Text().
 
+#include <algorithm>
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -36,8 +38,15 @@ class ScanText {
   }
   // Offset of the first `word` at or after `from` and ending by `end`, or npos.
   std::size_t Find(std::string_view word, std::size_t from, std::size_t end = std::string::npos) const;
-  // Offset of the character after the one at `at`.
-  std::size_t NextChar(std::size_t at) const;
+  // Offset of the character after the one at `at` (Text() is well-formed
+  // UTF-8: a malformed part of the paste became U+FFFD).
+  std::size_t NextChar(std::size_t at) const {
+    const auto lead = static_cast<unsigned char>(m_text[at]);
+    const std::size_t length = lead < 0xC0 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+    return std::min(at + length, m_text.size());
+  }
+  // The character at `at`.
+  char32_t CharAt(std::size_t at) const;
   // The pasted text from `begin` to `end` (offsets of Text()) as it stood,
   // its blanks folded into one half-width space: what a report quotes.
   std::string Original(std::size_t begin, std::size_t end) const;
@@ -67,6 +76,24 @@ class NextWord {
   std::size_t m_end;
   std::size_t m_next = 0;
   bool m_searched = false;
+};
+
+// The first bytes of a set of words: a place whose byte is none of them
+// starts none of the words, which most places of a long text show at once.
+class FirstBytes {
+ public:
+  template <typename Words>
+  explicit FirstBytes(const Words& words) {
+    for (std::string_view word : words) {
+      if (!word.empty()) m_bytes[static_cast<unsigned char>(word[0])] = true;
+    }
+  }
+  bool MayStartAt(const ScanText& text, std::size_t at) const {
+    return at < text.Size() && m_bytes[static_cast<unsigned char>(text.Text()[at])];
+  }
+
+ private:
+  std::array<bool, 256> m_bytes{};
 };
 
 // How blanks between digits are taken: in a listing they end a number, in a

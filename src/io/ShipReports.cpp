@@ -52,15 +52,31 @@ std::size_t SkipJoins(const ScanText& text, std::size_t pos) {
 
 constexpr std::array<std::string_view, 2> kPressureUnitsInLetters = {"hpa", "mb"};
 
-bool IsCallSignChar(char c) { return IsAsciiDigit(c) || (c >= 'a' && c <= 'z'); }
+constexpr char32_t kFirstKatakana = U'\u30A0';
+constexpr char32_t kLastKatakana = U'\u30FF';
 
-// The call sign or buoy number written right before a position: letters and
-// digits back to a blank, or to the unit of the pressure before when the
-// blanks were lost ("988hPaJDWX").
+// Letters, digits and katakana ("JGQH", "BUOY21", "ブイ21"), lower case in Text().
+bool IsCallSignChar(char32_t c) {
+  return (c >= U'0' && c <= U'9') || (c >= U'a' && c <= U'z') || (c >= kFirstKatakana && c <= kLastKatakana);
+}
+
+std::size_t PreviousChar(const std::string& s, std::size_t at) {
+  do --at;
+  while (at > 0 && (static_cast<unsigned char>(s[at]) & 0xC0) == 0x80);
+  return at;
+}
+
+// The call sign or buoy number written right before a position: back to a
+// blank, or to the unit of the pressure before when the blanks were lost
+// ("988hPaJDWX").
 std::size_t CallSignStart(const ScanText& text, std::size_t positionStart, std::size_t floor) {
   const std::string& s = text.Text();
   std::size_t start = positionStart;
-  while (start > floor && IsCallSignChar(s[start - 1]) && (start == positionStart || !text.BlankBefore(start))) --start;
+  while (start > floor && (start == positionStart || !text.BlankBefore(start))) {
+    const std::size_t previous = PreviousChar(s, start);
+    if (!IsCallSignChar(text.CharAt(previous))) break;
+    start = previous;
+  }
   const std::string_view run = std::string_view(s).substr(start, positionStart - start);
   for (std::string_view unit : kPressureUnitsInLetters) {
     if (const std::size_t at = run.rfind(unit); at != std::string_view::npos) start = std::max(start, start + at + unit.size());

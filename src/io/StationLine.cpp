@@ -76,8 +76,9 @@ class ReportReader {
   }
 
   StationReading Read() {
+    static const FirstBytes otherThings(kOtherThings);
     while (m_pos < m_end) {
-      if (!LongestAt(m_text, m_pos, kOtherThings).empty()) break;
+      if (otherThings.MayStartAt(m_text, m_pos) && !LongestAt(m_text, m_pos, kOtherThings).empty()) break;
       Step step = Ending();
       if (step == Step::None) step = NoWind();
       if (step == Step::None) step = Word();
@@ -254,8 +255,8 @@ class StationNames {
   }
 
   std::optional<StationNameMatch> Match(const ScanText& text, std::size_t at) const {
-    std::size_t next = at;
-    const auto it = m_byFirst.find(DecodeUtf8(text.Text(), next));
+    if (!m_firstBytes[static_cast<unsigned char>(text.Text()[at])]) return std::nullopt;
+    const auto it = m_byFirst.find(text.CharAt(at));
     if (it == m_byFirst.end()) return std::nullopt;
     const NamedSlot* best = nullptr;
     for (const NamedSlot& named : it->second) {
@@ -267,12 +268,14 @@ class StationNames {
 
  private:
   void Add(std::string name, int slot) {
+    m_firstBytes[static_cast<unsigned char>(name[0])] = true;
     std::size_t pos = 0;
     const char32_t first = DecodeUtf8(name, pos);
     m_byFirst[first].push_back({std::move(name), slot});
   }
 
   std::unordered_map<char32_t, std::vector<NamedSlot>> m_byFirst;
+  std::array<bool, 256> m_firstBytes{};
 };
 
 // The places where a station's report can start, in order: its wind, or

@@ -28,8 +28,7 @@ bool MayStartName(const ScanText& text, std::size_t at) {
   while (previous > 0 && (static_cast<unsigned char>(text.Text()[previous]) & 0xC0) == 0x80) --previous;
   if (std::any_of(kUnitEnds.begin(), kUnitEnds.end(), [&](std::string_view unit) { return text.At(previous, unit); }))
     return true;
-  std::size_t pos = previous;
-  return !IsNamePart(DecodeUtf8(text.Text(), pos));
+  return !IsNamePart(text.CharAt(previous));
 }
 
 std::vector<StationNameMatch> Names(const ScanText& text) {

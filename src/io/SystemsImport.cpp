@@ -33,6 +33,12 @@ constexpr std::string_view kNorthComma = "n,";
 constexpr std::string_view kEastClose = "e)";
 
 const KindWord* KindAt(const ScanText& text, std::size_t at) {
+  static const FirstBytes firstBytes = [] {
+    std::array<std::string_view, kKindWords.size()> words;
+    for (std::size_t i = 0; i < kKindWords.size(); ++i) words[i] = kKindWords[i].word;
+    return FirstBytes(words);
+  }();
+  if (!firstBytes.MayStartAt(text, at)) return nullptr;
   for (const KindWord& k : kKindWords) {
     if (text.At(at, k.word)) return &k;
   }

@@ -65,8 +65,8 @@ class Reader {
     // Every clause read holds a position.
     if (m_text.Find(kNorthLatitude, 0) == std::string::npos) return {};
     for (std::size_t pos = 0; pos < m_text.Size();) {
-      std::size_t next = pos;
-      const char32_t c = DecodeUtf8(m_text.Text(), next);
+      const std::size_t next = m_text.NextChar(pos);
+      const char32_t c = m_text.CharAt(pos);
       if (!CanStartClause(c) && !m_text.At(pos, kFullStop)) {
         pos = next;
         continue;

@@ -63,6 +63,12 @@ std::optional<std::string_view> NamedReduction(std::string_view word) {
 }
 
 std::optional<WeatherWord> MatchWeatherWord(const ScanText& text, std::size_t at) {
+  static const FirstBytes firstBytes = [] {
+    std::array<std::string_view, kSpellings.size()> spellings;
+    for (std::size_t i = 0; i < kSpellings.size(); ++i) spellings[i] = kSpellings[i].spelling;
+    return FirstBytes(spellings);
+  }();
+  if (!firstBytes.MayStartAt(text, at)) return std::nullopt;
   const Spelling* longest = nullptr;
   for (const Spelling& s : kSpellings) {
     if ((longest == nullptr || s.spelling.size() > longest->spelling.size()) && text.At(at, s.spelling)) longest = &s;

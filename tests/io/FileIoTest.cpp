@@ -1,6 +1,7 @@
 #include "io/FileIo.h"
 
 #include <gtest/gtest.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -123,6 +124,16 @@ TEST(FileReading, OnlyRegularFilesWithinTheLimitAreRead) {
     EXPECT_EQ(read.status.fault, c.fault) << c.path;
     EXPECT_EQ(read.content.size(), c.fault == FileFault::None ? c.limit : 0u) << c.path;
   }
+}
+
+TEST(FileReading, EndlessStreamIsRefusedOnceItPassesTheLimit) {
+  const int zero = ::open("/dev/zero", O_RDONLY);
+  ASSERT_GE(zero, 0);
+  const FileRead read = ReadDescriptor(zero, "standard input", std::size_t{1} << 20);
+  ::close(zero);
+  EXPECT_EQ(read.status.fault, FileFault::TooLarge);
+  EXPECT_EQ(read.status.path, "standard input");
+  EXPECT_TRUE(read.content.empty());
 }
 
 TEST(FileReading, Cp932FilesReadBackAsUtf8AndUtf8TextIsRefused) {

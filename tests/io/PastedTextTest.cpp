@@ -46,6 +46,10 @@ const Paste kPastes[] = {
        EXPECT_TRUE(r.shipReports);
        EXPECT_TRUE(Has(r.notes.shipsWithoutPressure, "北緯38度 東経145度"));
      }},
+    {"buoy in katakana without a pressure", "ブイ２１　北緯４２度 東経１５３度 北西 風力１０ 天気 雪 気圧 不明", {}, {}, {},
+     [](const PastedText& r) {
+       EXPECT_EQ(r.notes.shipsWithoutPressure, std::vector<std::string>{"ブイ２１（北緯42度 東経153度）"});
+     }},
     {"ship sentence of the broadcast alone",
      "北緯30度、東経135度では、北西の風、風力5、くもり、1014ヘクトパスカル。",
      {}, {{30, 135, 2, 5, 2, 1014}}, {}},
