@@ -5,9 +5,9 @@
 #include <cmath>
 #include <cstdint>
 
-#include "core/CodeTables.h"
 #include "core/Numbers.h"
 #include "core/Projection.h"
+#include "core/SystemKind.h"
 
 namespace nimbara {
 
