@@ -9,12 +9,12 @@
 #include <QScrollBar>
 #include <QTest>
 
-#include "WindowTesting.h"
 #include "core/CodeTables.h"
 #include "qt/windows/Gyogyou.h"
 #include "qt/windows/Kaiyou1.h"
 #include "qt/windows/Tenki1.h"
 #include "support/TestApp.h"
+#include "support/WindowTesting.h"
 
 namespace nimbara {
 namespace {

@@ -14,7 +14,6 @@
 #include <QTableWidget>
 #include <QTest>
 
-#include "WindowTesting.h"
 #include "app/FileCommands.h"
 #include "io/FileIo.h"
 #include "qt/windows/Gyogyou.h"
@@ -22,6 +21,7 @@
 #include "qt/windows/Tenki1.h"
 #include "support/TempFolder.h"
 #include "support/TestApp.h"
+#include "support/WindowTesting.h"
 
 namespace nimbara {
 namespace {

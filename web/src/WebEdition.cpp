@@ -10,8 +10,6 @@
 #include <string>
 #include <vector>
 
-#include "HtmlCanvas.h"
-#include "PageUi.h"
 #include "app/Dictation.h"
 #include "app/DisplayCommands.h"
 #include "app/EntryCommands.h"
@@ -26,6 +24,8 @@
 #include "io/Cp932.h"
 #include "render/RecordingCanvas.h"
 #include "render/TeeCanvas.h"
+#include "web/HtmlCanvas.h"
+#include "web/PageUi.h"
 
 namespace nimbara {
 namespace {
