@@ -17,10 +17,7 @@
 #include "app/ImageCommands.h"
 #include "app/MapOutput.h"
 #include "app/PasteCommands.h"
-#include "app/ShipEntry.h"
-#include "app/StationEntry.h"
-#include "app/SystemEntryEditor.h"
-#include "core/BaseMap.h"
+#include "app/StartUp.h"
 #include "io/Cp932.h"
 #include "render/RecordingCanvas.h"
 #include "render/TeeCanvas.h"
@@ -109,17 +106,11 @@ using namespace nimbara;
 
 extern "C" {
 
-// As at the desktop's start: the entry lists hold a row per record, the map
-// view and background colour are applied, and the base map is drawn.
+// The start every edition makes, then the map without data.
 EMSCRIPTEN_KEEPALIVE void nimbara_start() {
-  WebSession& session = Session();
-  AppState& state = session.state;
-  LoadStationRows(state);
-  LoadShipRows(state);
-  LoadSystemRows(state);
-  ApplyMapView(session.canvas, state.view);
-  session.canvas.SetBackColour(state.colours[ColourSlot::Background]);
-  DrawBaseMap(session.canvas, state.colours[ColourSlot::Map]);
+  const AppContext app = Session().Context();
+  StartSession(app);
+  DrawEmptyMap(app);
 }
 
 // データの貼り付け of a text: a station bulletin or a systems bulletin.
