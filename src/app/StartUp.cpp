@@ -12,9 +12,9 @@
 #include "app/SlideShow.h"
 #include "app/StationEntry.h"
 #include "app/SystemEntryEditor.h"
-#include "core/BaseMap.h"
 #include "io/DataFile.h"
 #include "io/FileIo.h"
+#include "render/BaseMap.h"
 
 namespace nimbara {
 namespace {
