@@ -2,8 +2,8 @@
 
 #include <benchmark/benchmark.h>
 
-#include "core/BaseMap.h"
 #include "core/PlotPoints.h"
+#include "render/BaseMap.h"
 #include "render/RecordingCanvas.h"
 
 namespace nimbara {

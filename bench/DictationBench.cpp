@@ -7,11 +7,11 @@
 
 #include <benchmark/benchmark.h>
 
-#include "BenchApplication.h"
 #include "app/Dictation.h"
 #include "app/HeadlessUi.h"
 #include "app/StationEntry.h"
-#include "CountingCanvas.h"
+#include "bench/BenchApplication.h"
+#include "bench/CountingCanvas.h"
 #include "qt/QtCanvas.h"
 
 namespace nimbara {

@@ -5,10 +5,10 @@
 
 #include <benchmark/benchmark.h>
 
-#include "BenchApplication.h"
 #include "app/Alignment.h"
 #include "app/DisplayCommands.h"
 #include "app/HeadlessUi.h"
+#include "bench/BenchApplication.h"
 #include "io/DataFile.h"
 #include "io/FileIo.h"
 #include "qt/QtCanvas.h"

@@ -7,7 +7,7 @@
 #include <cmath>
 #include <type_traits>
 
-#include "CountingCanvas.h"
+#include "bench/CountingCanvas.h"
 #include "core/Projection.h"
 #include "pressure/ComputePressureGrid.h"
 #include "pressure/IsobarTracer.h"

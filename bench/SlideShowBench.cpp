@@ -14,7 +14,7 @@
 #include "io/FieldWriter.h"
 #include "io/FileIo.h"
 #include "qt/QtCanvas.h"
-#include "../tests/support/QtTestApplication.h"
+#include "support/QtTestApplication.h"
 
 namespace nimbara {
 namespace {

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "../bench/CountingCanvas.h"
+#include "bench/CountingCanvas.h"
 #include "core/IsobarInterval.h"
 #include "core/MapView.h"
 #include "io/Cp932.h"

@@ -6,7 +6,7 @@
 #include <ctime>
 #include <string>
 
-#include "StoredZip.h"
+#include "web/StoredZip.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string bytes(reinterpret_cast<const char*>(data), size);

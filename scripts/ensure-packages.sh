@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-svg-dev
+  qt6-base-dev qt6-svg-dev libdeflate-dev
   fonts-ipafont-gothic
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth

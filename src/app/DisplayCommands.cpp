@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "app/IsobarLayer.h"
-#include "core/BaseMap.h"
+#include "render/BaseMap.h"
 #include "render/Fronts.h"
 #include "render/SymbolLayers.h"
 #include "render/SystemPoints.h"

@@ -8,7 +8,6 @@
 #include "app/RowEditing.h"
 #include "app/SavedObservations.h"
 #include "app/SettingsCommands.h"
-#include "core/BaseMap.h"
 #include "core/Rows.h"
 #include "io/DataFile.h"
 #include "io/FieldWriter.h"
@@ -16,6 +15,7 @@
 #include "io/FileNames.h"
 #include "io/IsobarFile.h"
 #include "io/PictureFile.h"
+#include "render/BaseMap.h"
 
 namespace nimbara {
 namespace {

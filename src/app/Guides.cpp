@@ -3,7 +3,7 @@
 #include <array>
 #include <initializer_list>
 
-#include "io/SystemsShorthand.h"
+#include "core/SystemKind.h"
 
 namespace nimbara {
 namespace {
@@ -202,11 +202,8 @@ HelpText DictationHelp() {
                             "船舶の報告：「緯度 経度 風向 風力 天気 気圧」。削除は「-」",
                             "低気圧や前線：1行に1つ、［⏎］で読みます。", "　　低 1002 41 147　　温暖 40 152 37 155",
                             "　　種類は次の文字でも書けます："});
-  std::string_view previousKind;
-  for (const SystemsKindForm& form : SystemsKindForms()) {
-    if (form.kind == previousKind) continue;
-    previousKind = form.kind;
-    text += "　　　" + std::string(form.shortForm) + "＝" + std::string(form.letters) + "（" + std::string(form.kind) +
+  for (const SystemKind& row : kSystemKinds) {
+    text += "　　　" + std::string(row.shortForms[0]) + "＝" + std::string(row.letters) + "（" + std::string(row.word) +
             "）" + std::string(kLineEnd);
   }
   text += Lines({"", "［Tab］で次の欄、［Alt］＋［D］で観測日時、［F5］で天気図を表示します。"});

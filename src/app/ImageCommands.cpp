@@ -3,10 +3,10 @@
 #include "app/ChooserRequests.h"
 #include "app/DisplayCommands.h"
 #include "app/FileMessages.h"
-#include "core/BaseMap.h"
 #include "io/FileIo.h"
 #include "io/FileNames.h"
 #include "io/PictureFile.h"
+#include "render/BaseMap.h"
 
 namespace nimbara {
 

@@ -6,13 +6,13 @@
 
 #include "app/DisplayCommands.h"
 #include "app/IsobarLayer.h"
-#include "core/BaseMap.h"
 #include "core/Numbers.h"
 #include "core/Text.h"
 #include "pressure/GridPasses.h"
 #include "pressure/IsobarCorrection.h"
 #include "pressure/NearestNode.h"
 #include "pressure/PressureRelief.h"
+#include "render/BaseMap.h"
 
 namespace nimbara {
 

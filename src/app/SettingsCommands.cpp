@@ -4,8 +4,8 @@
 
 #include "app/ChooserRequests.h"
 #include "app/FileMessages.h"
-#include "core/BaseMap.h"
 #include "io/FileNames.h"
+#include "render/BaseMap.h"
 
 namespace nimbara {
 namespace {

@@ -8,10 +8,13 @@
 #include "app/PasteCommands.h"
 #include "app/SavedObservations.h"
 #include "app/SettingsCommands.h"
+#include "app/ShipEntry.h"
 #include "app/SlideShow.h"
-#include "core/BaseMap.h"
+#include "app/StationEntry.h"
+#include "app/SystemEntryEditor.h"
 #include "io/DataFile.h"
 #include "io/FileIo.h"
+#include "render/BaseMap.h"
 
 namespace nimbara {
 namespace {
@@ -79,12 +82,21 @@ void ShowSample(const AppContext& app, const SampleData& sample) {
 
 }  // namespace
 
+void StartSession(const AppContext& app) {
+  AppState& state = app.state;
+  LoadStationRows(state);
+  LoadShipRows(state);
+  LoadSystemRows(state);
+  ApplyMapView(app.canvas, state.view);
+  app.canvas.SetBackColour(state.colours[ColourSlot::Background]);
+}
+
 void MDIForm_Load(const AppContext& app, const StartUpOptions& options) {
   AppState& state = app.state;
   state.layers = LayerSwitches{};
   LoadStartUpSettings(app, options.startDirectory);
   const bool firstStart = !FileExists(state.settingsPath);
-  ApplyMapView(app.canvas, state.view);
+  StartSession(app);
   if (options.loadEntryWindows) options.loadEntryWindows();
   DrawEmptyMap(app);
   state.fullDataMode = true;

@@ -44,6 +44,12 @@ struct StartUpOptions {
   std::function<void()> loadEntryWindows;  // Tenki1, Kaiyou1 and Gyogyou, loaded hidden
 };
 
+// What every edition does before its first command (the desktop after
+// reading its settings, the command line and the web page at once): the entry
+// lists hold a row per record, so the counts saving takes from them are
+// right, and the canvas takes the state's map view and background colour.
+void StartSession(const AppContext& app);
+
 // Start-up in its order: defaults and settings (the folder of the last
 // displayed file becomes current), the layer switches ticked but the
 // enlarged symbols, the map view, the entry windows, the base map, the last

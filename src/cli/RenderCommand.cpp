@@ -13,9 +13,9 @@
 #include "cli/Commands.h"
 #include "cli/OutputClash.h"
 #include "cli/Session.h"
-#include "core/BaseMap.h"
 #include "io/FileNames.h"
 #include "qt/MapExport.h"
+#include "render/BaseMap.h"
 #include "render/BlankMap.h"
 
 namespace nimbara {

@@ -8,11 +8,8 @@
 #include <filesystem>
 #include <iostream>
 
-#include "app/ShipEntry.h"
-#include "app/StationEntry.h"
-#include "app/SystemEntryEditor.h"
+#include "app/StartUp.h"
 #include "cli/RuntimeFolder.h"
-#include "core/BaseMap.h"
 
 namespace nimbara {
 namespace {
@@ -60,17 +57,11 @@ Session::Session(int pixelWidth, int pixelHeight, bool keepLog)
       m_picture(pixelWidth, pixelHeight),
       m_log(pixelWidth, pixelHeight),
       m_canvas(m_picture, m_log) {
-  Canvas& canvas = Context().canvas;
-  ApplyMapView(canvas, state.view);
-  canvas.SetBackColour(state.colours[ColourSlot::Background]);
+  StartSession(Context());
 }
 
 QuietRun::QuietRun() {
-  // As at start-up, the entry windows' lists hold a row per record, so the
-  // counts that saving takes from them are right.
-  LoadStationRows(state);
-  LoadShipRows(state);
-  LoadSystemRows(state);
+  StartSession(Context());
   state.layers.map = state.layers.isobars = state.layers.weather = state.layers.wind = state.layers.fronts = false;
 }
 

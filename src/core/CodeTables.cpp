@@ -28,6 +28,4 @@ std::string WindDirectionText(std::int32_t direction, std::int32_t force, std::s
   return force != 0 ? DirectionName(direction) : std::string(calm);
 }
 
-bool IsFrontKind(std::string_view kind) { return kind.ends_with("前線"); }
-
 }  // namespace nimbara

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "core/CodeTables.h"
 #include "core/Numbers.h"
+#include "core/SystemKind.h"
 #include "core/Text.h"
 #include "io/FieldReader.h"
 
@@ -26,7 +26,8 @@ void ReadInto(FieldReader& in, std::int32_t& target) {
 }  // namespace
 
 bool IsIsobarFileKind(std::string_view kind) {
-  return kind == kind::kLow || kind == kind::kHigh || kind == kind::kTyphoon || IsFrontKind(kind);
+  const SystemKind* row = SystemKindNamed(kind);
+  return row != nullptr && row->keptInIsobarFile;
 }
 
 std::vector<std::string> IsobarFileLines(const PressureGrid& grid, const ObservationStore& store,

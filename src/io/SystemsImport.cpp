@@ -1,46 +1,40 @@
 #include "io/SystemsImport.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
 
 #include "core/CodeTables.h"
+#include "core/SystemKind.h"
 #include "core/Numbers.h"
 
 namespace nimbara {
 namespace {
 
-struct KindWord {
-  std::string_view word;
-  std::string_view kind;
-  bool hasPressure;
-};
-
-// Longest first where one word holds another ("熱帯低気圧", "低気圧").
-constexpr std::array<KindWord, 9> kKindWords = {{
-    {kind::kTropicalDepression, kind::kTropicalDepression, true},
-    {kind::kLow, kind::kLow, true},
-    {kind::kHigh, kind::kHigh, true},
-    {kind::kTyphoon, kind::kTyphoon, true},
-    {kind::kOccludedFront, kind::kOccludedFront, false},
-    {kind::kStationaryFront, kind::kStationaryFront, false},
-    {kind::kWarmFront, kind::kWarmFront, false},
-    {kind::kColdFront, kind::kColdFront, false},
-    {kind::kIsobarPoint, kind::kIsobarPoint, true},
-}};
+// Every kind, the longest word first where one holds another ("熱帯低気圧",
+// "低気圧").
+const std::vector<const SystemKind*>& Kinds() {
+  static const std::vector<const SystemKind*> kinds = [] {
+    std::vector<const SystemKind*> all;
+    for (SystemShape shape : {SystemShape::Centre, SystemShape::Front, SystemShape::IsobarPoint}) {
+      for (const SystemKind* row : KindsOfShape(shape)) all.push_back(row);
+    }
+    std::stable_sort(all.begin(), all.end(),
+                     [](const SystemKind* a, const SystemKind* b) { return a->word.size() > b->word.size(); });
+    return all;
+  }();
+  return kinds;
+}
 
 constexpr std::string_view kOpen = "(";
 constexpr std::string_view kNorthComma = "n,";
 constexpr std::string_view kEastClose = "e)";
 
-const KindWord* KindAt(const ScanText& text, std::size_t at) {
-  static const FirstBytes firstBytes = [] {
-    std::array<std::string_view, kKindWords.size()> words;
-    for (std::size_t i = 0; i < kKindWords.size(); ++i) words[i] = kKindWords[i].word;
-    return FirstBytes(words);
-  }();
+const SystemKind* KindAt(const ScanText& text, std::size_t at) {
+  static const FirstBytes firstBytes(kSystemKindList);
   if (!firstBytes.MayStartAt(text, at)) return nullptr;
-  for (const KindWord& k : kKindWords) {
-    if (text.At(at, k.word)) return &k;
+  for (const SystemKind* row : Kinds()) {
+    if (text.At(at, row->word)) return row;
   }
   return nullptr;
 }
@@ -78,7 +72,7 @@ std::vector<SystemItem> ReadSystemsList(const ScanText& text) {
   std::vector<SystemItem> items;
   const std::size_t size = text.Size();
   for (std::size_t pos = 0; pos < size;) {
-    const KindWord* kind = KindAt(text, pos);
+    const SystemKind* kind = KindAt(text, pos);
     if (kind == nullptr) {
       pos = text.NextChar(pos);
       continue;
@@ -96,9 +90,9 @@ std::vector<SystemItem> ReadSystemsList(const ScanText& text) {
         p = text.NextChar(p);
         continue;
       }
-      if (!pressureRead && kind->hasPressure) pressure = PressureBetween(text, pos + kind->word.size(), p);
+      if (!pressureRead && kind->shape != SystemShape::Front) pressure = PressureBetween(text, pos + kind->word.size(), p);
       pressureRead = true;
-      item.entries.push_back({std::string(kind->kind), at->latitude, at->longitude, pressure});
+      item.entries.push_back({std::string(kind->word), at->latitude, at->longitude, pressure});
       item.end = p = at->end;
     }
     if (!item.entries.empty()) items.push_back(std::move(item));

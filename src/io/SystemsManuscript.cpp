@@ -7,6 +7,7 @@
 
 #include "core/CodeTables.h"
 #include "core/Numbers.h"
+#include "core/SystemKind.h"
 #include "core/Text.h"
 #include "io/ScanText.h"
 
@@ -22,22 +23,12 @@ constexpr std::string_view kSubject = "が";
 constexpr std::string_view kFromCentre = "中心から";
 constexpr std::array<std::string_view, 2> kCentralPressure = {"中心気圧", "中心の気圧"};
 constexpr std::array<std::string_view, 2> kFromThere = {"ここから", "そこから"};
-constexpr std::array<std::string_view, 4> kFronts = {kind::kWarmFront, kind::kColdFront, kind::kStationaryFront,
-                                                     kind::kOccludedFront};
+
 constexpr std::size_t kNotedLength = 20;  // characters of an unread clause kept for the report
 // A system's clause is some 30 characters ("、1002hPaの発達中の低気圧があって",
 // "、中心気圧は965ヘクトパスカル"); none is looked for further than 100.
 constexpr std::size_t kLongestClauseBytes = 300;
 
-struct KindWord {
-  std::string_view word;
-  std::string_view kind;
-};
-// In order of precedence: "熱帯低気圧" holds "低気圧".
-constexpr std::array<KindWord, 4> kSystemKinds = {{{"台風", kind::kTyphoon},
-                                                   {"熱帯低気圧", kind::kTropicalDepression},
-                                                   {"高気圧", kind::kHigh},
-                                                   {"低気圧", kind::kLow}}};
 
 // The first characters of the words a clause can start with; every other
 // character is passed over at once.
@@ -51,7 +42,7 @@ bool CanStartClause(char32_t c) {
     add(kNorthLatitude);
     add(kFromCentre);
     for (std::string_view word : kFromThere) add(word);
-    for (std::string_view word : kFronts) add(word);
+    for (const SystemKind* front : KindsOfShape(SystemShape::Front)) add(front->word);
     return firsts;
   }();
   return (c >= U'0' && c <= U'9') || c == U'-' || std::find(starts.begin(), starts.end(), c) != starts.end();
@@ -97,9 +88,10 @@ class Reader {
       pos = sentenceEnd;
       return true;
     }
-    const KindWord* kind = nullptr;
-    for (const KindWord& k : kSystemKinds) {
-      if (kind == nullptr && m_text.Find(k.word, body, thereIs) != std::string::npos) kind = &k;
+    static const std::vector<const SystemKind*> centres = KindsOfShape(SystemShape::Centre);
+    const SystemKind* kind = nullptr;
+    for (const SystemKind* k : centres) {
+      if (kind == nullptr && m_text.Find(k->word, body, thereIs) != std::string::npos) kind = k;
     }
     if (kind == nullptr) return false;
     std::size_t clauseEndUsed = thereIs + kThereIs.size();
@@ -118,7 +110,7 @@ class Reader {
       if (pressure != 0) m_result.alsoRead.emplace_back(nextSentence, pressureEnd);
     }
     BeginItem(pos);
-    Append(kind->kind, *centre, pressure);
+    Append(kind->word, *centre, pressure);
     EndItem(clauseEndUsed);
     m_centre = centre;
     m_sentenceHasCentre = true;
@@ -143,7 +135,8 @@ class Reader {
       }
     }
     std::string_view front;
-    for (std::string_view kind : kFronts) {
+    for (const SystemKind* row : KindsOfShape(SystemShape::Front)) {
+      const std::string_view kind = row->word;
       if (m_text.At(p, kind)) front = kind;
     }
     if (front.empty() || !m_text.At(p + front.size(), kSubject)) return false;

@@ -6,8 +6,8 @@
 #include <utility>
 #include <vector>
 
-#include "core/CodeTables.h"
 #include "core/Numbers.h"
+#include "core/SystemKind.h"
 #include "core/Text.h"
 #include "io/ScanText.h"
 #include "io/StationLine.h"
@@ -15,33 +15,12 @@
 namespace nimbara {
 namespace {
 
-// The kinds as a line may start with them: the short form (the one written),
-// the letters typed on a keyboard without a Japanese input method, and the
-// full name.
-constexpr std::array<SystemsKindForm, 10> kKindForms = {{
-    {"高", "H", kind::kHigh},
-    {"低", "L", kind::kLow},
-    {"台", "T", kind::kTyphoon},
-    {"熱低", "TD", kind::kTropicalDepression},
-    {"熱帯", "TD", kind::kTropicalDepression},
-    {"温暖", "W", kind::kWarmFront},
-    {"寒冷", "C", kind::kColdFront},
-    {"停滞", "S", kind::kStationaryFront},
-    {"閉塞", "O", kind::kOccludedFront},
-    {"等圧", "I", kind::kIsobarPoint},
-}};
-
 constexpr std::array<std::string_view, 3> kNumberSeparators = {kComma, ",", "・"};
 constexpr std::int32_t kHighestLatitude = 90;
 constexpr std::int32_t kHighestLongitude = 180;
 constexpr std::size_t kNotedLength = 20;  // characters of an unread line kept for the note
 
-enum class Shape { Centre, Front, Isobar };
-
-Shape ShapeOf(std::string_view kind) {
-  if (IsFrontKind(kind)) return Shape::Front;
-  return kind == kind::kIsobarPoint ? Shape::Isobar : Shape::Centre;
-}
+SystemShape ShapeOf(std::string_view kind) { return SystemKindNamed(kind)->shape; }
 
 std::string LowerCaseLetters(std::string_view letters) {
   std::string lower(letters);
@@ -62,13 +41,13 @@ struct ShortLine {
 std::optional<ShortLine> ShortLineOf(const ScanText& text) {
   std::size_t kindEnd = 0;
   ShortLine line;
-  for (const SystemsKindForm& form : kKindForms) {
+  for (const SystemKind& row : kSystemKinds) {
     // The scanned text holds letters in lower case, whichever case was typed.
-    const std::string letters = LowerCaseLetters(form.letters);
-    for (std::string_view word : {form.shortForm, std::string_view(letters), form.kind}) {
-      if (word.size() > kindEnd && text.At(0, word)) {
+    const std::string letters = LowerCaseLetters(row.letters);
+    for (std::string_view word : {row.shortForms[0], row.shortForms[1], std::string_view(letters), row.word}) {
+      if (!word.empty() && word.size() > kindEnd && text.At(0, word)) {
         kindEnd = word.size();
-        line.kind = form.kind;
+        line.kind = row.word;
       }
     }
   }
@@ -119,11 +98,11 @@ class Reader {
   void ReadShortLine(const ShortLine& line, std::string_view text) {
     const std::optional<Position> lowCentre = m_lowCentre;
     m_lowCentre.reset();
-    const Shape shape = ShapeOf(line.kind);
+    const SystemShape shape = ShapeOf(line.kind);
     const std::size_t count = line.numbers.size();
     // Centres have two or three numbers, fronts pairs, isobars a pressure and pairs.
-    const bool fits = shape == Shape::Centre   ? count == 2 || count == 3
-                      : shape == Shape::Front ? count >= 2 && count % 2 == 0
+    const bool fits = shape == SystemShape::Centre   ? count == 2 || count == 3
+                      : shape == SystemShape::Front ? count >= 2 && count % 2 == 0
                                               : count >= 3 && count % 2 == 1;
     const bool withPressure = count % 2 == 1;
     std::vector<Position> positions;
@@ -135,7 +114,7 @@ class Reader {
     }
     const std::int32_t pressure =
         withPressure ? ReportedPressure(line.numbers[0].value, line.numbers[0].digits, ReportForm::Broadcast) : 0;
-    if (shape == Shape::Front && lowCentre && positions.front() != *lowCentre)
+    if (shape == SystemShape::Front && lowCentre && positions.front() != *lowCentre)
       positions.insert(positions.begin(), *lowCentre);
     for (const Position& at : positions)
       m_result.entries.push_back({std::string(line.kind), at.latitude, at.longitude, pressure});
@@ -167,15 +146,11 @@ class Reader {
 };
 
 std::string_view ShortFormOf(std::string_view kind) {
-  for (const SystemsKindForm& form : kKindForms) {
-    if (form.kind == kind) return form.shortForm;
-  }
-  return {};
+  const SystemKind* row = SystemKindNamed(kind);
+  return row != nullptr ? row->shortForms[0] : std::string_view();
 }
 
 }  // namespace
-
-std::span<const SystemsKindForm> SystemsKindForms() { return kKindForms; }
 
 SystemsManuscript ReadSystemsShorthand(std::string_view text) { return Reader().Read(text); }
 
@@ -189,20 +164,20 @@ std::string WriteSystemsShorthand(std::span<const SystemEntry> entries) {
       ++i;
       continue;
     }
-    const Shape shape = ShapeOf(first.kind);
+    const SystemShape shape = ShapeOf(first.kind);
     std::string line(shortForm);
-    if (shape != Shape::Front && (shape == Shape::Isobar || first.pressure != 0))
+    if (shape != SystemShape::Front && (shape == SystemShape::IsobarPoint || first.pressure != 0))
       line += " " + std::to_string(first.pressure);
     std::size_t end = i + 1;
-    if (shape != Shape::Centre) {
+    if (shape != SystemShape::Centre) {
       while (end < entries.size() && entries[end].kind == first.kind &&
-             (shape == Shape::Front || entries[end].pressure == first.pressure))
+             (shape == SystemShape::Front || entries[end].pressure == first.pressure))
         ++end;
     }
     // A front on the line after a low starts at its centre: one that does not
     // is set apart by an empty line.
     std::size_t from = i;
-    if (shape == Shape::Front && low != nullptr) {
+    if (shape == SystemShape::Front && low != nullptr) {
       if (first.latitude == low->latitude && first.longitude == low->longitude) ++from;
       else text += "\n";
     }

@@ -12,9 +12,10 @@
 //                         as 中心から does (a first position at the centre is
 //                         not repeated).
 //   等圧 1040 52 115 47 120   an isobar: its pressure and positions.
-// The kinds are 高 低 台 熱低 (熱帯), 温暖 寒冷 停滞 閉塞, 等圧, their letters
-// H L T TD, W C S O, I (in either case, for a keyboard without a Japanese
-// input method), or their full names (高気圧, 寒冷前線, …). Every other run
+// The kinds are their short forms 高 低 台 熱低 (熱帯), 温暖 寒冷 停滞 閉塞,
+// 等圧, their letters H L T TD, W C S O, I (in either case, for a keyboard
+// without a Japanese input method), or their full names (高気圧, 寒冷前線, …),
+// all from the kinds' table (core/SystemKind.h). Every other run
 // of lines is read as the broadcast's sentences by ReadSystemsManuscript.
 
 #include <span>
@@ -25,16 +26,6 @@
 #include "io/SystemsManuscript.h"
 
 namespace nimbara {
-
-// How a short line may name a kind.
-struct SystemsKindForm {
-  std::string_view shortForm;  // the first one of a kind is the one written
-  std::string_view letters;
-  std::string_view kind;
-};
-
-// Every form, in the order the dictation's help lists them.
-std::span<const SystemsKindForm> SystemsKindForms();
 
 // The entries in the order of the text; short lines that cannot be read, and
 // runs of other lines that give nothing, are noted as unread.

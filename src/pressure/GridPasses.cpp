@@ -5,9 +5,10 @@
 #include <cmath>
 #include <cstdint>
 
-#include "core/CodeTables.h"
 #include "core/Numbers.h"
 #include "core/Projection.h"
+#include "core/SystemKind.h"
+#include "pressure/NearestNode.h"
 
 namespace nimbara {
 
@@ -78,25 +79,17 @@ std::int32_t RoundedMean(std::int64_t sum, std::int64_t count) {
   return RoundToInt(static_cast<double>(sum) / static_cast<double>(count));
 }
 
-std::int32_t NodeIndex(std::int32_t mapCoordinate) {
-  return FloorToInt(mapCoordinate / static_cast<double>(kNodeSpacing) + 0.5);
-}
-
-struct Node {
-  int column;
-  int row;
-};
-
 // The nearest node of a hand-placed isobar point, its row raised to 0.
-Node IsobarPointNode(const PlotPointTable& plot, int slot) {
+GridNode IsobarPointNode(const PlotPointTable& plot, int slot) {
   const MapPoint p = PlotPosition(plot, slot);
-  const int row = NodeIndex(p.y);
-  return {NodeIndex(p.x), row < 0 ? 0 : row};
+  GridNode node = NodeAt(p.x, p.y);
+  node.row = std::max(node.row, 0);
+  return node;
 }
 
-Node CentreNode(const PlotPointTable& plot, int slot, CentreRule rule) {
+GridNode CentreNode(const PlotPointTable& plot, int slot, CentreRule rule) {
   const MapPoint p = PlotPosition(plot, slot);
-  if (rule == CentreRule::B) return {NodeIndex(p.x), NodeIndex(p.y)};
+  if (rule == CentreRule::B) return NodeAt(p.x, p.y);
   const double spacing = kNodeSpacing;
   return {FloorToInt(p.x / spacing) + 1, FloorToInt(p.y / spacing) + 1};
 }
@@ -110,7 +103,7 @@ bool IsPlacedIsobarPoint(const ObservationStore& store, const PlotPointTable& pl
 // The cells of the line between two nodes, from the smaller coordinate to the
 // larger; a slanted line is sampled every fifth of a column.
 template <typename Visit>
-void ForEachCellBetween(Node a, Node b, Visit visit) {
+void ForEachCellBetween(GridNode a, GridNode b, Visit visit) {
   if (a.column == b.column || a.row == b.row) {
     const bool sameColumn = a.column == b.column;
     const int from = sameColumn ? std::min(a.row, b.row) : std::min(a.column, b.column);
@@ -162,12 +155,12 @@ void BinObservations(const ObservationStore& store, const PlotPointTable& plot, 
 void ImprintIsobarPoints(const ObservationStore& store, const PlotPointTable& plot, PressureGrid& grid) {
   for (int i = std::max(FirstSystemSlot(store), 0); i <= plot.lastIndex; ++i) {
     if (!IsPlacedIsobarPoint(store, plot, i)) continue;
-    const Node node = IsobarPointNode(plot, i);
+    const GridNode node = IsobarPointNode(plot, i);
     if (!PressureGrid::InArray(node.column, node.row)) continue;
     const std::int32_t value = plot.pressure[i];
     grid.At(node.column, node.row) = value;
     if (i + 1 > plot.lastIndex || !IsPlacedIsobarPoint(store, plot, i + 1)) continue;
-    const Node next = IsobarPointNode(plot, i + 1);
+    const GridNode next = IsobarPointNode(plot, i + 1);
     if (!PressureGrid::InArray(next.column, next.row) || grid.At(next.column, next.row) != value) continue;
     ForEachCellBetween(node, next, [&](int c, int r) {
       if (PressureGrid::InArray(c, r)) grid.At(c, r) = value;
@@ -214,9 +207,9 @@ void FillAroundCentres(const ObservationStore& store, const PlotPointTable& plot
   CopyUsed(grid, field.scratch);
   for (int i = std::max(FirstSystemSlot(store), 0); i <= plot.lastIndex; ++i) {
     if (!IsCentreKind(PlotName(store, i), kinds) || !HasMapPosition(PlotPosition(plot, i))) continue;
-    const Node centre = CentreNode(plot, i, rule);
+    const GridNode centre = CentreNode(plot, i, rule);
     for (int rho = 1; rho <= radius; ++rho) {
-      std::array<Node, kRingSamples> samples{};
+      std::array<GridNode, kRingSamples> samples{};
       int sampleCount = 0;
       std::int64_t sum = 0;
       int filled = 0;
@@ -233,7 +226,7 @@ void FillAroundCentres(const ObservationStore& store, const PlotPointTable& plot
       if (filled == 0) continue;
       const std::int32_t mean = RoundedMean(sum, filled);
       for (int s = 0; s < sampleCount; ++s) {
-        const Node& cell = samples[static_cast<std::size_t>(s)];
+        const GridNode& cell = samples[static_cast<std::size_t>(s)];
         if (grid.At(cell.column, cell.row) == 0) field.scratch.At(cell.column, cell.row) = mean;
       }
     }

@@ -8,7 +8,7 @@
 #include "core/ObservationStore.h"
 #include "core/PlotPoints.h"
 #include "core/PressureGrid.h"
-#include "pressure/CentreKinds.h"
+#include "core/SystemKind.h"
 
 namespace nimbara {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "core/Numbers.h"
-#include "pressure/CentreKinds.h"
+#include "core/SystemKind.h"
 
 namespace nimbara {
 

@@ -10,6 +10,7 @@
 
 #include "io/FileIo.h"
 #include "qt/Fonts.h"
+#include "qt/PngBytes.h"
 #include "render/BlankMap.h"
 
 #if NIMBARA_HAVE_SVG
@@ -25,19 +26,6 @@ constexpr int kTitlePointSize = 14;
 constexpr double kPdfMarginMm = 15.0;
 constexpr double kFrameWidthRatio = 0.002;  // the map's frame, as a share of the page width
 constexpr int kBlankFormSide = 1600;  // pixels: the form is printed and exported sharp
-// Qt writes PNG quality 80 at zlib level 1: a map comes out about 8 % larger
-// than at the default level in about 60 % of the time, which is most of what
-// `nimbara render` spends. The pixels are the same at every level.
-constexpr int kPngQuality = 80;
-
-QByteArray PngBytes(const QtCanvas& canvas) {
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  if (!canvas.Composite().save(&buffer, "PNG", kPngQuality)) bytes.clear();
-  return bytes;
-}
-
 #if NIMBARA_HAVE_SVG
 QByteArray SvgBytes(const QtCanvas& canvas, const std::string& title) {
   QByteArray bytes;
@@ -117,7 +105,7 @@ std::optional<std::string> ExportBytes(const QtCanvas& canvas, ExportFormat form
   QByteArray bytes;
   switch (format) {
     case ExportFormat::Png:
-      bytes = PngBytes(canvas);
+      bytes = FastPngBytes(canvas.Composite());
       break;
     case ExportFormat::Svg:
 #if NIMBARA_HAVE_SVG

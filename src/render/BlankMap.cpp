@@ -1,7 +1,7 @@
 #include "render/BlankMap.h"
 
-#include "core/BaseMap.h"
 #include "core/Projection.h"
+#include "render/BaseMap.h"
 
 namespace nimbara {
 namespace {

@@ -6,9 +6,9 @@
 #include <optional>
 #include <utility>
 
-#include "core/CodeTables.h"
 #include "core/MapView.h"
 #include "core/Numbers.h"
+#include "core/SystemKind.h"
 #include "render/HalfDisc.h"
 
 namespace nimbara {
@@ -169,11 +169,7 @@ void DrawOccludedFront(Canvas& canvas, std::int32_t x1, std::int32_t y1, std::in
 
 namespace {
 
-struct FrontKind {
-  std::string_view name;
-  ColourSlot colour;
-  void (*draw)(Canvas&, const SystemPoint&, const SystemPoint&, Colour);
-};
+using SegmentRoutine = void (*)(Canvas&, const SystemPoint&, const SystemPoint&, Colour);
 
 void WarmSegment(Canvas& canvas, const SystemPoint& a, const SystemPoint& b, Colour colour) {
   DrawWarmFront(canvas, a.x, a.y, b.x, b.y, kFrontSymbolSize, kFrontSpacing, colour);
@@ -189,23 +185,24 @@ void OccludedSegment(Canvas& canvas, const SystemPoint& a, const SystemPoint& b,
   DrawOccludedFront(canvas, a.x, a.y, b.x, b.y, kFrontSymbolSize, kWideFrontSpacing, colour);
 }
 
-constexpr std::array<FrontKind, 4> kFrontKinds = {{
-    {kind::kWarmFront, ColourSlot::WarmFront, WarmSegment},
-    {kind::kColdFront, ColourSlot::ColdFront, ColdSegment},
-    {kind::kStationaryFront, ColourSlot::StationaryFront, StationarySegment},
-    {kind::kOccludedFront, ColourSlot::OccludedFront, OccludedSegment},
-}};
+SegmentRoutine RoutineOf(FrontKind front) {
+  switch (front) {
+    case FrontKind::Warm: return WarmSegment;
+    case FrontKind::Cold: return ColdSegment;
+    case FrontKind::Stationary: return StationarySegment;
+    case FrontKind::Occluded: return OccludedSegment;
+  }
+  return WarmSegment;
+}
 
 }  // namespace
 
 void DrawFrontLayer(Canvas& canvas, std::span<const SystemPoint> systems, const ColourSlots& colours) {
   canvas.SetLineWidth(kFrontLineWidth);
   for (std::size_t i = 0; i + 1 < systems.size(); ++i) {
-    for (const FrontKind& front : kFrontKinds) {
-      if (systems[i].kind == front.name && systems[i + 1].kind == front.name) {
-        front.draw(canvas, systems[i], systems[i + 1], colours[front.colour]);
-      }
-    }
+    const SystemKind* row = SystemKindNamed(systems[i].kind);
+    if (row != nullptr && row->shape == SystemShape::Front && systems[i + 1].kind == row->word)
+      RoutineOf(row->front)(canvas, systems[i], systems[i + 1], colours[row->colour]);
   }
   canvas.SetLineWidth(kThinLineWidth);
 }

@@ -5,11 +5,11 @@
 #include <filesystem>
 
 #include "app/DisplayCommands.h"
-#include "core/BaseMap.h"
 #include "io/DataFile.h"
 #include "io/FileIo.h"
-#include "support/TestApp.h"
+#include "render/BaseMap.h"
 #include "support/TempFolder.h"
+#include "support/TestApp.h"
 
 namespace nimbara {
 namespace {

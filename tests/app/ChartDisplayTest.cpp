@@ -205,7 +205,7 @@ TEST(ChartDisplay, ValuesOverlapNeitherEachOtherNorACentreMark) {
 // A run is the front's curve (a stationary front's pieces joined), followed
 // in the log by its symbols: triangles and half-discs.
 TEST(ChartDisplay, FrontSymbolsFollowTheRunsLengthOnOneSide) {
-  const Colour frontColours[] = {chart::kWarmFront, chart::kColdFront, chart::kOccludedFront};
+  const Colour frontColours[] = {chart_colour::kWarm, chart_colour::kCold, chart_colour::kOccluded};
   for (const char* sample : kSamples) {
     SampleMap chart(sample, true);
     struct Run {
@@ -260,6 +260,19 @@ TEST(ChartDisplay, SwitchingTheStyleBackDrawsTheClassicMapAsBefore) {
   std::vector<std::string> redrawn = {"clear"};  // the switch clears before it displays
   redrawn.insert(redrawn.end(), classic.begin(), classic.end());
   EXPECT_EQ(app.canvas.Lines(), redrawn);
+}
+
+// A front point west of or above the map still has its map position (only
+// (0, 0) has none), so the run goes on through it, as the pressure passes and
+// the centre marks take such points.
+TEST(ChartDisplay, FrontRunsGoThroughPointsOffTheMapButNotThroughPointsWithoutPosition) {
+  const std::vector<SystemPoint> systems = {{kind::kColdFront, -12, 40}, {kind::kColdFront, 30, -8},
+                                            {kind::kColdFront, 60, 70},  {kind::kColdFront, 0, 0},
+                                            {kind::kColdFront, 90, 90},  {kind::kColdFront, 120, 95}};
+  const std::vector<chart::FrontRun> runs = chart::FrontRuns(systems);
+  ASSERT_EQ(runs.size(), 2u);
+  EXPECT_EQ(runs[0].points, (Path{{-12, 40}, {30, -8}, {60, 70}}));
+  EXPECT_EQ(runs[1].points, (Path{{90, 90}, {120, 95}}));
 }
 
 }  // namespace

@@ -157,6 +157,21 @@ TEST_F(StartUpTest, ALoadedFileLeavesNothingUnsaved) {
   EXPECT_TRUE(app.ui.questions.empty());
 }
 
+// The desktop, the command line and the web page all start through it.
+TEST(StartSession, EntryListsGetARowPerRecordAndTheCanvasTheViewAndBackground) {
+  TestApp app;
+  app.state.store.shipCount = 2;
+  app.state.store.systemCount = 3;
+  app.state.view = {10, 20, 400, 300};
+  app.state.colours[ColourSlot::Background] = Rgb(1, 2, 3);
+  StartSession(app.Context());
+  EXPECT_EQ(app.state.stationRows.Count(), kBuiltInStationCount);
+  EXPECT_EQ(app.state.shipRows.Count(), 2);
+  EXPECT_EQ(app.state.systemRows.Count(), 3);
+  EXPECT_EQ(app.canvas.Scale(), app.state.view);
+  EXPECT_EQ(app.canvas.BackColour(), Rgb(1, 2, 3));
+}
+
 TEST(SampleLookup, TakesTheFirstDataFileOfTheFirstFolderThatHasOne) {
   const testing::TempFolder temp;
   const fs::path root = temp.Path();

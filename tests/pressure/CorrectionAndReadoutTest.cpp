@@ -5,7 +5,7 @@
 
 #include <optional>
 
-#include "GridFixtures.h"
+#include "support/GridFixtures.h"
 
 namespace nimbara {
 namespace {

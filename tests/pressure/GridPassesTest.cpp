@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "GridFixtures.h"
+#include "support/GridFixtures.h"
 
 namespace nimbara {
 namespace {

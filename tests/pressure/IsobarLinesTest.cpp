@@ -4,9 +4,9 @@
 
 #include <cmath>
 
-#include "GridFixtures.h"
 #include "pressure/IsobarLabels.h"
 #include "pressure/IsobarTracer.h"
+#include "support/GridFixtures.h"
 
 namespace nimbara {
 namespace {

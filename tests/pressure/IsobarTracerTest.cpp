@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "GridFixtures.h"
+#include "support/GridFixtures.h"
 
 namespace nimbara {
 namespace {

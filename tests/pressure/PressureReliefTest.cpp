@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "GridFixtures.h"
 #include "core/Coastline.h"
+#include "support/GridFixtures.h"
 
 namespace nimbara {
 namespace {

@@ -9,7 +9,6 @@
 #include <QScrollBar>
 #include <QTest>
 
-#include "WindowTesting.h"
 #include "app/FileCommands.h"
 #include "app/ShipEntry.h"
 #include "app/StationEntry.h"
@@ -18,6 +17,7 @@
 #include "qt/windows/Kaiyou1.h"
 #include "qt/windows/Tenki1.h"
 #include "support/TestApp.h"
+#include "support/WindowTesting.h"
 
 namespace nimbara {
 namespace {

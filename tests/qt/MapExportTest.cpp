@@ -5,6 +5,7 @@
 #include "app/ChooserRequests.h"
 #include "app/MapOutput.h"
 #include "qt/MapOutputActions.h"
+#include "qt/PngBytes.h"
 #include "support/FileSizeLimit.h"
 #include "support/Files.h"
 #include "support/QtTestApplication.h"
@@ -47,6 +48,16 @@ TEST_F(MapExportTest, PngHoldsWhatTheSurfaceShows) {
   const QImage image(QString::fromStdString(Path("map.png")));
   EXPECT_EQ(image.size(), QSize(400, 400));
   EXPECT_EQ(image, canvas.Composite().convertToFormat(image.format()));
+}
+
+// Rows of odd length and a picture that is not square, whose pixels all differ.
+TEST(FastPng, KeepsEveryPixelOfAnyPicture) {
+  QImage picture(5, 3, QImage::Format_RGB32);
+  for (int y = 0; y < picture.height(); ++y)
+    for (int x = 0; x < picture.width(); ++x) picture.setPixel(x, y, qRgb(x * 50, y * 80, 255 - x * y * 10));
+  QImage read;
+  ASSERT_TRUE(read.loadFromData(FastPngBytes(picture), "PNG"));
+  EXPECT_EQ(read.convertToFormat(QImage::Format_RGB32), picture);
 }
 
 #if NIMBARA_HAVE_SVG

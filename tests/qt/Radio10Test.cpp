@@ -29,8 +29,6 @@
 #include <string>
 #include <vector>
 
-#include "ModalAnswers.h"
-#include "WindowTesting.h"
 #include "app/Guides.h"
 #include "app/PasteReport.h"
 #include "app/SlideShow.h"
@@ -41,7 +39,9 @@
 #include "qt/windows/Cont.h"
 #include "qt/windows/Teisei.h"
 #include "qt/windows/frmAdjust.h"
+#include "support/ModalAnswers.h"
 #include "support/TempFolder.h"
+#include "support/WindowTesting.h"
 
 namespace nimbara {
 namespace {

@@ -17,7 +17,6 @@
 
 #include <fstream>
 
-#include "WindowTesting.h"
 #include "app/FileCommands.h"
 #include "cli/CommandLine.h"
 #include "io/FileIo.h"
@@ -26,6 +25,7 @@
 #include "qt/windows/Tenki1.h"
 #include "support/TempFolder.h"
 #include "support/TestApp.h"
+#include "support/WindowTesting.h"
 
 namespace nimbara {
 namespace {

@@ -6,8 +6,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "core/BaseMap.h"
 #include "qt/QtCanvas.h"
+#include "render/BaseMap.h"
 #include "support/ScriptedUi.h"
 
 namespace nimbara {

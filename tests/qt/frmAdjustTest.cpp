@@ -9,8 +9,8 @@
 #include <filesystem>
 
 #include "app/Alignment.h"
-#include "core/BaseMap.h"
 #include "qt/QtCanvas.h"
+#include "render/BaseMap.h"
 #include "support/ScriptedUi.h"
 #include "support/TempFolder.h"
 

@@ -13,9 +13,9 @@
 #include <filesystem>
 #include <fstream>
 
-#include "ModalAnswers.h"
 #include "app/ChooserRequests.h"
 #include "io/FileNames.h"
+#include "support/ModalAnswers.h"
 #include "support/PermissionsEnforced.h"
 #include "support/TempFolder.h"
 

@@ -4,11 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include "PageFiles.h"
-#include "PicturePixels.h"
-#include "QuickLines.h"
-#include "SessionSnapshot.h"
-#include "StoredZip.h"
+#include "web/PageFiles.h"
+#include "web/PicturePixels.h"
+#include "web/QuickLines.h"
+#include "web/SessionSnapshot.h"
+#include "web/StoredZip.h"
 #include "app/FileCommands.h"
 #include "app/SavedObservations.h"
 #include "support/TestApp.h"

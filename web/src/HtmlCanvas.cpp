@@ -1,4 +1,4 @@
-#include "HtmlCanvas.h"
+#include "web/HtmlCanvas.h"
 
 #include <cmath>
 #include <cstdint>
@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "PageImports.h"
 #include "core/Bmp.h"
 #include "core/DevicePixels.h"
 #include "io/FileIo.h"
+#include "web/PageImports.h"
 
 namespace nimbara {
 namespace {

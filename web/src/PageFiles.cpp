@@ -1,4 +1,4 @@
-#include "PageFiles.h"
+#include "web/PageFiles.h"
 
 #include <algorithm>
 #include <string_view>

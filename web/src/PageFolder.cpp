@@ -1,4 +1,4 @@
-#include "PageFolder.h"
+#include "web/PageFolder.h"
 
 #include <dirent.h>
 #include <sys/stat.h>

@@ -1,12 +1,12 @@
-#include "PageTransfers.h"
+#include "web/PageTransfers.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
 
-#include "PageFiles.h"
-#include "PageFolder.h"
-#include "StoredZip.h"
+#include "web/PageFiles.h"
+#include "web/PageFolder.h"
+#include "web/StoredZip.h"
 #include "app/FileCommands.h"
 #include "io/FileIo.h"
 #include "io/FileNames.h"

@@ -1,6 +1,6 @@
-#include "PageUi.h"
+#include "web/PageUi.h"
 
-#include "PageImports.h"
+#include "web/PageImports.h"
 
 namespace nimbara {
 

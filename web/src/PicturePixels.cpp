@@ -1,4 +1,4 @@
-#include "PicturePixels.h"
+#include "web/PicturePixels.h"
 
 namespace nimbara {
 namespace {

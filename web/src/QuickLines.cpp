@@ -1,4 +1,4 @@
-#include "QuickLines.h"
+#include "web/QuickLines.h"
 
 #include <vector>
 

@@ -1,4 +1,4 @@
-#include "SessionSnapshot.h"
+#include "web/SessionSnapshot.h"
 
 #include <array>
 

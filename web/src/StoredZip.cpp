@@ -1,4 +1,4 @@
-#include "StoredZip.h"
+#include "web/StoredZip.h"
 
 #include <algorithm>
 #include <array>

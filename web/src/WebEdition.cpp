@@ -9,14 +9,14 @@
 #include <string>
 #include <vector>
 
-#include "HtmlCanvas.h"
-#include "PageFiles.h"
-#include "PageFolder.h"
-#include "PageTransfers.h"
-#include "PageUi.h"
-#include "PicturePixels.h"
-#include "QuickLines.h"
-#include "SessionSnapshot.h"
+#include "web/HtmlCanvas.h"
+#include "web/PageFiles.h"
+#include "web/PageFolder.h"
+#include "web/PageTransfers.h"
+#include "web/PageUi.h"
+#include "web/PicturePixels.h"
+#include "web/QuickLines.h"
+#include "web/SessionSnapshot.h"
 #include "app/Dictation.h"
 #include "app/DictationCursor.h"
 #include "app/DisplayCommands.h"
@@ -26,14 +26,13 @@
 #include "app/MapOutput.h"
 #include "app/PasteCommands.h"
 #include "app/SavedObservations.h"
-#include "app/ShipEntry.h"
-#include "app/StationEntry.h"
-#include "app/SystemEntryEditor.h"
-#include "core/BaseMap.h"
+#include "app/StartUp.h"
 #include "io/Cp932.h"
 #include "io/FileNames.h"
 #include "render/RecordingCanvas.h"
 #include "render/TeeCanvas.h"
+#include "web/HtmlCanvas.h"
+#include "web/PageUi.h"
 
 namespace nimbara {
 namespace {
@@ -112,18 +111,12 @@ using namespace nimbara;
 
 extern "C" {
 
-// As at the desktop's start: the entry lists hold a row per record, the map
-// view and background colour are applied, and the base map is drawn.
+// The start every edition makes, then the map without data.
 EMSCRIPTEN_KEEPALIVE void nimbara_start() {
-  WebSession& session = Session();
-  AppState& state = session.state;
-  LoadStationRows(state);
-  LoadShipRows(state);
-  LoadSystemRows(state);
-  ApplyMapView(session.canvas, state.view);
-  session.canvas.SetBackColour(state.colours[ColourSlot::Background]);
-  DrawBaseMap(session.canvas, state.colours[ColourSlot::Map]);
-  RememberSavedObservations(state);
+  const AppContext app = Session().Context();
+  StartSession(app);
+  DrawEmptyMap(app);
+  RememberSavedObservations(app.state);
 }
 
 // データの貼り付け of a text (a station bulletin, a systems bulletin or the
@@ -269,7 +262,7 @@ EMSCRIPTEN_KEEPALIVE int nimbara_restore(const char* snapshot) {
   ApplyMapView(session.canvas, session.state.view);
   session.canvas.SetBackColour(session.state.colours[ColourSlot::Background]);
   session.canvas.Clear();
-  DrawBaseMap(session.canvas, session.state.colours[ColourSlot::Map]);
+  DrawEmptyMap(session.Context());
   return 1;
 }
 

@@ -35,7 +35,6 @@
 #include "app/StartUp.h"
 #include "app/StatusBar.h"
 #include "app/WindowPlaces.h"
-#include "core/BaseMap.h"
 #include "qt/MapExport.h"
 #include "qt/MapOutputActions.h"
 #include "qt/WidgetText.h"
@@ -117,8 +116,7 @@ Radio10::Radio10(QWidget* parent)
   m_ui.SetMapSurface(m_picture1);
   m_ui.RememberPlacesIn(m_state.windowPlaces);
   connect(m_picture1, &MapSurface::MousePressed, this, &Radio10::Picture1_MouseDown);
-  ApplyMapView(m_canvas, m_state.view);
-  m_canvas.SetBackColour(m_state.colours[ColourSlot::Background]);
+  StartSession(Context());
   ShowLayerTicks();
   resize(kStartWidth, kStartHeight);
 }

@@ -2,8 +2,7 @@
 
 #include <algorithm>
 
-#include "core/CodeTables.h"
-#include "pressure/CentreKinds.h"
+#include "core/SystemKind.h"
 #include "pressure/IsobarCorrection.h"
 #include "render/chart/ChartPalette.h"
 #include "render/chart/ChartText.h"
@@ -32,7 +31,11 @@ CentreLayout Layout(const Centre& centre, const TextMetrics& mark, const TextMet
           TextBox(pressure, centre.pressure, {at.x, pressureTop + pressure.height / 2})};
 }
 
-Colour MarkColour(std::string_view mark) { return mark == CentreMark(kind::kHigh) ? kHigh : kLow; }
+Colour MarkColour(std::string_view mark) {
+  for (const SystemKind& row : kSystemKinds)
+    if (!mark.empty() && row.centreMark == mark) return row.chartColour;
+  return kInk;
+}
 
 }  // namespace
 

@@ -7,6 +7,7 @@
 #include "core/MapView.h"
 #include "core/Numbers.h"
 #include "core/PressureGrid.h"
+#include "core/SystemKind.h"
 #include "render/HalfDisc.h"
 #include "render/WeatherSymbol.h"
 #include "render/WindSymbol.h"
@@ -51,15 +52,6 @@ constexpr double kFrontSampleLength = 30.0;
 constexpr double kFrontColumnWidth = 58.0;
 constexpr double kFrontRowHeight = 13.0;
 constexpr double kSectionGap = 2.0;
-
-struct FrontSample {
-  FrontKind kind;
-  std::string_view name;
-};
-constexpr std::array<FrontSample, 4> kFrontSamples = {{{FrontKind::Warm, kind::kWarmFront},
-                                                       {FrontKind::Cold, kind::kColdFront},
-                                                       {FrontKind::Stationary, kind::kStationaryFront},
-                                                       {FrontKind::Occluded, kind::kOccludedFront}}};
 
 double FrameUnit(const Canvas& canvas) { return (ViewBox(canvas).right - ViewBox(canvas).left) / kMapSize; }
 
@@ -127,14 +119,17 @@ double WindSection(Canvas& canvas, double left, double top, double unit) {
 
 void FrontSection(Canvas& canvas, double left, double top, double unit) {
   const TextMetrics names = MetricsFor(canvas, kNamePoints);
-  for (std::size_t i = 0; i < kFrontSamples.size(); ++i) {
+  std::size_t i = 0;
+  for (const SystemKind& row : kSystemKinds) {
+    if (row.shape != SystemShape::Front) continue;
     const double x = left + static_cast<double>(i % 2) * kFrontColumnWidth * unit;
     const double y = top + (static_cast<double>(i / 2) + 0.5) * kFrontRowHeight * unit;
     const std::array<PointF, 2> sample = {PointF{x, y}, PointF{x + kFrontSampleLength * unit, y}};
-    DrawFrontRun(canvas, kFrontSamples[i].kind, sample);
+    DrawFrontRun(canvas, row.front, sample);
     canvas.SetForeColour(kInk);
     canvas.SetFontSize(kNamePoints);
-    WriteLeft(canvas, names, kFrontSamples[i].name, {x + (kFrontSampleLength + kTitleGap) * unit, y});
+    WriteLeft(canvas, names, row.word, {x + (kFrontSampleLength + kTitleGap) * unit, y});
+    ++i;
   }
 }
 

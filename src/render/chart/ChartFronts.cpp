@@ -5,7 +5,7 @@
 #include <optional>
 #include <string_view>
 
-#include "core/CodeTables.h"
+#include "core/Projection.h"
 #include "render/HalfDisc.h"
 #include "render/chart/ChartBase.h"
 #include "render/chart/ChartPalette.h"
@@ -19,28 +19,17 @@ constexpr double kTriangleHeight = kFrontSymbolReach;
 constexpr int kPiecesPerSpan = 8;
 constexpr double kSmallestArcStart = 1e-4;  // a sector cannot start at 0 itself
 
-struct NamedKind {
-  std::string_view name;
-  FrontKind kind;
-};
-constexpr std::array<NamedKind, 4> kKinds = {{{kind::kWarmFront, FrontKind::Warm},
-                                              {kind::kColdFront, FrontKind::Cold},
-                                              {kind::kStationaryFront, FrontKind::Stationary},
-                                              {kind::kOccludedFront, FrontKind::Occluded}}};
-
 // The directions fronts advance to, on the screen (y grows southward): warm
 // fronts and the warm side of a stationary front north-east, the others
 // south-east.
 constexpr PointF kWarmAdvance{1, -1};
 constexpr PointF kColdAdvance{1, 1};
 
-std::optional<FrontKind> KindOf(std::string_view name) {
-  for (const NamedKind& k : kKinds)
-    if (k.name == name) return k.kind;
-  return std::nullopt;
+std::optional<FrontKind> FrontOf(const SystemPoint& p) {
+  const SystemKind* row = SystemKindNamed(p.kind);
+  if (row == nullptr || row->shape != SystemShape::Front || !HasMapPosition({p.x, p.y})) return std::nullopt;
+  return row->front;
 }
-
-bool IsPlaced(const SystemPoint& p) { return p.x > 0 && p.y > 0; }
 
 // +1 when the side left of the run's direction (as seen on the screen) faces
 // `advance`, else -1: the whole run keeps its symbols on that one side.
@@ -77,13 +66,8 @@ void SetColour(Canvas& canvas, Colour colour) {
 }
 
 Colour SymbolColour(FrontKind kind, bool triangle) {
-  switch (kind) {
-    case FrontKind::Warm: return kWarmFront;
-    case FrontKind::Cold: return kColdFront;
-    case FrontKind::Stationary: return triangle ? kColdFront : kWarmFront;
-    case FrontKind::Occluded: return kOccludedFront;
-  }
-  return kInk;
+  const SystemKind& row = RowOf(kind);
+  return triangle ? row.chartTriangleColour : row.chartColour;
 }
 
 // Symbol i of a run: a triangle, or a half-disc.
@@ -107,7 +91,7 @@ std::vector<FrontRun> FrontRuns(std::span<const SystemPoint> systems) {
     run.reset();
   };
   for (const SystemPoint& p : systems) {
-    const std::optional<FrontKind> kind = IsPlaced(p) ? KindOf(p.kind) : std::nullopt;
+    const std::optional<FrontKind> kind = FrontOf(p);
     if (!kind || (run && run->kind != *kind)) close();
     if (!kind) continue;
     if (!run) run = FrontRun{*kind, {}};

@@ -8,11 +8,10 @@
 
 #include "core/Canvas.h"
 #include "core/PathGeometry.h"
+#include "core/SystemKind.h"
 #include "render/Fronts.h"
 
 namespace nimbara::chart {
-
-enum class FrontKind { Warm, Cold, Stationary, Occluded };
 
 struct FrontRun {
   FrontKind kind;

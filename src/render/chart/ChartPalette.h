@@ -1,7 +1,8 @@
 #pragma once
 // The chart style's fixed colours and weights: black and grey for the map,
-// isobars and stations, the conventional colours for fronts and centres. The
-// colour window changes only the classic drawing. (Listed in the README.)
+// isobars and stations (the conventional colours of fronts and centres are in
+// their rows of core/SystemKind.h). The colour window changes only the
+// classic drawing. (Listed in the README.)
 
 #include "core/Colour.h"
 
@@ -14,11 +15,6 @@ inline constexpr Colour kGraticuleText = Rgb(128, 128, 128);
 inline constexpr Colour kIsobar = Rgb(40, 40, 40);
 inline constexpr Colour kInk = kBlack;  // stations, ships, centre crosses, texts
 inline constexpr Colour kHalo = kWhite;
-inline constexpr Colour kHigh = Rgb(0, 70, 200);
-inline constexpr Colour kLow = Rgb(210, 20, 20);
-inline constexpr Colour kWarmFront = Rgb(220, 20, 20);
-inline constexpr Colour kColdFront = Rgb(0, 70, 220);
-inline constexpr Colour kOccludedFront = Rgb(150, 40, 180);
 inline constexpr Colour kFrame = Rgb(120, 120, 120);
 
 // Line widths in pixels of the 800-pixel map.

@@ -1,4 +1,4 @@
-#include "core/BaseMap.h"
+#include "render/BaseMap.h"
 
 #include "core/Coastline.h"
 

@@ -1,4 +1,5 @@
 #pragma once
+// The base map: the map view put on the Canvas, the drawing cleared, the coastline.
 
 #include "core/Canvas.h"
 
