@@ -94,17 +94,33 @@ Box ViewBox(const Canvas& canvas) {
           std::max<double>(v.top, bottom)};
 }
 
+Box CanvasBox(const Canvas& canvas) {
+  const PointF a = canvas.FromPixels({0, 0});
+  const PointF b =
+      canvas.FromPixels({static_cast<double>(canvas.PixelWidth()), static_cast<double>(canvas.PixelHeight())});
+  return {std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x), std::max(a.y, b.y)};
+}
+
 void DrawPaper(Canvas& canvas) {
-  if (canvas.HasPicture()) return;
+  const Box all = CanvasBox(canvas);
+  if (!canvas.HasPicture()) {
+    canvas.Rect({all.left, all.top}, {all.right, all.bottom}, kPaper, true);
+    return;
+  }
   const Box view = ViewBox(canvas);
-  canvas.Rect({view.left, view.top}, {view.right, view.bottom}, kPaper, true);
+  for (const Box& strip : {Box{all.left, all.top, all.right, view.top}, Box{all.left, view.bottom, all.right, all.bottom},
+                           Box{all.left, view.top, view.left, view.bottom}, Box{view.right, view.top, all.right, view.bottom}})
+    if (strip.right > strip.left && strip.bottom > strip.top)
+      canvas.Rect({strip.left, strip.top}, {strip.right, strip.bottom}, kPaper, true);
 }
 
 void DrawGraticuleAndCoast(Canvas& canvas) {
-  DrawGraticule(canvas, ViewBox(canvas));
+  const Box view = ViewBox(canvas);
+  DrawGraticule(canvas, view);
   const std::span<const PointF> points = CoastPoints();
   for (const CoastRun& run : CoastRuns())
-    StrokeLine(canvas, points.subspan(run.first, run.count), kCoast, kCoastWidth);
+    for (const Path& inside : PartsInside(points.subspan(run.first, run.count), view))
+      StrokeLine(canvas, inside, kCoast, kCoastWidth);
 }
 
 void StrokeLine(Canvas& canvas, std::span<const PointF> points, Colour colour, int width) {

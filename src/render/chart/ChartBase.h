@@ -10,10 +10,13 @@
 
 namespace nimbara::chart {
 
-// The map units the Canvas shows.
+// The map units of the map's view.
 Box ViewBox(const Canvas& canvas);
+// All the Canvas shows, in map units: the map's view and any frame round it.
+Box CanvasBox(const Canvas& canvas);
 
-// White paper over the whole view, unless a satellite picture lies there.
+// White paper over all the Canvas shows; over the frame only where a
+// satellite picture lies under the map.
 void DrawPaper(Canvas& canvas);
 
 // The graticule and its degrees, then the coast.
