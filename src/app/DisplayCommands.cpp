@@ -48,7 +48,7 @@ bool DrawsChartStyle(const AppState& state) {
 void DrawEmptyMap(const AppContext& app) {
   const AppState& state = app.state;
   if (DrawsChartStyle(state))
-    DrawChartBaseMap(app.canvas, state.store.observationDate, state.layers.map);
+    DrawChartBaseMap(app.canvas, state.store, state.layers.map);
   else if (state.layers.map)
     DrawBaseMap(app.canvas, state.colours[ColourSlot::Map]);
 }

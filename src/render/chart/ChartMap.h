@@ -39,6 +39,6 @@ void DrawChartMap(Canvas& canvas, const ChartScene& scene);
 
 // The paper, graticule and coast (when `coast`) and the title band: the
 // chart's map without observations.
-void DrawChartBaseMap(Canvas& canvas, std::string_view observationDate, bool coast);
+void DrawChartBaseMap(Canvas& canvas, const ObservationStore& store, bool coast);
 
 }  // namespace nimbara
