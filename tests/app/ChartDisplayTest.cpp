@@ -312,6 +312,18 @@ TEST(ChartDisplay, ANonSquarePictureDrawsTheSquareMapsLog) {
   }
 }
 
+TEST(ChartDisplay, IslandStationsStandOnIslands) {
+  SampleMap chart(kSamples[0], true);
+  const StationTable& stations = chart.app.state.store.stations;
+  for (const std::string_view island : chart::kIslandStations) {
+    const auto slot = std::find(stations.names.begin(), stations.names.end(), island) - stations.names.begin();
+    const std::string ring = "circle " + std::to_string(stations.x[slot]) + " " + std::to_string(stations.y[slot]) + " 4.5";
+    EXPECT_TRUE(std::any_of(chart.app.canvas.Lines().begin(), chart.app.canvas.Lines().end(),
+                            [&](const std::string& l) { return l.starts_with(ring); }))
+        << island;
+  }
+}
+
 TEST(ChartDisplay, SwitchingTheStyleBackDrawsTheClassicMapAsBefore) {
   TestApp app;
   OpenDataFile(app.Context(), std::string(NIMBARA_SAMPLES) + "/" + kSamples[0]);
