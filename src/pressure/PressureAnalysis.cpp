@@ -19,7 +19,7 @@ namespace {
 constexpr std::array<double, 4> kPassRadii = {64.0, 30.0, 15.0, 8.0};
 // A correction pass fades out this far from every observation: its weights
 // sum is taken with this floor, the weight at two radii.
-const double kCorrectionWeightFloor = std::exp(-4.0);
+const double kCorrectionWeightFloor = std::exp(-2.5);
 // Beyond this many radii a correction weight is left out.
 constexpr double kCorrectionReach = 5.0;
 constexpr double kFirstPassReach = 4 * kMapSize;
@@ -40,11 +40,12 @@ constexpr double kCentreDepth = 0.3;
 // Where observations disagree round a centre (a ship beside a typhoon
 // reading nearly its pressure, a data-void sea on one side), the field could
 // still dip lower beside the cross than under it. Round each centre it is
-// therefore held above a bowl rising this much per map unit from just under
-// the centre's pressure (below a dome for a high), out to half the way to the
-// next centre but at most kWidestBowl, joined smoothly (a soft maximum
-// rounding the join over about kBowlJoin hPa).
-constexpr double kBowlRise = 0.08;
+// therefore held above a bowl of the centre's own profile at kBowlDepth of its
+// depth, from just under the centre's pressure (below a dome for a high), out
+// to half the way to the next centre but at most kWidestBowl, joined smoothly
+// (a soft maximum rounding the join over about kBowlJoin hPa). Where the
+// surroundings are flat the bowl stays under them and changes nothing.
+constexpr double kBowlDepth = 0.5;
 constexpr double kBowlSlack = 0.3;
 constexpr double kWidestBowl = 80.0;
 constexpr double kBowlShare = 0.5;
@@ -151,16 +152,18 @@ double CentreTarget(const PressureObservation& centre) {
   return centre.hPa + (centre.centre == CentreSense::High ? kCentreDepth : -kCentreDepth);
 }
 
-double ProfileRadius(std::span<const PressureObservation> others, const Pass& broad, PointF at, double target) {
+// `beyondBroad`: each observation's misfit to the broad first pass.
+double ProfileRadius(std::span<const PressureObservation> others, std::span<const double> beyondBroad,
+                     const Pass& broad, PointF at, double target) {
   const double depth = target - broad.At(others, at);
   double best = kCentreRadii.front();
   double bestCost = std::numeric_limits<double>::infinity();
   for (const double radius : kCentreRadii) {
     const CentreProfile profile{at, target, radius, depth};
     double cost = 0;
-    for (const PressureObservation& o : others)
-      if (SquaredDistance(o.at, at) < kFitReach * kFitReach)
-        cost += std::pow(o.hPa - broad.At(others, o.at) - profile.At(o.at), 2);
+    for (std::size_t i = 0; i < others.size(); ++i)
+      if (SquaredDistance(others[i].at, at) < kFitReach * kFitReach)
+        cost += std::pow(beyondBroad[i] - profile.At(others[i].at), 2);
     if (cost < bestCost) {
       bestCost = cost;
       best = radius;
@@ -172,11 +175,13 @@ double ProfileRadius(std::span<const PressureObservation> others, const Pass& br
 std::vector<CentreProfile> CentreProfiles(std::span<const PressureObservation> obs,
                                           std::span<const PressureObservation> others) {
   const Pass broad = BarnesPasses(others, std::span(kPassRadii).first(1)).front();
+  std::vector<double> beyondBroad;
+  for (const PressureObservation& o : others) beyondBroad.push_back(o.hPa - broad.At(others, o.at));
   std::vector<CentreProfile> centres;
   for (const PressureObservation& c : obs) {
     if (c.centre == CentreSense::None || !OnBaseMap(c.at.x) || !OnBaseMap(c.at.y)) continue;
     const double target = CentreTarget(c);
-    centres.push_back({c.at, target, ProfileRadius(others, broad, c.at, target), 0, c.centre});
+    centres.push_back({c.at, target, ProfileRadius(others, beyondBroad, broad, c.at, target), 0, c.centre});
   }
   return centres;
 }
@@ -219,7 +224,8 @@ void HoldCentresExtreme(std::span<const CentreProfile> centres, SampledField& fi
       for (int col = 0; col < SampledField::kNodes; ++col) {
         const double d = std::sqrt(SquaredDistance({NodeCoordinate(col), NodeCoordinate(r)}, c.at));
         const double beyond = std::max(0.0, d - reach);
-        const double bowl = sign * (c.target - sign * kBowlSlack) + kBowlRise * d - kBowlFall * beyond * beyond;
+        const double rise = kBowlDepth * std::abs(c.depth) * (1 - std::exp(-d / c.radius));
+        const double bowl = sign * (c.target - sign * kBowlSlack) + rise - kBowlFall * beyond * beyond;
         double& node = field.Node(col, r);
         node = sign * SoftMax(sign * node, bowl);
       }

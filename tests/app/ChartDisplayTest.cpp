@@ -155,7 +155,7 @@ TEST(ChartDisplay, EveryIsobarLineCarriesItsValue) {
       if (labelled[i]) labelled[root(i)] = true;
     const std::vector<Box> crosses = chart.Crosses();
     const auto ringRoundACentre = [&](const Path& p) {
-      constexpr double kShortest = 25.0;  // map units: two values' width, too short to find a clear place
+      constexpr double kShortest = 50.0;  // map units: a short line among stations may find no clear place
       return PathLength(p) < kShortest || (p.front() == p.back() && std::any_of(crosses.begin(), crosses.end(), [&](const Box& c) {
         return Encloses(p, c.Centre());
       }));

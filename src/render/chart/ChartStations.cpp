@@ -61,7 +61,13 @@ void DrawStationTexts(Canvas& canvas, std::span<const StationText> texts) {
   canvas.SetFontBold(false);
   canvas.SetFontSize(kPlotPoints);
   canvas.SetForeColour(kInk);
-  for (const StationText& t : texts) canvas.HaloText(TextTopLeft(t.box), t.text, kHalo, kHaloWidth);
+  // On paper the numbers need no halo (a halo costs the painter nine texts).
+  for (const StationText& t : texts) {
+    if (canvas.HasPicture())
+      canvas.HaloText(TextTopLeft(t.box), t.text, kHalo, kHaloWidth);
+    else
+      canvas.Text(TextTopLeft(t.box), t.text);
+  }
 }
 
 ColourSlots ChartSymbolColours() {
