@@ -17,8 +17,9 @@ namespace {
 // sparse, each later pass spreads the remaining misfit over a shorter reach,
 // so dense station groups are fitted closely without ripples over the sea.
 constexpr std::array<double, 4> kPassRadii = {64.0, 30.0, 15.0, 8.0};
-// A correction pass fades out this far from every observation: its weights
-// sum is taken with this floor, the weight at two radii.
+// A correction pass fades out away from every observation: its weights sum
+// is taken with this floor, the weight at about 1.6 radii, so a lone
+// observation's misfit does not spread over an empty sea.
 const double kCorrectionWeightFloor = std::exp(-2.5);
 // Beyond this many radii a correction weight is left out.
 constexpr double kCorrectionReach = 5.0;
