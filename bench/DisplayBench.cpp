@@ -1,7 +1,9 @@
 // The whole display command painted by Qt: the realistic data file on an
 // 800 x 800 QtCanvas, with the pressure grid recomputed every time, in the
-// classic drawing and in the chart style (with its legend); and one step of
-// the alignment window, which draws the whole map again (the grid kept).
+// classic drawing and in the chart style (with its legend); the chart of each
+// sample map (its analysis computed every time) on the picture its frame
+// grows to; and one step of the alignment window, which draws the whole map
+// again (the grid kept).
 
 #include <benchmark/benchmark.h>
 
@@ -12,6 +14,7 @@
 #include "io/DataFile.h"
 #include "io/FileIo.h"
 #include "qt/QtCanvas.h"
+#include "render/chart/ChartFrame.h"
 
 namespace nimbara {
 namespace {
@@ -49,6 +52,30 @@ BENCHMARK(BM_DisplayOnQtCanvas)->Unit(benchmark::kMillisecond);
 
 void BM_ChartDisplayOnQtCanvas(benchmark::State& bench) { DisplayOnQtCanvas(bench, true); }
 BENCHMARK(BM_ChartDisplayOnQtCanvas)->Unit(benchmark::kMillisecond);
+
+// The two sample maps (0 winter, 1 summer) in the chart style.
+void BM_ChartDisplayOfSample(benchmark::State& bench) {
+  EnsureApplication();
+  const char* samples[] = {"/20240115_06.txt", "/20240820_12.txt"};
+  const auto text = ReadCp932File(std::string(NIMBARA_SAMPLES) + samples[bench.range(0)]);
+  const auto contents = text ? ParseDataFile(*text) : std::nullopt;
+  if (!contents) {
+    bench.SkipWithError("the sample map is missing");
+    return;
+  }
+  AppState state;
+  state.layers.chartStyle = true;
+  ApplyDataFile(*contents, state.store);
+  const ScreenSize size = FramedPixelSize(kCanvasSide, kCanvasSide, chart::ChartFrameMargins(state.layers.legend));
+  QtCanvas canvas(size.width, size.height);
+  HeadlessUi ui;
+  for (auto _ : bench) {
+    state.field.grid.MarkStale();
+    cntDisplay_Click({state, canvas, ui});
+    benchmark::DoNotOptimize(canvas.PixelWidth());
+  }
+}
+BENCHMARK(BM_ChartDisplayOfSample)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // A held alignment button repeats every few tens of milliseconds; each step
 // should be drawn well within that.

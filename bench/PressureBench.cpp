@@ -1,6 +1,6 @@
 // Pressure grid computation and isobar tracing on a realistic weather map:
 // every built-in station reporting, a few ships, a high, a low, a typhoon and
-// a front.
+// a front; and the chart style's analysis of it with its isobars.
 
 #include <benchmark/benchmark.h>
 
@@ -10,7 +10,9 @@
 #include "bench/CountingCanvas.h"
 #include "core/Projection.h"
 #include "pressure/ComputePressureGrid.h"
+#include "pressure/FieldIsobars.h"
 #include "pressure/IsobarTracer.h"
+#include "pressure/PressureAnalysis.h"
 #include "render/RecordingCanvas.h"
 
 namespace nimbara {
@@ -67,6 +69,27 @@ void BM_ComputePressureGrid(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_ComputePressureGrid);
+
+// The chart style's own analysis of the same map, and tracing its isobars.
+void BM_PressureAnalysis(benchmark::State& state) {
+  ObservationStore store = RealisticStore();
+  PlotPointTable plot;
+  PressureField field;
+  ComputePressureGrid(store, plot, field);
+  const std::vector<PressureObservation> observations = AnalysisObservations(store, plot);
+  for (auto _ : state) benchmark::DoNotOptimize(AnalysePressure(observations).Node(50, 50));
+}
+BENCHMARK(BM_PressureAnalysis)->Unit(benchmark::kMillisecond);
+
+void BM_FieldIsobars(benchmark::State& state) {
+  ObservationStore store = RealisticStore();
+  PlotPointTable plot;
+  PressureField field;
+  ComputePressureGrid(store, plot, field);
+  const SampledField analysis = AnalysePressure(AnalysisObservations(store, plot));
+  for (auto _ : state) benchmark::DoNotOptimize(FieldIsobars(analysis, 400.0f).size());
+}
+BENCHMARK(BM_FieldIsobars)->Unit(benchmark::kMillisecond);
 
 
 template <typename CanvasType>

@@ -33,7 +33,7 @@ void DrawChartDisplay(const AppContext& app, const LayerSwitches& layers) {
   const std::vector<SymbolPlace> places =
       layers.weather || layers.wind ? SymbolPlaces(state.store, layers.allData) : std::vector<SymbolPlace>{};
   const std::vector<SystemPoint> fronts = layers.fronts ? CurrentSystemPoints(state) : std::vector<SystemPoint>{};
-  DrawChartMap(app.canvas, {state.store, state.plot, isobars ? &state.field.grid : nullptr, state.isobar, places,
+  DrawChartMap(app.canvas, {state.store, state.plot, isobars, state.isobar, places,
                             layers.weather, layers.wind, fronts, state.symbols, layers.map, layers.legend});
 }
 
@@ -48,14 +48,14 @@ bool DrawsChartStyle(const AppState& state) {
 void DrawEmptyMap(const AppContext& app) {
   const AppState& state = app.state;
   if (DrawsChartStyle(state))
-    DrawChartBaseMap(app.canvas, state.store.observationDate, state.layers.map);
+    DrawChartBaseMap(app.canvas, state.store, state.layers.map);
   else if (state.layers.map)
     DrawBaseMap(app.canvas, state.colours[ColourSlot::Map]);
 }
 
 void DrawChartIsobarMap(const AppContext& app) {
   const AppState& state = app.state;
-  DrawChartMap(app.canvas, {state.store, state.plot, &state.field.grid, state.isobar, {}, false, false, {},
+  DrawChartMap(app.canvas, {state.store, state.plot, true, state.isobar, {}, false, false, {},
                             state.symbols, true, false});
 }
 

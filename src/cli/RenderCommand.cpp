@@ -17,6 +17,7 @@
 #include "qt/MapExport.h"
 #include "render/BaseMap.h"
 #include "render/BlankMap.h"
+#include "render/chart/ChartFrame.h"
 
 namespace nimbara {
 namespace {
@@ -67,7 +68,11 @@ bool ParseLayers(const std::string& text, LayerSwitches& layers) {
 std::string RenderOne(const RenderOptions& options, const std::optional<std::string>& dataFile,
                       const std::string& output) {
   if (!ExportFormatFor(output)) return output + ": the picture must end in .png, .svg or .pdf";
-  Session session(options.width, options.height, options.opsPath.has_value());
+  // A chart's picture grows by the frame round the map.
+  const bool chart = options.layers.chartStyle && !options.blank;
+  const ScreenSize size = FramedPixelSize(options.width, options.height,
+                                         chart ? chart::ChartFrameMargins(options.layers.legend) : FrameMargins{});
+  Session session(size.width, size.height, options.opsPath.has_value());
   AppState& state = session.state;
   state.layers = options.layers;
   if (state.layers.zoomUp) state.symbols = SymbolSize::Enlarged();

@@ -1,27 +1,61 @@
 #include "core/Canvas.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace nimbara {
 
 void Canvas::SetScale(const MapView& view) {
   m_view = UsableMapView(view);
+  m_margins = {};  // a drawing that wants a frame sets it after its view
   OnScaleChanged();
 }
 
+namespace {
+
+constexpr double kReferenceSide = 800.0;  // pixels of the reference map
+
+double FramedWidth(const FrameMargins& m) { return kReferenceSide + m.left + m.right; }
+double FramedHeight(const FrameMargins& m) { return kReferenceSide + m.top + m.bottom; }
+
+}  // namespace
+
+ScreenSize FramedPixelSize(int width, int height, const FrameMargins& margins) {
+  const double scale = std::min(width, height) / kReferenceSide;
+  return {static_cast<int>(std::lround(width + (margins.left + margins.right) * scale)),
+          static_cast<int>(std::lround(height + (margins.top + margins.bottom) * scale))};
+}
+
+void Canvas::SetFrameMargins(const FrameMargins& margins) {
+  m_margins = margins;
+  OnScaleChanged();
+}
+
+double Canvas::MapPixels() const {
+  return kReferenceSide * std::min(PixelWidth() / FramedWidth(m_margins), PixelHeight() / FramedHeight(m_margins));
+}
+
+PointF Canvas::MapOrigin() const {
+  const double scale = MapPixels() / kReferenceSide;
+  return {(PixelWidth() - FramedWidth(m_margins) * scale) / 2 + m_margins.left * scale,
+          (PixelHeight() - FramedHeight(m_margins) * scale) / 2 + m_margins.top * scale};
+}
+
 PointF Canvas::ToPixels(PointF p) const {
-  return {(p.x - m_view.left) * PixelWidth() / m_view.width,
-          (p.y - m_view.top) * PixelHeight() / m_view.height};
+  const double side = MapPixels();
+  const PointF origin = MapOrigin();
+  return {origin.x + (p.x - m_view.left) * side / m_view.width, origin.y + (p.y - m_view.top) * side / m_view.height};
 }
 
 PointF Canvas::FromPixels(PointF pixel) const {
-  return {m_view.left + pixel.x * m_view.width / PixelWidth(),
-          m_view.top + pixel.y * m_view.height / PixelHeight()};
+  const double side = MapPixels();
+  const PointF origin = MapOrigin();
+  return {m_view.left + (pixel.x - origin.x) * m_view.width / side,
+          m_view.top + (pixel.y - origin.y) * m_view.height / side};
 }
 
 double Canvas::VerticalUnitsPerHorizontalUnit() const {
-  return std::abs((static_cast<double>(m_view.height) * PixelWidth()) /
-                  (static_cast<double>(m_view.width) * PixelHeight()));
+  return std::abs(static_cast<double>(m_view.height) / static_cast<double>(m_view.width));
 }
 
 void Canvas::SetBackColour(Colour c) {

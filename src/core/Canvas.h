@@ -13,6 +13,7 @@
 #include "core/Colour.h"
 #include "core/MapView.h"
 #include "core/Picture.h"
+#include "core/ScreenGeometry.h"
 
 namespace nimbara {
 
@@ -23,6 +24,16 @@ struct PointF {
 };
 
 enum class FillStyle { Solid, Transparent };
+
+// Room kept round the map on each side for a frame (the chart style's title
+// band and legend), in pixels of the 800-pixel reference map.
+struct FrameMargins {
+  double top = 0;
+  double right = 0;
+  double bottom = 0;
+  double left = 0;
+  bool operator==(const FrameMargins&) const = default;
+};
 
 // What the map's lines are drawn with unless a layer draws them thicker.
 inline constexpr int kThinLineWidth = 1;
@@ -44,20 +55,33 @@ struct ArcAngles {
   double end = 0.0;
 };
 
+// The size of a canvas that shows the map as a `width` x `height` one would
+// (a square as large as fits, centred) with the frame margins round it: the
+// picture grows by the frame and the map keeps its scale.
+ScreenSize FramedPixelSize(int width, int height, const FrameMargins& margins);
+
 class Canvas {
  public:
   virtual ~Canvas() = default;
 
   // --- user scale (MapView) and size ---
+  // Also takes away any frame margins.
   void SetScale(const MapView& view);
   const MapView& Scale() const { return m_view; }
   virtual int PixelWidth() const = 0;
   virtual int PixelHeight() const = 0;
+  // The map's view fills a square of device pixels: as large as fits with
+  // the frame margins beside it, and centred in what is left over, so a
+  // canvas of another shape shows the map with margins, never stretched.
+  void SetFrameMargins(const FrameMargins& margins);
+  const FrameMargins& Margins() const { return m_margins; }
+  double MapPixels() const;  // the square's side
+  PointF MapOrigin() const;  // its upper-left corner
   // Map units -> device pixels (not rounded).
   PointF ToPixels(PointF p) const;
   PointF FromPixels(PointF pixel) const;
   // The vertical map units that span as many pixels as one horizontal map
-  // unit: 1 while the two scales agree. Circles are measured with the
+  // unit: 1 while the view's width and height agree. Circles are measured with the
   // horizontal scale; a symbol drawn round like them multiplies its vertical
   // offsets by this.
   double VerticalUnitsPerHorizontalUnit() const;
@@ -127,6 +151,7 @@ class Canvas {
 
  private:
   MapView m_view;
+  FrameMargins m_margins;
   DrawState m_state;
   PointF m_current;
   Colour m_backColour = kWhite;

@@ -23,7 +23,7 @@ DevicePixel NearestPixel(const Canvas& canvas, PointF p) {
   return {static_cast<int>(std::nearbyint(pixel.x)), static_cast<int>(std::nearbyint(pixel.y))};
 }
 
-double PixelsPerReferencePixel(const Canvas& canvas) { return canvas.PixelWidth() / kReferenceWidth; }
+double PixelsPerReferencePixel(const Canvas& canvas) { return canvas.MapPixels() / kReferenceWidth; }
 
 double PenPixels(const Canvas& canvas) {
   return std::max(1.0, canvas.State().lineWidth * PixelsPerReferencePixel(canvas));
@@ -35,7 +35,7 @@ int FontPixels(const Canvas& canvas) {
 }
 
 double RadiusPixels(const Canvas& canvas, double radius) {
-  return std::abs(radius * canvas.PixelWidth() / canvas.Scale().width);
+  return std::abs(radius * canvas.MapPixels() / canvas.Scale().width);
 }
 
 PixelArc LayOutArc(ArcAngles arc) {

@@ -19,9 +19,6 @@ constexpr double kMiddleReach = 50.0;     // how far a further label may move ei
 constexpr double kLabelSpacing = 170.0;   // a long line is labelled again where its labels lie further apart
 constexpr double kIndexCell = 10.0;       // map units per cell of the segment index
 
-// How much a label may cover, tried in order until one place is found.
-enum class Pass { Clear, OverSymbols, OverLines };
-constexpr Pass kPasses[] = {Pass::Clear, Pass::OverSymbols, Pass::OverLines};
 
 struct LineInfo {
   PathMeasure measure;
@@ -116,6 +113,20 @@ class SegmentIndex {
   std::vector<std::vector<Entry>> m_cells;
 };
 
+// Whether a box would hide a station's symbol, a centre or a front (with
+// the reach of its symbols).
+bool CoversData(const Box& box, const LabelLayout& layout) {
+  const auto overlaps = [&](const Box& other) { return box.Overlaps(other); };
+  if (std::any_of(layout.keepClear.begin(), layout.keepClear.end(), overlaps) ||
+      std::any_of(layout.avoid.begin(), layout.avoid.end(), overlaps))
+    return true;
+  const Box reach = box.Grown(layout.otherLineMargin);
+  for (const Path& other : layout.otherLines)
+    for (std::size_t i = 1; i < other.size(); ++i)
+      if (SegmentMeetsBox(other[i - 1], other[i], reach)) return true;
+  return false;
+}
+
 class Placer {
  public:
   Placer(std::span<const IsobarLine> lines, const LabelLayout& layout) : m_layout(layout), m_index(lines, layout) {
@@ -160,9 +171,8 @@ class Placer {
     } else {
       searches.push_back({length / 2, {1, -1}, length / 2});
     }
-    for (const Pass pass : kPasses)
-      for (const Search& search : searches)
-        if (TryAlong(line, search, pass)) return;
+    for (const Search& search : searches)
+      if (TryAlong(line, search)) return;
   }
 
   void PlaceFurther(std::size_t line) {
@@ -170,9 +180,9 @@ class Placer {
     const double length = info.measure.Length();
     if (!info.closed && length >= 2 * info.width) {
       const double endZone = info.width + kEndReach;
-      if (!HasLabelWithin(line, 0, endZone)) TryAlong(line, {info.width / 2, {1}, kEndReach}, Pass::Clear);
+      if (!HasLabelWithin(line, 0, endZone)) TryAlong(line, {info.width / 2, {1}, kEndReach});
       if (!HasLabelWithin(line, length - endZone, length))
-        TryAlong(line, {length - info.width / 2, {-1}, kEndReach}, Pass::Clear);
+        TryAlong(line, {length - info.width / 2, {-1}, kEndReach});
     }
     // Further labels halfway between labels that lie far apart.
     for (bool added = true; added;) {
@@ -188,12 +198,12 @@ class Placer {
       for (std::size_t i = 1; i < marks.size() && !added; ++i) {
         if (marks[i] - marks[i - 1] <= kLabelSpacing) continue;
         const double middle = std::fmod((marks[i] + marks[i - 1]) / 2, length);
-        added = TryAlong(line, {middle, {1, -1}, kMiddleReach}, Pass::Clear);
+        added = TryAlong(line, {middle, {1, -1}, kMiddleReach});
       }
     }
   }
 
-  bool TryAlong(std::size_t line, const Search& search, Pass pass) {
+  bool TryAlong(std::size_t line, const Search& search) {
     const LineInfo& info = m_lines[line];
     const double length = info.measure.Length();
     for (double step = 0; step <= search.reach; step += kSearchStep) {
@@ -204,7 +214,7 @@ class Placer {
           along = std::fmod(std::fmod(along, length) + length, length);
         else if (along < 0 || along > length)
           continue;
-        if (std::optional<IsobarLabel> label = LabelAt(line, along, pass)) {
+        if (std::optional<IsobarLabel> label = LabelAt(line, along)) {
           m_placed.push_back({std::move(*label), along});
           return true;
         }
@@ -213,7 +223,7 @@ class Placer {
     return false;
   }
 
-  std::optional<IsobarLabel> LabelAt(std::size_t line, double along, Pass pass) const {
+  std::optional<IsobarLabel> LabelAt(std::size_t line, double along) const {
     const LineInfo& info = m_lines[line];
     const PointF at = info.measure.At(along).at;
     const Box gap = BoxAround(at, info.width, info.height);
@@ -224,13 +234,10 @@ class Placer {
       if (gap.Overlaps(clear)) return std::nullopt;
     for (const Placed& placed : m_placed)
       if (gap.Grown(kLabelClearance).Overlaps(placed.label.gap)) return std::nullopt;
-    if (pass == Pass::Clear)
-      for (const Box& symbol : m_layout.avoid)
-        if (gap.Overlaps(symbol)) return std::nullopt;
+    for (const Box& symbol : m_layout.avoid)
+      if (gap.Overlaps(symbol)) return std::nullopt;
     const double reach = std::hypot(info.width, info.height);
-    if (pass != Pass::OverLines &&
-        m_index.OtherLineMeets(gap, line, along, reach, info.measure.Length(), info.closed))
-      return std::nullopt;
+    if (m_index.OtherLineMeets(gap, line, along, reach, info.measure.Length(), info.closed)) return std::nullopt;
     const double textWidth = info.width - 2 * kGapMarginX;
     return IsobarLabel{line, info.text, {at.x - textWidth / 2, at.y - m_layout.textHeight / 2}, gap};
   }
@@ -273,6 +280,32 @@ class Placer {
 
 std::vector<IsobarLabel> PlaceIsobarLabels(std::span<const IsobarLine> lines, const LabelLayout& layout) {
   return Placer(lines, layout).Place();
+}
+
+std::vector<IsobarLabel> EdgeLabels(std::span<const IsobarLine> lines, const LabelLayout& layout, double gap) {
+  constexpr double kOnEdge = 1e-6;
+  const Box& map = layout.area;
+  const double textHeight = layout.textHeight;
+  std::vector<IsobarLabel> labels;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (lines[i].Closed() || lines[i].points.size() < 2) continue;
+    const std::string text = IsobarLabelText(lines[i].level);
+    const double width = static_cast<double>(DisplayColumns(text)) * layout.columnWidth;
+    for (const PointF end : {lines[i].points.front(), lines[i].points.back()}) {
+      std::optional<PointF> topLeft;
+      if (std::fabs(end.x - map.left) < kOnEdge) topLeft = PointF{map.left - gap - width, end.y - textHeight / 2};
+      else if (std::fabs(end.x - map.right) < kOnEdge) topLeft = PointF{map.right + gap, end.y - textHeight / 2};
+      else if (std::fabs(end.y - map.top) < kOnEdge) topLeft = PointF{end.x - width / 2, map.top - gap - textHeight};
+      else if (std::fabs(end.y - map.bottom) < kOnEdge) topLeft = PointF{end.x - width / 2, map.bottom + gap};
+      if (!topLeft) continue;
+      const Box box{topLeft->x, topLeft->y, topLeft->x + width, topLeft->y + textHeight};
+      const bool crowded = std::any_of(labels.begin(), labels.end(), [&](const IsobarLabel& other) {
+        return box.Grown(kLabelClearance).Overlaps(other.gap);
+      });
+      if (!crowded && !CoversData(box, layout)) labels.push_back({i, text, *topLeft, box});
+    }
+  }
+  return labels;
 }
 
 std::vector<IsobarLine> CutLabelGaps(std::span<const IsobarLine> lines, std::span<const IsobarLabel> labels) {

@@ -17,8 +17,8 @@ struct LabelLayout {
   double textHeight = 0;       // map units of one line of the label font
   double columnWidth = 0;      // map units of one half-width character
   std::vector<Box> keepClear;  // never covered: centre marks, title band, legend
-  std::vector<Box> avoid;      // covered only where a line finds no other place: station symbols
-  std::vector<Path> otherLines;  // crossed only where a line finds no other place: fronts
+  std::vector<Box> avoid;        // never covered either: station symbols
+  std::vector<Path> otherLines;  // never crossed: fronts
   double otherLineMargin = 0;    // map units their symbols reach beside them
 };
 
@@ -29,13 +29,20 @@ struct IsobarLabel {
   Box gap;  // the text's box with a margin: the part of the line left out
 };
 
-// The labels of every line that has room for one, placed shortest line
-// first (they have the fewest places): where it covers nothing, else over
-// station symbols, else over other lines. Then the further labels of long
-// lines, only where they cover nothing: a line that runs off the map is
+// The labels of every line that has room for one where it covers nothing,
+// placed shortest line first (they have the fewest places); a line without
+// such a place goes without (a label over data would hide or mislead). Then
+// the further labels of long lines: a line that runs off the map is
 // labelled near both of its ends, and a long line again wherever its labels
 // lie far apart.
 std::vector<IsobarLabel> PlaceIsobarLabels(std::span<const IsobarLine> lines, const LabelLayout& layout);
+
+// The values of the lines where they leave the layout's area, written outside
+// it beside each end, `gap` from the edge (the chart's frame holds them); a
+// value that would crowd one already written or cover what the layout keeps
+// clear (symbols reach over the edge) is left out. Each label's gap is its
+// text box.
+std::vector<IsobarLabel> EdgeLabels(std::span<const IsobarLine> lines, const LabelLayout& layout, double gap);
 
 // The lines without the parts inside their own labels' gaps (and without
 // the scraps a gap may leave beside it).

@@ -15,8 +15,7 @@ namespace nimbara {
 namespace {
 
 // Pictures are aligned to the pixels of a map drawn 800 x 800 pixels (line
-// widths and fonts to its width: core/DevicePixels.h).
-constexpr double kReferenceHeight = 800.0;
+// widths and fonts too: core/DevicePixels.h), placed where the map is.
 constexpr double kSixteenthsPerRadian = 180.0 * 16.0 / std::numbers::pi;
 constexpr int kHaloCopies = 8;
 
@@ -77,7 +76,7 @@ void QtCanvas::Record(DrawCall paint) {
 }
 
 QPointF QtCanvas::PictureScale() const {
-  return {PixelsPerReferencePixel(*this), PixelHeight() / kReferenceHeight};
+  return {PixelsPerReferencePixel(*this), PixelsPerReferencePixel(*this)};
 }
 
 void QtCanvas::PaintPicture(QPainter& painter) const {
@@ -85,7 +84,9 @@ void QtCanvas::PaintPicture(QPainter& painter) const {
   const QPointF scale = PictureScale();
   painter.save();
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
-  painter.drawImage(QRectF(0, 0, m_picture.width() * scale.x(), m_picture.height() * scale.y()), m_picture);
+  const PointF origin = MapOrigin();
+  painter.drawImage(QRectF(origin.x, origin.y, m_picture.width() * scale.x(), m_picture.height() * scale.y()),
+                    m_picture);
   painter.restore();
 }
 
@@ -221,9 +222,10 @@ Colour QtCanvas::PointColour(PointF p) const {
   const PointF px = ToPixels(p);
   QColor under = ToQColor(BackColour());
   const QPointF scale = PictureScale();
-  const int pictureX = static_cast<int>(std::floor(px.x / scale.x()));
-  const int pictureY = static_cast<int>(std::floor(px.y / scale.y()));
-  if (pictureX < m_picture.width() && pictureY < m_picture.height())
+  const PointF origin = MapOrigin();
+  const int pictureX = static_cast<int>(std::floor((px.x - origin.x) / scale.x()));
+  const int pictureY = static_cast<int>(std::floor((px.y - origin.y) / scale.y()));
+  if (pictureX >= 0 && pictureY >= 0 && pictureX < m_picture.width() && pictureY < m_picture.height())
     under = m_picture.pixelColor(pictureX, pictureY);
   const QColor over = m_layer.pixelColor(pixel->x, pixel->y);
   return Blend(Rgb(over.red(), over.green(), over.blue()), over.alphaF(),

@@ -108,10 +108,15 @@ void SetSolidFill(Canvas& canvas, Colour colour) {
   canvas.SetFillStyle(FillStyle::Solid);
 }
 
-}  // namespace
+// Where a segment's half-discs stand: a warm front's on the north side, a
+// stationary front's across from its triangles (which turn east on a steep
+// segment, where north would put both symbols on one side).
+enum class HalfDiscSide { North, AcrossFromTriangles };
 
-void DrawWarmFront(Canvas& canvas, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,
-                   std::int16_t size, std::int16_t spacing, Colour colour) {
+bool TrianglesTurnEast(const Segment& s) { return s.vertical || s.theta > kSteepTriangleAngle; }
+
+void DrawHalfDiscFront(Canvas& canvas, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,
+                       std::int16_t size, std::int16_t spacing, Colour colour, HalfDiscSide side) {
   SetSolidFill(canvas, colour);
   if (!AllPositive(x1, y1, x2, y2)) return;
   SegmentLine(canvas, x1, y1, x2, y2, colour);
@@ -119,11 +124,20 @@ void DrawWarmFront(Canvas& canvas, std::int32_t x1, std::int32_t y1, std::int32_
   if (!s) return;
   // The half-discs lie on the north side: from α to α + π, α = −θ; on a
   // vertical segment on the west, across from the cold triangles.
+  const bool southWest = side == HalfDiscSide::AcrossFromTriangles && !s->vertical && TrianglesTurnEast(*s);
   const ArcAngles arc = s->vertical ? ClosedSector(kPi / 2, 3 * kPi / 2)
+                        : southWest ? ClosedSector(kPi - s->theta, 2 * kPi - s->theta)
                         : s->m > 0  ? ClosedSector(2 * kPi - s->theta, kPi - s->theta)
                         : s->m == 0 ? ClosedSector(kFlatArcStart, kPi)
                                     : ClosedSector(-s->theta, kPi - s->theta);
   HalfDiscs(canvas, *s, size, colour, arc);
+}
+
+}  // namespace
+
+void DrawWarmFront(Canvas& canvas, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,
+                   std::int16_t size, std::int16_t spacing, Colour colour) {
+  DrawHalfDiscFront(canvas, x1, y1, x2, y2, size, spacing, colour, HalfDiscSide::North);
 }
 
 void DrawColdFront(Canvas& canvas, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,
@@ -139,7 +153,7 @@ void DrawColdFront(Canvas& canvas, std::int32_t x1, std::int32_t y1, std::int32_
   const double n = s->sinTheta;
   // Triangles on the south side; past 67.5 degrees (and on a vertical
   // segment) the apex turns east instead.
-  const bool steep = s->vertical || s->theta > kSteepTriangleAngle;
+  const bool steep = TrianglesTurnEast(*s);
   ForEachSymbol(*s, 1.0 / 4, 3.0 / 4,
                 [&](PointF p) { Triangle(canvas, p, h * c, h * n, steep ? h * n : -h * n, h * c); });
 }
@@ -178,7 +192,8 @@ void ColdSegment(Canvas& canvas, const SystemPoint& a, const SystemPoint& b, Col
   DrawColdFront(canvas, a.x, a.y, b.x, b.y, kFrontSymbolSize, kFrontSpacing, colour);
 }
 void StationarySegment(Canvas& canvas, const SystemPoint& a, const SystemPoint& b, Colour colour) {
-  DrawWarmFront(canvas, a.x, a.y, b.x, b.y, kFrontSymbolSize, kWideFrontSpacing, colour);
+  DrawHalfDiscFront(canvas, a.x, a.y, b.x, b.y, kFrontSymbolSize, kWideFrontSpacing, colour,
+                    HalfDiscSide::AcrossFromTriangles);
   DrawColdFront(canvas, a.x, a.y, b.x, b.y, kFrontSymbolSize, kWideFrontSpacing, colour);
 }
 void OccludedSegment(Canvas& canvas, const SystemPoint& a, const SystemPoint& b, Colour colour) {

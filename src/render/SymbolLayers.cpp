@@ -42,16 +42,16 @@ std::vector<SymbolPlace> SymbolPlaces(const ObservationStore& store, bool allSta
   std::vector<SymbolPlace> places;
   for (int slot : SelectedStationSlots(counts.stations, allStations)) {
     const StationRecord& r = store.stationRecords[slot];
-    places.push_back({static_cast<float>(store.stations.x[slot]),
-                      static_cast<float>(store.stations.y[slot]), ToCode(r.weather),
-                      ToCode(r.direction), ToCode(r.force)});
+    places.push_back({static_cast<float>(store.stations.x[slot]), static_cast<float>(store.stations.y[slot]),
+                      ToCode(r.weather), ToCode(r.direction), ToCode(r.force), r.pressure,
+                      r.pressure > 0 ? std::optional(r.temperature) : std::nullopt});
   }
   for (int j = 0; j < counts.ships; ++j) {
     const ShipRecord& ship = store.ships[j];
     const MapPoint p = ProjectLatLon(ship.latitude, ship.longitude);
     if (!HasMapPosition(p)) continue;
     places.push_back({static_cast<float>(p.x), static_cast<float>(p.y), ToCode(ship.weather),
-                      ToCode(ship.direction), ToCode(ship.force)});
+                      ToCode(ship.direction), ToCode(ship.force), ship.pressure, std::nullopt});
   }
   return places;
 }

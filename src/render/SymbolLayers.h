@@ -3,6 +3,7 @@
 // ship report.
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -20,6 +21,8 @@ struct SymbolPlace {
   std::int16_t weather = 0;
   std::int16_t direction = 0;
   std::int16_t force = 0;
+  std::int32_t pressure = 0;  // whole hPa, 0 missing (plotted by the chart style only)
+  std::optional<std::int32_t> temperature;  // degrees Celsius, none for a ship or a station without a report
 };
 
 // Station slots 0 to S − 2 (the last slot, 富士山 in the built-in table, is

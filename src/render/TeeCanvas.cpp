@@ -39,8 +39,10 @@ void TeeCanvas::ClearPicture() {
 }
 
 void TeeCanvas::OnScaleChanged() {
-  m_primary.SetScale(Scale());
-  m_secondary.SetScale(Scale());
+  for (Canvas* target : {&m_primary, &m_secondary}) {
+    target->SetScale(Scale());
+    target->SetFrameMargins(Margins());
+  }
 }
 
 void TeeCanvas::OnBackColourChanged() {

@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "pressure/FieldIsobars.h"
 #include "pressure/IsobarLabels.h"
 #include "pressure/IsobarTracer.h"
 #include "support/GridFixtures.h"
@@ -13,74 +14,58 @@ namespace {
 
 constexpr PointF kBowlCentre{200, 200};
 
-// 1000 hPa at the centre, rising 1 hPa every 3 map units to a level 1050 hPa
-// 150 units out: rings 1004, 1008, …, 1048.
-PressureGrid Bowl() {
-  constexpr double kRim = 150;
-  PressureGrid grid;
-  for (int c = 0; c <= kGridLast; ++c)
-    for (int r = 0; r <= kGridLast; ++r) {
-      const double d = Distance({kNodeSpacing * c + 0.5, kNodeSpacing * r + 0.5}, kBowlCentre);
-      grid.At(c, r) = 100000 + static_cast<std::int32_t>(100 * std::min(d, kRim) / 3);
-    }
-  return grid;
+// The field of a function of the map point.
+template <typename Hectopascals>
+SampledField FieldOf(Hectopascals hPa) {
+  SampledField field;
+  for (int c = 0; c < SampledField::kNodes; ++c)
+    for (int r = 0; r < SampledField::kNodes; ++r)
+      field.Node(c, r) = hPa(PointF{c * SampledField::kSpacing, r * SampledField::kSpacing});
+  return field;
 }
 
-// Rising 1 hPa per map unit eastward: straight isobars from the top to the bottom.
-PressureGrid Slope() {
-  PressureGrid grid;
-  for (int c = 0; c <= kGridLast; ++c)
-    for (int r = 0; r <= kGridLast; ++r) grid.At(c, r) = 100000 + 10 * kNodeSpacing * c + 7;
-  return grid;
+// 1000.5 hPa at the centre, rising 1 hPa every 3 map units to a level 1050
+// hPa 150 units out: rings 1004, 1008, …, 1048.
+SampledField Bowl() {
+  return FieldOf([](PointF p) { return 1000.5 + std::min(Distance(p, kBowlCentre), 150.0) / 3; });
+}
+
+// Rising 1 hPa per 10 map units eastward: straight isobars from the top to the bottom.
+SampledField Slope() {
+  return FieldOf([](PointF p) { return 1000.07 + p.x / 10; });
 }
 
 TEST(IsobarLines, CellPiecesJoinIntoWholeLines) {
   const struct {
     const char* name;
-    PressureGrid grid;
+    SampledField field;
     bool closed;
     std::size_t count;
-  } cases[] = {{"rings round a low", Bowl(), true, 12}, {"a slope", Slope(), false, 9}};
+  } cases[] = {{"rings round a low", Bowl(), true, 12}, {"a slope", Slope(), false, 10}};
   for (const auto& c : cases) {
-    const std::vector<IsobarLine> lines = ChainIsobarLines(c.grid, 400.0f, 200.0f);
-    std::size_t pieces = 0;
-    for (int r = 0; r <= kGridLast; ++r)
-      for (int col = 0; col <= kGridLast; ++col)
-        if (IsContouredCell(col, r)) pieces += ContourCellSegments(c.grid, col, r, 400.0f, 200.0f).size();
-    std::size_t joined = 0;
+    const std::vector<IsobarLine> lines = FieldIsobars(c.field, 400.0f);
     for (const IsobarLine& line : lines) {
       EXPECT_EQ(line.Closed(), c.closed) << c.name << " " << line.level;
       EXPECT_EQ(std::fmod(line.level, 400.0f), 0.0f) << c.name;
-      joined += line.points.size() - 1;
     }
     EXPECT_EQ(lines.size(), c.count) << c.name;
-    EXPECT_EQ(joined, pieces) << c.name;  // every piece in exactly one line
   }
+  EXPECT_EQ(FieldIsobarsAt(Bowl(), 101200.0f).size(), 1u);
 }
 
-TEST(IsobarLines, SmoothLinesKeepEveryCrossing) {
-  for (const IsobarLine& line : ChainIsobarLines(Bowl(), 400.0f, 200.0f)) {
-    const IsobarLine smooth = SmoothIsobarLines(std::span(&line, 1)).front();
-    EXPECT_EQ(smooth.points.size(), 4 * (line.points.size() - 1) + 1);
-    for (std::size_t i = 0; i < line.points.size(); ++i) EXPECT_EQ(smooth.points[4 * i], line.points[i]);
-  }
-}
-
-TEST(IsobarLines, ARingCutOnceByAHiddenBoxStaysOneLine) {
-  const std::vector<IsobarLine> rings = SmoothIsobarLines(ChainIsobarLines(Bowl(), 400.0f, 200.0f));
-  const Box area{0, 0, 400, 400};
-  const Box band{0, 0, 400, 200};  // hides the northern half of every ring
-  const std::vector<IsobarLine> visible = VisibleIsobarLines(rings, area, std::span(&band, 1));
+TEST(IsobarLines, ARingCutOnceByTheViewStaysOneLine) {
+  const std::vector<IsobarLine> rings = FieldIsobars(Bowl(), 400.0f);
+  const Box southernHalf{0, 200, 400, 400};
+  const std::vector<IsobarLine> visible = VisibleIsobarLines(rings, southernHalf);
   ASSERT_EQ(visible.size(), rings.size());
   for (const IsobarLine& line : visible) {
     EXPECT_FALSE(line.Closed());
     for (const PointF& p : line.points) EXPECT_GE(p.y, 200 - 1e-9);
   }
-  EXPECT_EQ(VisibleIsobarLines(rings, area, {}).size(), rings.size());
 }
 
 TEST(IsobarLabels, EveryRingIsLabelledClearOfTheCentreAndOfEachOther) {
-  const std::vector<IsobarLine> rings = SmoothIsobarLines(ChainIsobarLines(Bowl(), 400.0f, 200.0f));
+  const std::vector<IsobarLine> rings = FieldIsobars(Bowl(), 400.0f);
   LabelLayout layout{{0, 0, 400, 400}, 6, 3, {BoxAround(kBowlCentre, 12, 12)}, {}, {}, 0};
   const std::vector<IsobarLabel> labels = PlaceIsobarLabels(rings, layout);
   std::vector<bool> labelled(rings.size(), false);
@@ -99,6 +84,20 @@ TEST(IsobarLabels, EveryRingIsLabelledClearOfTheCentreAndOfEachOther) {
       for (const PointF& p : piece.points) EXPECT_FALSE(label.gap.Grown(-1e-9).Contains(p));
     }
   }
+}
+
+TEST(IsobarLabels, ValuesStandOutsideTheMapWhereLinesLeaveIt) {
+  const std::vector<IsobarLine> lines = FieldIsobars(Slope(), 400.0f);
+  const LabelLayout layout{{0, 0, 400, 400}, 6, 3, {}, {}, {}, 0};
+  const std::vector<IsobarLabel> labels = EdgeLabels(lines, layout, 1.5);
+  ASSERT_EQ(labels.size(), 2 * lines.size());  // above and below the map, 40 units apart
+  for (const IsobarLabel& label : labels) {
+    EXPECT_FALSE(label.gap.Overlaps(layout.area));
+    EXPECT_NEAR(label.gap.Centre().x, lines[label.line].points.front().x, 1e-6);
+  }
+  // A symbol reaching over the edge keeps its place: the value beside it is left out.
+  const LabelLayout crowded{{0, 0, 400, 400}, 6, 3, {}, {BoxAround({40, 0}, 20, 20)}, {}, 0};
+  EXPECT_EQ(EdgeLabels(lines, crowded, 1.5).size(), labels.size() - 1);
 }
 
 TEST(IsobarLabels, ValuesAreWrittenInHectopascals) {

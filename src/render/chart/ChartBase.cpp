@@ -1,6 +1,7 @@
 #include "render/chart/ChartBase.h"
 
 #include <algorithm>
+#include <string>
 #include <cmath>
 #include <optional>
 #include <string>
@@ -28,6 +29,12 @@ constexpr double kSpanNorth = 70.0;
 constexpr double kParallelSampleStep = 1.0;  // degrees of longitude per piece
 constexpr double kDegreePoints = 6.5;         // font size of the degrees
 constexpr double kDegreeInset = 1.0;          // map units between a degree and the edge
+// Over a satellite picture the graticule is dashed, in a colour of its own,
+// so that it does not read as isobars.
+constexpr double kDash = 3.0;     // map units
+constexpr double kDashGap = 3.0;
+// An island station's island: a ring just round its symbol's circle.
+constexpr double kIslandRadius = 4.5;
 
 Path Parallel(double latitude) {
   Path points;
@@ -59,7 +66,17 @@ std::optional<PointF> EndOnEdge(const std::vector<Path>& pieces, double edge, bo
   return std::nullopt;
 }
 
-// Thin grey lines without a halo: over a satellite picture they stay faint.
+void GraticuleLine(Canvas& canvas, const Path& piece) {
+  if (!canvas.HasPicture()) {
+    canvas.Polyline(piece, kGraticule);
+    return;
+  }
+  const PathMeasure measure(piece);
+  for (double at = 0; at < measure.Length(); at += kDash + kDashGap)
+    canvas.Polyline(measure.Between(at, std::min(at + kDash, measure.Length())), kPictureGraticule);
+}
+
+// Thin lines without a halo: grey on paper, dashed over a satellite picture.
 void DrawGraticule(Canvas& canvas, const Box& view) {
   canvas.SetLineWidth(kThinLineWidth);
   const TextMetrics metrics = MetricsFor(canvas, kDegreePoints);
@@ -68,7 +85,7 @@ void DrawGraticule(Canvas& canvas, const Box& view) {
   const auto label = [&](const std::string& text, PointF centre) { CentredHaloText(canvas, metrics, text, centre); };
   for (double lat = kSouthParallel; lat <= kNorthParallel; lat += kGraticuleStep) {
     const std::vector<Path> pieces = PartsInside(Parallel(lat), view);
-    for (const Path& piece : pieces) canvas.Polyline(piece, kGraticule);
+    for (const Path& piece : pieces) GraticuleLine(canvas, piece);
     if (const auto end = EndOnEdge(pieces, view.left, true)) {
       const std::string text = Degrees(lat, "N");
       label(text, {view.left + kDegreeInset + TextWidth(metrics, text) / 2, end->y - metrics.height / 2});
@@ -76,7 +93,7 @@ void DrawGraticule(Canvas& canvas, const Box& view) {
   }
   for (double lon = kWestMeridian; lon <= kEastMeridian; lon += kGraticuleStep) {
     const std::vector<Path> pieces = PartsInside(Meridian(lon), view);
-    for (const Path& piece : pieces) canvas.Polyline(piece, kGraticule);
+    for (const Path& piece : pieces) GraticuleLine(canvas, piece);
     if (const auto end = EndOnEdge(pieces, view.bottom, false)) {
       const std::string text = Degrees(lon, "E");
       label(text, {end->x + kDegreeInset + TextWidth(metrics, text) / 2, view.bottom - kDegreeInset - metrics.height / 2});
@@ -94,17 +111,42 @@ Box ViewBox(const Canvas& canvas) {
           std::max<double>(v.top, bottom)};
 }
 
-void DrawPaper(Canvas& canvas) {
-  if (canvas.HasPicture()) return;
-  const Box view = ViewBox(canvas);
-  canvas.Rect({view.left, view.top}, {view.right, view.bottom}, kPaper, true);
+Box CanvasBox(const Canvas& canvas) {
+  const PointF a = canvas.FromPixels({0, 0});
+  const PointF b =
+      canvas.FromPixels({static_cast<double>(canvas.PixelWidth()), static_cast<double>(canvas.PixelHeight())});
+  return {std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x), std::max(a.y, b.y)};
 }
 
-void DrawGraticuleAndCoast(Canvas& canvas) {
-  DrawGraticule(canvas, ViewBox(canvas));
+void DrawPaper(Canvas& canvas) {
+  const Box all = CanvasBox(canvas);
+  if (!canvas.HasPicture()) {
+    canvas.Rect({all.left, all.top}, {all.right, all.bottom}, kPaper, true);
+    return;
+  }
+  const Box view = ViewBox(canvas);
+  for (const Box& strip : {Box{all.left, all.top, all.right, view.top}, Box{all.left, view.bottom, all.right, all.bottom},
+                           Box{all.left, view.top, view.left, view.bottom}, Box{view.right, view.top, all.right, view.bottom}})
+    if (strip.right > strip.left && strip.bottom > strip.top)
+      canvas.Rect({strip.left, strip.top}, {strip.right, strip.bottom}, kPaper, true);
+}
+
+void DrawGraticuleAndCoast(Canvas& canvas, const ObservationStore& store) {
+  const Box view = ViewBox(canvas);
+  DrawGraticule(canvas, view);
   const std::span<const PointF> points = CoastPoints();
   for (const CoastRun& run : CoastRuns())
-    StrokeLine(canvas, points.subspan(run.first, run.count), kCoast, kCoastWidth);
+    for (const Path& inside : PartsInside(points.subspan(run.first, run.count), view))
+      StrokeLine(canvas, inside, kCoast, kCoastWidth);
+  canvas.SetLineWidth(kCoastWidth);
+  canvas.SetFillStyle(FillStyle::Transparent);
+  for (int slot = 0; slot < std::min<int>(store.stationCount, kBuiltInStationCount); ++slot) {
+    const std::string& name = store.stations.names[slot];
+    const PointF at{static_cast<double>(store.stations.x[slot]), static_cast<double>(store.stations.y[slot])};
+    if (view.Contains(at) && std::find(kIslandStations.begin(), kIslandStations.end(), name) != kIslandStations.end())
+      canvas.Circle(at, kIslandRadius, kCoast);
+  }
+  canvas.SetLineWidth(kThinLineWidth);
 }
 
 void StrokeLine(Canvas& canvas, std::span<const PointF> points, Colour colour, int width) {

@@ -3,21 +3,32 @@
 // degrees written at the map's edge, and the coast. Also the small helpers the
 // other chart layers draw their lines with.
 
+#include <array>
 #include <span>
+#include <string_view>
 
 #include "core/Canvas.h"
+#include "core/ObservationStore.h"
 #include "core/PathGeometry.h"
 
 namespace nimbara::chart {
 
-// The map units the Canvas shows.
+// The map units of the map's view.
 Box ViewBox(const Canvas& canvas);
+// All the Canvas shows, in map units: the map's view and any frame round it.
+Box CanvasBox(const Canvas& canvas);
 
-// White paper over the whole view, unless a satellite picture lies there.
+// White paper over all the Canvas shows; over the frame only where a
+// satellite picture lies under the map.
 void DrawPaper(Canvas& canvas);
 
-// The graticule and its degrees, then the coast.
-void DrawGraticuleAndCoast(Canvas& canvas);
+// The graticule and its degrees, then the coast, with a small island drawn
+// round each island station the low-resolution shoreline lacks.
+void DrawGraticuleAndCoast(Canvas& canvas, const ObservationStore& store);
+
+// The island stations too small for the chart's shoreline.
+inline constexpr std::array<std::string_view, 5> kIslandStations = {"八丈島", "ウルルン島", "南大東島", "父島",
+                                                                   "南鳥島"};
 
 // A line `width` wide; over a satellite picture first an outline in white
 // around it, so that it shows on dark and bright parts alike.

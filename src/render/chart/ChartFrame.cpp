@@ -8,6 +8,7 @@
 #include "core/Numbers.h"
 #include "core/PressureGrid.h"
 #include "core/SystemKind.h"
+#include "core/Text.h"
 #include "render/HalfDisc.h"
 #include "render/WeatherSymbol.h"
 #include "render/WindSymbol.h"
@@ -23,6 +24,11 @@ namespace {
 // Sizes are in map units of the whole map's view; a view of a part of the map
 // scales them so the frame keeps its size on the screen.
 constexpr double kBandHeight = 17.0;
+// A strip round the map's edges where the isobars' values are written as
+// the lines leave the map.
+constexpr double kEdgeStrip = 14.0;
+// Map units of the whole map's view to pixels of the 800-pixel reference map.
+constexpr double kReferencePixelsPerUnit = 2.0;
 constexpr double kBandInset = 5.0;
 constexpr double kTitlePoints = 11.0;
 constexpr double kDatePoints = 10.0;
@@ -31,9 +37,11 @@ constexpr double kTitleGap = 3.0;
 // The bulletins head their pages "…０６時の各地の観測値", "…０６時の低気圧や前線の位置".
 constexpr std::string_view kHour = "時";
 constexpr std::string_view kHourThenPageName = "時の";
+// The bulletins' hours are Japan's; the chart says so after the hour.
+constexpr std::string_view kTimeZone = " 日本時 (JST)";
 
 constexpr double kLegendWidth = 124.0;
-constexpr double kLegendHeight = 100.0;
+constexpr double kLegendHeight = 124.0;
 constexpr double kLegendMargin = 3.0;  // between the legend and the map's edge
 constexpr double kLegendPad = 3.5;
 constexpr double kHeadingPoints = 7.0;
@@ -45,8 +53,11 @@ constexpr double kWeatherColumnWidth = 39.0;
 constexpr double kWeatherRowHeight = 8.0;
 constexpr double kNameOffset = 5.5;     // from a symbol's centre to its name
 constexpr double kWindCaptionWidth = 13.0;
-constexpr double kWindStep = 8.8;
-constexpr double kWindHeight = 24.0;
+// Forces 1 to 6 on one row and 7 to 12 on the next: the long feathers of
+// the strong winds would run into each other on one row.
+constexpr int kWindPerRow = 6;
+constexpr double kWindStep = 17.6;
+constexpr double kWindHeight = 24.0;  // one row
 constexpr double kWindNumberGap = 2.5;  // between a barb's station circle and its force
 constexpr double kFrontSampleLength = 30.0;
 constexpr double kFrontColumnWidth = 58.0;
@@ -57,8 +68,8 @@ double FrameUnit(const Canvas& canvas) { return (ViewBox(canvas).right - ViewBox
 
 std::string DateText(std::string_view observationDate) {
   const std::size_t hour = observationDate.find(kHourThenPageName);
-  if (hour != std::string_view::npos) observationDate = observationDate.substr(0, hour + kHour.size());
-  return std::string(observationDate);
+  if (hour == std::string_view::npos) return HalfWidthNumberText(observationDate);
+  return HalfWidthNumberText(observationDate.substr(0, hour + kHour.size())) + std::string(kTimeZone);
 }
 
 void WriteLeft(Canvas& canvas, const TextMetrics& metrics, std::string_view text, PointF leftMiddle) {
@@ -100,21 +111,24 @@ double WeatherSection(Canvas& canvas, double left, double top, double unit) {
 double WindSection(Canvas& canvas, double left, double top, double unit) {
   const TextMetrics numbers = MetricsFor(canvas, kForcePoints);
   // The barbs stand on their station circles, the forces written below them.
-  const double baseY = top + kWindHeight * unit - kWindNumberGap * unit - numbers.height;
+  const auto baseY = [&](int row) {
+    return top + (row + 1) * kWindHeight * unit - kWindNumberGap * unit - numbers.height;
+  };
   canvas.SetForeColour(kInk);
-  WriteLeft(canvas, MetricsFor(canvas, kNamePoints), "風力", {left, baseY - kWindHeight * unit / 3});
+  WriteLeft(canvas, MetricsFor(canvas, kNamePoints), "風力", {left, baseY(0) - kWindHeight * unit / 3});
   const SymbolSize size = Scaled(SymbolSize::Normal(), unit);
   for (std::int16_t force = 1; force <= kMaxWindForce; ++force) {
-    const double x = left + kWindCaptionWidth * unit + (force - 1) * kWindStep * unit;
+    const double x = left + kWindCaptionWidth * unit + ((force - 1) % kWindPerRow) * kWindStep * unit;
+    const double y = baseY((force - 1) / kWindPerRow);
     canvas.SetLineWidth(kThinLineWidth);
-    DrawWindBarb(canvas, static_cast<float>(x), static_cast<float>(baseY), kPi, force, size, kInk);
-    canvas.Circle({x, baseY}, unit, kInk);
+    DrawWindBarb(canvas, static_cast<float>(x), static_cast<float>(y), kPi, force, size, kInk);
+    canvas.Circle({x, y}, unit, kInk);
     const std::string number = std::to_string(force);
     canvas.SetFontSize(kForcePoints);
-    canvas.Text(TextTopLeft(TextBox(numbers, number, {x, baseY + kWindNumberGap * unit + numbers.height / 2})),
-                number);
+    canvas.Text(TextTopLeft(TextBox(numbers, number, {x, y + kWindNumberGap * unit + numbers.height / 2})), number);
   }
-  return top + kWindHeight * unit;
+  const int rows = (kMaxWindForce + kWindPerRow - 1) / kWindPerRow;
+  return top + rows * kWindHeight * unit;
 }
 
 void FrontSection(Canvas& canvas, double left, double top, double unit) {
@@ -125,7 +139,7 @@ void FrontSection(Canvas& canvas, double left, double top, double unit) {
     const double x = left + static_cast<double>(i % 2) * kFrontColumnWidth * unit;
     const double y = top + (static_cast<double>(i / 2) + 0.5) * kFrontRowHeight * unit;
     const std::array<PointF, 2> sample = {PointF{x, y}, PointF{x + kFrontSampleLength * unit, y}};
-    DrawFrontRun(canvas, row.front, sample);
+    DrawFrontRun(canvas, row.front, sample, LegendBox(canvas));
     canvas.SetForeColour(kInk);
     canvas.SetFontSize(kNamePoints);
     WriteLeft(canvas, names, row.word, {x + (kFrontSampleLength + kTitleGap) * unit, y});
@@ -135,9 +149,18 @@ void FrontSection(Canvas& canvas, double left, double top, double unit) {
 
 }  // namespace
 
+FrameMargins ChartFrameMargins(bool legend) {
+  constexpr double k = kReferencePixelsPerUnit;
+  const double legendStrip = legend ? kLegendWidth + 2 * kLegendMargin : 0;
+  return {(kBandHeight + kEdgeStrip) * k, (kEdgeStrip + legendStrip) * k, kEdgeStrip * k, kEdgeStrip * k};
+}
+
+double EdgeStrip(const Canvas& canvas) { return kEdgeStrip * FrameUnit(canvas); }
+
 Box TitleBandBox(const Canvas& canvas) {
   const Box view = ViewBox(canvas);
-  return {view.left, view.top, view.right, view.top + kBandHeight * FrameUnit(canvas)};
+  const double edge = EdgeStrip(canvas);
+  return {view.left - edge, view.top - edge - kBandHeight * FrameUnit(canvas), view.right + edge, view.top - edge};
 }
 
 void DrawTitleBand(Canvas& canvas, std::string_view observationDate, std::optional<float> isobarInterval) {
@@ -163,9 +186,8 @@ void DrawTitleBand(Canvas& canvas, std::string_view observationDate, std::option
 Box LegendBox(const Canvas& canvas) {
   const Box view = ViewBox(canvas);
   const double unit = FrameUnit(canvas);
-  const double right = view.right - kLegendMargin * unit;
-  const double bottom = view.bottom - kLegendMargin * unit;
-  return {right - kLegendWidth * unit, bottom - kLegendHeight * unit, right, bottom};
+  const double left = view.right + EdgeStrip(canvas) + kLegendMargin * unit;
+  return {left, view.top, left + kLegendWidth * unit, view.top + kLegendHeight * unit};
 }
 
 void DrawLegend(Canvas& canvas) {

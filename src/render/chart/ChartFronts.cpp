@@ -19,11 +19,16 @@ constexpr double kTriangleHeight = kFrontSymbolReach;
 constexpr int kPiecesPerSpan = 8;
 constexpr double kSmallestArcStart = 1e-4;  // a sector cannot start at 0 itself
 
-// The directions fronts advance to, on the screen (y grows southward): warm
-// fronts and the warm side of a stationary front north-east, the others
-// south-east.
-constexpr PointF kWarmAdvance{1, -1};
-constexpr PointF kColdAdvance{1, 1};
+// The sides the symbols face on the screen (y grows southward), one rule with
+// the classic segments: warm half-discs north (west on a north-south front);
+// cold triangles south, but east once the front runs steeper than 67.5
+// degrees (3/8 of a half turn); occluded symbols east (south on a level front);
+// a stationary front's half-discs across from its triangles. kTie tips a
+// front along an axis to the side the classic style takes.
+constexpr double kTie = 1e-6;
+constexpr PointF kWarmAdvance{-kTie, -1};
+constexpr PointF kColdAdvance{0.38268343236508984, 0.9238795325112867};  // cos, sin of 3/8 pi
+constexpr PointF kOccludedAdvance{1, kTie};
 
 std::optional<FrontKind> FrontOf(const SystemPoint& p) {
   const SystemKind* row = SystemKindNamed(p.kind);
@@ -109,7 +114,7 @@ std::vector<Path> FrontCurves(std::span<const SystemPoint> systems) {
   return curves;
 }
 
-void DrawFrontRun(Canvas& canvas, FrontKind kind, std::span<const PointF> points) {
+void DrawFrontRun(Canvas& canvas, FrontKind kind, std::span<const PointF> points, const Box& area) {
   const Path curve = SmoothThrough(points, kPiecesPerSpan);
   if (curve.size() < 2) return;
   const PathMeasure measure(curve);
@@ -118,22 +123,26 @@ void DrawFrontRun(Canvas& canvas, FrontKind kind, std::span<const PointF> points
   const double step = length / count;
   const int warmSide = SideFacing(points, kWarmAdvance);
   const int coldSide = SideFacing(points, kColdAdvance);
+  const int occludedSide = SideFacing(points, kOccludedAdvance);
+  const auto stroke = [&](std::span<const PointF> piece, Colour colour) {
+    for (const Path& inside : PartsInside(piece, area)) StrokeLine(canvas, inside, colour, kFrontWidth);
+  };
   if (kind == FrontKind::Stationary) {
     for (int i = 0; i < count; ++i)
-      StrokeLine(canvas, measure.Between(i * step, (i + 1) * step), SymbolColour(kind, IsTriangle(kind, i)),
-                 kFrontWidth);
+      stroke(measure.Between(i * step, (i + 1) * step), SymbolColour(kind, IsTriangle(kind, i)));
   } else {
-    StrokeLine(canvas, curve, SymbolColour(kind, true), kFrontWidth);
+    stroke(curve, SymbolColour(kind, true));
   }
   canvas.SetLineWidth(kThinLineWidth);
   for (int i = 0; i < count; ++i) {
     const PathPlace place = measure.At((i + 0.5) * step);
+    if (!area.Contains(place.at)) continue;
     const bool triangle = IsTriangle(kind, i);
     const Colour colour = SymbolColour(kind, triangle);
     SetColour(canvas, colour);
-    // Warm half-discs face north-east; a stationary front's half-discs face away from its triangles.
     int side = coldSide;
     if (kind == FrontKind::Warm) side = warmSide;
+    if (kind == FrontKind::Occluded) side = occludedSide;
     if (kind == FrontKind::Stationary && !triangle) side = -coldSide;
     if (triangle)
       Triangle(canvas, place, side);
@@ -144,7 +153,8 @@ void DrawFrontRun(Canvas& canvas, FrontKind kind, std::span<const PointF> points
 }
 
 void DrawChartFronts(Canvas& canvas, std::span<const SystemPoint> systems) {
-  for (const FrontRun& run : FrontRuns(systems)) DrawFrontRun(canvas, run.kind, run.points);
+  const Box view = ViewBox(canvas);
+  for (const FrontRun& run : FrontRuns(systems)) DrawFrontRun(canvas, run.kind, run.points, view);
 }
 
 }  // namespace nimbara::chart

@@ -34,12 +34,15 @@ inline constexpr double kFrontSymbolReach = 6.0;
 std::vector<Path> FrontCurves(std::span<const SystemPoint> systems);
 
 // Draws the run: its curve (warm red, cold blue, occluded purple, stationary
-// red and blue by turns) and its symbols: half-discs (warm) on the side the
-// front advances to, north-east, triangles (cold) on the south-east side;
-// stationary fronts alternate a triangle south-east and a half-disc on the
-// other side, occluded fronts both south-east. Leaves width 1.
-void DrawFrontRun(Canvas& canvas, FrontKind kind, std::span<const PointF> points);
+// red and blue by turns) and its symbols on the sides the classic segments
+// put them, judged by the run's chord: warm half-discs north (west on a
+// north-south run), cold triangles south (east on a run steeper than 67.5
+// degrees), occluded symbols east (south on a level run); stationary fronts
+// alternate a triangle on the cold side and a half-disc across from it.
+// Only the parts inside `area` are drawn. Leaves width 1.
+void DrawFrontRun(Canvas& canvas, FrontKind kind, std::span<const PointF> points, const Box& area);
 
+// The runs inside the map's view.
 void DrawChartFronts(Canvas& canvas, std::span<const SystemPoint> systems);
 
 }  // namespace nimbara::chart

@@ -1,5 +1,6 @@
 #include "render/chart/ChartIsobars.h"
 
+#include "core/MapView.h"
 #include "pressure/IsobarLines.h"
 #include "pressure/IsobarTracer.h"
 #include "render/chart/ChartBase.h"
@@ -11,20 +12,23 @@ namespace nimbara::chart {
 namespace {
 
 constexpr double kLabelPoints = 8.0;
+constexpr double kEdgeLabelGap = 1.5;  // map units of the whole map's view between the edge and a value
 
 }  // namespace
 
-ChartIsobars LayOutChartIsobars(Canvas& canvas, const PressureGrid& grid, const IsobarInterval& isobar,
-                                std::span<const Box> hidden, const LabelObstacles& obstacles) {
-  const std::vector<IsobarLine> smooth =
-      SmoothIsobarLines(ChainIsobarLines(grid, isobar.interval, isobar.startOffset));
-  const std::vector<IsobarLine> visible = VisibleIsobarLines(smooth, ViewBox(canvas), hidden);
+ChartIsobars LayOutChartIsobars(Canvas& canvas, std::span<const IsobarLine> lines, const LabelObstacles& obstacles) {
+  const Box view = ViewBox(canvas);
+  const std::vector<IsobarLine> visible = VisibleIsobarLines(lines, view);
   canvas.SetFontBold(false);
   const TextMetrics metrics = MetricsFor(canvas, kLabelPoints);
   const LabelLayout layout{ViewBox(canvas),  metrics.height,   metrics.column,   obstacles.keepClear,
                            obstacles.avoid,  obstacles.fronts, kFrontSymbolReach};
   std::vector<IsobarLabel> labels = PlaceIsobarLabels(visible, layout);
-  return {CutLabelGaps(visible, labels), std::move(labels)};
+  ChartIsobars isobars{CutLabelGaps(visible, labels), std::move(labels)};
+  const double unit = (view.right - view.left) / kMapSize;
+  for (IsobarLabel& label : EdgeLabels(visible, layout, kEdgeLabelGap * unit))
+    isobars.labels.push_back(std::move(label));
+  return isobars;
 }
 
 void DrawIsobarLines(Canvas& canvas, const ChartIsobars& isobars) {

@@ -3,6 +3,8 @@
 #include <optional>
 #include <vector>
 
+#include "pressure/FieldIsobars.h"
+#include "pressure/PressureAnalysis.h"
 #include "render/chart/ChartBase.h"
 #include "render/chart/ChartCentres.h"
 #include "render/chart/ChartFronts.h"
@@ -14,33 +16,47 @@ namespace nimbara {
 
 void DrawChartMap(Canvas& canvas, const ChartScene& scene) {
   using namespace chart;
+  canvas.SetFrameMargins(ChartFrameMargins(scene.legend));
   DrawPaper(canvas);
-  if (scene.coast) DrawGraticuleAndCoast(canvas);
-  std::vector<Box> frame{TitleBandBox(canvas)};
-  if (scene.legend) frame.push_back(LegendBox(canvas));
+  if (scene.coast) DrawGraticuleAndCoast(canvas, scene.store);
+  // Only what lies on the map's view is drawn: the frame round it stays clear.
+  const Box view = ViewBox(canvas);
+  std::vector<SymbolPlace> places;
+  for (const SymbolPlace& p : scene.places)
+    if (view.Contains({p.x, p.y})) places.push_back(p);
+  std::vector<StationText> plotted;
+  if (scene.weather) plotted = StationTexts(canvas, places, scene.symbols);
   std::vector<Centre> centres;
   ChartIsobars isobars;
-  if (scene.grid) {
+  if (scene.isobars) {
     centres = CentresOf(scene.store, scene.plot);
-    LabelObstacles obstacles{CentreBoxes(canvas, centres), {}, FrontCurves(scene.fronts)};
-    obstacles.keepClear.insert(obstacles.keepClear.end(), frame.begin(), frame.end());
-    if (scene.weather || scene.wind) obstacles.avoid = StationBoxes(scene.places, scene.symbols);
-    isobars = LayOutChartIsobars(canvas, *scene.grid, scene.isobar, frame, obstacles);
+    std::erase_if(centres, [&](const Centre& c) { return !view.Contains(c.at); });
+    LabelObstacles obstacles{{}, {}, FrontCurves(scene.fronts)};
+    if (scene.weather || scene.wind) obstacles.avoid = StationBoxes(places, scene.symbols);
+    for (const StationText& t : plotted) obstacles.avoid.push_back(t.box);
+    std::vector<Box> busy = obstacles.avoid;
+    for (const Centre& c : centres) busy.push_back(BoxAround(c.at, kCentreCrossSide, kCentreCrossSide));
+    ChooseMarkSides(canvas, centres, busy, obstacles.fronts, kFrontSymbolReach);
+    obstacles.keepClear = CentreBoxes(canvas, centres);
+    const SampledField field = AnalysePressure(AnalysisObservations(scene.store, scene.plot));
+    isobars = LayOutChartIsobars(canvas, FieldIsobars(field, scene.isobar.interval), obstacles);
   }
   DrawIsobarLines(canvas, isobars);
   DrawChartFronts(canvas, scene.fronts);
+  DrawChartStations(canvas, places, scene.symbols, scene.weather, scene.wind);
+  DrawStationTexts(canvas, plotted);
   DrawIsobarLabels(canvas, isobars);
-  DrawChartStations(canvas, scene.places, scene.symbols, scene.weather, scene.wind);
   DrawCentres(canvas, centres);
   DrawTitleBand(canvas, scene.store.observationDate,
-                scene.grid ? std::optional(scene.isobar.interval) : std::nullopt);
+                scene.isobars ? std::optional(scene.isobar.interval) : std::nullopt);
   if (scene.legend) DrawLegend(canvas);
 }
 
-void DrawChartBaseMap(Canvas& canvas, std::string_view observationDate, bool coast) {
+void DrawChartBaseMap(Canvas& canvas, const ObservationStore& store, bool coast) {
+  canvas.SetFrameMargins(chart::ChartFrameMargins(false));
   chart::DrawPaper(canvas);
-  if (coast) chart::DrawGraticuleAndCoast(canvas);
-  chart::DrawTitleBand(canvas, observationDate, std::nullopt);
+  if (coast) chart::DrawGraticuleAndCoast(canvas, store);
+  chart::DrawTitleBand(canvas, store.observationDate, std::nullopt);
 }
 
 }  // namespace nimbara

@@ -1,8 +1,11 @@
 #pragma once
 // The chart style: a second drawing of the same state, in the look of the
 // agency's printed surface analyses. Layers, bottom to top: paper, graticule
-// and coast, isobars, fronts, the isobars' values, stations and ships,
-// pressure centres, title band, legend. The pressure grid is only read.
+// and coast, isobars, fronts, stations and ships, the isobars' values (placed
+// clear of them all), pressure centres; then, in the frame round the map
+// (core/Canvas.h's margins, set here), the title band and the legend. The isobars are those of the chart's
+// own analysis of the observations (pressure/PressureAnalysis.h); the classic
+// pressure grid is not used.
 
 #include <span>
 #include <string_view>
@@ -11,7 +14,6 @@
 #include "core/IsobarInterval.h"
 #include "core/ObservationStore.h"
 #include "core/PlotPoints.h"
-#include "core/PressureGrid.h"
 #include "core/SymbolSize.h"
 #include "render/Fronts.h"
 #include "render/SymbolLayers.h"
@@ -21,7 +23,7 @@ namespace nimbara {
 struct ChartScene {
   const ObservationStore& store;
   const PlotPointTable& plot;
-  const PressureGrid* grid = nullptr;  // isobars and centres; none when not shown
+  bool isobars = false;  // isobars and centres
   IsobarInterval isobar;
   std::span<const SymbolPlace> places;  // stations and ships
   bool weather = false;
@@ -32,11 +34,11 @@ struct ChartScene {
   bool legend = false;
 };
 
-// Draws over what the Canvas holds (clear it first).
+// Draws over what the Canvas holds (clear it first); sets the frame margins.
 void DrawChartMap(Canvas& canvas, const ChartScene& scene);
 
 // The paper, graticule and coast (when `coast`) and the title band: the
 // chart's map without observations.
-void DrawChartBaseMap(Canvas& canvas, std::string_view observationDate, bool coast);
+void DrawChartBaseMap(Canvas& canvas, const ObservationStore& store, bool coast);
 
 }  // namespace nimbara

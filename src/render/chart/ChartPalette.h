@@ -12,6 +12,7 @@ inline constexpr Colour kPaper = kWhite;
 inline constexpr Colour kCoast = Rgb(96, 96, 96);
 inline constexpr Colour kGraticule = Rgb(190, 190, 190);
 inline constexpr Colour kGraticuleText = Rgb(128, 128, 128);
+inline constexpr Colour kPictureGraticule = Rgb(230, 200, 60);  // dashed, over a satellite picture
 inline constexpr Colour kIsobar = Rgb(40, 40, 40);
 inline constexpr Colour kInk = kBlack;  // stations, ships, centre crosses, texts
 inline constexpr Colour kHalo = kWhite;

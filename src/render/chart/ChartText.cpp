@@ -11,7 +11,7 @@ TextMetrics MetricsFor(Canvas& canvas, double points) {
   const double pixels = FontPixels(canvas);
   const MapView& view = canvas.Scale();
   // A half-width character of the map's font is half as wide as the font is high.
-  return {pixels * view.height / canvas.PixelHeight(), pixels / 2 * view.width / canvas.PixelWidth()};
+  return {pixels * view.height / canvas.MapPixels(), pixels / 2 * view.width / canvas.MapPixels()};
 }
 
 double TextWidth(const TextMetrics& metrics, std::string_view text) {
