@@ -157,8 +157,9 @@ bool LoadPractice(const AppContext& app) {
   return true;
 }
 
-FileStatus ShowPracticeFile(const AppContext& app, const std::string& practicePath) {
-  const std::optional<std::string> dataPath = DataFileOfPractice(practicePath);
+FileStatus ShowPracticeFile(const AppContext& app, const std::string& practicePath,
+                            const std::optional<std::string>& givenDataPath) {
+  const std::optional<std::string> dataPath = givenDataPath ? givenDataPath : DataFileOfPractice(practicePath);
   if (!dataPath) return {FileFault::WrongKind, 0, practicePath};
   PracticeFileRead read = ReadPracticeFile(practicePath);
   if (!read.status) return read.status;

@@ -56,9 +56,11 @@ PracticeScore ScoreDrawing(const AppState& state, const PracticeReference& refer
 bool SavePractice(const AppContext& app);
 bool LoadPractice(const AppContext& app);
 
-// A practice file shown with its answer: its data file (NAME.txt beside it)
-// loaded as データファイル読みこみ does, the drawing read, the map drawn.
-FileStatus ShowPracticeFile(const AppContext& app, const std::string& practicePath);
+// A practice file shown with its answer: its data file (`dataPath`, else
+// NAME.txt beside it) loaded as データファイル読みこみ does, the drawing read,
+// the map drawn.
+FileStatus ShowPracticeFile(const AppContext& app, const std::string& practicePath,
+                            const std::optional<std::string>& dataPath = std::nullopt);
 
 inline constexpr const char* kPracticeTitle = "等圧線を引く練習";
 inline constexpr const char* kNoDataFileForPractice =
