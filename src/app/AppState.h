@@ -56,7 +56,7 @@ enum class ClickMode {
 };
 
 // What the slide show of the window Cont plays.
-enum class SlideShowKind { DataFiles, IsobarFiles, Pictures };
+enum class SlideShowKind { DataFiles, IsobarFiles, Pictures, PracticeFiles };
 
 struct AppState {
   ObservationStore store;

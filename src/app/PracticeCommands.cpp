@@ -37,6 +37,8 @@ void BeforeChange(PracticeSession& session) {
 
 }  // namespace
 
+void cntRenshuu_Click(const AppContext& app) { app.ui.ShowWindow(WindowId::Renshuu); }
+
 PracticeReference CurrentPracticeReference(const AppState& state) {
   // The switch: once the chart style has an analysis of its own, its
   // isobars, pressure and centres go here when DrawsChartStyle(state).

@@ -15,6 +15,9 @@
 
 namespace nimbara {
 
+// 等圧線を引く練習: the practice window.
+void cntRenshuu_Click(const AppContext& app);
+
 // What the drawing is checked against. Today the isobars of the classic grid;
 // this is the one place to hand the chart style's analysis in instead.
 PracticeReference CurrentPracticeReference(const AppState& state);
