@@ -12,6 +12,9 @@ constexpr double kMarkFontSize = 16.0;
 // place to the corner of its character, so the character sits on the place.
 constexpr PointF kLabelOffset{2.0, -4.0};
 constexpr double kMarkOffset = 5.0;
+// Values and marks are written over a white outline, so they stay readable
+// over symbols and satellite pictures.
+constexpr int kHaloWidth = 3;
 
 void DrawLines(Canvas& canvas, const PracticeDrawing& drawing, Colour colour) {
   canvas.SetFontBold(false);
@@ -20,7 +23,7 @@ void DrawLines(Canvas& canvas, const PracticeDrawing& drawing, Colour colour) {
     if (line.points.empty()) continue;
     canvas.Polyline(line.points, colour);
     const PointF end = line.points.back();
-    canvas.Text({end.x + kLabelOffset.x, end.y + kLabelOffset.y}, ShortestDecimal(line.value));
+    canvas.HaloText({end.x + kLabelOffset.x, end.y + kLabelOffset.y}, ShortestDecimal(line.value), kWhite, kHaloWidth);
   }
 }
 
@@ -28,7 +31,7 @@ void DrawMarks(Canvas& canvas, const PracticeDrawing& drawing) {
   canvas.SetFontBold(true);
   canvas.SetFontSize(kMarkFontSize);
   for (const PracticeMark& mark : drawing.marks)
-    canvas.Text({mark.at.x - kMarkOffset, mark.at.y - kMarkOffset}, CentreMarkText(mark.kind));
+    canvas.HaloText({mark.at.x - kMarkOffset, mark.at.y - kMarkOffset}, CentreMarkText(mark.kind), kWhite, kHaloWidth);
 }
 
 void DrawIn(Canvas& canvas, const PracticeDrawing& drawing, Colour colour, int width) {

@@ -14,11 +14,11 @@ TEST(PracticeLayer, PupilLinesCarryTheirValuesAndTheAnswerComesOverThemInItsColo
   DrawPracticeWithAnswer(canvas, pupil, answer);
   EXPECT_EQ(canvas.Lines(), (std::vector<std::string>{
                                 "polyline 2 #0000A0 100 100 120 110",
-                                "text 122 106 9 0 #0000A0 1012",
-                                "text 195 195 16 1 #0000A0 低",
+                                "halotext 122 106 9 0 #0000A0 #FFFFFF 3 1012",
+                                "halotext 195 195 16 1 #0000A0 #FFFFFF 3 低",
                                 "polyline 1 #E60078 101 100 121 112",
-                                "text 123 108 9 0 #E60078 1012",
-                                "text 199 193 16 1 #E60078 低",
+                                "halotext 123 108 9 0 #E60078 #FFFFFF 3 1012",
+                                "halotext 199 193 16 1 #E60078 #FFFFFF 3 低",
                             }));
   EXPECT_EQ(canvas.State().lineWidth, kThinLineWidth);
 }
