@@ -35,6 +35,13 @@ void BeforeChange(PracticeSession& session) {
   session.answerShown = false;
 }
 
+// The drawing is kept beside the data file: without one, that is said.
+bool HasDataFileBeside(const AppContext& app) {
+  if (!app.state.currentFilePath.empty()) return true;
+  app.ui.Message(kPracticeTitle, kNoDataFileForPractice, MessageIcon::Information);
+  return false;
+}
+
 }  // namespace
 
 void cntRenshuu_Click(const AppContext& app) { app.ui.ShowWindow(WindowId::Renshuu); }
@@ -135,20 +142,21 @@ std::optional<PracticeScore> CheckPractice(const AppContext& app) {
 }
 
 bool SavePractice(const AppContext& app) {
-  if (app.state.currentFilePath.empty()) {
-    app.ui.Message(kPracticeTitle, kNoDataFileForPractice, MessageIcon::Information);
-    return false;
-  }
-  const std::string path = PracticeFileName(app.state.currentFilePath);
+  if (!HasDataFileBeside(app)) return false;
+  return SavePracticeAs(app, PracticeFileName(app.state.currentFilePath));
+}
+
+bool SavePracticeAs(const AppContext& app, const std::string& path) {
   return ReportSave(app.ui, path, WritePracticeFile(path, app.state.practice.drawing));
 }
 
 bool LoadPractice(const AppContext& app) {
-  if (app.state.currentFilePath.empty()) {
-    app.ui.Message(kPracticeTitle, kNoDataFileForPractice, MessageIcon::Information);
-    return false;
-  }
-  PracticeFileRead read = ReadPracticeFile(PracticeFileName(app.state.currentFilePath));
+  if (!HasDataFileBeside(app)) return false;
+  return LoadPracticeFrom(app, PracticeFileName(app.state.currentFilePath));
+}
+
+bool LoadPracticeFrom(const AppContext& app, const std::string& path) {
+  PracticeFileRead read = ReadPracticeFile(path);
   if (!read.status) {
     ReportUnreadFile(app.ui, kPracticeTitle, read.status);
     return false;

@@ -58,6 +58,9 @@ PracticeScore ScoreDrawing(const AppState& state, const PracticeReference& refer
 // data file there is nowhere to keep it, which is said.
 bool SavePractice(const AppContext& app);
 bool LoadPractice(const AppContext& app);
+// The same under a name of the caller's (the web page's downloads and files).
+bool SavePracticeAs(const AppContext& app, const std::string& path);
+bool LoadPracticeFrom(const AppContext& app, const std::string& path);
 
 // A practice file shown with its answer: its data file (`dataPath`, else
 // NAME.txt beside it) loaded as データファイル読みこみ does, the drawing read,

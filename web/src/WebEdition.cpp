@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "HtmlCanvas.h"
+#include "PageContext.h"
 #include "PageUi.h"
 #include "app/Dictation.h"
 #include "app/DisplayCommands.h"
@@ -103,6 +104,9 @@ std::string DictatedStationRows(const ObservationStore& store) {
 }
 
 }  // namespace
+
+AppContext PageContext() { return Session().Context(); }
+
 }  // namespace nimbara
 
 using namespace nimbara;
