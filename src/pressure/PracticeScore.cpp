@@ -125,7 +125,10 @@ double Closeness(const PracticeLineCheck& check) {
   return std::max(0.0, 1.0 - *check.meanDistanceKm / kNoCloseness);
 }
 
-bool InOrder(const PracticeLineCheck& check) { return check.crosses.empty() && check.wrongSideStations.empty(); }
+// A line of a value the map does not have is in no order to speak of.
+bool InOrder(const PracticeLineCheck& check) {
+  return check.valueOnMap && check.crosses.empty() && check.wrongSideStations.empty();
+}
 
 template <typename Share>
 double MeanOver(const std::vector<PracticeLineCheck>& lines, Share share) {

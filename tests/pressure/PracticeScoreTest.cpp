@@ -154,6 +154,7 @@ TEST(PracticeScore, ALineOfAValueTheMapLacksIsNamedAndEarnsNothing) {
   EXPECT_FALSE(score.lines[1].valueOnMap);
   EXPECT_FALSE(score.lines[1].meanDistanceKm);
   EXPECT_LT(score.parts[0].earned, score.parts[0].most);
+  EXPECT_EQ(ScorePractice(Drawing({NorthSouthLine(1014)}), EastwardRise(), {}).score, 0);
 }
 
 struct CentreRow {
