@@ -33,11 +33,14 @@ bool BoxesTouch(const Box& a, const Box& b) {
   return a.left <= b.right && b.left <= a.right && a.top <= b.bottom && b.top <= a.bottom;
 }
 
+double SquaredDistance(PointF a, PointF b) { return (a.x - b.x) * (a.x - b.x) + (a.y - b.y) * (a.y - b.y); }
+
 }  // namespace
 
 std::optional<NearestOnPath> NearestPointOn(std::span<const PointF> path, PointF p) {
   if (path.empty()) return std::nullopt;
-  NearestOnPath best{path.front(), Distance(path.front(), p), 0, true};
+  // Compared squared: the one square root is taken at the end.
+  NearestOnPath best{path.front(), SquaredDistance(path.front(), p), 0, true};
   for (std::size_t i = 0; i + 1 < path.size(); ++i) {
     const PointF a = path[i];
     const PointF b = path[i + 1];
@@ -46,12 +49,13 @@ std::optional<NearestOnPath> NearestPointOn(std::span<const PointF> path, PointF
     const double length2 = dx * dx + dy * dy;
     const double t = length2 > 0 ? std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / length2, 0.0, 1.0) : 0.0;
     const PointF at{a.x + t * dx, a.y + t * dy};
-    const double distance = Distance(at, p);
-    if (distance < best.distance) {
+    const double distance2 = SquaredDistance(at, p);
+    if (distance2 < best.distance) {
       const bool atEnd = (i == 0 && t == 0.0) || (i + 2 == path.size() && t == 1.0);
-      best = {at, distance, i, atEnd};
+      best = {at, distance2, i, atEnd};
     }
   }
+  best.distance = std::sqrt(best.distance);
   return best;
 }
 
@@ -71,9 +75,16 @@ bool PathsCross(std::span<const PointF> first, std::span<const PointF> second) {
   for (std::size_t i = 0; i + 1 < first.size(); ++i) {
     const PointF a = first[i];
     const PointF b = first[i + 1];
-    if (!BoxesTouch(BoundsOf(first.subspan(i, 2)), secondBounds)) continue;
-    for (std::size_t j = 0; j + 1 < second.size(); ++j)
-      if (SegmentsCross(a, b, second[j], second[j + 1])) return true;
+    const Box segment = BoundsOf(first.subspan(i, 2));
+    if (!BoxesTouch(segment, secondBounds)) continue;
+    for (std::size_t j = 0; j + 1 < second.size(); ++j) {
+      const PointF c = second[j];
+      const PointF d = second[j + 1];
+      if (std::max(c.x, d.x) < segment.left || std::min(c.x, d.x) > segment.right ||
+          std::max(c.y, d.y) < segment.top || std::min(c.y, d.y) > segment.bottom)
+        continue;
+      if (SegmentsCross(a, b, c, d)) return true;
+    }
   }
   return false;
 }

@@ -136,6 +136,7 @@ const std::vector<std::string> kMenuTree = {
     "cntRittai|気圧の立体表示",
     "cntTKankaku|等圧線の間隔の変更",
     "cntSyusei|等圧線の修正、保存",
+    "cntRenshuu|等圧線を引く練習",
     "-",
     "cntColor|天気図の色の設定",
     "cntAdjust|地図と画像の位置調整",
