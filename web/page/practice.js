@@ -36,9 +36,9 @@
     let active = false;
     let stroke = null;
 
-    panel.querySelector('#practice-start').addEventListener('click', () => {
+    document.getElementById('practice-start').addEventListener('click', () => {
       active = Boolean(core.start());
-      panel.classList.toggle('active', active);
+      panel.hidden = !active;
       drawing.style.touchAction = active ? 'none' : '';
       if (!active) return;
       const value = panel.querySelector('#practice-value');
@@ -153,12 +153,19 @@
     }
   }
 
+  // The button beside 天気図を表示する; the tools show once the practice has
+  // started, so the page keeps to one laptop screen until then.
   function buildPanel() {
+    const start = document.createElement('button');
+    start.type = 'button';
+    start.id = 'practice-start';
+    start.textContent = '等圧線を引く練習';
+    document.querySelector('#controls .actions').appendChild(start);
     const panel = document.createElement('fieldset');
     panel.id = 'practice';
+    panel.hidden = true;
     panel.innerHTML = `
       <legend>等圧線を引く練習</legend>
-      <button type="button" id="practice-start">等圧線を引く練習</button>
       <div class="practice-tools">
         <label class="name">引く線の気圧（hPa）<input type="number" id="practice-value" min="900" max="1100"></label>
         <label><input type="radio" name="practice-tool" value="draw" checked>線を引く</label>

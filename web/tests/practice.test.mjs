@@ -53,7 +53,7 @@ test('a pupil draws two isobars with a finger and checks them', async () => {
   await page.click('#display');
   // The display scrolls the map into view smoothly; a click by place could miss.
   await page.$eval('#practice-start', (button) => button.click());
-  assert.ok(await page.$eval('#practice', (panel) => panel.classList.contains('active')));
+  assert.ok(await page.$eval('#practice', (panel) => !panel.hidden));
   await page.$eval('#practice-value', (box) => { box.value = '1016'; box.dispatchEvent(new Event('change')); });
   await swipe(page, [0.2, 0.3], [0.6, 0.45]);
   await swipe(page, [0.2, 0.6], [0.6, 0.7]);
