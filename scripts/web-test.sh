@@ -13,4 +13,4 @@ if ! cmp -s web/package-lock.json web/node_modules/.nimbara-installed-lock; then
   cp web/package-lock.json web/node_modules/.nimbara-installed-lock
 fi
 NIMBARA_CLI="$(realpath "$1")" NIMBARA_SITE="$PWD/build/web/site" \
-  timeout --kill-after=10 600 node --test --test-timeout=120000 --test-reporter=tap web/tests/page.test.mjs
+  timeout --kill-after=10 600 node --test --test-timeout=120000 --test-reporter=tap web/tests/page.test.mjs web/tests/practice.test.mjs

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/PracticeSession.h"
 #include "core/Colour.h"
 #include "core/IsobarInterval.h"
 #include "core/MapView.h"
@@ -54,7 +55,7 @@ enum class ClickMode {
 };
 
 // What the slide show of the window Cont plays.
-enum class SlideShowKind { DataFiles, IsobarFiles, Pictures };
+enum class SlideShowKind { DataFiles, IsobarFiles, Pictures, PracticeFiles };
 
 struct AppState {
   ObservationStore store;
@@ -86,6 +87,8 @@ struct AppState {
   bool slideShowRunning = false;
   SlideShowKind slideShowKind = SlideShowKind::DataFiles;
   float slideShowPause = 1.0f;  // seconds
+
+  PracticeSession practice;  // 等圧線を引く練習
 };
 
 }  // namespace nimbara

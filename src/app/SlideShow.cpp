@@ -7,6 +7,7 @@
 #include "app/FileCommands.h"
 #include "app/FileListing.h"
 #include "app/IsobarCommands.h"
+#include "app/PracticeCommands.h"
 #include "app/SavedObservations.h"
 #include "core/Numbers.h"
 #include "core/Text.h"
@@ -19,6 +20,7 @@ namespace {
 
 constexpr float kLongestPause = 10.0f;
 constexpr const char* kDataFilePattern = "*.txt";
+constexpr const char* kPracticeFilePattern = "*.practice.txt";
 constexpr const char* kAllFilesPattern = "*.*";
 constexpr const char* kPauseTitle = "表示時間の設定";
 constexpr const char* kPauseDefault = "1";
@@ -104,11 +106,16 @@ void mnuTenkiRenzoku_Click(const AppContext& app) {
 
 void cntRenzoku_Click(const AppContext& app) { OpenCont(app, SlideShowKind::IsobarFiles); }
 void cntGRenzoku_Click(const AppContext& app) { OpenCont(app, SlideShowKind::Pictures); }
+void mnuRenshuuRenzoku_Click(const AppContext& app) {
+  app.state.fullDataMode = true;
+  OpenCont(app, SlideShowKind::PracticeFiles);
+}
 
 std::string ContOptionPattern(SlideShowKind kind, int option) {
   static constexpr std::array<const char*, kContOptionCount> kPicturePatterns{"*.gif", "*.bmp", "*.jpg", "*.*"};
   if (kind == SlideShowKind::Pictures) return kPicturePatterns[static_cast<std::size_t>(std::clamp(option, 0, 3))];
   if (option != 2) return kAllFilesPattern;
+  if (kind == SlideShowKind::PracticeFiles) return kPracticeFilePattern;
   return kind == SlideShowKind::IsobarFiles ? "*.cnt" : kDataFilePattern;
 }
 
@@ -124,6 +131,11 @@ ContLayout ContLayoutForKind(SlideShowKind kind) {
       layout.caption = "気象衛星画像の連続表示";
       layout.options[2].caption = "*.jpg";
       layout.selectedOption = 3;
+      break;
+    case SlideShowKind::PracticeFiles:
+      layout.caption = "等圧線の練習の連続表示";
+      layout.options[2].caption = "*.practice.txt 練習の図";
+      layout.selectedOption = 2;
       break;
     case SlideShowKind::DataFiles:
       layout.caption = "天気図データ連続表示";
@@ -157,6 +169,9 @@ void ShowSlide(const AppContext& app, const std::string& entry) {
       break;
     case SlideShowKind::Pictures:
       LoadPictureFile(app.canvas, entry);
+      break;
+    case SlideShowKind::PracticeFiles:
+      if (const std::string path = PathInCurrentDirectory(entry); FileExists(path)) ShowPracticeFile(app, path);
       break;
     case SlideShowKind::DataFiles:
       // The full path is what the settings file remembers as the last file.

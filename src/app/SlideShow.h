@@ -18,6 +18,8 @@ void mnuDataRenzoku_Click(const AppContext& app);   // データファイル連�
 void mnuTenkiRenzoku_Click(const AppContext& app);  // 気象観測（天気図）連続表示
 void cntRenzoku_Click(const AppContext& app);       // 等圧線ファイル連続表示
 void cntGRenzoku_Click(const AppContext& app);      // 気象衛星画像ファイル連続表示
+// The practice window's 連続表示: pupils' drawings, each on its map with the answer.
+void mnuRenshuuRenzoku_Click(const AppContext& app);
 
 // What Cont shows for a kind when it opens.
 inline constexpr int kContOptionCount = 4;

@@ -17,7 +17,7 @@ enum class MessageIcon { None, Information, Warning };
 enum class YesNoCancel { Yes, No, Cancel };
 
 // The windows a command can show, hide or bring forward.
-enum class WindowId { Tenki1, Kaiyou1, Gyogyou, Teisei, FrmAdjust, Danmen, Cont, RadioDictation };
+enum class WindowId { Tenki1, Kaiyou1, Gyogyou, Teisei, FrmAdjust, Danmen, Cont, RadioDictation, Renshuu };
 
 // A request for the file chooser (the commands' requests are in
 // app/ChooserRequests.h).

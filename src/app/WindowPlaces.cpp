@@ -91,6 +91,8 @@ std::string_view WindowPlaceName(WindowId id) {
       return "連続表示";
     case WindowId::RadioDictation:
       return "ラジオの気象通報から入力";
+    case WindowId::Renshuu:
+      return "等圧線を引く練習";
   }
   return "";
 }

@@ -40,6 +40,12 @@ Commands:
       its own name. Two files of the same name are refused: render them
       into separate folders.
 
+  render [DATA.txt] --practice DRAWING.practice.txt -o OUT.png|OUT.svg|OUT.pdf
+      Draws a pupil's isobar drawing (等圧線を引く練習) on the map of its data
+      file without isobars, and the answer's isobars over it in another
+      colour, as 答え合わせ shows them. The data file is DATA.txt, else the
+      NAME.txt beside NAME.practice.txt. The other options apply.
+
   grid DATA.txt -o ISOBARS.cnt
       Reads DATA.txt as an observation file, computes the pressure grid as the
       isobar layer does, and writes the isobar file.
@@ -56,6 +62,17 @@ Commands:
       as データファイル保存 without a picture does, unless DATA.txt is
       OLD.txt itself. DATA.txt (and with --full its isobar file) must not be
       one of the bulletins.
+
+  practice-score DATA.txt DRAWING.practice.txt...
+      Scores each drawing against the isobars of DATA.txt as 答え合わせ
+      does and prints one tab-separated line per drawing: the file, the
+      score out of 100, the centres marked of those on the map (found/all),
+      then one field per drawn line in the drawing's order:
+      VALUE:DISTANCEkm (its mean distance from the true isobar of that
+      value), followed by :交差 when it crosses a line of another value and
+      :逆側=NAME・NAME for stations on its wrong side; VALUE:答えになし when
+      the map has no isobar of that value. A drawing that cannot be read is
+      reported on standard error and the others are still scored.
 
   --help, -h   show this text
 
@@ -87,6 +104,7 @@ int RunMain(int argc, char** argv) {
   if (std::strcmp(command, "render") == 0) return RenderCommand(argc, argv);
   if (std::strcmp(command, "grid") == 0) return GridCommand(argc, argv);
   if (std::strcmp(command, "import") == 0) return ImportCommand(argc, argv);
+  if (std::strcmp(command, "practice-score") == 0) return PracticeScoreCommand(argc, argv);
   return UsageError((std::string("unknown command ") + command).c_str());
 }
 

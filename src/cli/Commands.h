@@ -12,6 +12,7 @@ inline constexpr int kExitFailure = 2;
 int RenderCommand(int argc, char** argv);
 int GridCommand(int argc, char** argv);
 int ImportCommand(int argc, char** argv);
+int PracticeScoreCommand(int argc, char** argv);
 int PrintHelp();
 int UsageError(const char* message);
 // Input or output that cannot be used: the message on stderr, exit code 2.

@@ -9,6 +9,7 @@
 #include "app/DisplayCommands.h"
 #include "app/FileCommands.h"
 #include "app/MapOutput.h"
+#include "app/PracticeCommands.h"
 #include "cli/Arguments.h"
 #include "cli/Commands.h"
 #include "cli/OutputClash.h"
@@ -32,6 +33,7 @@ struct RenderOptions {
   int width = kDefaultPictureSize;
   int height = kDefaultPictureSize;
   std::optional<std::string> opsPath;
+  std::optional<std::string> practicePath;
   bool observation = false;
   bool blank = false;
   LayerSwitches layers;
@@ -80,6 +82,10 @@ std::string RenderOne(const RenderOptions& options, const std::optional<std::str
   if (options.blank) {
     ClearCanvas(app.canvas);
     DrawBlankMap(app.canvas, state.store.stations, state.store.stationCount);
+  } else if (options.practicePath) {
+    state.fullDataMode = !options.observation;
+    if (FileStatus status = ShowPracticeFile(app, *options.practicePath, dataFile); !status)
+      return ReadProblem(status);
   } else if (dataFile) {
     state.fullDataMode = !options.observation;
     if (FileStatus status = OpenDataFile(app, *dataFile); !status) return ReadProblem(status);
@@ -145,6 +151,7 @@ int RenderCommand(int argc, char** argv) {
   const auto outDir = args.TakeValue("--out-dir");
   const auto format = args.TakeValue("--format");
   options.opsPath = args.TakeValue("--ops");
+  options.practicePath = args.TakeValue("--practice");
   const auto sizeText = args.TakeValue("--size");
   const auto layersText = args.TakeValue("--layers");
   const auto style = args.TakeValue("--style");
@@ -164,6 +171,7 @@ int RenderCommand(int argc, char** argv) {
   if (outDir) {
     if (files.empty()) return UsageError("--out-dir needs data files");
     if (options.opsPath) return UsageError("--ops writes one log; use it with -o");
+    if (options.practicePath) return UsageError("--practice draws one drawing; use it with -o");
     const std::string extension = format.value_or("png");
     if (!ExportFormatFor("x." + extension)) return UsageError("--format must be png, svg or pdf");
     std::vector<std::string> outputs;
@@ -174,11 +182,14 @@ int RenderCommand(int argc, char** argv) {
   }
   if (!output) return UsageError("render needs -o OUT.png (or --out-dir DIR)");
   if (files.size() > 1) return UsageError("render -o draws one data file; use --out-dir for several");
-  if (options.blank && !files.empty()) return UsageError("--blank draws the form without data");
+  if (options.blank && (!files.empty() || options.practicePath))
+    return UsageError("--blank draws the form without data");
   const std::optional<std::string> dataFile = files.empty() ? std::nullopt : std::optional(files.front());
   std::vector<std::string> outputs{*output};
   if (options.opsPath) outputs.push_back(*options.opsPath);
-  if (std::string clash = OutputClash(outputs, InputsOf(options, files)); !clash.empty())
+  std::vector<std::string> inputs = InputsOf(options, files);
+  if (options.practicePath) inputs.push_back(*options.practicePath);
+  if (std::string clash = OutputClash(outputs, inputs); !clash.empty())
     return UsageError(clash.c_str());
   if (std::string problem = RenderOne(options, dataFile, *output); !problem.empty()) return Failure(problem);
   return kExitOk;

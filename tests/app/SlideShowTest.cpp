@@ -95,7 +95,8 @@ TEST(ContLayout, OptionsChooseThePattern) {
   const std::pair<SlideShowKind, std::array<const char*, 4>> byKind[] = {
       {SlideShowKind::DataFiles, {"*.*", "*.*", "*.txt", "*.*"}},
       {SlideShowKind::IsobarFiles, {"*.*", "*.*", "*.cnt", "*.*"}},
-      {SlideShowKind::Pictures, {"*.gif", "*.bmp", "*.jpg", "*.*"}}};
+      {SlideShowKind::Pictures, {"*.gif", "*.bmp", "*.jpg", "*.*"}},
+      {SlideShowKind::PracticeFiles, {"*.*", "*.*", "*.practice.txt", "*.*"}}};
   for (const auto& [kind, patterns] : byKind)
     for (int option = 0; option < 4; ++option)
       EXPECT_EQ(ContOptionPattern(kind, option), patterns[static_cast<std::size_t>(option)]) << option;
@@ -247,6 +248,26 @@ TEST(SlideShowRun, IsobarFilesRedrawTheIsobarMapAndUnreadableOnesAreSkipped) {
   ASSERT_FALSE(app.canvas.Lines().empty());
   EXPECT_EQ(app.canvas.Lines().front(), "clear");
   EXPECT_TRUE(app.ui.messages.empty());
+}
+
+TEST(SlideShowRun, PracticeDrawingsShowOnTheirMapsWithTheAnswer) {
+  testing::TempFolder folder;
+  std::filesystem::copy_file(std::string(NIMBARA_SAMPLES) + "/20240115_06.txt", folder.File("map.txt"));
+  ASSERT_TRUE(WriteFileAtomically(folder.File("map.practice.txt"), "1012,100,100,150,120\r\n"));
+  RunApp app;
+  mnuRenshuuRenzoku_Click(app.Context());
+  EXPECT_EQ(ContLayoutForKind(app.state.slideShowKind).caption, "等圧線の練習の連続表示");
+  app.state.slideShowPause = 0.0f;
+  app.ui.yesNoAnswers.assign(4, true);
+  PlaySlideShow(app.Context(), {{folder.File("map.practice.txt"), folder.File("gone.practice.txt")}, {true, true}},
+                [] { return false; });
+  EXPECT_EQ(app.state.currentFilePath, folder.File("map.txt"));
+  EXPECT_TRUE(app.state.practice.answerShown);
+  const auto& log = app.canvas.Lines();
+  const auto pupil = std::find(log.begin(), log.end(), "polyline 2 #0000A0 100 100 150 120");
+  ASSERT_NE(pupil, log.end());
+  EXPECT_NE(std::find_if(pupil, log.end(), [](const std::string& l) { return l.starts_with("polyline 1 #E60078"); }),
+            log.end());
 }
 
 TEST(SlideShowRun, PicturesReplaceTheBackgroundOnly) {

@@ -327,3 +327,46 @@ TEST_F(CommandLineTest, GridWithoutStationPressuresSaysSo) {
 
 }  // namespace
 }  // namespace nimbara
+
+namespace nimbara {
+namespace {
+
+class PracticeCommandLineTest : public CommandLineTest {
+ protected:
+  void SetUp() override {
+    CommandLineTest::SetUp();
+    fs::copy_file(std::string(NIMBARA_SAMPLES) + "/20240115_06.txt", Out("map.txt"));
+    ASSERT_TRUE(testing::WriteCp932Text(Out("map.practice.txt"), "1012,100,100,150,120\r\n高,60,60\r\n"));
+    ASSERT_TRUE(testing::WriteCp932Text(Out("hanako.practice.txt"), "1013,100,100,150,120\r\n"));
+  }
+};
+
+TEST_F(PracticeCommandLineTest, PracticeScorePrintsARowPerDrawingAndGoesOnPastAnUnreadableOne) {
+  ::testing::internal::CaptureStdout();
+  const int code = Run({"practice-score", Out("map.txt"), Out("map.practice.txt"), Out("missing.practice.txt"),
+                        Out("hanako.practice.txt")});
+  const std::string rows = ::testing::internal::GetCapturedStdout();
+  EXPECT_EQ(code, 2);
+  EXPECT_NE(m_stderr.find("missing.practice.txt"), std::string::npos);
+  const std::size_t firstEnd = rows.find('\n');
+  ASSERT_NE(firstEnd, std::string::npos);
+  EXPECT_TRUE(rows.starts_with(Out("map.practice.txt") + "\t")) << rows;
+  EXPECT_NE(rows.find("\t0/4\t1012:"), std::string::npos) << rows;
+  EXPECT_EQ(rows.substr(firstEnd + 1), Out("hanako.practice.txt") + "\t0\t0/4\t1013:答えになし\n");
+}
+
+TEST_F(PracticeCommandLineTest, RenderPracticeDrawsTheDrawingWithTheAnswerOverIt) {
+  ASSERT_EQ(Run({"render", "--practice", Out("map.practice.txt"), "-o", Out("p.png"), "--ops", Out("p.ops")}), 0)
+      << m_stderr;
+  const std::vector<std::string> log = ReadLines(Out("p.ops"));
+  const auto first = [&](const std::string& prefix) {
+    return std::find_if(log.begin(), log.end(), [&](const std::string& line) { return line.starts_with(prefix); });
+  };
+  ASSERT_NE(first("polyline 2 #0000A0 100 100 150 120"), log.end());
+  EXPECT_LT(first("polyline 2 #0000A0"), first("polyline 1 #E60078"));
+  EXPECT_EQ(Run({"render", "--practice", Out("hanako.practice.txt"), "-o", Out("h.png")}), 2);
+  EXPECT_EQ(Run({"render", Out("map.txt"), "--practice", Out("hanako.practice.txt"), "-o", Out("h.png")}), 0);
+}
+
+}  // namespace
+}  // namespace nimbara

@@ -142,6 +142,7 @@ const std::vector<std::string> kMenuTree = {
     "cntRittai|気圧の立体表示(&T)",
     "cntTKankaku|等圧線の間隔の変更(&K)",
     "cntSyusei|等圧線の修正、保存(&U)",
+    "cntRenshuu|等圧線を引く練習(&P)",
     "-",
     "cntColor|天気図の色の設定(&O)",
     "cntAdjust|地図と画像の位置調整(&J)",

@@ -12,6 +12,7 @@ std::string WindowName(WindowId id) {
     case WindowId::Danmen: return "Danmen";
     case WindowId::Cont: return "Cont";
     case WindowId::RadioDictation: return "RadioDictation";
+    case WindowId::Renshuu: return "Renshuu";
   }
   return "?";
 }

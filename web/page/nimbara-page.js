@@ -95,6 +95,8 @@
       keepDate: (text) => withHeapText(text, keepDateAt),
       decodeCp932: (bytes) => withHeapBytes(bytes, (at) => decodeAt(at, bytes.length)),
     };
+    // What the page's other scripts (practice.js) build on.
+    Object.assign(window.nimbara, { module, download });
     performance.mark('nimbara-ready');
     core.start();
     performance.mark('nimbara-first-map');

@@ -11,6 +11,7 @@
 
 #include "web/HtmlCanvas.h"
 #include "web/PageFiles.h"
+#include "web/PageContext.h"
 #include "web/PageFolder.h"
 #include "web/PageTransfers.h"
 #include "web/PageUi.h"
@@ -105,6 +106,9 @@ std::string DictatedStationRows(const ObservationStore& store) {
 }
 
 }  // namespace
+
+AppContext PageContext() { return Session().Context(); }
+
 }  // namespace nimbara
 
 using namespace nimbara;

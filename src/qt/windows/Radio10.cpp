@@ -30,6 +30,7 @@
 #include "app/IsobarCommands.h"
 #include "app/MapOutput.h"
 #include "app/PasteCommands.h"
+#include "app/PracticeCommands.h"
 #include "app/SettingsCommands.h"
 #include "app/SlideShow.h"
 #include "app/StartUp.h"
@@ -39,6 +40,7 @@
 #include "qt/MapOutputActions.h"
 #include "qt/WidgetText.h"
 #include "qt/windows/Cont.h"
+#include "qt/windows/Renshuu.h"
 #include "qt/windows/Danmen.h"
 #include "qt/windows/Gyogyou.h"
 #include "qt/windows/Kaiyou1.h"
@@ -201,6 +203,7 @@ void Radio10::BuildMenus() {
       {Entry::Item, "cntRittai", "気圧の立体表示(&T)", cntRittai_Click},
       {Entry::Item, "cntTKankaku", "等圧線の間隔の変更(&K)", cntTKankaku_Click},
       {Entry::Item, "cntSyusei", "等圧線の修正、保存(&U)", cntSyusei_Click},
+      {Entry::Item, "cntRenshuu", "等圧線を引く練習(&P)", cntRenshuu_Click},
       {Entry::Separator},
       {Entry::Item, "cntColor", "天気図の色の設定(&O)", &Radio10::cntColor_Click},
       {Entry::Item, "cntAdjust", "地図と画像の位置調整(&J)", OpenAlignmentWindow},
@@ -323,6 +326,10 @@ void Radio10::RegisterToolWindows() {
                        [this, repaintOn] { return repaintOn(new RadioDictation(Context(), this)); });
   m_ui.RegisterFactory(WindowId::FrmAdjust,
                        [this, repaintOn] { return repaintOn(new frmAdjust(Context(), this)); });
+  m_ui.RegisterFactory(WindowId::Renshuu, [this] {
+    auto* window = new Renshuu(Context(), this);
+    return QtUi::Created{window, window};
+  });
   m_ui.RegisterFactory(WindowId::Cont, [this] {
     auto* window = new Cont(Context(), this);
     return QtUi::Created{window, window};
