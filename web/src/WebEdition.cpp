@@ -9,15 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "web/HtmlCanvas.h"
-#include "web/PageFiles.h"
-#include "web/PageContext.h"
-#include "web/PageFolder.h"
-#include "web/PageTransfers.h"
-#include "web/PageUi.h"
-#include "web/PicturePixels.h"
-#include "web/QuickLines.h"
-#include "web/SessionSnapshot.h"
 #include "app/Dictation.h"
 #include "app/DictationCursor.h"
 #include "app/DisplayCommands.h"
@@ -30,10 +21,18 @@
 #include "app/StartUp.h"
 #include "io/Cp932.h"
 #include "io/FileNames.h"
+#include "render/BaseMap.h"
 #include "render/RecordingCanvas.h"
 #include "render/TeeCanvas.h"
 #include "web/HtmlCanvas.h"
+#include "web/PageContext.h"
+#include "web/PageFiles.h"
+#include "web/PageFolder.h"
+#include "web/PageTransfers.h"
 #include "web/PageUi.h"
+#include "web/PicturePixels.h"
+#include "web/QuickLines.h"
+#include "web/SessionSnapshot.h"
 
 namespace nimbara {
 namespace {
