@@ -16,9 +16,7 @@ namespace {
 const std::vector<const SystemKind*>& Kinds() {
   static const std::vector<const SystemKind*> kinds = [] {
     std::vector<const SystemKind*> all;
-    for (SystemShape shape : {SystemShape::Centre, SystemShape::Front, SystemShape::IsobarPoint}) {
-      for (const SystemKind* row : KindsOfShape(shape)) all.push_back(row);
-    }
+    for (const SystemKind& row : kSystemKinds) all.push_back(&row);
     std::stable_sort(all.begin(), all.end(),
                      [](const SystemKind* a, const SystemKind* b) { return a->word.size() > b->word.size(); });
     return all;
