@@ -47,11 +47,11 @@ void EmptyShipAndSystemLists(AppState& state) {
 void RebuildAllRows(AppState& state) {
   const ObservationStore& store = state.store;
   for (int slot = 0; slot < ClampCount(store.stationCount); ++slot) {
-    SetRow(state.stationRows, slot, FormatStationRow(store, slot, RowLayout::Import));
+    SetRow(state.stationRows, slot, FormatStationRow(store, slot));
   }
   RebuildRows(state.shipRows, store.shipCount, [&](int i) { return FormatShipRow(store, i); });
   RebuildRows(state.systemRows, store.systemCount,
-              [&](int i) { return FormatSystemRow(store, i, RowLayout::Import, true); });
+              [&](int i) { return FormatSystemRow(store, i); });
 }
 
 void ApplySettingsBlock(AppState& state, const std::vector<SettingLine>& lines) {

@@ -15,7 +15,7 @@ namespace {
 void WriteStationRows(AppState& state) {
   RowList& list = state.stationRows;
   for (int slot = 0; slot < kBulletinStationCount; ++slot)
-    SetRow(list, slot, FormatStationRow(state.store, slot, RowLayout::Import));
+    SetRow(list, slot, FormatStationRow(state.store, slot));
 }
 
 void WriteShipRows(AppState& state) {
@@ -25,7 +25,7 @@ void WriteShipRows(AppState& state) {
 
 void WriteSystemRows(AppState& state) {
   RebuildRows(state.systemRows, state.store.systemCount,
-              [&](int i) { return FormatSystemRow(state.store, i, RowLayout::Import, true); });
+              [&](int i) { return FormatSystemRow(state.store, i); });
   state.systemRows.selected = -1;
 }
 

@@ -21,15 +21,15 @@ inline void SetRow(RowList& list, int index, std::string row) {
   else list.rows.push_back(std::move(row));
 }
 
-// Stores `record` at position k with its row: replaces row k, or appends the
-// row when k is past the end. Returns false (changing nothing) when the list
-// is already full or k is not a position of the list or just past it.
-template <typename Record>
-bool PutRow(RowList& list, SlotArray<Record>& records, int k, const Record& record,
-            std::string row) {
+// Stores `record` at position k with its row `makeRow(k)`: replaces row k, or
+// appends the row when k is past the end. Returns false (changing nothing)
+// when the list is already full or k is not a position of the list or just
+// past it.
+template <typename Record, typename MakeRow>
+bool PutRow(RowList& list, SlotArray<Record>& records, int k, const Record& record, MakeRow makeRow) {
   if (k < 0 || k > list.Count() || k > kLastSlot) return false;
   records[k] = record;
-  SetRow(list, k, std::move(row));
+  SetRow(list, k, makeRow(k));
   return true;
 }
 

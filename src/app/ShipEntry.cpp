@@ -10,10 +10,14 @@ namespace {
 
 void CountShips(AppState& state) { state.store.shipCount = ClampCount(state.shipRows.Count()); }
 
+auto ShipRow(const AppState& state) {
+  return [&state](int i) { return FormatShipRow(state.store, i); };
+}
+
 }  // namespace
 
 void LoadShipRows(AppState& state) {
-  RebuildRows(state.shipRows, state.store.shipCount, [&](int i) { return FormatShipRow(state.store, i); });
+  RebuildRows(state.shipRows, state.store.shipCount, ShipRow(state));
   state.shipRows.selected = state.shipRows.Count() - 1;
 }
 
@@ -25,8 +29,7 @@ bool StoreShip(AppState& state, int position, const ShipFields& fields) {
   record.force = ReadRounded(fields.force);
   record.weather = fields.weather;
   record.pressure = ReadRounded(fields.pressure);
-  std::string row = ShipEntryRow(record, fields.latitude, fields.longitude, fields.force, fields.pressure);
-  if (!PutRow(state.shipRows, state.store.ships, position, record, std::move(row))) return false;
+  if (!PutRow(state.shipRows, state.store.ships, position, record, ShipRow(state))) return false;
   CountShips(state);
   return true;
 }

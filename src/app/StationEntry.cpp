@@ -11,7 +11,7 @@ namespace nimbara {
 
 void LoadStationRows(AppState& state) {
   RebuildRows(state.stationRows, state.store.stationCount,
-              [&](int slot) { return FormatStationRow(state.store, slot, RowLayout::Entry); });
+              [&](int slot) { return FormatStationRow(state.store, slot); });
   state.stationRows.selected = -1;
 }
 
@@ -24,9 +24,7 @@ void StoreStation(AppState& state, int slot, const StationFields& fields) {
   const bool observed = record.force != 0 || record.pressure != 0 || record.temperature != 0;
   record.weather = observed ? fields.weather : 0;
   state.store.stationRecords[slot] = record;
-  SetRow(state.stationRows, slot,
-         StationEntryRow(state.store.stations.names[slot], record, fields.force, fields.pressure,
-                         fields.temperature));
+  SetRow(state.stationRows, slot, FormatStationRow(state.store, slot));
 }
 
 void EnterStation(AppState& state, const StationFields& fields) {
@@ -46,7 +44,7 @@ StationFields StationFieldsOf(const ObservationStore& store, int slot) {
 
 void EmptyStation(AppState& state, int slot) {
   state.store.stationRecords[slot] = {};
-  SetRow(state.stationRows, slot, state.store.stations.names[slot]);
+  SetRow(state.stationRows, slot, FormatStationRow(state.store, slot));
 }
 
 void DeleteStation(AppState& state) {

@@ -10,9 +10,6 @@
 namespace nimbara {
 namespace {
 
-// Hand entries and markers write the longitude 4 characters wide.
-constexpr std::size_t kHandLongitudeWidth = 4;
-
 bool IsMarker(std::string_view kind) { return kind == kind::kFromThere || kind == kind::kFromCentre; }
 
 void CountSystems(AppState& state) { state.store.systemCount = ClampCount(state.systemRows.Count()); }
@@ -23,10 +20,8 @@ SystemEntry& Entry(AppState& state, int index) { return state.store.systems[inde
 // last one, otherwise the selected row itself.
 int TargetPosition(int r, const RowList& list) { return r == list.Count() - 1 ? r + 1 : r; }
 
-// A marker row, or the row of a front's first point made from a marker.
-std::string PositionOnlyRow(const SystemEntry& entry) {
-  return SystemEntryRow(entry.kind, SignedText(entry.latitude), SignedText(entry.longitude),
-                        kHandLongitudeWidth, {});
+auto SystemRow(const AppState& state) {
+  return [&state](int i) { return FormatSystemRow(state.store, i); };
 }
 
 template <typename Condition>
@@ -39,7 +34,7 @@ void AddMarker(AppState& state, std::string_view markerKind, Condition previousQ
   const SystemEntry& previous = Entry(state, k - 1);
   if (!previousQualifies(previous.kind)) return;
   const SystemEntry marker{std::string(markerKind), previous.latitude, previous.longitude, 0};
-  if (!PutRow(list, state.store.systems, k, marker, PositionOnlyRow(marker))) return;
+  if (!PutRow(list, state.store.systems, k, marker, SystemRow(state))) return;
   list.selected = r + 1;
   CountSystems(state);
 }
@@ -47,8 +42,7 @@ void AddMarker(AppState& state, std::string_view markerKind, Condition previousQ
 }  // namespace
 
 void LoadSystemRows(AppState& state) {
-  RebuildRows(state.systemRows, state.store.systemCount,
-              [&](int i) { return FormatSystemRow(state.store, i, RowLayout::Entry); });
+  RebuildRows(state.systemRows, state.store.systemCount, SystemRow(state));
   state.systemRows.selected = state.systemRows.Count() - 1;
 }
 
@@ -66,7 +60,7 @@ void EnterSystem(AppState& state, const SystemFields& fields) {
   if (afterMarker && front) {
     SystemEntry& marker = Entry(state, k - 1);
     marker.kind = fields.kind;
-    list.rows[static_cast<std::size_t>(k - 1)] = PositionOnlyRow(marker);
+    SetRow(list, k - 1, FormatSystemRow(state.store, k - 1));
   } else if (dropsMarker) {
     RemoveRow(list, state.store.systems, k - 1);
     --k;
@@ -75,10 +69,7 @@ void EnterSystem(AppState& state, const SystemFields& fields) {
 
   const SystemEntry entry{fields.kind, ReadRounded(fields.latitude), ReadRounded(fields.longitude),
                           front ? 0 : ReadRounded(fields.pressure)};
-  const std::string pressureText = entry.pressure == 0 ? std::string() : fields.pressure;
-  std::string row = SystemEntryRow(fields.kind, fields.latitude, fields.longitude, kHandLongitudeWidth,
-                                   pressureText);
-  PutRow(list, state.store.systems, k, entry, std::move(row));
+  PutRow(list, state.store.systems, k, entry, SystemRow(state));
   list.selected = std::min(selection + 1, list.Count() - 1);
   CountSystems(state);
 }

@@ -45,11 +45,9 @@ void Observe(AppState& state) {
   store.systems[1] = {"寒冷前線", 46, 154, 0};
   state.stationRows.rows.clear();
   for (int slot = 0; slot < store.stationCount; ++slot)
-    state.stationRows.rows.push_back(FormatStationRow(store, slot, RowLayout::Import));
+    state.stationRows.rows.push_back(FormatStationRow(store, slot));
   state.shipRows.rows = {FormatShipRow(store, 0), FormatShipRow(store, 1)};
-  // A front's row shows no pressure, loaded as pasted.
-  state.systemRows.rows = {FormatSystemRow(store, 0, RowLayout::Import, true),
-                           FormatSystemRow(store, 1, RowLayout::Import, true)};
+  state.systemRows.rows = {FormatSystemRow(store, 0), FormatSystemRow(store, 1)};
   state.colours[ColourSlot::Background] = 0xC0FFC0;
   state.colours[ColourSlot::ColdFront] = 0x123456;
   state.view = {-10.0f, 20.0f, 300.0f, 310.0f};
@@ -187,12 +185,12 @@ TEST(DataFileCommands, LoadingRebuildsRowsRefreshesWindowsAndRedraws) {
   const AppState& state = app.state;
   EXPECT_EQ(state.store.stationCount, 3);
   ASSERT_EQ(state.stationRows.Count(), 60);
-  EXPECT_EQ(state.stationRows.rows[2], FormatStationRow(state.store, 2, RowLayout::Import));
+  EXPECT_EQ(state.stationRows.rows[2], FormatStationRow(state.store, 2));
   EXPECT_EQ(state.stationRows.rows[3], "old");
   EXPECT_EQ(state.shipRows.Count(), 201);
   EXPECT_EQ(state.shipRows.selected, -1);
   ASSERT_EQ(state.systemRows.Count(), 1);
-  EXPECT_EQ(state.systemRows.rows[0], FormatSystemRow(state.store, 0, RowLayout::Import));
+  EXPECT_EQ(state.systemRows.rows[0], FormatSystemRow(state.store, 0));
   EXPECT_FALSE(state.field.grid.IsValid());
   // The alignment window's numbers follow the view the file brought.
   const std::vector<std::string> refreshes = {"refresh Tenki1", "refresh Kaiyou1", "refresh Gyogyou",

@@ -148,7 +148,7 @@ TEST_F(Paste, StationImportWritesRowsMarksGridStaleAndShowsWindows) {
   const AppState& s = app.state;
   ASSERT_EQ(s.stationRows.Count(), 54);
   for (int slot = 0; slot < kBulletinStationCount; ++slot) {
-    EXPECT_EQ(s.stationRows.rows[static_cast<std::size_t>(slot)], FormatStationRow(s.store, slot, RowLayout::Import));
+    EXPECT_EQ(s.stationRows.rows[static_cast<std::size_t>(slot)], FormatStationRow(s.store, slot));
   }
   EXPECT_EQ(s.stationRows.rows[53], "old");
   ASSERT_EQ(s.shipRows.Count(), 4);
@@ -162,7 +162,7 @@ TEST_F(Paste, StationImportWritesRowsMarksGridStaleAndShowsWindows) {
 TEST_F(Paste, CalmStationRowShowsNoDirectionAndForceZero) {
   Import(SampleBulletin("winter_stations.txt"));
   const std::string& row = app.state.stationRows.rows[46];  // 武漢, 風弱く
-  EXPECT_EQ(row, "武漢" + std::string(14, ' ') + std::string(kNoDirection) + "  0 くもり 1030   3");
+  EXPECT_EQ(row, "武漢" + std::string(14, ' ') + "　　　" + "  0 くもり 1030   3");
 }
 
 TEST_F(Paste, Slot53KeepsItsRecord) {
@@ -179,7 +179,7 @@ TEST_F(Paste, SystemsBulletinsFillTheSystemsList) {
     ASSERT_EQ(app.state.systemRows.Count(), app.state.store.systemCount);
     EXPECT_EQ(app.ui.windowEvents, (std::vector<std::string>{"refresh Gyogyou", "show Gyogyou"}));
   }
-  EXPECT_EQ(app.state.systemRows.rows[4], FormatSystemRow(app.state.store, 4, RowLayout::Import, true));
+  EXPECT_EQ(app.state.systemRows.rows[4], FormatSystemRow(app.state.store, 4));
   EXPECT_NE(app.state.systemRows.rows[4].find("E         停滞前線"), std::string::npos) << app.state.systemRows.rows[4];
   EXPECT_NE(app.state.systemRows.rows[1].find(" 965hPa 台風"), std::string::npos) << app.state.systemRows.rows[1];
 }

@@ -25,22 +25,22 @@ TEST_F(StationEntryTest, LoadingBuildsOneEntryRowPerStationWithNoneSelected) {
   state.store.stationRecords[0] = {DirectionCode("北北西"), 3, WeatherCode("くもり"), 1012, 25};
   LoadStationRows(state);
   ASSERT_EQ(state.stationRows.Count(), kBuiltInStationCount);
-  EXPECT_EQ(state.stationRows.rows[0], "石垣島       北北西     3 くもり    1012 25");
-  EXPECT_EQ(state.stationRows.rows[53], FormatStationRow(state.store, 53, RowLayout::Entry));
+  EXPECT_EQ(state.stationRows.rows[0], "石垣島            北北西  3 くもり 1012  25");
+  EXPECT_EQ(state.stationRows.rows[53], "富士山");
   EXPECT_EQ(state.stationRows.selected, -1);
 }
 
 TEST_F(StationEntryTest, WithoutSelectionTheFirstStationIsWrittenAndTheNextSelected) {
   EnterStation(state, Fields(1, " 3", 2, "1012", "25"));
   EXPECT_EQ(state.store.stationRecords[0], (StationRecord{1, 3, 2, 1012, 25}));
-  EXPECT_EQ(state.stationRows.rows[0], "石垣島       北北西     3 くもり    1012 25");
+  EXPECT_EQ(state.stationRows.rows[0], "石垣島            北北西  3 くもり 1012  25");
   EXPECT_EQ(state.stationRows.selected, 1);
 }
 
-TEST_F(StationEntryTest, RowUsesTheBoxTextsAsTheyStand) {
+TEST_F(StationEntryTest, RowShowsTheStoredValues) {
   state.stationRows.selected = 4;
-  EnterStation(state, Fields(0, "12", 3, " 990", "-5"));
-  EXPECT_EQ(state.stationRows.rows[4], "鹿児島       北      12 雨       990 -5");
+  EnterStation(state, Fields(0, "12", 3, " 990", "-5.2"));
+  EXPECT_EQ(state.stationRows.rows[4], "鹿児島            北      12 雨      990  -5");
   EXPECT_EQ(state.store.stationRecords[4], (StationRecord{0, 12, 3, 990, -5}));
 }
 
@@ -48,7 +48,7 @@ TEST_F(StationEntryTest, WeatherIsKeptOnlyWithAnObservation) {
   state.stationRows.selected = 2;
   EnterStation(state, Fields(5, "0", 3, "0", "0"));
   EXPECT_EQ(state.store.stationRecords[2], (StationRecord{5, 0, 0, 0, 0}));
-  EXPECT_EQ(state.stationRows.rows[2], "南大東島      　　　     0           0  0");
+  EXPECT_EQ(state.stationRows.rows[2], "南大東島");
 }
 
 TEST_F(StationEntryTest, LastRowIsReplacedAndStaysSelected) {

@@ -25,19 +25,19 @@ class SystemEntryEditorTest : public ::testing::Test {
   }
 };
 
-TEST_F(SystemEntryEditorTest, LoadingBuildsStoreRowsWithTheWideLongitudeAndSelectsTheLast) {
+TEST_F(SystemEntryEditorTest, LoadingBuildsARowPerEntryAndSelectsTheLast) {
   state.store.systems[0] = {"低気圧", 35, 140, 1008};
   state.store.systems[1] = {"寒冷前線", 40, 145, 0};
   state.store.systemCount = 2;
   LoadSystemRows(state);
-  EXPECT_EQ(state.systemRows.rows, (std::vector<std::string>{"  35  140 1008 低気圧", "  40  145      寒冷前線"}));
+  EXPECT_EQ(state.systemRows.rows, (std::vector<std::string>{"  35N  140E 1008hPa 低気圧", "  40N  145E         寒冷前線"}));
   EXPECT_EQ(state.systemRows.selected, 1);
 }
 
-TEST_F(SystemEntryEditorTest, HandEntriesAreAppendedWithTheNarrowLongitude) {
+TEST_F(SystemEntryEditorTest, HandEntriesAreAppended) {
   Enter(kind::kLow, 35, 140);
   Enter(kind::kTropicalDepression, 20, 130, "998");
-  EXPECT_EQ(state.systemRows.rows, (std::vector<std::string>{"  35 140 1008 低気圧", "  20 130  998 熱帯低気圧"}));
+  EXPECT_EQ(state.systemRows.rows, (std::vector<std::string>{"  35N  140E 1008hPa 低気圧", "  20N  130E  998hPa 熱帯低気圧"}));
   EXPECT_EQ(At(1), (SystemEntry{"熱帯低気圧", 20, 130, 998}));
   EXPECT_EQ(state.systemRows.selected, 1);
   EXPECT_EQ(state.store.systemCount, 2);
@@ -46,7 +46,7 @@ TEST_F(SystemEntryEditorTest, HandEntriesAreAppendedWithTheNarrowLongitude) {
 TEST_F(SystemEntryEditorTest, FrontsAreStoredWithoutPressure) {
   Enter(kind::kWarmFront, 35, 140, "1013");
   EXPECT_EQ(At(0), (SystemEntry{"温暖前線", 35, 140, 0}));
-  EXPECT_EQ(state.systemRows.rows[0], "  35 140      温暖前線");
+  EXPECT_EQ(state.systemRows.rows[0], "  35N  140E         温暖前線");
 }
 
 TEST_F(SystemEntryEditorTest, ASelectedEntryBeforeTheLastIsEditedInPlace) {
@@ -73,13 +73,13 @@ TEST_F(SystemEntryEditorTest, FromThereAfterALowThenAColdFrontStartsTheFrontAtTh
   Enter(kind::kLow, 35, 140);
   StartFromThere(state);
   EXPECT_EQ(At(1), (SystemEntry{"そこから", 35, 140, 0}));
-  EXPECT_EQ(state.systemRows.rows[1], "  35 140      そこから");
+  EXPECT_EQ(state.systemRows.rows[1], "  35N  140E         そこから");
   EXPECT_EQ(state.systemRows.selected, 1);
   Enter(kind::kColdFront, 30, 135);
   EXPECT_EQ(Kinds(), (std::vector<std::string>{"低気圧", "寒冷前線", "寒冷前線"}));
   EXPECT_EQ(At(1), (SystemEntry{"寒冷前線", 35, 140, 0}));
   EXPECT_EQ(At(2), (SystemEntry{"寒冷前線", 30, 135, 0}));
-  EXPECT_EQ(state.systemRows.rows[1], "  35 140      寒冷前線");
+  EXPECT_EQ(state.systemRows.rows[1], "  35N  140E         寒冷前線");
   EXPECT_EQ(state.systemRows.selected, 2);
 }
 
@@ -130,7 +130,7 @@ TEST_F(SystemEntryEditorTest, AMarkerFollowedByANonFrontIsDropped) {
   StartFromCentre(state);
   Enter(kind::kHigh, 45, 150, "1030");
   EXPECT_EQ(Kinds(), (std::vector<std::string>{"低気圧", "高気圧"}));
-  EXPECT_EQ(state.systemRows.rows[1], "  45 150 1030 高気圧");
+  EXPECT_EQ(state.systemRows.rows[1], "  45N  150E 1030hPa 高気圧");
   EXPECT_EQ(state.systemRows.selected, 1);
 }
 

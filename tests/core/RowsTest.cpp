@@ -7,45 +7,40 @@
 namespace nimbara {
 namespace {
 
-class RowsTest : public ::testing::Test {
- protected:
-  ObservationStore store;
-  StationRecord& Ishigaki() { return store.stationRecords[0]; }
+struct StationRowCase {
+  const char* name;
+  StationRecord record;
+  const char* row;
 };
 
-TEST_F(RowsTest, IshigakiInBothLayouts) {
-  Ishigaki() = {DirectionCode("北北西"), 3, WeatherCode("くもり"), 1012, 25};
-  EXPECT_EQ(FormatStationRow(store, 0, RowLayout::Entry), "石垣島       北北西     3 くもり    1012 25");
-  EXPECT_EQ(FormatStationRow(store, 0, RowLayout::Import), "石垣島            北北西  3 くもり 1012  25");
+class StationRowTest : public ::testing::TestWithParam<StationRowCase> {};
+
+TEST_P(StationRowTest, ColumnsLineUpUnderFullWidthNames) {
+  ObservationStore store;
+  store.stationRecords[0] = GetParam().record;
+  EXPECT_EQ(FormatStationRow(store, 0), GetParam().row);
 }
 
-TEST_F(RowsTest, CalmStationShowsIdeographicSpacesAndEntryLayoutHidesWeatherWithoutData) {
-  Ishigaki() = {5, 0, 2, 0, 0};
-  EXPECT_EQ(FormatStationRow(store, 0, RowLayout::Entry), "石垣島       　　　     0           0  0");
-  EXPECT_EQ(FormatStationRow(store, 0, RowLayout::Import), "石垣島            　　　  0 くもり    0   0");
-}
+INSTANTIATE_TEST_SUITE_P(
+    Rows, StationRowTest,
+    ::testing::Values(
+        StationRowCase{"Observed", {1, 3, 2, 1012, 25}, "石垣島            北北西  3 くもり 1012  25"},
+        StationRowCase{"ForceTwelveFillsItsField", {0, 12, 3, 990, 20}, "石垣島            北      12 雨      990  20"},
+        StationRowCase{"UnknownWeatherIsBlank", {0, 1, kUnknownWeather, 1000, -5}, "石垣島            北      1        1000  -5"},
+        StationRowCase{"CalmShowsIdeographicSpaces", {5, 0, 2, 1000, 3}, "石垣島            　　　  0 くもり 1000   3"},
+        StationRowCase{"NoObservationIsTheNameAlone", {5, 0, 2, 0, 0}, "石垣島"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(RowsTest, ForceTwelveFillsTheImportForceField) {
-  Ishigaki() = {0, 12, 3, 990, 20};
-  EXPECT_EQ(FormatStationRow(store, 0, RowLayout::Import), "石垣島            北      12 雨      990  20");
-}
-
-TEST_F(RowsTest, UnknownWeatherAndNegativeTemperature) {
-  Ishigaki() = {0, 1, kUnknownWeather, 1000, -5};
-  EXPECT_EQ(FormatStationRow(store, 0, RowLayout::Entry), "石垣島       北       1        1000 -5");
-  EXPECT_EQ(FormatStationRow(store, 0, RowLayout::Import), "石垣島            北      1        1000  -5");
-}
-
-TEST_F(RowsTest, ShipAndSystemRows) {
+TEST(Rows, ShipAndSystemRows) {
+  ObservationStore store;
   store.ships[0] = {35, 140, 12, 4, 1, 1008};
   EXPECT_EQ(FormatShipRow(store, 0), "  35 140東       4 晴れ     1008");
   store.systems[0] = {"低気圧", 35, 140, 1008};
-  EXPECT_EQ(FormatSystemRow(store, 0, RowLayout::Import), "  35N  140E 1008hPa 低気圧");
-  EXPECT_EQ(FormatSystemRow(store, 0, RowLayout::Entry), "  35  140 1008 低気圧");
-  EXPECT_EQ(SystemEntryRow("低気圧", "35", "140", 4, "1008"), "  35 140 1008 低気圧");
   store.systems[1] = {"寒冷前線", 40, 145, 0};
-  EXPECT_EQ(FormatSystemRow(store, 1, RowLayout::Import, true), "  40N  145E         寒冷前線");
-  EXPECT_EQ(FormatSystemRow(store, 1, RowLayout::Import), "  40N  145E    0hPa 寒冷前線");
+  store.systems[2] = {"低気圧", 35, 140, 0};
+  EXPECT_EQ(FormatSystemRow(store, 0), "  35N  140E 1008hPa 低気圧");
+  EXPECT_EQ(FormatSystemRow(store, 1), "  40N  145E         寒冷前線");
+  EXPECT_EQ(FormatSystemRow(store, 2), "  35N  140E         低気圧");
 }
 
 TEST(CodeTables, LookupsFallBackToNorthAndUnknown) {

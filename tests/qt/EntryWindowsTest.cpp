@@ -193,7 +193,7 @@ TEST_F(EntryWindowsTest, FromThereThenAColdFrontThroughTheButtons) {
   TypeInto(window, "Hokui", "34", "Toukei");
   TypeInto(window, "Toukei", "135", "Tugi");
   QTest::mouseClick(Child<QPushButton>(window, "Tugi"), Qt::LeftButton);
-  EXPECT_EQ(ListRows(window), QStringList({"  35  140 1000 低気圧", "  35 140      寒冷前線", "  34 135      寒冷前線"}));
+  EXPECT_EQ(ListRows(window), QStringList({"  35N  140E 1000hPa 低気圧", "  35N  140E         寒冷前線", "  34N  135E         寒冷前線"}));
   EXPECT_EQ(ListRows(window), StateRows(app.state.systemRows));
 }
 
