@@ -8,7 +8,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "core/DevicePixels.h"
+#include "canvas/DevicePixels.h"
 #include "qt/Fonts.h"
 
 namespace nimbara {

@@ -8,7 +8,7 @@
 #include <optional>
 #include <string_view>
 
-#include "core/Canvas.h"
+#include "canvas/Canvas.h"
 #include "core/PathGeometry.h"
 
 namespace nimbara::chart {

@@ -10,7 +10,7 @@
 #include <span>
 #include <string_view>
 
-#include "core/Canvas.h"
+#include "canvas/Canvas.h"
 #include "core/IsobarInterval.h"
 #include "core/ObservationStore.h"
 #include "core/PlotPoints.h"
