@@ -15,7 +15,7 @@ namespace nimbara {
 namespace {
 
 // Pictures are aligned to the pixels of a map drawn 800 x 800 pixels (line
-// widths and fonts too: core/DevicePixels.h), placed where the map is.
+// widths and fonts too: canvas/DevicePixels.h), placed where the map is.
 constexpr double kSixteenthsPerRadian = 180.0 * 16.0 / std::numbers::pi;
 constexpr int kHaloCopies = 8;
 
