@@ -1,5 +1,6 @@
 #include "cli/MapFonts.h"
 
+#include <QByteArray>
 #include <QtGlobal>
 
 #include <filesystem>
@@ -29,7 +30,7 @@ void OfferOnlyMapFonts(const std::string& privateFolder) {
   std::ofstream out(file, std::ios::binary);
   out << FontsOnlyFrom(kMapFontFolder);
   out.close();
-  if (out) qputenv("FONTCONFIG_FILE", file.c_str());
+  if (out) qputenv("FONTCONFIG_FILE", QByteArray::fromStdString(file));
 }
 
 }  // namespace nimbara

@@ -40,13 +40,15 @@ QByteArray Header(const QImage& image) {
 
 // The rows, each led by its filter byte, as one zlib stream.
 QByteArray DeflatedRows(const QImage& image) {
-  const std::size_t rowBytes = 1 + static_cast<std::size_t>(image.width()) * kBytesPerPixel;
-  std::vector<std::uint8_t> rows(rowBytes * static_cast<std::size_t>(image.height()));
+  const int width = image.width();
+  const int height = image.height();
+  const std::size_t rowBytes = 1 + static_cast<std::size_t>(width) * kBytesPerPixel;
+  std::vector<std::uint8_t> rows(rowBytes * static_cast<std::size_t>(height));
   std::uint8_t* out = rows.data();
-  for (int y = 0; y < image.height(); ++y) {
+  for (int y = 0; y < height; ++y) {
     const auto* pixels = reinterpret_cast<const QRgb*>(image.constScanLine(y));
     *out++ = kNoFilter;
-    for (int x = 0; x < image.width(); ++x) {
+    for (int x = 0; x < width; ++x) {
       *out++ = static_cast<std::uint8_t>(qRed(pixels[x]));
       *out++ = static_cast<std::uint8_t>(qGreen(pixels[x]));
       *out++ = static_cast<std::uint8_t>(qBlue(pixels[x]));

@@ -9,6 +9,7 @@
 #include <numbers>
 
 #include "canvas/DevicePixels.h"
+#include "core/Bmp.h"
 #include "qt/Fonts.h"
 
 namespace nimbara {
@@ -233,9 +234,14 @@ Colour QtCanvas::PointColour(PointF p) const {
 }
 
 bool QtCanvas::LoadPictureBytes(const std::string& bytes) {
+  const auto* data = reinterpret_cast<const uchar*>(bytes.data());
+  const int size = static_cast<int>(bytes.size());
+  // Satellite pictures are mostly BMP files, which Qt reads itself. Named as
+  // such, Qt reads them without loading every image plugin to ask whether it
+  // knows the bytes; other bytes are still recognised by any plugin.
+  const bool bmp = bytes.starts_with(kBmpSignature);
   QImage image;
-  if (!image.loadFromData(reinterpret_cast<const uchar*>(bytes.data()), static_cast<int>(bytes.size())))
-    return false;
+  if (!(bmp && image.loadFromData(data, size, "BMP")) && !image.loadFromData(data, size)) return false;
   m_picture = image.convertToFormat(QImage::Format_ARGB32);
   return true;
 }
