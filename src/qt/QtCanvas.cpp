@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <numbers>
+#include <utility>
 
 #include "canvas/DevicePixels.h"
 #include "core/Bmp.h"
@@ -242,7 +243,7 @@ bool QtCanvas::LoadPictureBytes(const std::string& bytes) {
   const bool bmp = bytes.starts_with(kBmpSignature);
   QImage image;
   if (!(bmp && image.loadFromData(data, size, "BMP")) && !image.loadFromData(data, size)) return false;
-  m_picture = image.convertToFormat(QImage::Format_ARGB32);
+  m_picture = std::move(image).convertToFormat(QImage::Format_ARGB32);  // in place where Qt can
   return true;
 }
 
