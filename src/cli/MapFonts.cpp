@@ -21,7 +21,7 @@ std::string FontsOnlyFrom(const std::string& fontFolder) {
 
 void OfferOnlyMapFonts(const std::string& privateFolder) {
   std::error_code ignored;
-  if (privateFolder.empty() || qEnvironmentVariableIsSet("FONTCONFIG_FILE") ||
+  if (privateFolder.empty() || !qEnvironmentVariableIsEmpty("FONTCONFIG_FILE") ||
       !std::filesystem::is_directory(kMapFontFolder, ignored))
     return;
   // A scratch file of this process's own folder, gone at its exit: written

@@ -18,7 +18,7 @@ inline constexpr const char* kMapFontFolder = "/usr/share/fonts/opentype/ipafont
 std::string FontsOnlyFrom(const std::string& fontFolder);
 
 // Points fontconfig at such a file for kMapFontFolder, written into
-// `privateFolder`; nothing when FONTCONFIG_FILE is set already or the folder
+// `privateFolder`; nothing when FONTCONFIG_FILE names a setup or the folder
 // is missing, so every installed font stays offered.
 void OfferOnlyMapFonts(const std::string& privateFolder);
 
