@@ -3,7 +3,7 @@
 // measuring and fuzzing the drawing arithmetic without the cost of painting
 // or of writing the drawing log.
 
-#include "core/Canvas.h"
+#include "canvas/Canvas.h"
 
 namespace nimbara {
 

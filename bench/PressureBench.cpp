@@ -11,8 +11,8 @@
 #include "core/Projection.h"
 #include "pressure/ComputePressureGrid.h"
 #include "pressure/FieldIsobars.h"
-#include "pressure/IsobarTracer.h"
 #include "pressure/PressureAnalysis.h"
+#include "render/ClassicIsobars.h"
 #include "render/RecordingCanvas.h"
 
 namespace nimbara {

@@ -1,16 +1,16 @@
 // The isobar file reader on arbitrary bytes, with a few ships and systems
 // already in the store so that every slot limit is exercised; what was read
-// is then drawn as the program draws it (isobars, centre marks, relief,
+// is then turned into what the program draws (isobars, centre marks, relief,
 // pressure readout) and written again.
 #include <cstddef>
 #include <cstdint>
 #include <string>
 
-#include "bench/CountingCanvas.h"
 #include "core/IsobarInterval.h"
 #include "core/MapView.h"
 #include "io/Cp932.h"
 #include "io/IsobarFile.h"
+#include "pressure/CentreMarkPlaces.h"
 #include "pressure/IsobarTracer.h"
 #include "pressure/PressureReadout.h"
 #include "pressure/PressureRelief.h"
@@ -27,11 +27,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   ReadIsobarText(DecodeCp932(bytes).text, store, plot, grid);
   IsobarFileLines(grid, store, plot);
 
-  CountingCanvas canvas;
   const IsobarInterval isobar;
-  TraceIsobars(canvas, grid, isobar.interval, isobar.startOffset, kBlack, {store, plot, kBlack});
-  DrawPressureRelief(canvas, grid, kBlack, kBlack);
-  canvas.SetScale(UsableMapView(ReliefView(grid)));
-  ShowPressureAtClick(canvas, grid, plot.x[kLastSlot], plot.y[kLastSlot]);
+  TraceIsobarSegments(grid, isobar.interval, isobar.startOffset);
+  CentreMarkPlaces(store, plot);
+  PressureRelief(grid);
+  UsableMapView(ReliefView(grid));
+  PressureLabelAtClick(grid, plot.x[kLastSlot], plot.y[kLastSlot]);
   return 0;
 }

@@ -3,7 +3,7 @@
 
 #include "app/AppState.h"
 #include "app/Ui.h"
-#include "core/Canvas.h"
+#include "canvas/Canvas.h"
 
 namespace nimbara {
 

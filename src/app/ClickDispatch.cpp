@@ -1,7 +1,7 @@
 #include "app/ClickDispatch.h"
 
 #include "app/IsobarCommands.h"
-#include "pressure/PressureReadout.h"
+#include "render/PressureLabel.h"
 
 namespace nimbara {
 

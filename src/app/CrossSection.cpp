@@ -1,6 +1,6 @@
 #include "app/CrossSection.h"
 
-#include "imagery/CloudSection.h"
+#include "render/CloudSectionDrawing.h"
 
 namespace nimbara {
 namespace {

@@ -5,6 +5,7 @@
 #include "app/DisplayCommands.h"
 #include "app/FileMessages.h"
 #include "app/IsobarLayer.h"
+#include "app/PictureLoading.h"
 #include "app/RowEditing.h"
 #include "app/SavedObservations.h"
 #include "app/SettingsCommands.h"
@@ -14,7 +15,6 @@
 #include "io/FileIo.h"
 #include "io/FileNames.h"
 #include "io/IsobarFile.h"
-#include "io/PictureFile.h"
 #include "render/BaseMap.h"
 
 namespace nimbara {

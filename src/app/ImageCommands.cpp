@@ -3,9 +3,9 @@
 #include "app/ChooserRequests.h"
 #include "app/DisplayCommands.h"
 #include "app/FileMessages.h"
+#include "app/PictureLoading.h"
 #include "io/FileIo.h"
 #include "io/FileNames.h"
-#include "io/PictureFile.h"
 #include "render/BaseMap.h"
 
 namespace nimbara {

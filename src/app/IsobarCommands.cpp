@@ -13,6 +13,8 @@
 #include "pressure/NearestNode.h"
 #include "pressure/PressureRelief.h"
 #include "render/BaseMap.h"
+#include "render/ClassicIsobars.h"
+#include "render/ReliefDrawing.h"
 
 namespace nimbara {
 

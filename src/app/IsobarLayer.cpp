@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "pressure/ComputePressureGrid.h"
-#include "pressure/IsobarTracer.h"
+#include "render/ClassicIsobars.h"
 
 namespace nimbara {
 namespace {

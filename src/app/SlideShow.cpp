@@ -7,13 +7,13 @@
 #include "app/FileCommands.h"
 #include "app/FileListing.h"
 #include "app/IsobarCommands.h"
+#include "app/PictureLoading.h"
 #include "app/PracticeCommands.h"
 #include "app/SavedObservations.h"
 #include "core/Numbers.h"
 #include "core/Text.h"
 #include "io/FileIo.h"
 #include "io/IsobarFile.h"
-#include "io/PictureFile.h"
 
 namespace nimbara {
 namespace {

@@ -1,3 +1,5 @@
+#include <malloc.h>
+
 #include <atomic>
 #include <cstdio>
 #include <filesystem>
@@ -28,6 +30,8 @@ constexpr int kMaxPictureSide = 16384;
 constexpr unsigned kBatchWorkers = 2;
 constexpr std::string_view kClassicStyle = "classic";
 constexpr std::string_view kChartStyle = "chart";
+// glibc's ceiling for the size below which memory comes from the heap.
+constexpr int kLargestHeapBlock = 32 << 20;
 
 struct RenderOptions {
   int width = kDefaultPictureSize;
@@ -142,6 +146,16 @@ int RenderBatch(const RenderOptions& options, const std::vector<std::string>& fi
   return failed ? kExitFailure : kExitOk;
 }
 
+// A render takes and frees a few pictures of megabytes each (the data file's
+// picture read and decoded, the drawing's layer, the composite, the PNG's
+// rows). From the heap, kept when freed, they reuse pages the process has
+// touched already instead of each mapping fresh ones: a fifth fewer page
+// faults, some 2 ms of a 40 ms render.
+void KeepPicturesOnTheHeap() {
+  mallopt(M_MMAP_THRESHOLD, kLargestHeapBlock);
+  mallopt(M_TRIM_THRESHOLD, 2 * kLargestHeapBlock);
+}
+
 }  // namespace
 
 int RenderCommand(int argc, char** argv) {
@@ -167,6 +181,7 @@ int RenderCommand(int argc, char** argv) {
   if (style && *style != kClassicStyle && *style != kChartStyle) return UsageError("--style must be classic or chart");
   options.layers.chartStyle = style == kChartStyle;
   if (output && outDir) return UsageError("give either -o or --out-dir");
+  KeepPicturesOnTheHeap();
   EnsureGuiApplication();
   if (outDir) {
     if (files.empty()) return UsageError("--out-dir needs data files");

@@ -9,21 +9,23 @@
 #include <iostream>
 
 #include "app/StartUp.h"
+#include "cli/MapFonts.h"
 #include "cli/RuntimeFolder.h"
 
 namespace nimbara {
 namespace {
 
-// The process's own runtime folder (cli/RuntimeFolder.h), removed at exit.
-void UsePrivateRuntimeFolder() {
+// The process's own folder (cli/RuntimeFolder.h), removed at exit: Qt's
+// runtime folder unless one is set, and where the fonts' setup is written.
+std::string PrivateFolder() {
   static std::string folder;
   folder = MakePrivateRuntimeFolder(QDir::tempPath().toStdString());
-  if (folder.empty()) return;
+  if (folder.empty()) return folder;
   std::atexit([] {
     std::error_code ignored;
     std::filesystem::remove_all(folder, ignored);
   });
-  qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(folder));
+  return folder;
 }
 
 std::string Reason(const FileStatus& status) {
@@ -71,7 +73,10 @@ void EnsureGuiApplication() {
   static char* argv[] = {name, nullptr};
   if (QGuiApplication::instance()) return;
   if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  if (!qEnvironmentVariableIsSet("XDG_RUNTIME_DIR")) UsePrivateRuntimeFolder();
+  const std::string folder = PrivateFolder();
+  if (!qEnvironmentVariableIsSet("XDG_RUNTIME_DIR") && !folder.empty())
+    qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(folder));
+  OfferOnlyMapFonts(folder);
   new QGuiApplication(argc, argv);
 }
 

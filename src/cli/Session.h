@@ -43,7 +43,8 @@ struct QuietRun {
   HeadlessUi ui;
 };
 
-// Qt's text drawing needs a GUI application object (but no screen).
+// Qt's text drawing needs a GUI application object (but no screen). It is
+// offered only the map's fonts (cli/MapFonts.h).
 void EnsureGuiApplication();
 
 // Why a file could not be read or written, for standard error ("cannot read

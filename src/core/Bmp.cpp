@@ -31,7 +31,7 @@ void Put16(std::string& b, std::uint16_t v) {
 }  // namespace
 
 std::optional<Picture> DecodeBmp(const std::string& b) {
-  if (b.size() < kFileHeaderSize + kInfoHeaderSize || b[0] != 'B' || b[1] != 'M') return {};
+  if (b.size() < kFileHeaderSize + kInfoHeaderSize || !b.starts_with(kBmpSignature)) return {};
   const std::uint32_t dataOffset = Read32(b, 10);
   const auto width = static_cast<std::int32_t>(Read32(b, 18));
   const auto rawHeight = static_cast<std::int32_t>(Read32(b, 22));
@@ -67,7 +67,7 @@ std::string EncodeBmp(const Picture& picture) {
   const std::size_t dataSize = stride * picture.height;
   std::string b;
   b.reserve(kFileHeaderSize + kInfoHeaderSize + dataSize);
-  b += "BM";
+  b += kBmpSignature;
   Put32(b, static_cast<std::uint32_t>(kFileHeaderSize + kInfoHeaderSize + dataSize));
   Put32(b, 0);
   Put32(b, kFileHeaderSize + kInfoHeaderSize);

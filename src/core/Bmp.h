@@ -4,10 +4,14 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "core/Picture.h"
 
 namespace nimbara {
+
+// The first bytes of every BMP file.
+inline constexpr std::string_view kBmpSignature = "BM";
 
 std::optional<Picture> DecodeBmp(const std::string& bytes);
 std::string EncodeBmp(const Picture& picture);

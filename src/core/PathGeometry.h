@@ -6,11 +6,18 @@
 #include <span>
 #include <vector>
 
-#include "core/Canvas.h"
+#include "core/Projection.h"
 
 namespace nimbara {
 
 using Path = std::vector<PointF>;
+
+// A straight line between two points.
+struct LineSegment {
+  PointF from;
+  PointF to;
+  bool operator==(const LineSegment&) const = default;
+};
 
 // An axis-aligned box; left <= right and top <= bottom.
 struct Box {

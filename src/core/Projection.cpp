@@ -26,7 +26,7 @@ double BandStep(double bandStart) {
 }
 
 // The point `r` from the pole on the meridian of `longitude`.
-MapPointF AtRadius(double r, double longitude) {
+PointF AtRadius(double r, double longitude) {
   const double theta = (longitude - kCentralMeridian) / 180.0 * kMapPi * kMeridianFactor;
   return {kPoleX + r * std::sin(theta), r * std::cos(theta) + kPoleY};
 }
@@ -57,11 +57,11 @@ double ContinuousPolarRadius(double latitude) {
   return PolarRadius(band) + (PolarRadius(band + kBandDegrees) - PolarRadius(band)) * fraction;
 }
 
-MapPointF ProjectLatLonContinuous(double latitude, double longitude) {
+PointF ProjectLatLonContinuous(double latitude, double longitude) {
   return AtRadius(ContinuousPolarRadius(latitude), longitude);
 }
 
-std::optional<MapPointF> ProjectLatLonExact(double latitude, double longitude) {
+std::optional<PointF> ProjectLatLonExact(double latitude, double longitude) {
   const double r = PolarRadius(latitude);
   if (r == 0.0) return std::nullopt;
   return AtRadius(r, longitude);

@@ -14,6 +14,13 @@ struct MapPoint {
   bool operator==(const MapPoint&) const = default;
 };
 
+// A point in map units, not rounded: where lines are drawn and text stands.
+struct PointF {
+  double x = 0.0;
+  double y = 0.0;
+  bool operator==(const PointF&) const = default;
+};
+
 inline constexpr double kMapPi = 3.141592;  // the constant the map was drawn with
 inline constexpr double kPoleX = 263.0;
 inline constexpr double kPoleY = -237.0;
@@ -32,13 +39,9 @@ double PolarRadius(double latitude);
 // (0, 0) when the latitude lies outside the map.
 MapPoint ProjectLatLon(double latitude, double longitude);
 
-struct MapPointF {
-  double x = 0.0;
-  double y = 0.0;
-};
 // The same projection without rounding, for drawing smooth lines (a
 // latitude/longitude grid); nothing when the latitude lies outside the map.
-std::optional<MapPointF> ProjectLatLonExact(double latitude, double longitude);
+std::optional<PointF> ProjectLatLonExact(double latitude, double longitude);
 
 struct LatLon {
   double latitude = 0.0;
@@ -58,6 +61,6 @@ std::optional<LatLon> LatLonAt(double x, double y);
 // coast or parallel drawn with it is one smooth line. Defined at every
 // latitude (tools/coastline projects the chart coast the same way).
 double ContinuousPolarRadius(double latitude);
-MapPointF ProjectLatLonContinuous(double latitude, double longitude);
+PointF ProjectLatLonContinuous(double latitude, double longitude);
 
 }  // namespace nimbara

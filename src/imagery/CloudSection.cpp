@@ -28,13 +28,13 @@ std::int64_t FloorDiv(std::int64_t value, std::int64_t divisor) {
   return static_cast<std::int64_t>(std::floor(static_cast<double>(value) / static_cast<double>(divisor)));
 }
 
-void DrawBar(Canvas& canvas, PointF from, PointF to) {
+void AddBar(CloudSection& section, PointF from, PointF to) {
   if (from == to) return;  // a black sample has no bar
-  canvas.Line(from, to, kWhite);
+  section.bars.push_back({from, to});
 }
 
-void FilledRect(Canvas& canvas, double x1, double y1, double x2, double y2, Colour colour) {
-  canvas.Rect({x1, y1}, {x2, y2}, colour, true);
+void AddBox(CloudSection& section, double left, double top, double right, double bottom, Colour colour) {
+  section.frame.push_back({{left, top, right, bottom}, colour});
 }
 
 }  // namespace
@@ -52,42 +52,42 @@ int EastWestBrightness(Colour colour) {
   return Average(red, green, blue);
 }
 
-BrightnessProfile DrawNorthSouthSection(Canvas& canvas, double x) {
-  canvas.Clear();
-  BrightnessProfile profile{};
+CloudSection NorthSouthSection(const ColourAt& colourAt, double x) {
+  CloudSection section;
+  BrightnessProfile& profile = section.profile;
   for (int v = kNorthSouthFirst; v <= kNorthSouthLast; ++v)
-    profile[v] = NorthSouthBrightness(canvas.PointColour({x, static_cast<double>(v)}));
+    profile[v] = NorthSouthBrightness(colourAt({x, static_cast<double>(v)}));
 
-  FilledRect(canvas, x - kFrameDepth, kFrameStart, x, kFrameEnd, kLightBlue);
-  FilledRect(canvas, x - 2, kFrameStart, x, kFrameEnd, kDarkBlue);
-  FilledRect(canvas, x - kFrameDepth + 1, kFrameEnd - 1, x, kFrameEnd, kDarkBlue);
-  FilledRect(canvas, x - kFrameDepth, kFrameStart, x, kFrameStart + 2, kDarkCyan);
-  FilledRect(canvas, x - kFrameDepth, kFrameStart, x - kFrameDepth + 1, kFrameEnd, kDarkCyan);
+  AddBox(section, x - kFrameDepth, kFrameStart, x, kFrameEnd, kLightBlue);
+  AddBox(section, x - 2, kFrameStart, x, kFrameEnd, kDarkBlue);
+  AddBox(section, x - kFrameDepth + 1, kFrameEnd - 1, x, kFrameEnd, kDarkBlue);
+  AddBox(section, x - kFrameDepth, kFrameStart, x, kFrameStart + 2, kDarkCyan);
+  AddBox(section, x - kFrameDepth, kFrameStart, x - kFrameDepth + 1, kFrameEnd, kDarkCyan);
 
   for (int v = kNorthSouthFirst; v <= kNorthSouthLast; ++v) {
     const double row = v;
-    DrawBar(canvas, {x - kBarOffset, row}, {x - kBarOffset - profile[v] / kBrightnessPerUnit, row});
+    AddBar(section, {x - kBarOffset, row}, {x - kBarOffset - profile[v] / kBrightnessPerUnit, row});
   }
-  return profile;
+  return section;
 }
 
-BrightnessProfile DrawEastWestSection(Canvas& canvas, double y) {
-  canvas.Clear();
-  BrightnessProfile profile{};
+CloudSection EastWestSection(const ColourAt& colourAt, double y) {
+  CloudSection section;
+  BrightnessProfile& profile = section.profile;
   for (int u = kEastWestFirst; u <= kEastWestLast; ++u)
-    profile[u] = EastWestBrightness(canvas.PointColour({static_cast<double>(u), y}));
+    profile[u] = EastWestBrightness(colourAt({static_cast<double>(u), y}));
 
-  FilledRect(canvas, 0, y - kFrameDepth, kFrameEnd, y, kLightBlue);
-  FilledRect(canvas, 0, y - 2, kFrameEnd, y, kDarkBlue);
-  FilledRect(canvas, kFrameEnd - 1, y - kFrameDepth + 1, kFrameEnd, y, kDarkCyan);
-  FilledRect(canvas, 0, y - kFrameDepth, kFrameEnd, y - kFrameDepth + 1, kDarkCyan);
-  FilledRect(canvas, kFrameEnd - 1, y - kFrameDepth, kFrameEnd, y, kDarkBlue);
+  AddBox(section, 0, y - kFrameDepth, kFrameEnd, y, kLightBlue);
+  AddBox(section, 0, y - 2, kFrameEnd, y, kDarkBlue);
+  AddBox(section, kFrameEnd - 1, y - kFrameDepth + 1, kFrameEnd, y, kDarkCyan);
+  AddBox(section, 0, y - kFrameDepth, kFrameEnd, y - kFrameDepth + 1, kDarkCyan);
+  AddBox(section, kFrameEnd - 1, y - kFrameDepth, kFrameEnd, y, kDarkBlue);
 
   for (int u = kEastWestFirst; u <= kEastWestLast; ++u) {
     const double column = u;
-    DrawBar(canvas, {column, y - kBarOffset}, {column, y - kBarOffset - profile[u] / kBrightnessPerUnit});
+    AddBar(section, {column, y - kBarOffset}, {column, y - kBarOffset - profile[u] / kBrightnessPerUnit});
   }
-  return profile;
+  return section;
 }
 
 }  // namespace nimbara

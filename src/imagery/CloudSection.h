@@ -1,12 +1,14 @@
 #pragma once
 // The cloud cross-section: the brightness of the infrared picture along a
-// north-south or east-west line through a clicked point, drawn as a bar graph
+// north-south or east-west line through a clicked point, as a bar graph
 // beside the line. Whiter (colder, higher) cloud tops give longer bars.
 
 #include <array>
+#include <functional>
+#include <vector>
 
-#include "core/Canvas.h"
 #include "core/Colour.h"
+#include "core/PathGeometry.h"
 
 namespace nimbara {
 
@@ -22,11 +24,28 @@ int NorthSouthBrightness(Colour colour);
 // agree for every real colour.
 int EastWestBrightness(Colour colour);
 
-// Clears the drawn layers and draws the section along x (map units) with its
-// frame left of the line and the bars growing away from it.
-BrightnessProfile DrawNorthSouthSection(Canvas& canvas, double x);
-// Clears the drawn layers and draws the section along y with the bars growing
-// upward from the line.
-BrightnessProfile DrawEastWestSection(Canvas& canvas, double y);
+// The colour shown at a map point, -1 outside the picture's surface.
+using ColourAt = std::function<Colour(PointF)>;
+
+// A box filled with one colour.
+struct FilledBox {
+  Box box;
+  Colour colour;
+};
+
+// A section read from the picture: the brightness along the line, the frame
+// beside the line (boxes drawn in order) and a white bar per sample brighter
+// than black.
+struct CloudSection {
+  BrightnessProfile profile{};
+  std::vector<FilledBox> frame;
+  std::vector<LineSegment> bars;
+};
+
+// The section along x (map units) with its frame left of the line and the
+// bars growing away from it.
+CloudSection NorthSouthSection(const ColourAt& colourAt, double x);
+// The section along y with the bars growing upward from the line.
+CloudSection EastWestSection(const ColourAt& colourAt, double y);
 
 }  // namespace nimbara

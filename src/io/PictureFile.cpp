@@ -2,11 +2,6 @@
 
 namespace nimbara {
 
-FileStatus LoadPictureFile(Canvas& canvas, const std::string& path) {
-  const FileRead read = ReadFile(path, kMaxPictureFileBytes);
-  if (!read.status) return read.status;
-  if (!canvas.LoadPictureBytes(read.content)) return {FileFault::WrongKind, 0, path};
-  return {};
-}
+FileRead ReadPictureFile(const std::string& path) { return ReadFile(path, kMaxPictureFileBytes); }
 
 }  // namespace nimbara

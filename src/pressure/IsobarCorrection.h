@@ -4,9 +4,8 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
-#include "core/Canvas.h"
-#include "core/PressureGrid.h"
 #include "pressure/NearestNode.h"
 
 namespace nimbara {
@@ -14,11 +13,9 @@ namespace nimbara {
 inline constexpr std::int32_t kLeftButtonStep = 200;   // 2 hPa
 inline constexpr std::int32_t kOtherButtonStep = 50;   // 0.5 hPa
 
-// Erases the cells around the node (white squares) and contours them again
-// with the line width last set on the Canvas. Cells tracing never contours
-// (at the grid's border) are left alone.
-void RedrawAroundNode(Canvas& canvas, const PressureGrid& grid, GridNode node, float interval,
-                      float startOffset, Colour isobarColour);
+// The upper-left nodes of the cells around a node that tracing contours
+// (none at the grid's border): the row above first, left before right.
+std::vector<GridNode> ContouredCellsAround(GridNode node);
 
 // A grid value in hPa as a decimal number: 101250 -> "1012.5", 101300 -> "1013".
 std::string HectopascalText(std::int32_t gridValue);

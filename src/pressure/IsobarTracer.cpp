@@ -5,7 +5,6 @@
 #include <cstdint>
 
 #include "core/Numbers.h"
-#include "core/SystemKind.h"
 
 namespace nimbara {
 
@@ -15,18 +14,10 @@ constexpr float kLowestTraced = 800.0f * kPressureScale;    // exclusive
 constexpr float kHighestTraced = 1200.0f * kPressureScale;  // exclusive
 constexpr float kEpsDivisor = 1000.0f;
 constexpr std::int32_t kThickLevelSpacing = 2000;  // every 20 hPa
-constexpr int kThickWidth = 3;
 constexpr float kSpacing = static_cast<float>(kNodeSpacing);
 constexpr int kLastContouredIndex = kGridLast - 2;
 
-constexpr double kMarkFontSize = 16.0;
-constexpr double kShadowOffset = 4.5;
-constexpr double kLightOffset = 5.5;
-constexpr double kMarkOffset = 5.0;
-
 bool IsTraced(float value) { return value > kLowestTraced && value < kHighestTraced; }
-
-PointF Rounded(PointF p) { return {static_cast<double>(RoundToInt(p.x)), static_cast<double>(RoundToInt(p.y))}; }
 
 double SquaredDistance(PointF a, PointF b) {
   const double dx = a.x - b.x;
@@ -35,6 +26,10 @@ double SquaredDistance(PointF a, PointF b) {
 }
 
 }  // namespace
+
+PointF RoundedToUnits(PointF p) {
+  return {static_cast<double>(RoundToInt(p.x)), static_cast<double>(RoundToInt(p.y))};
+}
 
 bool IsThickLevel(float level) { return RoundToInt(level) % kThickLevelSpacing == 0; }
 
@@ -96,8 +91,8 @@ std::vector<ContourSegment> ContourCellSegments(const PressureGrid& grid, int co
     // draws; a tie goes to the left one), which keeps the pieces short, and
     // the other two crossings to each other. The pieces come in the order
     // the map has always drawn them.
-    if (SquaredDistance(Rounded(points[0]), Rounded(points[1])) >=
-        SquaredDistance(Rounded(points[0]), Rounded(points[3]))) {
+    if (SquaredDistance(RoundedToUnits(points[0]), RoundedToUnits(points[1])) >=
+        SquaredDistance(RoundedToUnits(points[0]), RoundedToUnits(points[3]))) {
       segments.push_back({points[0], points[3], level});
       segments.push_back({points[1], points[2], level});
     } else {
@@ -108,38 +103,14 @@ std::vector<ContourSegment> ContourCellSegments(const PressureGrid& grid, int co
   return segments;
 }
 
-void ContourCell(Canvas& canvas, const PressureGrid& grid, int column, int row, float interval,
-                 float startOffset, Colour isobarColour, LevelWidth width) {
-  for (const ContourSegment& segment : ContourCellSegments(grid, column, row, interval, startOffset)) {
-    if (width == LevelWidth::ByLevel)
-      canvas.SetLineWidth(IsThickLevel(segment.level) ? kThickWidth : kThinLineWidth);
-    canvas.Line(Rounded(segment.from), Rounded(segment.to), isobarColour);
-  }
-}
-
-void TraceIsobars(Canvas& canvas, const PressureGrid& grid, float interval, float startOffset,
-                  Colour isobarColour, const CentreMarkSource& marks) {
+std::vector<ContourSegment> TraceIsobarSegments(const PressureGrid& grid, float interval, float startOffset) {
+  std::vector<ContourSegment> segments;
   for (int r = 1; r <= kLastContouredIndex; ++r)
-    for (int c = 1; c <= kLastContouredIndex; ++c)
-      ContourCell(canvas, grid, c, r, interval, startOffset, isobarColour, LevelWidth::ByLevel);
-  DrawCentreMarks(canvas, marks);
-}
-
-void DrawCentreMarks(Canvas& canvas, const CentreMarkSource& marks) {
-  canvas.SetLineWidth(kThinLineWidth);
-  canvas.SetFontBold(true);
-  canvas.SetFontSize(kMarkFontSize);
-  for (int i = std::max(FirstSystemSlot(marks.store), 0); i <= marks.plot.lastIndex; ++i) {
-    const std::string_view mark = CentreMark(PlotName(marks.store, i));
-    const MapPoint at = PlotPosition(marks.plot, i);
-    if (mark.empty() || !HasMapPosition(at)) continue;
-    const std::array<std::pair<Colour, double>, 3> copies = {
-        {{kBlack, kShadowOffset}, {kWhite, kLightOffset}, {marks.textColour, kMarkOffset}}};
-    for (const auto& [colour, offset] : copies) {
-      canvas.SetForeColour(colour);
-      canvas.Text({at.x - offset, at.y - offset}, mark);
+    for (int c = 1; c <= kLastContouredIndex; ++c) {
+      const std::vector<ContourSegment> cell = ContourCellSegments(grid, c, r, interval, startOffset);
+      segments.insert(segments.end(), cell.begin(), cell.end());
     }
-  }
+  return segments;
 }
 
 }  // namespace nimbara

@@ -1,23 +1,13 @@
 #pragma once
 // Isobars traced cell by cell over the pressure grid (marching squares with
-// linear interpolation along the cell edges), then the marks of the
-// pressure centres.
+// linear interpolation along the cell edges).
 
 #include <vector>
 
-#include "core/Canvas.h"
-#include "core/ObservationStore.h"
-#include "core/PlotPoints.h"
 #include "core/PressureGrid.h"
+#include "core/Projection.h"
 
 namespace nimbara {
-
-// What the centre marks are read from: the system entries' kinds and places.
-struct CentreMarkSource {
-  const ObservationStore& store;
-  const PlotPointTable& plot;
-  Colour textColour;
-};
 
 // One piece of an isobar inside a cell: its ends where the level crosses the
 // cell's edges (linear along each edge, in map units, single precision; the
@@ -40,27 +30,15 @@ std::vector<ContourSegment> ContourCellSegments(const PressureGrid& grid, int co
 // Whether an isobar of this level is drawn bold: every 20 hPa.
 bool IsThickLevel(float level);
 
-// Whether a cell's segments set the line width by their level (3 at every
-// 20 hPa, 1 otherwise) or keep the width last set on the Canvas.
-enum class LevelWidth { ByLevel, Keep };
-
-// The contour lines of one cell (ContourCellSegments) drawn on the Canvas,
-// their ends rounded to whole map units.
-void ContourCell(Canvas& canvas, const PressureGrid& grid, int column, int row, float interval,
-                 float startOffset, Colour isobarColour, LevelWidth width);
-
 // Whether a cell with this upper-left node is one that tracing contours
 // (its corners all interior nodes).
 bool IsContouredCell(int column, int row);
 
-// Every contoured cell, then the centre marks. Leaves line width 1, bold
-// font and font size 16.
-void TraceIsobars(Canvas& canvas, const PressureGrid& grid, float interval, float startOffset,
-                  Colour isobarColour, const CentreMarkSource& marks);
+// The pieces of every contoured cell, cell after cell along each row, the
+// rows downward.
+std::vector<ContourSegment> TraceIsobarSegments(const PressureGrid& grid, float interval, float startOffset);
 
-// "高", "低", "台" and "熱低" at their centres, each written in black, then
-// white, then the text colour, slightly offset so the mark stays readable
-// over satellite pictures. A centre off the map gets no mark.
-void DrawCentreMarks(Canvas& canvas, const CentreMarkSource& marks);
+// A piece's end as the map draws it: rounded to whole map units.
+PointF RoundedToUnits(PointF p);
 
 }  // namespace nimbara

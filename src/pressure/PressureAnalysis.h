@@ -12,9 +12,9 @@
 #include <span>
 #include <vector>
 
-#include "core/Canvas.h"
 #include "core/ObservationStore.h"
 #include "core/PlotPoints.h"
+#include "core/Projection.h"
 
 namespace nimbara {
 

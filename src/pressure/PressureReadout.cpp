@@ -13,12 +13,8 @@ namespace nimbara {
 namespace {
 
 constexpr std::size_t kLabelNumberLength = 5;
-constexpr double kLabelFontSize = 14.0;
 constexpr double kLabelLeft = 14.0;
 constexpr double kLabelUp = 5.0;
-// The black copies stand this far off the white label all round (a pixel of
-// the 800-pixel map), so it reads on a white map as on a dark picture.
-constexpr double kOutlineOffset = 0.5;
 constexpr const char* kNoPressureText = "気圧データなし";
 
 // The node before `v` along a column or row and how far on towards the next
@@ -41,19 +37,10 @@ std::string PressureLabel(std::int32_t gridValue) {
   return shown + " hPa";
 }
 
-void ShowPressureAtClick(Canvas& canvas, const PressureGrid& grid, double x, double y) {
-  if (!OnBaseMap(x) || !OnBaseMap(y)) return;
+std::optional<PressureLabelPlace> PressureLabelAtClick(const PressureGrid& grid, double x, double y) {
+  if (!OnBaseMap(x) || !OnBaseMap(y)) return std::nullopt;
   const GridNode node = NodeAt(x, y);
-  const std::string label = PressureLabel(grid.At(node.column, node.row));
-  const PointF at{x - kLabelLeft, y - kLabelUp};
-  canvas.SetFontSize(kLabelFontSize);
-  canvas.SetFontBold(false);
-  canvas.SetForeColour(kBlack);
-  for (const int dy : {-1, 0, 1})
-    for (const int dx : {-1, 0, 1})
-      if (dx != 0 || dy != 0) canvas.Text({at.x + dx * kOutlineOffset, at.y + dy * kOutlineOffset}, label);
-  canvas.SetForeColour(kWhite);
-  canvas.Text(at, label);
+  return PressureLabelPlace{{x - kLabelLeft, y - kLabelUp}, PressureLabel(grid.At(node.column, node.row))};
 }
 
 std::optional<double> InterpolatedPressure(const PressureGrid& grid, double x, double y) {

@@ -6,8 +6,8 @@
 #include <optional>
 #include <string>
 
-#include "core/Canvas.h"
 #include "core/PressureGrid.h"
+#include "core/Projection.h"
 
 namespace nimbara {
 
@@ -16,9 +16,15 @@ namespace nimbara {
 // value (0), such as every node before any pressure has been entered.
 std::string PressureLabel(std::int32_t gridValue);
 
-// Writes the label of the nearest node at a click inside the map square, in
-// white outlined in black; clicks outside it draw nothing.
-void ShowPressureAtClick(Canvas& canvas, const PressureGrid& grid, double x, double y);
+// The label of the node nearest to a click and the upper-left corner of its
+// text, a little left of and above the click; nothing for a click outside the
+// map square.
+struct PressureLabelPlace {
+  PointF topLeft;
+  std::string text;
+  bool operator==(const PressureLabelPlace&) const = default;
+};
+std::optional<PressureLabelPlace> PressureLabelAtClick(const PressureGrid& grid, double x, double y);
 
 // The pressure in hPa at a point of the map square, bilinear between the four
 // grid nodes around it (the last nodes, at 396, hold out to the edge);

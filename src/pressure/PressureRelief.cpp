@@ -34,7 +34,7 @@ PointF NodePoint(const PressureGrid& grid, int column, int row) {
                      grid.At(column, row));
 }
 
-void DrawPlaneAndPosts(Canvas& canvas, const PressureGrid& grid, Colour mapColour) {
+void AddPlaneAndPosts(std::vector<LineSegment>& lines, const PressureGrid& grid) {
   struct Corner {
     float x;
     float y;
@@ -47,26 +47,27 @@ void DrawPlaneAndPosts(Canvas& canvas, const PressureGrid& grid, Colour mapColou
                                           {kPlaneFar, kPlaneFar, kLastMeshNode, kLastMeshNode},
                                           {kPlaneNear, kPlaneFar, kFirstMeshNode, kLastMeshNode}}};
   const auto onPlane = [](const Corner& c) { return ReliefPoint(c.x, c.y, kPlanePressure); };
-  canvas.Line(onPlane(corners[0]), onPlane(corners[1]), mapColour);
-  canvas.Line(onPlane(corners[1]), onPlane(corners[2]), mapColour);
-  canvas.Line(onPlane(corners[2]), onPlane(corners[3]), mapColour);
-  canvas.Line(onPlane(corners[0]), onPlane(corners[3]), mapColour);
-  for (const Corner& c : corners)
-    canvas.Line(onPlane(c), ReliefPoint(c.x, c.y, grid.At(c.column, c.row)), mapColour);
+  lines.push_back({onPlane(corners[0]), onPlane(corners[1])});
+  lines.push_back({onPlane(corners[1]), onPlane(corners[2])});
+  lines.push_back({onPlane(corners[2]), onPlane(corners[3])});
+  lines.push_back({onPlane(corners[0]), onPlane(corners[3])});
+  for (const Corner& c : corners) lines.push_back({onPlane(c), ReliefPoint(c.x, c.y, grid.At(c.column, c.row))});
 }
 
-void DrawOutline(Canvas& canvas, Colour mapColour) {
+void AddOutline(std::vector<LineSegment>& lines) {
   for (const CoastSegment& s : CoastSegments())
-    canvas.Line(ReliefPoint(s.x1, s.y1, kPlanePressure), ReliefPoint(s.x2, s.y2, kPlanePressure), mapColour);
+    lines.push_back({ReliefPoint(s.x1, s.y1, kPlanePressure), ReliefPoint(s.x2, s.y2, kPlanePressure)});
 }
 
-void DrawMesh(Canvas& canvas, const PressureGrid& grid, Colour isobarColour) {
+std::vector<LineSegment> Mesh(const PressureGrid& grid) {
+  std::vector<LineSegment> lines;
   for (int r = kFirstMeshNode; r <= kLastMeshNode; ++r)
     for (int c = kFirstMeshNode; c < kLastMeshNode; ++c)
-      canvas.Line(NodePoint(grid, c, r), NodePoint(grid, c + 1, r), isobarColour);
+      lines.push_back({NodePoint(grid, c, r), NodePoint(grid, c + 1, r)});
   for (int c = kFirstMeshNode; c <= kLastMeshNode; ++c)
     for (int r = kFirstMeshNode; r < kLastMeshNode; ++r)
-      canvas.Line(NodePoint(grid, c, r), NodePoint(grid, c, r + 1), isobarColour);
+      lines.push_back({NodePoint(grid, c, r), NodePoint(grid, c, r + 1)});
+  return lines;
 }
 
 }  // namespace
@@ -78,10 +79,12 @@ PointF ReliefPoint(float x, float y, std::int32_t gridValue) {
   return {screenX, screenY};
 }
 
-void DrawPressureRelief(Canvas& canvas, const PressureGrid& grid, Colour mapColour, Colour isobarColour) {
-  DrawPlaneAndPosts(canvas, grid, mapColour);
-  DrawOutline(canvas, mapColour);
-  DrawMesh(canvas, grid, isobarColour);
+ReliefLines PressureRelief(const PressureGrid& grid) {
+  ReliefLines relief;
+  AddPlaneAndPosts(relief.planeAndOutline, grid);
+  AddOutline(relief.planeAndOutline);
+  relief.mesh = Mesh(grid);
+  return relief;
 }
 
 MapView ReliefView(const PressureGrid& grid) {

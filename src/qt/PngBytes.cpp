@@ -3,8 +3,8 @@
 #include <libdeflate.h>
 
 #include <cstdint>
+#include <memory>
 #include <string_view>
-#include <vector>
 
 namespace nimbara {
 namespace {
@@ -40,13 +40,16 @@ QByteArray Header(const QImage& image) {
 
 // The rows, each led by its filter byte, as one zlib stream.
 QByteArray DeflatedRows(const QImage& image) {
-  const std::size_t rowBytes = 1 + static_cast<std::size_t>(image.width()) * kBytesPerPixel;
-  std::vector<std::uint8_t> rows(rowBytes * static_cast<std::size_t>(image.height()));
-  std::uint8_t* out = rows.data();
-  for (int y = 0; y < image.height(); ++y) {
+  const int width = image.width();
+  const int height = image.height();
+  const std::size_t rowBytes = 1 + static_cast<std::size_t>(width) * kBytesPerPixel;
+  const std::size_t size = rowBytes * static_cast<std::size_t>(height);
+  const auto rows = std::make_unique_for_overwrite<std::uint8_t[]>(size);  // every byte is written below
+  std::uint8_t* out = rows.get();
+  for (int y = 0; y < height; ++y) {
     const auto* pixels = reinterpret_cast<const QRgb*>(image.constScanLine(y));
     *out++ = kNoFilter;
-    for (int x = 0; x < image.width(); ++x) {
+    for (int x = 0; x < width; ++x) {
       *out++ = static_cast<std::uint8_t>(qRed(pixels[x]));
       *out++ = static_cast<std::uint8_t>(qGreen(pixels[x]));
       *out++ = static_cast<std::uint8_t>(qBlue(pixels[x]));
@@ -54,12 +57,11 @@ QByteArray DeflatedRows(const QImage& image) {
   }
   libdeflate_compressor* compressor = libdeflate_alloc_compressor(kFastestLevel);
   if (compressor == nullptr) return {};
-  QByteArray deflated(static_cast<qsizetype>(libdeflate_zlib_compress_bound(compressor, rows.size())),
-                      Qt::Uninitialized);
-  const std::size_t size =
-      libdeflate_zlib_compress(compressor, rows.data(), rows.size(), deflated.data(), deflated.size());
+  QByteArray deflated(static_cast<qsizetype>(libdeflate_zlib_compress_bound(compressor, size)), Qt::Uninitialized);
+  const std::size_t deflatedSize =
+      libdeflate_zlib_compress(compressor, rows.get(), size, deflated.data(), deflated.size());
   libdeflate_free_compressor(compressor);
-  deflated.resize(static_cast<qsizetype>(size));  // 0: it did not fit, which the bound rules out
+  deflated.resize(static_cast<qsizetype>(deflatedSize));  // 0: it did not fit, which the bound rules out
   return deflated;
 }
 

@@ -7,15 +7,17 @@
 
 #include <cmath>
 #include <numbers>
+#include <utility>
 
-#include "core/DevicePixels.h"
+#include "canvas/DevicePixels.h"
+#include "core/Bmp.h"
 #include "qt/Fonts.h"
 
 namespace nimbara {
 namespace {
 
 // Pictures are aligned to the pixels of a map drawn 800 x 800 pixels (line
-// widths and fonts too: core/DevicePixels.h), placed where the map is.
+// widths and fonts too: canvas/DevicePixels.h), placed where the map is.
 constexpr double kSixteenthsPerRadian = 180.0 * 16.0 / std::numbers::pi;
 constexpr int kHaloCopies = 8;
 
@@ -233,10 +235,15 @@ Colour QtCanvas::PointColour(PointF p) const {
 }
 
 bool QtCanvas::LoadPictureBytes(const std::string& bytes) {
+  const auto* data = reinterpret_cast<const uchar*>(bytes.data());
+  const int size = static_cast<int>(bytes.size());
+  // Satellite pictures are mostly BMP files, which Qt reads itself. Named as
+  // such, Qt reads them without loading every image plugin to ask whether it
+  // knows the bytes; other bytes are still recognised by any plugin.
+  const bool bmp = bytes.starts_with(kBmpSignature);
   QImage image;
-  if (!image.loadFromData(reinterpret_cast<const uchar*>(bytes.data()), static_cast<int>(bytes.size())))
-    return false;
-  m_picture = image.convertToFormat(QImage::Format_ARGB32);
+  if (!(bmp && image.loadFromData(data, size, "BMP")) && !image.loadFromData(data, size)) return false;
+  m_picture = std::move(image).convertToFormat(QImage::Format_ARGB32);  // in place where Qt can
   return true;
 }
 

@@ -15,7 +15,7 @@
 #include <functional>
 #include <vector>
 
-#include "core/Canvas.h"
+#include "canvas/Canvas.h"
 
 namespace nimbara {
 

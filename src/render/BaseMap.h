@@ -1,7 +1,7 @@
 #pragma once
 // The base map: the map view put on the Canvas, the drawing cleared, the coastline.
 
-#include "core/Canvas.h"
+#include "canvas/Canvas.h"
 
 namespace nimbara {
 

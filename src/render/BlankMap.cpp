@@ -27,7 +27,7 @@ constexpr double kLabelOffset = 1.8;          // map units right of and above th
 constexpr double kGridLabelSize = 6.0;
 
 void DrawParallel(Canvas& canvas, double latitude) {
-  std::optional<MapPointF> previous;
+  std::optional<PointF> previous;
   for (double lon = kParallelWest; lon <= kParallelEast; lon += kParallelSampleStep) {
     const auto p = ProjectLatLonExact(latitude, lon);
     if (previous && p) canvas.Line({previous->x, previous->y}, {p->x, p->y}, kGridColour);

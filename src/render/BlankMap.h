@@ -2,7 +2,7 @@
 // A blank map form for drawing weather maps by hand: the coastline, a
 // 10-degree latitude/longitude grid and every station with its name.
 
-#include "core/Canvas.h"
+#include "canvas/Canvas.h"
 #include "core/ObservationStore.h"
 
 namespace nimbara {

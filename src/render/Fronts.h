@@ -7,7 +7,7 @@
 #include <span>
 #include <string_view>
 
-#include "core/Canvas.h"
+#include "canvas/Canvas.h"
 #include "core/Colour.h"
 
 namespace nimbara {

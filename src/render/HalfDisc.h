@@ -4,7 +4,7 @@
 
 #include <numbers>
 
-#include "core/Canvas.h"
+#include "canvas/Canvas.h"
 
 namespace nimbara {
 

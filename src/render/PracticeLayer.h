@@ -3,7 +3,7 @@
 // their ends and their 高/低 marks, and over them, after 答え合わせ, the
 // answer in another colour.
 
-#include "core/Canvas.h"
+#include "canvas/Canvas.h"
 #include "core/PracticeDrawing.h"
 
 namespace nimbara {

@@ -5,7 +5,7 @@
 #include <cstdlib>
 
 #include "core/Bmp.h"
-#include "core/DevicePixels.h"
+#include "canvas/DevicePixels.h"
 
 namespace nimbara {
 namespace {

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "core/Canvas.h"
+#include "canvas/Canvas.h"
 
 namespace nimbara {
 

@@ -7,7 +7,7 @@
 #include <span>
 #include <vector>
 
-#include "core/Canvas.h"
+#include "canvas/Canvas.h"
 #include "core/Colour.h"
 #include "core/ObservationStore.h"
 #include "core/SymbolSize.h"

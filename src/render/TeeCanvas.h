@@ -2,7 +2,7 @@
 // A Canvas that hands every call to two others: the picture being painted and
 // the drawing log being written.
 
-#include "core/Canvas.h"
+#include "canvas/Canvas.h"
 
 namespace nimbara {
 

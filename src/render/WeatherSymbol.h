@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "core/Canvas.h"
+#include "canvas/Canvas.h"
 #include "core/Colour.h"
 #include "core/SymbolSize.h"
 

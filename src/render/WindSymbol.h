@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "core/Canvas.h"
+#include "canvas/Canvas.h"
 #include "core/Colour.h"
 #include "core/SymbolSize.h"
 

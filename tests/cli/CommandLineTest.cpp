@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QFont>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <fcntl.h>
@@ -13,7 +16,9 @@
 #include <iterator>
 #include <set>
 
+#include "cli/MapFonts.h"
 #include "io/Cp932.h"
+#include "qt/Fonts.h"
 #include "render/LogFields.h"
 #include "support/FileSizeLimit.h"
 #include "support/Files.h"
@@ -311,6 +316,21 @@ TEST_F(CommandLineTest, ThePlantedRuntimeFolderIsNeverUsedOrChanged) {
   EXPECT_EQ(runtime.parent_path(), m_dir);
   EXPECT_FALSE(fs::is_symlink(runtime));
   EXPECT_EQ(fs::status(runtime).permissions(), fs::perms::owner_all);
+}
+
+// Fontconfig reads only the map's font folder; a setup the person chose stays.
+TEST_F(CommandLineTest, RenderOffersQtOnlyTheMapsFonts) {
+  if (QGuiApplication::instance()) GTEST_SKIP() << "Qt has started already in this process";
+  if (!fs::is_directory(kMapFontFolder)) GTEST_SKIP() << "the map's font is not installed here";
+  ::unsetenv("FONTCONFIG_FILE");
+  EXPECT_EQ(Run({"render", "-o", Out("map.png")}), 0);
+  const QStringList families = QFontDatabase::families();
+  EXPECT_TRUE(families.contains(kFontFamily)) << families.join(", ").toStdString();
+  // Qt's generic names (Sans Serif, Monospace, …) resolve to the map's fonts too.
+  for (const QString& family : families) {
+    const QString drawnWith = QFontInfo(QFont(family)).family();
+    EXPECT_TRUE(drawnWith.startsWith("IPA")) << family.toStdString() << ": " << drawnWith.toStdString();
+  }
 }
 
 TEST_F(CommandLineTest, GridWithoutStationPressuresSaysSo) {

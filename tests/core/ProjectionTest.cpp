@@ -62,7 +62,7 @@ TEST(Projection, TheContinuousFormMeetsTheBandsAtTheirStartsAndNeverJumps) {
     EXPECT_GT(across, 0) << latitude;
     EXPECT_LT(across, 11 * kStep) << latitude;  // at most 10 units a degree: no jump
   }
-  const MapPointF tokyo = ProjectLatLonContinuous(35, 140);
+  const PointF tokyo = ProjectLatLonContinuous(35, 140);
   EXPECT_NEAR(tokyo.x, ProjectLatLonExact(35, 140)->x, 1e-9);
   EXPECT_NEAR(tokyo.y, ProjectLatLonExact(35, 140)->y, 1e-9);
 }

@@ -10,6 +10,7 @@
 #include "io/FieldWriter.h"
 #include "io/IsobarFile.h"
 #include "io/SettingsFile.h"
+#include "pressure/CentreMarkPlaces.h"
 #include "pressure/IsobarTracer.h"
 #include "pressure/PressureReadout.h"
 #include "pressure/PressureRelief.h"
@@ -113,14 +114,14 @@ IsobarState ReadIsobarBytes(const std::string& bytes, std::int16_t stationCount 
   return s;
 }
 
-// Everything the program draws from an isobar file, on a recording canvas.
+// Everything the program draws from an isobar file, as the geometry it draws.
 void DrawEverything(const IsobarState& s) {
-  RecordingCanvas canvas;
   const IsobarInterval isobar;
-  TraceIsobars(canvas, s.grid, isobar.interval, isobar.startOffset, kBlack, {s.store, s.plot, kBlack});
-  DrawPressureRelief(canvas, s.grid, kBlack, kBlack);
-  canvas.SetScale(UsableMapView(ReliefView(s.grid)));
-  ShowPressureAtClick(canvas, s.grid, 100.0, 100.0);
+  (void)TraceIsobarSegments(s.grid, isobar.interval, isobar.startOffset);
+  (void)CentreMarkPlaces(s.store, s.plot);
+  (void)PressureRelief(s.grid);
+  (void)UsableMapView(ReliefView(s.grid));
+  (void)PressureLabelAtClick(s.grid, 100.0, 100.0);
   (void)IsobarFileLines(s.grid, s.store, s.plot);
 }
 
@@ -191,10 +192,8 @@ TEST(BadIsobarFile, AlternatingExtremePressuresTraceNoIsobars) {
   for (int column = 0; column <= kGridLast; ++column) {
     for (int row = 0; row <= kGridLast; ++row) s.grid.At(column, row) = (column + row) % 2 ? INT32_MAX : INT32_MIN;
   }
-  RecordingCanvas canvas;
   const IsobarInterval isobar;
-  TraceIsobars(canvas, s.grid, isobar.interval, isobar.startOffset, kBlack, {s.store, s.plot, kBlack});
-  EXPECT_TRUE(canvas.Lines().empty());
+  EXPECT_TRUE(TraceIsobarSegments(s.grid, isobar.interval, isobar.startOffset).empty());
   DrawEverything(s);
 }
 

@@ -30,39 +30,6 @@ TEST(HectopascalText, WholeAndHalfHectopascals) {
   EXPECT_EQ(HectopascalText(0), "0");
 }
 
-TEST(RedrawAroundNode, ErasesAndContoursTheFourCellsKeepingTheLineWidth) {
-  PressureGrid grid = testing::UniformGrid(101300);
-  grid.At(5, 5) = 101100;
-  RecordingCanvas canvas;
-  canvas.SetLineWidth(3);
-  RedrawAroundNode(canvas, grid, {5, 5}, 400.0f, 200.0f, kLightBlue);
-  EXPECT_EQ(canvas.Lines(), (std::vector<std::string>{
-                                "rect 48 48 60 60 #FFFFFF #FFFFFF",
-                                "line 60 54 54 60 3 #0000FF",
-                                "rect 60 48 72 60 #FFFFFF #FFFFFF",
-                                "line 66 60 60 54 3 #0000FF",
-                                "rect 48 60 60 72 #FFFFFF #FFFFFF",
-                                "line 54 60 60 66 3 #0000FF",
-                                "rect 60 60 72 72 #FFFFFF #FFFFFF",
-                                "line 66 60 60 66 3 #0000FF",
-                            }));
-}
-
-TEST(RedrawAroundNode, BorderNodesRedrawOnlyContouredCells) {
-  const PressureGrid grid = testing::UniformGrid(101300);
-  for (const auto& [node, expectedCells] : {std::pair<GridNode, std::size_t>{{0, 0}, 0},
-                                            {{1, 1}, 1},
-                                            {{0, 5}, 0},
-                                            {{1, 5}, 2},
-                                            {{33, 33}, 0},
-                                            {{32, 32}, 1},
-                                            {{5, 5}, 4}}) {
-    RecordingCanvas canvas;
-    RedrawAroundNode(canvas, grid, node, 400.0f, 200.0f, kLightBlue);
-    EXPECT_EQ(testing::LogLinesOf(canvas, "rect").size(), expectedCells) << node.column << "," << node.row;
-  }
-}
-
 TEST(PressureLabel, FirstFiveCharactersOfTheSignedNumberOrNoData) {
   EXPECT_EQ(PressureLabel(101325), " 1013 hPa");
   EXPECT_EQ(PressureLabel(101300), " 1013 hPa");
@@ -71,26 +38,16 @@ TEST(PressureLabel, FirstFiveCharactersOfTheSignedNumberOrNoData) {
   EXPECT_EQ(PressureLabel(-150), "-1.5 hPa");
 }
 
-TEST(ShowPressureAtClick, WhiteLabelOutlinedInBlackAtTheNearestNode) {
+TEST(PressureLabelAtClick, NearestNodesLabelALittleLeftOfAndAboveTheClick) {
   PressureGrid grid;
   grid.At(0, 1) = 100800;
-  RecordingCanvas canvas;
-  ShowPressureAtClick(canvas, grid, 5, 12);
-  std::vector<std::string> expected;
-  for (const char* at :
-       {"-9.5 6.5", "-9 6.5", "-8.5 6.5", "-9.5 7", "-8.5 7", "-9.5 7.5", "-9 7.5", "-8.5 7.5"})
-    expected.push_back(std::string("text ") + at + " 14 0 #000000  1008 hPa");
-  expected.push_back("text -9 7 14 0 #FFFFFF  1008 hPa");
-  EXPECT_EQ(canvas.Lines(), expected);
-  ShowPressureAtClick(canvas, grid, 200, 200);
-  EXPECT_EQ(canvas.Lines().back(), "text 186 195 14 0 #FFFFFF 気圧データなし");
+  EXPECT_EQ(PressureLabelAtClick(grid, 5, 12), (PressureLabelPlace{{-9, 7}, " 1008 hPa"}));
+  EXPECT_EQ(PressureLabelAtClick(grid, 200, 200), (PressureLabelPlace{{186, 195}, "気圧データなし"}));
 }
 
-TEST(ShowPressureAtClick, ClicksOutsideTheMapSquareDrawNothing) {
-  RecordingCanvas canvas;
+TEST(PressureLabelAtClick, ClicksOutsideTheMapSquareHaveNone) {
   for (const auto& [x, y] : {std::pair{-0.5, 10.0}, {10.0, -0.5}, {400.5, 10.0}, {10.0, 400.5}})
-    ShowPressureAtClick(canvas, PressureGrid{}, x, y);
-  EXPECT_TRUE(canvas.Lines().empty());
+    EXPECT_EQ(PressureLabelAtClick(PressureGrid{}, x, y), std::nullopt) << x << "," << y;
 }
 
 TEST(InterpolatedPressure, BilinearBetweenTheFourNodesAroundThePoint) {

@@ -8,10 +8,6 @@
 namespace nimbara {
 namespace {
 
-using testing::LogLinesOf;
-
-constexpr Colour kMap = Rgb(0, 128, 0);   // #008000
-constexpr Colour kMesh = kLightBlue;      // #0000FF
 constexpr int kPlaneLines = 4;
 constexpr int kPostLines = 4;
 
@@ -25,40 +21,41 @@ TEST(ReliefProjection, PlaneCornersAndHeights) {
   EXPECT_FLOAT_EQ(static_cast<float>(ReliefPoint(0, 0, 0).y), 6140.0f);
 }
 
-TEST(Relief, PlaneAndPostsComeFirstInTheMapColour) {
+TEST(Relief, PlaneThenPostsToTheNearestInteriorNodesThenTheOutline) {
   PressureGrid grid = testing::UniformGrid(101300);
   grid.At(1, 1) = 102300;
-  RecordingCanvas canvas;
-  DrawPressureRelief(canvas, grid, kMap, kMesh);
-  const std::vector<std::string> first(canvas.Lines().begin(), canvas.Lines().begin() + kPlaneLines + kPostLines);
-  EXPECT_EQ(first, (std::vector<std::string>{
-                       "line 206 70 581 70 1 #008000",
-                       "line 581 70 393.5 320 1 #008000",
-                       "line 393.5 320 18.5 320 1 #008000",
-                       "line 206 70 18.5 320 1 #008000",
-                       "line 206 70 206 10 1 #008000",
-                       "line 581 70 581 70 1 #008000",
-                       "line 393.5 320 393.5 320 1 #008000",
-                       "line 18.5 320 18.5 320 1 #008000",
+  const ReliefLines relief = PressureRelief(grid);
+  ASSERT_EQ(static_cast<int>(relief.planeAndOutline.size()), kPlaneLines + kPostLines + OutlineSegments());
+  const std::vector<LineSegment> first(relief.planeAndOutline.begin(),
+                                       relief.planeAndOutline.begin() + kPlaneLines + kPostLines);
+  EXPECT_EQ(first, (std::vector<LineSegment>{
+                       {{206, 70}, {581, 70}},
+                       {{581, 70}, {393.5, 320}},
+                       {{393.5, 320}, {18.5, 320}},
+                       {{206, 70}, {18.5, 320}},
+                       {{206, 70}, {206, 10}},
+                       {{581, 70}, {581, 70}},
+                       {{393.5, 320}, {393.5, 320}},
+                       {{18.5, 320}, {18.5, 320}},
                    }));
+  const CoastSegment& coast = CoastSegments().front();
+  EXPECT_EQ(relief.planeAndOutline[kPlaneLines + kPostLines],
+            (LineSegment{ReliefPoint(coast.x1, coast.y1, 101300), ReliefPoint(coast.x2, coast.y2, 101300)}));
 }
 
 TEST(Relief, UniformGridLiesInThePlaneWithRowsAsHorizontalLines) {
-  const PressureGrid grid = testing::UniformGrid(101300);
-  RecordingCanvas canvas;
-  DrawPressureRelief(canvas, grid, kMap, kMesh);
-  const int meshLines = 2 * 32 * 31;
-  ASSERT_EQ(static_cast<int>(canvas.Lines().size()), kPlaneLines + kPostLines + OutlineSegments() + meshLines);
-  const std::vector<std::string> lines = LogLinesOf(canvas, "line");
-  const std::size_t firstMesh = lines.size() - meshLines;
+  const ReliefLines relief = PressureRelief(testing::UniformGrid(101300));
+  ASSERT_EQ(relief.mesh.size(), std::size_t{2 * 32 * 31});
   // Row 1 from column 1 to 2, and row 32's last segment.
-  EXPECT_EQ(lines[firstMesh], "line 206 70 218 70 1 #0000FF");
-  EXPECT_EQ(lines[firstMesh + 32 * 31 - 1], "line 380 318 392 318 1 #0000FF");
+  EXPECT_EQ(relief.mesh.front(), (LineSegment{{206, 70}, {218, 70}}));
+  EXPECT_EQ(relief.mesh[32 * 31 - 1], (LineSegment{{380, 318}, {392, 318}}));
   for (int r = 1; r <= 32; ++r) {
-    const std::string& line = lines[firstMesh + static_cast<std::size_t>((r - 1) * 31)];
-    const std::string y = LogNumber(2.0 / 3.0 * 12 * r + 62);
-    EXPECT_NE(line.find(" " + y + " "), std::string::npos) << line;
+    const LineSegment& line = relief.mesh[static_cast<std::size_t>((r - 1) * 31)];
+    EXPECT_FLOAT_EQ(static_cast<float>(line.from.y), static_cast<float>(2.0 / 3.0 * 12 * r + 62)) << r;
+    EXPECT_EQ(line.from.y, line.to.y) << r;
   }
+  // The columns follow the rows, each running down the plane.
+  EXPECT_EQ(relief.mesh[32 * 31], (LineSegment{{206, 70}, {200, 78}}));
 }
 
 TEST(ReliefView, ShowsTheWholeRelief) {

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QBuffer>
+#include <QImage>
+
 #include "qt/MapExport.h"
 #include "support/QtTestApplication.h"
 
@@ -103,6 +106,24 @@ TEST_F(QtCanvasTest, PicturesLoadAndSaveAsBmp) {
   canvas.ClearPicture();
   ASSERT_TRUE(canvas.LoadPictureBytes(*bmp));
   EXPECT_EQ(canvas.GetPicture()->pixels, (std::vector<std::uint32_t>{0xFFFF0000u, 0xFF0000FFu}));
+}
+
+// A BMP file is read as one at once, a picture of any other type Qt knows is
+// recognised by its bytes, and bytes that only start like a BMP file are none.
+TEST_F(QtCanvasTest, PicturesOfEveryTypeQtKnowsLoad) {
+  QImage image(2, 1, QImage::Format_RGB32);
+  image.setPixel(0, 0, qRgb(255, 0, 0));
+  image.setPixel(1, 0, qRgb(0, 0, 255));
+  for (const char* format : {"BMP", "PNG", "PPM"}) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(image.save(&buffer, format)) << format;
+    canvas.ClearPicture();
+    ASSERT_TRUE(canvas.LoadPictureBytes(bytes.toStdString())) << format;
+    EXPECT_EQ(canvas.GetPicture()->pixels, (std::vector<std::uint32_t>{0xFFFF0000u, 0xFF0000FFu})) << format;
+  }
+  EXPECT_FALSE(canvas.LoadPictureBytes("BM, but no bitmap"));
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "core/Bmp.h"
-#include "core/DevicePixels.h"
+#include "canvas/DevicePixels.h"
 #include "io/FileIo.h"
 #include "web/PageImports.h"
 

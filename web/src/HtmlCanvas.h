@@ -8,7 +8,7 @@
 #include <map>
 #include <string>
 
-#include "core/Canvas.h"
+#include "canvas/Canvas.h"
 
 namespace nimbara {
 

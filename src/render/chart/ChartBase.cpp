@@ -39,7 +39,7 @@ constexpr double kIslandRadius = 4.5;
 Path Parallel(double latitude) {
   Path points;
   for (double lon = kSpanWest; lon <= kSpanEast; lon += kParallelSampleStep) {
-    const MapPointF p = ProjectLatLonContinuous(latitude, lon);
+    const PointF p = ProjectLatLonContinuous(latitude, lon);
     points.push_back({p.x, p.y});
   }
   return points;
@@ -47,8 +47,8 @@ Path Parallel(double latitude) {
 
 // Meridians are straight lines through the pole.
 Path Meridian(double longitude) {
-  const MapPointF south = ProjectLatLonContinuous(kSpanSouth, longitude);
-  const MapPointF north = ProjectLatLonContinuous(kSpanNorth, longitude);
+  const PointF south = ProjectLatLonContinuous(kSpanSouth, longitude);
+  const PointF north = ProjectLatLonContinuous(kSpanNorth, longitude);
   return {{south.x, south.y}, {north.x, north.y}};
 }
 

@@ -7,7 +7,7 @@
 #include <span>
 #include <string_view>
 
-#include "core/Canvas.h"
+#include "canvas/Canvas.h"
 #include "core/ObservationStore.h"
 #include "core/PathGeometry.h"
 

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/Canvas.h"
+#include "canvas/Canvas.h"
 #include "core/ObservationStore.h"
 #include "core/PathGeometry.h"
 #include "core/PlotPoints.h"

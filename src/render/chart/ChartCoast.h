@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <span>
 
-#include "core/Canvas.h"
+#include "canvas/Canvas.h"
 
 namespace nimbara::chart {
 

@@ -8,14 +8,14 @@
 #include <optional>
 #include <string_view>
 
-#include "core/Canvas.h"
+#include "canvas/Canvas.h"
 #include "core/PathGeometry.h"
 
 namespace nimbara::chart {
 
 inline constexpr std::string_view kMapName = "地上天気図";
 
-// The room the frame takes round the map (core/Canvas.h): set on the Canvas
+// The room the frame takes round the map (canvas/Canvas.h): set on the Canvas
 // before the chart is drawn; a picture for export grows by it.
 FrameMargins ChartFrameMargins(bool legend);
 

@@ -6,7 +6,7 @@
 #include <span>
 #include <vector>
 
-#include "core/Canvas.h"
+#include "canvas/Canvas.h"
 #include "core/PathGeometry.h"
 #include "core/SystemKind.h"
 #include "render/Fronts.h"

@@ -5,7 +5,7 @@
 #include <span>
 #include <vector>
 
-#include "core/Canvas.h"
+#include "canvas/Canvas.h"
 #include "core/PathGeometry.h"
 #include "pressure/IsobarLabels.h"
 

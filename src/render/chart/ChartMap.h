@@ -3,14 +3,14 @@
 // agency's printed surface analyses. Layers, bottom to top: paper, graticule
 // and coast, isobars, fronts, stations and ships, the isobars' values (placed
 // clear of them all), pressure centres; then, in the frame round the map
-// (core/Canvas.h's margins, set here), the title band and the legend. The isobars are those of the chart's
+// (canvas/Canvas.h's margins, set here), the title band and the legend. The isobars are those of the chart's
 // own analysis of the observations (pressure/PressureAnalysis.h); the classic
 // pressure grid is not used.
 
 #include <span>
 #include <string_view>
 
-#include "core/Canvas.h"
+#include "canvas/Canvas.h"
 #include "core/IsobarInterval.h"
 #include "core/ObservationStore.h"
 #include "core/PlotPoints.h"

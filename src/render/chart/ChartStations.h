@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "core/Canvas.h"
+#include "canvas/Canvas.h"
 #include "core/PathGeometry.h"
 #include "core/SymbolSize.h"
 #include "render/SymbolLayers.h"

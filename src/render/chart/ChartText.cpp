@@ -1,6 +1,6 @@
 #include "render/chart/ChartText.h"
 
-#include "core/DevicePixels.h"
+#include "canvas/DevicePixels.h"
 #include "core/Text.h"
 #include "render/chart/ChartPalette.h"
 

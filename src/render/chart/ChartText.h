@@ -5,7 +5,7 @@
 
 #include <string_view>
 
-#include "core/Canvas.h"
+#include "canvas/Canvas.h"
 #include "core/PathGeometry.h"
 
 namespace nimbara::chart {

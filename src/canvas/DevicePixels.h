@@ -7,7 +7,7 @@
 
 #include <optional>
 
-#include "core/Canvas.h"
+#include "canvas/Canvas.h"
 
 namespace nimbara {
 

@@ -13,15 +13,10 @@
 #include "core/Colour.h"
 #include "core/MapView.h"
 #include "core/Picture.h"
+#include "core/Projection.h"
 #include "core/ScreenGeometry.h"
 
 namespace nimbara {
-
-struct PointF {
-  double x = 0.0;
-  double y = 0.0;
-  bool operator==(const PointF&) const = default;
-};
 
 enum class FillStyle { Solid, Transparent };
 

@@ -1,4 +1,4 @@
-#include "core/DevicePixels.h"
+#include "canvas/DevicePixels.h"
 
 #include <algorithm>
 #include <cmath>

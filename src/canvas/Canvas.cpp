@@ -1,4 +1,4 @@
-#include "core/Canvas.h"
+#include "canvas/Canvas.h"
 
 #include <algorithm>
 #include <cmath>
