@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "core/Text.h"
+#include "pressure/IsobarTracer.h"
 
 namespace nimbara {
 namespace {
@@ -127,24 +128,76 @@ bool CoversData(const Box& box, const LabelLayout& layout) {
   return false;
 }
 
+// Closed lines nested round one another, as round a deep low or typhoon:
+// the outermost ring and the rings inside it, those to label first (a bold
+// one, then the outer ones) ahead.
+struct Nest {
+  std::size_t outermost;
+  std::vector<std::size_t> inner;
+};
+
+std::vector<Nest> Nests(std::span<const IsobarLine> lines) {
+  std::vector<std::size_t> closed;
+  for (std::size_t i = 0; i < lines.size(); ++i)
+    if (lines[i].Closed()) closed.push_back(i);
+  // Each ring's parent: the shortest other ring round it (isobars never cross).
+  std::vector<std::optional<std::size_t>> parent(lines.size());
+  for (const std::size_t inner : closed)
+    for (const std::size_t outer : closed)
+      if (outer != inner && Encloses(lines[outer].points, lines[inner].points.front()) &&
+          (!parent[inner] || PathLength(lines[outer].points) < PathLength(lines[*parent[inner]].points)))
+        parent[inner] = outer;
+  std::vector<Nest> nests;
+  std::vector<std::size_t> nestOf(lines.size());
+  for (const std::size_t ring : closed)
+    if (!parent[ring]) {
+      nestOf[ring] = nests.size();
+      nests.push_back({ring, {}});
+    }
+  std::vector<int> depth(lines.size(), 0);
+  for (const std::size_t ring : closed) {
+    std::size_t outermost = ring;
+    for (; parent[outermost]; outermost = *parent[outermost]) ++depth[ring];
+    if (ring != outermost) nests[nestOf[outermost]].inner.push_back(ring);
+  }
+  for (Nest& nest : nests)
+    std::stable_sort(nest.inner.begin(), nest.inner.end(), [&](std::size_t a, std::size_t b) {
+      const bool boldA = IsThickLevel(lines[a].level);
+      const bool boldB = IsThickLevel(lines[b].level);
+      return boldA != boldB ? boldA : depth[a] < depth[b];
+    });
+  return nests;
+}
+
 class Placer {
  public:
-  Placer(std::span<const IsobarLine> lines, const LabelLayout& layout) : m_layout(layout), m_index(lines, layout) {
+  Placer(std::span<const IsobarLine> lines, const LabelLayout& layout)
+      : m_layout(layout), m_index(lines, layout), m_nests(Nests(lines)), m_innerRing(lines.size(), false) {
     for (const IsobarLine& line : lines) {
       std::string text = IsobarLabelText(line.level);
       const double textWidth = static_cast<double>(DisplayColumns(text)) * layout.columnWidth;
       m_lines.push_back({PathMeasure(line.points), line.Closed(), std::move(text), textWidth + 2 * kGapMarginX,
                          layout.textHeight + 2 * kGapMarginY});
     }
+    for (const Nest& nest : m_nests)
+      for (const std::size_t ring : nest.inner) m_innerRing[ring] = true;
   }
 
+  // A nest of rings carries at most two values, the outermost ring's and
+  // one inner ring's, on its lowest point, away from the outer value above:
+  // a column of numbers beside a centre would read as data.
   std::vector<IsobarLabel> Place() {
     std::vector<std::size_t> order(m_lines.size());
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(),
                      [&](std::size_t a, std::size_t b) { return m_lines[a].measure.Length() < m_lines[b].measure.Length(); });
-    for (const std::size_t line : order) PlaceFirst(line);
-    for (auto it = order.rbegin(); it != order.rend(); ++it) PlaceFurther(*it);
+    for (const std::size_t line : order)
+      if (!m_innerRing[line]) PlaceFirst(line);
+    for (const Nest& nest : m_nests)
+      for (const std::size_t ring : nest.inner)
+        if (TryAlong(ring, {ExtremeAlong(ring, kLowest), {1, -1}, m_lines[ring].measure.Length() / 2})) break;
+    for (auto it = order.rbegin(); it != order.rend(); ++it)
+      if (!m_innerRing[*it]) PlaceFurther(*it);
     std::vector<IsobarLabel> labels;
     for (Placed& p : m_placed) labels.push_back(std::move(p.label));
     return labels;
@@ -164,7 +217,7 @@ class Placer {
     const double length = info.measure.Length();
     std::vector<Search> searches;
     if (info.closed) {
-      searches.push_back({TopmostAlong(line), {1, -1}, length / 2});
+      searches.push_back({ExtremeAlong(line, kHighest), {1, -1}, length / 2});
     } else if (length >= 2 * info.width) {
       searches.push_back({info.width / 2, {1}, length});
       searches.push_back({length - info.width / 2, {-1}, length});
@@ -242,13 +295,16 @@ class Placer {
     return IsobarLabel{line, info.text, {at.x - textWidth / 2, at.y - m_layout.textHeight / 2}, gap};
   }
 
-  double TopmostAlong(std::size_t line) const {
+  // Where a line is highest or lowest on the map.
+  static constexpr int kHighest = 1;
+  static constexpr int kLowest = -1;
+  double ExtremeAlong(std::size_t line, int which) const {
     const LineInfo& info = m_lines[line];
     double best = 0;
     double bestY = info.measure.At(0).at.y;
     for (double along = 0; along < info.measure.Length(); along += kSearchStep) {
       const double y = info.measure.At(along).at.y;
-      if (y < bestY) {
+      if (which * y < which * bestY) {
         bestY = y;
         best = along;
       }
@@ -272,6 +328,8 @@ class Placer {
 
   const LabelLayout& m_layout;
   SegmentIndex m_index;
+  std::vector<Nest> m_nests;
+  std::vector<bool> m_innerRing;  // inside another ring: labelled only as its nest allows
   std::vector<LineInfo> m_lines;
   std::vector<Placed> m_placed;
 };

@@ -34,7 +34,8 @@ struct IsobarLabel {
 // such a place goes without (a label over data would hide or mislead). Then
 // the further labels of long lines: a line that runs off the map is
 // labelled near both of its ends, and a long line again wherever its labels
-// lie far apart.
+// lie far apart. Rings nested round a centre carry at most two values: the
+// outermost ring's, and one inner ring's (a 20 hPa one where there is one).
 std::vector<IsobarLabel> PlaceIsobarLabels(std::span<const IsobarLine> lines, const LabelLayout& layout);
 
 // The values of the lines where they leave the layout's area, written outside
