@@ -19,6 +19,10 @@ constexpr double kEndReach = 60.0;        // how far from its end a line's end l
 constexpr double kMiddleReach = 50.0;     // how far a further label may move either way
 constexpr double kLabelSpacing = 170.0;   // a long line is labelled again where its labels lie further apart
 constexpr double kIndexCell = 10.0;       // map units per cell of the segment index
+// A value repeated closer than this (map units) to the same value, as on the
+// map beside where the frame writes it, reads as a second line.
+constexpr double kRepeatReach = 50.0;
+constexpr double kOnEdge = 1e-6;
 
 
 struct LineInfo {
@@ -171,8 +175,12 @@ std::vector<Nest> Nests(std::span<const IsobarLine> lines) {
 
 class Placer {
  public:
-  Placer(std::span<const IsobarLine> lines, const LabelLayout& layout)
-      : m_layout(layout), m_index(lines, layout), m_nests(Nests(lines)), m_innerRing(lines.size(), false) {
+  Placer(std::span<const IsobarLine> lines, const LabelLayout& layout, std::span<const IsobarLabel> frameValues)
+      : m_layout(layout),
+        m_index(lines, layout),
+        m_nests(Nests(lines)),
+        m_innerRing(lines.size(), false),
+        m_frameValues(frameValues) {
     for (const IsobarLine& line : lines) {
       std::string text = IsobarLabelText(line.level);
       const double textWidth = static_cast<double>(DisplayColumns(text)) * layout.columnWidth;
@@ -289,6 +297,8 @@ class Placer {
       if (gap.Grown(kLabelClearance).Overlaps(placed.label.gap)) return std::nullopt;
     for (const Box& symbol : m_layout.avoid)
       if (gap.Overlaps(symbol)) return std::nullopt;
+    for (const IsobarLabel& value : m_frameValues)
+      if (value.text == info.text && Distance(at, value.gap.Centre()) < kRepeatReach) return std::nullopt;
     const double reach = std::hypot(info.width, info.height);
     if (m_index.OtherLineMeets(gap, line, along, reach, info.measure.Length(), info.closed)) return std::nullopt;
     const double textWidth = info.width - 2 * kGapMarginX;
@@ -331,17 +341,18 @@ class Placer {
   std::vector<Nest> m_nests;
   std::vector<bool> m_innerRing;  // inside another ring: labelled only as its nest allows
   std::vector<LineInfo> m_lines;
+  std::span<const IsobarLabel> m_frameValues;
   std::vector<Placed> m_placed;
 };
 
 }  // namespace
 
-std::vector<IsobarLabel> PlaceIsobarLabels(std::span<const IsobarLine> lines, const LabelLayout& layout) {
-  return Placer(lines, layout).Place();
+std::vector<IsobarLabel> PlaceIsobarLabels(std::span<const IsobarLine> lines, const LabelLayout& layout,
+                                           std::span<const IsobarLabel> frameValues) {
+  return Placer(lines, layout, frameValues).Place();
 }
 
 std::vector<IsobarLabel> EdgeLabels(std::span<const IsobarLine> lines, const LabelLayout& layout, double gap) {
-  constexpr double kOnEdge = 1e-6;
   const Box& map = layout.area;
   const double textHeight = layout.textHeight;
   std::vector<IsobarLabel> labels;
@@ -358,7 +369,8 @@ std::vector<IsobarLabel> EdgeLabels(std::span<const IsobarLine> lines, const Lab
       if (!topLeft) continue;
       const Box box{topLeft->x, topLeft->y, topLeft->x + width, topLeft->y + textHeight};
       const bool crowded = std::any_of(labels.begin(), labels.end(), [&](const IsobarLabel& other) {
-        return box.Grown(kLabelClearance).Overlaps(other.gap);
+        return box.Grown(kLabelClearance).Overlaps(other.gap) ||
+               (other.text == text && Distance(box.Centre(), other.gap.Centre()) < kRepeatReach);
       });
       if (!crowded && !CoversData(box, layout)) labels.push_back({i, text, *topLeft, box});
     }
