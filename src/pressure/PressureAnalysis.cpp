@@ -70,6 +70,22 @@ double SquaredDistance(PointF a, PointF b) {
 
 double NodeCoordinate(int index) { return index * SampledField::kSpacing; }
 
+// The weights between every two of a set of observations at one radius,
+// worked out once: the passes are repeated while the centres are fitted.
+class ObservationWeights {
+ public:
+  ObservationWeights(std::span<const PressureObservation> obs, double radius) : m_count(obs.size()) {
+    m_weights.reserve(m_count * m_count);
+    for (const PressureObservation& to : obs)
+      for (const PressureObservation& from : obs) m_weights.push_back(Weight(SquaredDistance(from.at, to.at), radius));
+  }
+  double Between(std::size_t to, std::size_t from) const { return m_weights[to * m_count + from]; }
+
+ private:
+  std::size_t m_count;
+  std::vector<double> m_weights;
+};
+
 // One pass: a weighted mean of `values` (the observations' pressures in the
 // first pass, their misfits in the later ones) at a point.
 struct Pass {
@@ -78,10 +94,19 @@ struct Pass {
   std::vector<double> values;
 
   double At(std::span<const PressureObservation> obs, PointF p) const {
+    return Mean([&](std::size_t i) { return Weight(SquaredDistance(obs[i].at, p), radius); }, obs.size());
+  }
+  // The same at the observation `j` of the set `weights` was made for.
+  double AtObservation(const ObservationWeights& weights, std::size_t j) const {
+    return Mean([&](std::size_t i) { return weights.Between(j, i); }, values.size());
+  }
+
+  template <typename WeightOf>
+  double Mean(WeightOf weightOf, std::size_t count) const {
     double sum = 0;
     double weights = first ? 0 : kCorrectionWeightFloor;
-    for (std::size_t i = 0; i < obs.size(); ++i) {
-      const double w = Weight(SquaredDistance(obs[i].at, p), radius);
+    for (std::size_t i = 0; i < count; ++i) {
+      const double w = weightOf(i);
       sum += w * values[i];
       weights += w;
     }
@@ -127,13 +152,15 @@ struct Pass {
 
 // The passes over the observations that are not centres: a centre's
 // pressure enters through its own dip or rise, centred on its cross.
-std::vector<Pass> BarnesPasses(std::span<const PressureObservation> obs, std::span<const double> radii) {
+// `weights`: the observations' own, one set for each radius.
+std::vector<Pass> BarnesPasses(std::span<const PressureObservation> obs, std::span<const ObservationWeights> weights,
+                               std::span<const double> radii) {
   std::vector<Pass> passes;
   std::vector<double> analysed(obs.size(), 0.0);
-  for (const double radius : radii) {
-    Pass pass{radius, passes.empty(), {}};
+  for (std::size_t k = 0; k < radii.size(); ++k) {
+    Pass pass{radii[k], passes.empty(), {}};
     for (std::size_t i = 0; i < obs.size(); ++i) pass.values.push_back(obs[i].hPa - analysed[i]);
-    for (std::size_t i = 0; i < obs.size(); ++i) analysed[i] += pass.At(obs, obs[i].at);
+    for (std::size_t i = 0; i < obs.size(); ++i) analysed[i] += pass.AtObservation(weights[k], i);
     passes.push_back(std::move(pass));
   }
   return passes;
@@ -174,10 +201,11 @@ double ProfileRadius(std::span<const PressureObservation> others, std::span<cons
 }
 
 std::vector<CentreProfile> CentreProfiles(std::span<const PressureObservation> obs,
-                                          std::span<const PressureObservation> others) {
-  const Pass broad = BarnesPasses(others, std::span(kPassRadii).first(1)).front();
+                                          std::span<const PressureObservation> others,
+                                          std::span<const ObservationWeights> weights) {
+  const Pass broad = BarnesPasses(others, weights, std::span(kPassRadii).first(1)).front();
   std::vector<double> beyondBroad;
-  for (const PressureObservation& o : others) beyondBroad.push_back(o.hPa - broad.At(others, o.at));
+  for (std::size_t i = 0; i < others.size(); ++i) beyondBroad.push_back(others[i].hPa - broad.AtObservation(weights[0], i));
   std::vector<CentreProfile> centres;
   for (const PressureObservation& c : obs) {
     if (c.centre == CentreSense::None || !OnBaseMap(c.at.x) || !OnBaseMap(c.at.y)) continue;
@@ -196,12 +224,13 @@ double ProfilesAt(std::span<const CentreProfile> centres, PointF p) {
 // The passes of the stations beyond the centres' profiles, with the
 // profiles' depths chosen so that passes and profiles together reach each
 // centre's target under its cross.
-std::vector<Pass> FitCentres(std::span<const PressureObservation> others, std::vector<CentreProfile>& centres) {
+std::vector<Pass> FitCentres(std::span<const PressureObservation> others, std::span<const ObservationWeights> weights,
+                             std::vector<CentreProfile>& centres) {
   std::vector<Pass> passes;
   for (int round = 0; round < kCentreRounds; ++round) {
     std::vector<PressureObservation> beyond(others.begin(), others.end());
     for (PressureObservation& o : beyond) o.hPa -= ProfilesAt(centres, o.at);
-    passes = BarnesPasses(beyond, kPassRadii);
+    passes = BarnesPasses(beyond, weights, kPassRadii);
     std::vector<double> depths;
     for (const CentreProfile& c : centres) {
       double background = 0;
@@ -215,20 +244,55 @@ std::vector<Pass> FitCentres(std::span<const PressureObservation> others, std::v
 
 double SoftMax(double a, double b) { return (a + b + std::sqrt((a - b) * (a - b) + kBowlJoin * kBowlJoin)) / 2; }
 
-void HoldCentresExtreme(std::span<const CentreProfile> centres, SampledField& field) {
+// Each centre's distance to every node and its profile's decay there,
+// exp(-distance / radius): the profile and the bowl are both made of them.
+struct NodeDecay {
+  std::vector<double> distance;
+  std::vector<double> decay;
+};
+
+std::vector<NodeDecay> NodeDecays(std::span<const CentreProfile> centres) {
+  std::vector<NodeDecay> decays;
   for (const CentreProfile& c : centres) {
+    NodeDecay& d = decays.emplace_back();
+    for (int r = 0; r < SampledField::kNodes; ++r)
+      for (int col = 0; col < SampledField::kNodes; ++col) {
+        d.distance.push_back(std::sqrt(SquaredDistance({NodeCoordinate(col), NodeCoordinate(r)}, c.at)));
+        d.decay.push_back(std::exp(-d.distance.back() / c.radius));
+      }
+  }
+  return decays;
+}
+
+// Each centre's bowl (a low's field is held above it, a high's under its
+// dome) at every node, in the field's sign for the centre.
+std::vector<std::vector<double>> Bowls(std::span<const CentreProfile> centres, std::span<const NodeDecay> decays) {
+  std::vector<std::vector<double>> bowls;
+  for (std::size_t k = 0; k < centres.size(); ++k) {
+    const CentreProfile& c = centres[k];
     double reach = kWidestBowl;
     for (const CentreProfile& other : centres)
       if (&other != &c) reach = std::min(reach, kBowlShare * std::sqrt(SquaredDistance(other.at, c.at)));
-    const double sign = c.sense == CentreSense::High ? -1 : 1;  // a low's field is held above its bowl
+    const double sign = c.sense == CentreSense::High ? -1 : 1;
+    std::vector<double>& bowl = bowls.emplace_back();
+    for (std::size_t node = 0; node < decays[k].distance.size(); ++node) {
+      const double beyond = std::max(0.0, decays[k].distance[node] - reach);
+      const double rise = kBowlDepth * std::abs(c.depth) * (1 - decays[k].decay[node]);
+      bowl.push_back(sign * (c.target - sign * kBowlSlack) + rise - kBowlFall * beyond * beyond);
+    }
+  }
+  return bowls;
+}
+
+void HoldCentresExtreme(std::span<const CentreProfile> centres, std::span<const std::vector<double>> bowls,
+                        SampledField& field) {
+  for (std::size_t k = 0; k < centres.size(); ++k) {
+    const double sign = centres[k].sense == CentreSense::High ? -1 : 1;
+    std::size_t node = 0;
     for (int r = 0; r < SampledField::kNodes; ++r)
       for (int col = 0; col < SampledField::kNodes; ++col) {
-        const double d = std::sqrt(SquaredDistance({NodeCoordinate(col), NodeCoordinate(r)}, c.at));
-        const double beyond = std::max(0.0, d - reach);
-        const double rise = kBowlDepth * std::abs(c.depth) * (1 - std::exp(-d / c.radius));
-        const double bowl = sign * (c.target - sign * kBowlSlack) + rise - kBowlFall * beyond * beyond;
-        double& node = field.Node(col, r);
-        node = sign * SoftMax(sign * node, bowl);
+        double& value = field.Node(col, r);
+        value = sign * SoftMax(sign * value, bowls[k][node++]);
       }
   }
 }
@@ -296,21 +360,29 @@ SampledField AnalysePressure(std::span<const PressureObservation> observations) 
   for (const PressureObservation& o : observations)
     if (o.centre == CentreSense::None) others.push_back(o);
   if (others.empty()) return field;
-  std::vector<CentreProfile> centres = CentreProfiles(observations, others);
-  const std::vector<Pass> passes = FitCentres(others, centres);
+  std::vector<ObservationWeights> weights;
+  for (const double radius : kPassRadii) weights.emplace_back(others, radius);
+  std::vector<CentreProfile> centres = CentreProfiles(observations, others, weights);
+  const std::vector<Pass> passes = FitCentres(others, weights, centres);
   std::vector<PressureObservation> beyond = others;
   for (PressureObservation& o : beyond) o.hPa -= ProfilesAt(centres, o.at);
   for (const Pass& pass : passes) pass.AddTo(beyond, field);
+  const std::vector<NodeDecay> decays = NodeDecays(centres);
+  std::size_t node = 0;
   for (int r = 0; r < SampledField::kNodes; ++r)
-    for (int c = 0; c < SampledField::kNodes; ++c)
-      field.Node(c, r) += ProfilesAt(centres, {NodeCoordinate(c), NodeCoordinate(r)});
-  HoldCentresExtreme(centres, field);
+    for (int c = 0; c < SampledField::kNodes; ++c, ++node) {
+      double profiles = 0;
+      for (std::size_t k = 0; k < centres.size(); ++k) profiles += centres[k].depth * decays[k].decay[node];
+      field.Node(c, r) += profiles;
+    }
+  const std::vector<std::vector<double>> bowls = Bowls(centres, decays);
+  HoldCentresExtreme(centres, bowls, field);
   // What the centres' profiles and bowls took from the stations near them is
   // given back close to those stations, before the centres' last touch.
   Pass giveBack{kGiveBackRadius, false, {}};
   for (const PressureObservation& o : others) giveBack.values.push_back(o.hPa - field.At(o.at));
   giveBack.AddTo(others, field);
-  HoldCentresExtreme(centres, field);
+  HoldCentresExtreme(centres, bowls, field);
   TouchUpCentres(centres, field);
   return field;
 }
