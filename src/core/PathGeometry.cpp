@@ -11,7 +11,7 @@ namespace {
 // Centripetal parametrisation: knots spaced by the square root of the
 // distance, which keeps the curve from looping or overshooting at uneven
 // vertex spacing.
-constexpr double kKnotExponent = 0.5;
+double KnotStep(PointF a, PointF b) { return std::sqrt(Distance(a, b)); }
 constexpr double kSamePoint = 1e-9;
 
 // Exactly a at 0 and exactly b at 1.
@@ -22,7 +22,7 @@ PointF Lerp(PointF a, PointF b, double t) { return {(1 - t) * a.x + t * b.x, (1 
 class CatmullRomSpan {
  public:
   CatmullRomSpan(PointF p0, PointF p1, PointF p2, PointF p3) : m_p{p0, p1, p2, p3} {
-    for (int i = 1; i < 4; ++i) m_t[i] = m_t[i - 1] + std::pow(Distance(m_p[i - 1], m_p[i]), kKnotExponent);
+    for (int i = 1; i < 4; ++i) m_t[i] = m_t[i - 1] + KnotStep(m_p[i - 1], m_p[i]);
   }
   // s from 0 (p1) to 1 (p2).
   PointF At(double s) const {

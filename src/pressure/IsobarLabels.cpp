@@ -38,18 +38,42 @@ struct Placed {
   double along;  // distance along its line
 };
 
+// The cells of a coarse grid over an area; a box reaching beyond the area's
+// edge is in the cells at the edge.
+class GridCells {
+ public:
+  explicit GridCells(const Box& area)
+      : m_area(area),
+        m_columns(std::max(1, static_cast<int>(std::ceil((area.right - area.left) / kIndexCell)))),
+        m_rows(std::max(1, static_cast<int>(std::ceil((area.bottom - area.top) / kIndexCell)))) {}
+  std::size_t Count() const { return static_cast<std::size_t>(m_columns * m_rows); }
+
+  template <typename Visit>
+  void ForCells(const Box& box, Visit visit) const {
+    const auto cell = [](double offset, int count) {
+      return std::clamp(static_cast<int>(std::floor(offset / kIndexCell)), 0, count - 1);
+    };
+    const int left = cell(box.left - m_area.left, m_columns);
+    const int right = cell(box.right - m_area.left, m_columns);
+    const int top = cell(box.top - m_area.top, m_rows);
+    const int bottom = cell(box.bottom - m_area.top, m_rows);
+    for (int row = top; row <= bottom; ++row)
+      for (int column = left; column <= right; ++column) visit(static_cast<std::size_t>(row * m_columns + column));
+  }
+
+ private:
+  Box m_area;
+  int m_columns;
+  int m_rows;
+};
+
 // The segments of the isobars and of the other lines by the cells of a
 // coarse grid, to find what passes through a box without looking at every
 // segment.
 class SegmentIndex {
  public:
   SegmentIndex(std::span<const IsobarLine> lines, const LabelLayout& layout)
-      : m_isobarCount(lines.size()),
-        m_otherMargin(layout.otherLineMargin),
-        m_area(layout.area),
-        m_columns(std::max(1, static_cast<int>(std::ceil((m_area.right - m_area.left) / kIndexCell)))),
-        m_rows(std::max(1, static_cast<int>(std::ceil((m_area.bottom - m_area.top) / kIndexCell)))),
-        m_cells(static_cast<std::size_t>(m_columns * m_rows)) {
+      : m_isobarCount(lines.size()), m_otherMargin(layout.otherLineMargin), m_grid(layout.area), m_cells(m_grid.Count()) {
     for (const IsobarLine& line : lines) m_paths.push_back(line.points);
     for (const Path& other : layout.otherLines) m_paths.push_back(other);
     for (std::size_t path = 0; path < m_paths.size(); ++path) {
@@ -61,7 +85,7 @@ class SegmentIndex {
         const PointF b = points[i];
         const Box bounds = Box{std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x), std::max(a.y, b.y)}
                                .Grown(margin);
-        ForCells(bounds, [&](std::size_t cell) { m_cells[cell].push_back({path, i, along}); });
+        m_grid.ForCells(bounds, [&](std::size_t cell) { m_cells[cell].push_back({path, i, along}); });
         along += Distance(a, b);
       }
     }
@@ -73,7 +97,7 @@ class SegmentIndex {
   bool OtherLineMeets(const Box& box, std::size_t line, double along, double reach, double lineLength,
                       bool closed) const {
     bool meets = false;
-    ForCells(box.Grown(m_otherMargin), [&](std::size_t cell) {
+    m_grid.ForCells(box.Grown(m_otherMargin), [&](std::size_t cell) {
       for (const Entry& e : m_cells[cell]) {
         if (meets) return;
         if (e.path == line) {
@@ -96,26 +120,34 @@ class SegmentIndex {
     double along;         // distance along the path to its first point
   };
 
-  template <typename Visit>
-  void ForCells(const Box& box, Visit visit) const {
-    const auto cell = [](double offset, int count) {
-      return std::clamp(static_cast<int>(std::floor(offset / kIndexCell)), 0, count - 1);
-    };
-    const int left = cell(box.left - m_area.left, m_columns);
-    const int right = cell(box.right - m_area.left, m_columns);
-    const int top = cell(box.top - m_area.top, m_rows);
-    const int bottom = cell(box.bottom - m_area.top, m_rows);
-    for (int row = top; row <= bottom; ++row)
-      for (int column = left; column <= right; ++column) visit(static_cast<std::size_t>(row * m_columns + column));
-  }
-
   std::size_t m_isobarCount;
   double m_otherMargin;
   std::vector<std::span<const PointF>> m_paths;  // the isobars, then the other lines
-  Box m_area;
-  int m_columns;
-  int m_rows;
+  GridCells m_grid;
   std::vector<std::vector<Entry>> m_cells;
+};
+
+// Boxes by the cells of a coarse grid over an area, to find those a box
+// overlaps without looking at every one (a map holds hundreds of stations).
+class BoxIndex {
+ public:
+  BoxIndex(std::span<const Box> boxes, const Box& area) : m_boxes(boxes), m_grid(area), m_cells(m_grid.Count()) {
+    for (std::size_t i = 0; i < boxes.size(); ++i)
+      m_grid.ForCells(boxes[i], [&](std::size_t cell) { m_cells[cell].push_back(i); });
+  }
+
+  bool AnyOverlaps(const Box& box) const {
+    bool overlaps = false;
+    m_grid.ForCells(box, [&](std::size_t cell) {
+      for (const std::size_t i : m_cells[cell]) overlaps = overlaps || box.Overlaps(m_boxes[i]);
+    });
+    return overlaps;
+  }
+
+ private:
+  std::span<const Box> m_boxes;
+  GridCells m_grid;
+  std::vector<std::vector<std::size_t>> m_cells;
 };
 
 // Whether a box would hide a station's symbol, a centre or a front (with
@@ -145,11 +177,13 @@ std::vector<Nest> Nests(std::span<const IsobarLine> lines) {
   for (std::size_t i = 0; i < lines.size(); ++i)
     if (lines[i].Closed()) closed.push_back(i);
   // Each ring's parent: the shortest other ring round it (isobars never cross).
+  std::vector<double> length(lines.size(), 0.0);
+  for (const std::size_t ring : closed) length[ring] = PathLength(lines[ring].points);
   std::vector<std::optional<std::size_t>> parent(lines.size());
   for (const std::size_t inner : closed)
     for (const std::size_t outer : closed)
-      if (outer != inner && Encloses(lines[outer].points, lines[inner].points.front()) &&
-          (!parent[inner] || PathLength(lines[outer].points) < PathLength(lines[*parent[inner]].points)))
+      if (outer != inner && length[outer] > length[inner] && (!parent[inner] || length[outer] < length[*parent[inner]]) &&
+          Encloses(lines[outer].points, lines[inner].points.front()))
         parent[inner] = outer;
   std::vector<Nest> nests;
   std::vector<std::size_t> nestOf(lines.size());
@@ -180,7 +214,8 @@ class Placer {
         m_index(lines, layout),
         m_nests(Nests(lines)),
         m_innerRing(lines.size(), false),
-        m_frameValues(frameValues) {
+        m_frameValues(frameValues),
+        m_avoid(layout.avoid, layout.area) {
     for (const IsobarLine& line : lines) {
       std::string text = IsobarLabelText(line.level);
       const double textWidth = static_cast<double>(DisplayColumns(text)) * layout.columnWidth;
@@ -295,8 +330,7 @@ class Placer {
       if (gap.Overlaps(clear)) return std::nullopt;
     for (const Placed& placed : m_placed)
       if (gap.Grown(kLabelClearance).Overlaps(placed.label.gap)) return std::nullopt;
-    for (const Box& symbol : m_layout.avoid)
-      if (gap.Overlaps(symbol)) return std::nullopt;
+    if (m_avoid.AnyOverlaps(gap)) return std::nullopt;
     for (const IsobarLabel& value : m_frameValues)
       if (value.text == info.text && Distance(at, value.gap.Centre()) < kRepeatReach) return std::nullopt;
     const double reach = std::hypot(info.width, info.height);
@@ -342,6 +376,7 @@ class Placer {
   std::vector<bool> m_innerRing;  // inside another ring: labelled only as its nest allows
   std::vector<LineInfo> m_lines;
   std::span<const IsobarLabel> m_frameValues;
+  BoxIndex m_avoid;  // the layout's station symbols
   std::vector<Placed> m_placed;
 };
 

@@ -123,14 +123,25 @@ struct Pass {
     std::array<double, n> down{};
     // The first pass reaches every node, from observations off the map too.
     const double reach = first ? kFirstPassReach : kCorrectionReach * radius;
+    // Observations stand on whole map units and nodes every 4, so the
+    // factors repeat: each whole offset's weight is worked out once.
+    std::vector<double> byWholeOffset(static_cast<std::size_t>(reach + SampledField::kSpacing) + 1, -1.0);
+    const auto weightAlong = [&](double offset) {
+      const double size = std::fabs(offset);
+      if (size != std::floor(size) || size >= static_cast<double>(byWholeOffset.size()))
+        return Weight(std::pow(offset, 2), radius);
+      double& weight = byWholeOffset[static_cast<std::size_t>(size)];
+      if (weight < 0) weight = Weight(std::pow(offset, 2), radius);
+      return weight;
+    };
     for (std::size_t i = 0; i < obs.size(); ++i) {
       const PointF at = obs[i].at;
       const int c0 = std::clamp(static_cast<int>(std::floor((at.x - reach) / SampledField::kSpacing)), 0, n);
       const int c1 = std::clamp(static_cast<int>(std::ceil((at.x + reach) / SampledField::kSpacing)) + 1, 0, n);
       const int r0 = std::clamp(static_cast<int>(std::floor((at.y - reach) / SampledField::kSpacing)), 0, n);
       const int r1 = std::clamp(static_cast<int>(std::ceil((at.y + reach) / SampledField::kSpacing)) + 1, 0, n);
-      for (int c = c0; c < c1; ++c) across[c] = Weight(std::pow(NodeCoordinate(c) - at.x, 2), radius);
-      for (int r = r0; r < r1; ++r) down[r] = Weight(std::pow(NodeCoordinate(r) - at.y, 2), radius);
+      for (int c = c0; c < c1; ++c) across[c] = weightAlong(NodeCoordinate(c) - at.x);
+      for (int r = r0; r < r1; ++r) down[r] = weightAlong(NodeCoordinate(r) - at.y);
       for (int r = r0; r < r1; ++r) {
         double* sumRow = &sums[static_cast<std::size_t>(r) * n];
         double* weightRow = &weights[static_cast<std::size_t>(r) * n];

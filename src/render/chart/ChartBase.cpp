@@ -115,9 +115,9 @@ Box CanvasBox(const Canvas& canvas) {
   return {std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x), std::max(a.y, b.y)};
 }
 
-void DrawPaper(Canvas& canvas) {
+void DrawPaper(Canvas& canvas, bool tinted) {
   const Box all = CanvasBox(canvas);
-  if (!canvas.HasPicture()) {
+  if (!canvas.HasPicture() && !tinted) {
     canvas.Rect({all.left, all.top}, {all.right, all.bottom}, kPaper, true);
     return;
   }

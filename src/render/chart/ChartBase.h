@@ -17,8 +17,9 @@ Box ViewBox(const Canvas& canvas);
 Box CanvasBox(const Canvas& canvas);
 
 // White paper over all the Canvas shows; over the frame only where a
-// satellite picture lies under the map.
-void DrawPaper(Canvas& canvas);
+// satellite picture or the sea's tint (`tinted`: the coast is drawn) will
+// cover the map.
+void DrawPaper(Canvas& canvas, bool tinted);
 
 // The tinted land and sea (render/chart/ChartLand.h), the graticule and its
 // degrees, then the shore.
