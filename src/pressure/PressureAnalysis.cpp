@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 #include "core/CodeTables.h"
 #include "core/MapView.h"
@@ -257,20 +258,47 @@ double SoftMax(double a, double b) { return (a + b + std::sqrt((a - b) * (a - b)
 
 // Each centre's distance to every node and its profile's decay there,
 // exp(-distance / radius): the profile and the bowl are both made of them.
+// Nodes mirrored round the cross take those of their earlier mirror.
 struct NodeDecay {
   std::vector<double> distance;
   std::vector<double> decay;
 };
 
+// The earlier node index as far from `centre` on the other side of it, if
+// there is one: the nodes mirrored round a cross have its distances.
+std::optional<int> EarlierMirror(int index, double centre) {
+  const double mirrored = 2 * centre / SampledField::kSpacing - index;
+  const int earlier = static_cast<int>(mirrored);
+  if (mirrored != earlier || earlier < 0 || earlier >= index ||
+      std::fabs(NodeCoordinate(earlier) - centre) != std::fabs(NodeCoordinate(index) - centre))
+    return std::nullopt;
+  return earlier;
+}
+
 std::vector<NodeDecay> NodeDecays(std::span<const CentreProfile> centres) {
+  constexpr int n = SampledField::kNodes;
+  const auto node = [](int col, int r) { return static_cast<std::size_t>(r) * n + static_cast<std::size_t>(col); };
   std::vector<NodeDecay> decays;
   for (const CentreProfile& c : centres) {
     NodeDecay& d = decays.emplace_back();
-    for (int r = 0; r < SampledField::kNodes; ++r)
-      for (int col = 0; col < SampledField::kNodes; ++col) {
-        d.distance.push_back(std::sqrt(SquaredDistance({NodeCoordinate(col), NodeCoordinate(r)}, c.at)));
-        d.decay.push_back(std::exp(-d.distance.back() / c.radius));
+    d.distance.resize(static_cast<std::size_t>(n) * n);
+    d.decay.resize(d.distance.size());
+    for (int r = 0; r < n; ++r) {
+      const std::optional<int> rowMirror = EarlierMirror(r, c.at.y);
+      for (int col = 0; col < n; ++col) {
+        std::optional<std::size_t> same;
+        if (rowMirror) same = node(col, *rowMirror);
+        else if (const std::optional<int> colMirror = EarlierMirror(col, c.at.x)) same = node(*colMirror, r);
+        const std::size_t k = node(col, r);
+        if (same) {
+          d.distance[k] = d.distance[*same];
+          d.decay[k] = d.decay[*same];
+          continue;
+        }
+        d.distance[k] = std::sqrt(SquaredDistance({NodeCoordinate(col), NodeCoordinate(r)}, c.at));
+        d.decay[k] = std::exp(-d.distance[k] / c.radius);
       }
+    }
   }
   return decays;
 }
