@@ -75,10 +75,13 @@ double NodeCoordinate(int index) { return index * SampledField::kSpacing; }
 // worked out once: the passes are repeated while the centres are fitted.
 class ObservationWeights {
  public:
-  ObservationWeights(std::span<const PressureObservation> obs, double radius) : m_count(obs.size()) {
-    m_weights.reserve(m_count * m_count);
-    for (const PressureObservation& to : obs)
-      for (const PressureObservation& from : obs) m_weights.push_back(Weight(SquaredDistance(from.at, to.at), radius));
+  // The distances are the same either way, so each pair is worked out once.
+  ObservationWeights(std::span<const PressureObservation> obs, double radius)
+      : m_count(obs.size()), m_weights(m_count * m_count) {
+    for (std::size_t to = 0; to < m_count; ++to)
+      for (std::size_t from = 0; from <= to; ++from)
+        m_weights[to * m_count + from] = m_weights[from * m_count + to] =
+            Weight(SquaredDistance(obs[from].at, obs[to].at), radius);
   }
   double Between(std::size_t to, std::size_t from) const { return m_weights[to * m_count + from]; }
 
