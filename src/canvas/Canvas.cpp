@@ -41,11 +41,9 @@ PointF Canvas::MapOrigin() const {
           (PixelHeight() - FramedHeight(m_margins) * scale) / 2 + m_margins.top * scale};
 }
 
-PointF Canvas::ToPixels(PointF p) const {
-  const double side = MapPixels();
-  const PointF origin = MapOrigin();
-  return {origin.x + (p.x - m_view.left) * side / m_view.width, origin.y + (p.y - m_view.top) * side / m_view.height};
-}
+PointF Canvas::ToPixels(PointF p) const { return ToPixelsMapping()(p); }
+
+Canvas::PixelMapping Canvas::ToPixelsMapping() const { return {MapOrigin(), MapPixels(), m_view}; }
 
 PointF Canvas::FromPixels(PointF pixel) const {
   const double side = MapPixels();

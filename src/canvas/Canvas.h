@@ -74,6 +74,16 @@ class Canvas {
   PointF MapOrigin() const;  // its upper-left corner
   // Map units -> device pixels (not rounded).
   PointF ToPixels(PointF p) const;
+  // The same mapping worked out once, for the many points of a path.
+  struct PixelMapping {
+    PointF origin;
+    double side;
+    MapView view;
+    PointF operator()(PointF p) const {
+      return {origin.x + (p.x - view.left) * side / view.width, origin.y + (p.y - view.top) * side / view.height};
+    }
+  };
+  PixelMapping ToPixelsMapping() const;
   PointF FromPixels(PointF pixel) const;
   // The vertical map units that span as many pixels as one horizontal map
   // unit: 1 while the view's width and height agree. Circles are measured with the

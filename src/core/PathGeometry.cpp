@@ -11,7 +11,7 @@ namespace {
 // Centripetal parametrisation: knots spaced by the square root of the
 // distance, which keeps the curve from looping or overshooting at uneven
 // vertex spacing.
-constexpr double kKnotExponent = 0.5;
+double KnotStep(PointF a, PointF b) { return std::sqrt(Distance(a, b)); }
 constexpr double kSamePoint = 1e-9;
 
 // Exactly a at 0 and exactly b at 1.
@@ -22,7 +22,7 @@ PointF Lerp(PointF a, PointF b, double t) { return {(1 - t) * a.x + t * b.x, (1 
 class CatmullRomSpan {
  public:
   CatmullRomSpan(PointF p0, PointF p1, PointF p2, PointF p3) : m_p{p0, p1, p2, p3} {
-    for (int i = 1; i < 4; ++i) m_t[i] = m_t[i - 1] + std::pow(Distance(m_p[i - 1], m_p[i]), kKnotExponent);
+    for (int i = 1; i < 4; ++i) m_t[i] = m_t[i - 1] + KnotStep(m_p[i - 1], m_p[i]);
   }
   // s from 0 (p1) to 1 (p2).
   PointF At(double s) const {
@@ -198,6 +198,49 @@ std::vector<Path> PartsOutsideAll(std::span<const PointF> path, std::span<const 
     parts = std::move(outside);
   }
   return parts;
+}
+
+Path ClipPolygon(std::span<const PointF> polygon, const Box& box) {
+  // Sutherland and Hodgman: clipped by each side's half-plane in turn.
+  struct Side {
+    bool vertical;  // a side of constant x
+    double at;
+    bool keepBelow;  // keeps the coordinate at or below `at`
+  };
+  const Side sides[] = {{true, box.left, false}, {true, box.right, true}, {false, box.top, false}, {false, box.bottom, true}};
+  Path points(polygon.begin(), polygon.end());
+  if (points.size() > 1 && points.front() == points.back()) points.pop_back();
+  Path clipped;
+  for (const Side& side : sides) {
+    const auto coordinate = [&](PointF p) { return side.vertical ? p.x : p.y; };
+    const auto inside = [&](PointF p) { return side.keepBelow ? coordinate(p) <= side.at : coordinate(p) >= side.at; };
+    const auto crossing = [&](PointF a, PointF b) {
+      PointF p = Lerp(a, b, (side.at - coordinate(a)) / (coordinate(b) - coordinate(a)));
+      (side.vertical ? p.x : p.y) = side.at;  // exactly on the side
+      return p;
+    };
+    clipped.clear();
+    for (std::size_t i = 0; i < points.size(); ++i) {
+      const PointF a = points[(i + points.size() - 1) % points.size()];
+      const PointF b = points[i];
+      if (inside(a) != inside(b)) clipped.push_back(crossing(a, b));
+      if (inside(b)) clipped.push_back(b);
+    }
+    points.swap(clipped);
+  }
+  if (points.size() < 3) return {};
+  points.push_back(points.front());
+  return points;
+}
+
+bool Encloses(std::span<const PointF> ring, PointF p) {
+  bool inside = false;  // flips at each crossing of a ray eastward
+  for (std::size_t i = 1; i < ring.size(); ++i) {
+    const PointF a = ring[i - 1];
+    const PointF b = ring[i];
+    if ((a.y > p.y) != (b.y > p.y) && p.x < a.x + (p.y - a.y) * (b.x - a.x) / (b.y - a.y)) inside = !inside;
+  }
+  return inside;
 }
 
 bool SegmentMeetsBox(PointF a, PointF b, const Box& box) { return InsideRange(a, b, box).has_value(); }

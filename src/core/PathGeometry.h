@@ -72,6 +72,18 @@ std::vector<Path> PartsOutside(std::span<const PointF> path, const Box& box);
 // The parts of a path outside every one of the boxes.
 std::vector<Path> PartsOutsideAll(std::span<const PointF> path, std::span<const Box> boxes);
 
+// The part of a closed polygon (its last point may repeat its first) inside
+// the box, as one closed polygon (last point repeating the first, empty when
+// nothing is inside): where the polygon leaves the box it runs along the
+// box's sides, so parts the box cuts apart are joined by edges there that
+// enclose nothing, and the result fills (even-odd) just where the polygon
+// did inside the box.
+Path ClipPolygon(std::span<const PointF> polygon, const Box& box);
+
+// Whether a closed path (last point repeating the first) goes round the
+// point, as an even-odd fill decides.
+bool Encloses(std::span<const PointF> ring, PointF p);
+
 // Whether the segment a-b passes through the box.
 bool SegmentMeetsBox(PointF a, PointF b, const Box& box);
 

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "core/Text.h"
+#include "pressure/IsobarTracer.h"
 
 namespace nimbara {
 namespace {
@@ -18,6 +19,10 @@ constexpr double kEndReach = 60.0;        // how far from its end a line's end l
 constexpr double kMiddleReach = 50.0;     // how far a further label may move either way
 constexpr double kLabelSpacing = 170.0;   // a long line is labelled again where its labels lie further apart
 constexpr double kIndexCell = 10.0;       // map units per cell of the segment index
+// A value repeated closer than this (map units) to the same value, as on the
+// map beside where the frame writes it, reads as a second line.
+constexpr double kRepeatReach = 50.0;
+constexpr double kOnEdge = 1e-6;
 
 
 struct LineInfo {
@@ -33,18 +38,42 @@ struct Placed {
   double along;  // distance along its line
 };
 
+// The cells of a coarse grid over an area; a box reaching beyond the area's
+// edge is in the cells at the edge.
+class GridCells {
+ public:
+  explicit GridCells(const Box& area)
+      : m_area(area),
+        m_columns(std::max(1, static_cast<int>(std::ceil((area.right - area.left) / kIndexCell)))),
+        m_rows(std::max(1, static_cast<int>(std::ceil((area.bottom - area.top) / kIndexCell)))) {}
+  std::size_t Count() const { return static_cast<std::size_t>(m_columns * m_rows); }
+
+  template <typename Visit>
+  void ForCells(const Box& box, Visit visit) const {
+    const auto cell = [](double offset, int count) {
+      return std::clamp(static_cast<int>(std::floor(offset / kIndexCell)), 0, count - 1);
+    };
+    const int left = cell(box.left - m_area.left, m_columns);
+    const int right = cell(box.right - m_area.left, m_columns);
+    const int top = cell(box.top - m_area.top, m_rows);
+    const int bottom = cell(box.bottom - m_area.top, m_rows);
+    for (int row = top; row <= bottom; ++row)
+      for (int column = left; column <= right; ++column) visit(static_cast<std::size_t>(row * m_columns + column));
+  }
+
+ private:
+  Box m_area;
+  int m_columns;
+  int m_rows;
+};
+
 // The segments of the isobars and of the other lines by the cells of a
 // coarse grid, to find what passes through a box without looking at every
 // segment.
 class SegmentIndex {
  public:
   SegmentIndex(std::span<const IsobarLine> lines, const LabelLayout& layout)
-      : m_isobarCount(lines.size()),
-        m_otherMargin(layout.otherLineMargin),
-        m_area(layout.area),
-        m_columns(std::max(1, static_cast<int>(std::ceil((m_area.right - m_area.left) / kIndexCell)))),
-        m_rows(std::max(1, static_cast<int>(std::ceil((m_area.bottom - m_area.top) / kIndexCell)))),
-        m_cells(static_cast<std::size_t>(m_columns * m_rows)) {
+      : m_isobarCount(lines.size()), m_otherMargin(layout.otherLineMargin), m_grid(layout.area), m_cells(m_grid.Count()) {
     for (const IsobarLine& line : lines) m_paths.push_back(line.points);
     for (const Path& other : layout.otherLines) m_paths.push_back(other);
     for (std::size_t path = 0; path < m_paths.size(); ++path) {
@@ -56,7 +85,7 @@ class SegmentIndex {
         const PointF b = points[i];
         const Box bounds = Box{std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x), std::max(a.y, b.y)}
                                .Grown(margin);
-        ForCells(bounds, [&](std::size_t cell) { m_cells[cell].push_back({path, i, along}); });
+        m_grid.ForCells(bounds, [&](std::size_t cell) { m_cells[cell].push_back({path, i, along}); });
         along += Distance(a, b);
       }
     }
@@ -68,7 +97,7 @@ class SegmentIndex {
   bool OtherLineMeets(const Box& box, std::size_t line, double along, double reach, double lineLength,
                       bool closed) const {
     bool meets = false;
-    ForCells(box.Grown(m_otherMargin), [&](std::size_t cell) {
+    m_grid.ForCells(box.Grown(m_otherMargin), [&](std::size_t cell) {
       for (const Entry& e : m_cells[cell]) {
         if (meets) return;
         if (e.path == line) {
@@ -91,26 +120,34 @@ class SegmentIndex {
     double along;         // distance along the path to its first point
   };
 
-  template <typename Visit>
-  void ForCells(const Box& box, Visit visit) const {
-    const auto cell = [](double offset, int count) {
-      return std::clamp(static_cast<int>(std::floor(offset / kIndexCell)), 0, count - 1);
-    };
-    const int left = cell(box.left - m_area.left, m_columns);
-    const int right = cell(box.right - m_area.left, m_columns);
-    const int top = cell(box.top - m_area.top, m_rows);
-    const int bottom = cell(box.bottom - m_area.top, m_rows);
-    for (int row = top; row <= bottom; ++row)
-      for (int column = left; column <= right; ++column) visit(static_cast<std::size_t>(row * m_columns + column));
-  }
-
   std::size_t m_isobarCount;
   double m_otherMargin;
   std::vector<std::span<const PointF>> m_paths;  // the isobars, then the other lines
-  Box m_area;
-  int m_columns;
-  int m_rows;
+  GridCells m_grid;
   std::vector<std::vector<Entry>> m_cells;
+};
+
+// Boxes by the cells of a coarse grid over an area, to find those a box
+// overlaps without looking at every one (a map holds hundreds of stations).
+class BoxIndex {
+ public:
+  BoxIndex(std::span<const Box> boxes, const Box& area) : m_boxes(boxes), m_grid(area), m_cells(m_grid.Count()) {
+    for (std::size_t i = 0; i < boxes.size(); ++i)
+      m_grid.ForCells(boxes[i], [&](std::size_t cell) { m_cells[cell].push_back(i); });
+  }
+
+  bool AnyOverlaps(const Box& box) const {
+    bool overlaps = false;
+    m_grid.ForCells(box, [&](std::size_t cell) {
+      for (const std::size_t i : m_cells[cell]) overlaps = overlaps || box.Overlaps(m_boxes[i]);
+    });
+    return overlaps;
+  }
+
+ private:
+  std::span<const Box> m_boxes;
+  GridCells m_grid;
+  std::vector<std::vector<std::size_t>> m_cells;
 };
 
 // Whether a box would hide a station's symbol, a centre or a front (with
@@ -127,24 +164,83 @@ bool CoversData(const Box& box, const LabelLayout& layout) {
   return false;
 }
 
+// Closed lines nested round one another, as round a deep low or typhoon:
+// the outermost ring and the rings inside it, those to label first (a bold
+// one, then the outer ones) ahead.
+struct Nest {
+  std::size_t outermost;
+  std::vector<std::size_t> inner;
+};
+
+std::vector<Nest> Nests(std::span<const IsobarLine> lines) {
+  std::vector<std::size_t> closed;
+  for (std::size_t i = 0; i < lines.size(); ++i)
+    if (lines[i].Closed()) closed.push_back(i);
+  // Each ring's parent: the shortest other ring round it (isobars never cross).
+  std::vector<double> length(lines.size(), 0.0);
+  for (const std::size_t ring : closed) length[ring] = PathLength(lines[ring].points);
+  std::vector<std::optional<std::size_t>> parent(lines.size());
+  for (const std::size_t inner : closed)
+    for (const std::size_t outer : closed)
+      if (outer != inner && length[outer] > length[inner] && (!parent[inner] || length[outer] < length[*parent[inner]]) &&
+          Encloses(lines[outer].points, lines[inner].points.front()))
+        parent[inner] = outer;
+  std::vector<Nest> nests;
+  std::vector<std::size_t> nestOf(lines.size());
+  for (const std::size_t ring : closed)
+    if (!parent[ring]) {
+      nestOf[ring] = nests.size();
+      nests.push_back({ring, {}});
+    }
+  std::vector<int> depth(lines.size(), 0);
+  for (const std::size_t ring : closed) {
+    std::size_t outermost = ring;
+    for (; parent[outermost]; outermost = *parent[outermost]) ++depth[ring];
+    if (ring != outermost) nests[nestOf[outermost]].inner.push_back(ring);
+  }
+  for (Nest& nest : nests)
+    std::stable_sort(nest.inner.begin(), nest.inner.end(), [&](std::size_t a, std::size_t b) {
+      const bool boldA = IsThickLevel(lines[a].level);
+      const bool boldB = IsThickLevel(lines[b].level);
+      return boldA != boldB ? boldA : depth[a] < depth[b];
+    });
+  return nests;
+}
+
 class Placer {
  public:
-  Placer(std::span<const IsobarLine> lines, const LabelLayout& layout) : m_layout(layout), m_index(lines, layout) {
+  Placer(std::span<const IsobarLine> lines, const LabelLayout& layout, std::span<const IsobarLabel> frameValues)
+      : m_layout(layout),
+        m_index(lines, layout),
+        m_nests(Nests(lines)),
+        m_innerRing(lines.size(), false),
+        m_frameValues(frameValues),
+        m_avoid(layout.avoid, layout.area) {
     for (const IsobarLine& line : lines) {
       std::string text = IsobarLabelText(line.level);
       const double textWidth = static_cast<double>(DisplayColumns(text)) * layout.columnWidth;
       m_lines.push_back({PathMeasure(line.points), line.Closed(), std::move(text), textWidth + 2 * kGapMarginX,
                          layout.textHeight + 2 * kGapMarginY});
     }
+    for (const Nest& nest : m_nests)
+      for (const std::size_t ring : nest.inner) m_innerRing[ring] = true;
   }
 
+  // A nest of rings carries at most two values, the outermost ring's and
+  // one inner ring's, on its lowest point, away from the outer value above:
+  // a column of numbers beside a centre would read as data.
   std::vector<IsobarLabel> Place() {
     std::vector<std::size_t> order(m_lines.size());
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(),
                      [&](std::size_t a, std::size_t b) { return m_lines[a].measure.Length() < m_lines[b].measure.Length(); });
-    for (const std::size_t line : order) PlaceFirst(line);
-    for (auto it = order.rbegin(); it != order.rend(); ++it) PlaceFurther(*it);
+    for (const std::size_t line : order)
+      if (!m_innerRing[line]) PlaceFirst(line);
+    for (const Nest& nest : m_nests)
+      for (const std::size_t ring : nest.inner)
+        if (TryAlong(ring, {ExtremeAlong(ring, kLowest), {1, -1}, m_lines[ring].measure.Length() / 2})) break;
+    for (auto it = order.rbegin(); it != order.rend(); ++it)
+      if (!m_innerRing[*it]) PlaceFurther(*it);
     std::vector<IsobarLabel> labels;
     for (Placed& p : m_placed) labels.push_back(std::move(p.label));
     return labels;
@@ -164,7 +260,7 @@ class Placer {
     const double length = info.measure.Length();
     std::vector<Search> searches;
     if (info.closed) {
-      searches.push_back({TopmostAlong(line), {1, -1}, length / 2});
+      searches.push_back({ExtremeAlong(line, kHighest), {1, -1}, length / 2});
     } else if (length >= 2 * info.width) {
       searches.push_back({info.width / 2, {1}, length});
       searches.push_back({length - info.width / 2, {-1}, length});
@@ -234,21 +330,25 @@ class Placer {
       if (gap.Overlaps(clear)) return std::nullopt;
     for (const Placed& placed : m_placed)
       if (gap.Grown(kLabelClearance).Overlaps(placed.label.gap)) return std::nullopt;
-    for (const Box& symbol : m_layout.avoid)
-      if (gap.Overlaps(symbol)) return std::nullopt;
+    if (m_avoid.AnyOverlaps(gap)) return std::nullopt;
+    for (const IsobarLabel& value : m_frameValues)
+      if (value.text == info.text && Distance(at, value.gap.Centre()) < kRepeatReach) return std::nullopt;
     const double reach = std::hypot(info.width, info.height);
     if (m_index.OtherLineMeets(gap, line, along, reach, info.measure.Length(), info.closed)) return std::nullopt;
     const double textWidth = info.width - 2 * kGapMarginX;
     return IsobarLabel{line, info.text, {at.x - textWidth / 2, at.y - m_layout.textHeight / 2}, gap};
   }
 
-  double TopmostAlong(std::size_t line) const {
+  // Where a line is highest or lowest on the map.
+  static constexpr int kHighest = 1;
+  static constexpr int kLowest = -1;
+  double ExtremeAlong(std::size_t line, int which) const {
     const LineInfo& info = m_lines[line];
     double best = 0;
     double bestY = info.measure.At(0).at.y;
     for (double along = 0; along < info.measure.Length(); along += kSearchStep) {
       const double y = info.measure.At(along).at.y;
-      if (y < bestY) {
+      if (which * y < which * bestY) {
         bestY = y;
         best = along;
       }
@@ -272,18 +372,22 @@ class Placer {
 
   const LabelLayout& m_layout;
   SegmentIndex m_index;
+  std::vector<Nest> m_nests;
+  std::vector<bool> m_innerRing;  // inside another ring: labelled only as its nest allows
   std::vector<LineInfo> m_lines;
+  std::span<const IsobarLabel> m_frameValues;
+  BoxIndex m_avoid;  // the layout's station symbols
   std::vector<Placed> m_placed;
 };
 
 }  // namespace
 
-std::vector<IsobarLabel> PlaceIsobarLabels(std::span<const IsobarLine> lines, const LabelLayout& layout) {
-  return Placer(lines, layout).Place();
+std::vector<IsobarLabel> PlaceIsobarLabels(std::span<const IsobarLine> lines, const LabelLayout& layout,
+                                           std::span<const IsobarLabel> frameValues) {
+  return Placer(lines, layout, frameValues).Place();
 }
 
 std::vector<IsobarLabel> EdgeLabels(std::span<const IsobarLine> lines, const LabelLayout& layout, double gap) {
-  constexpr double kOnEdge = 1e-6;
   const Box& map = layout.area;
   const double textHeight = layout.textHeight;
   std::vector<IsobarLabel> labels;
@@ -300,7 +404,8 @@ std::vector<IsobarLabel> EdgeLabels(std::span<const IsobarLine> lines, const Lab
       if (!topLeft) continue;
       const Box box{topLeft->x, topLeft->y, topLeft->x + width, topLeft->y + textHeight};
       const bool crowded = std::any_of(labels.begin(), labels.end(), [&](const IsobarLabel& other) {
-        return box.Grown(kLabelClearance).Overlaps(other.gap);
+        return box.Grown(kLabelClearance).Overlaps(other.gap) ||
+               (other.text == text && Distance(box.Centre(), other.gap.Centre()) < kRepeatReach);
       });
       if (!crowded && !CoversData(box, layout)) labels.push_back({i, text, *topLeft, box});
     }

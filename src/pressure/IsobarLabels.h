@@ -34,13 +34,16 @@ struct IsobarLabel {
 // such a place goes without (a label over data would hide or mislead). Then
 // the further labels of long lines: a line that runs off the map is
 // labelled near both of its ends, and a long line again wherever its labels
-// lie far apart.
-std::vector<IsobarLabel> PlaceIsobarLabels(std::span<const IsobarLine> lines, const LabelLayout& layout);
+// lie far apart; none close to the same value written in the frame
+// (`frameValues`, from EdgeLabels). Rings nested round a centre carry at most two values: the
+// outermost ring's, and one inner ring's (a 20 hPa one where there is one).
+std::vector<IsobarLabel> PlaceIsobarLabels(std::span<const IsobarLine> lines, const LabelLayout& layout,
+                                           std::span<const IsobarLabel> frameValues = {});
 
 // The values of the lines where they leave the layout's area, written outside
 // it beside each end, `gap` from the edge (the chart's frame holds them); a
-// value that would crowd one already written or cover what the layout keeps
-// clear (symbols reach over the edge) is left out. Each label's gap is its
+// value that would crowd one already written, repeat it close by or cover
+// what the layout keeps clear (symbols reach over the edge) is left out. Each label's gap is its
 // text box.
 std::vector<IsobarLabel> EdgeLabels(std::span<const IsobarLine> lines, const LabelLayout& layout, double gap);
 

@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 #include "core/CodeTables.h"
 #include "core/MapView.h"
@@ -70,6 +71,25 @@ double SquaredDistance(PointF a, PointF b) {
 
 double NodeCoordinate(int index) { return index * SampledField::kSpacing; }
 
+// The weights between every two of a set of observations at one radius,
+// worked out once: the passes are repeated while the centres are fitted.
+class ObservationWeights {
+ public:
+  // The distances are the same either way, so each pair is worked out once.
+  ObservationWeights(std::span<const PressureObservation> obs, double radius)
+      : m_count(obs.size()), m_weights(m_count * m_count) {
+    for (std::size_t to = 0; to < m_count; ++to)
+      for (std::size_t from = 0; from <= to; ++from)
+        m_weights[to * m_count + from] = m_weights[from * m_count + to] =
+            Weight(SquaredDistance(obs[from].at, obs[to].at), radius);
+  }
+  double Between(std::size_t to, std::size_t from) const { return m_weights[to * m_count + from]; }
+
+ private:
+  std::size_t m_count;
+  std::vector<double> m_weights;
+};
+
 // One pass: a weighted mean of `values` (the observations' pressures in the
 // first pass, their misfits in the later ones) at a point.
 struct Pass {
@@ -78,10 +98,19 @@ struct Pass {
   std::vector<double> values;
 
   double At(std::span<const PressureObservation> obs, PointF p) const {
+    return Mean([&](std::size_t i) { return Weight(SquaredDistance(obs[i].at, p), radius); }, obs.size());
+  }
+  // The same at the observation `j` of the set `weights` was made for.
+  double AtObservation(const ObservationWeights& weights, std::size_t j) const {
+    return Mean([&](std::size_t i) { return weights.Between(j, i); }, values.size());
+  }
+
+  template <typename WeightOf>
+  double Mean(WeightOf weightOf, std::size_t count) const {
     double sum = 0;
     double weights = first ? 0 : kCorrectionWeightFloor;
-    for (std::size_t i = 0; i < obs.size(); ++i) {
-      const double w = Weight(SquaredDistance(obs[i].at, p), radius);
+    for (std::size_t i = 0; i < count; ++i) {
+      const double w = weightOf(i);
       sum += w * values[i];
       weights += w;
     }
@@ -98,14 +127,25 @@ struct Pass {
     std::array<double, n> down{};
     // The first pass reaches every node, from observations off the map too.
     const double reach = first ? kFirstPassReach : kCorrectionReach * radius;
+    // Observations stand on whole map units and nodes every 4, so the
+    // factors repeat: each whole offset's weight is worked out once.
+    std::vector<double> byWholeOffset(static_cast<std::size_t>(reach + SampledField::kSpacing) + 1, -1.0);
+    const auto weightAlong = [&](double offset) {
+      const double size = std::fabs(offset);
+      if (size != std::floor(size) || size >= static_cast<double>(byWholeOffset.size()))
+        return Weight(std::pow(offset, 2), radius);
+      double& weight = byWholeOffset[static_cast<std::size_t>(size)];
+      if (weight < 0) weight = Weight(std::pow(offset, 2), radius);
+      return weight;
+    };
     for (std::size_t i = 0; i < obs.size(); ++i) {
       const PointF at = obs[i].at;
       const int c0 = std::clamp(static_cast<int>(std::floor((at.x - reach) / SampledField::kSpacing)), 0, n);
       const int c1 = std::clamp(static_cast<int>(std::ceil((at.x + reach) / SampledField::kSpacing)) + 1, 0, n);
       const int r0 = std::clamp(static_cast<int>(std::floor((at.y - reach) / SampledField::kSpacing)), 0, n);
       const int r1 = std::clamp(static_cast<int>(std::ceil((at.y + reach) / SampledField::kSpacing)) + 1, 0, n);
-      for (int c = c0; c < c1; ++c) across[c] = Weight(std::pow(NodeCoordinate(c) - at.x, 2), radius);
-      for (int r = r0; r < r1; ++r) down[r] = Weight(std::pow(NodeCoordinate(r) - at.y, 2), radius);
+      for (int c = c0; c < c1; ++c) across[c] = weightAlong(NodeCoordinate(c) - at.x);
+      for (int r = r0; r < r1; ++r) down[r] = weightAlong(NodeCoordinate(r) - at.y);
       for (int r = r0; r < r1; ++r) {
         double* sumRow = &sums[static_cast<std::size_t>(r) * n];
         double* weightRow = &weights[static_cast<std::size_t>(r) * n];
@@ -127,13 +167,15 @@ struct Pass {
 
 // The passes over the observations that are not centres: a centre's
 // pressure enters through its own dip or rise, centred on its cross.
-std::vector<Pass> BarnesPasses(std::span<const PressureObservation> obs, std::span<const double> radii) {
+// `weights`: the observations' own, one set for each radius.
+std::vector<Pass> BarnesPasses(std::span<const PressureObservation> obs, std::span<const ObservationWeights> weights,
+                               std::span<const double> radii) {
   std::vector<Pass> passes;
   std::vector<double> analysed(obs.size(), 0.0);
-  for (const double radius : radii) {
-    Pass pass{radius, passes.empty(), {}};
+  for (std::size_t k = 0; k < radii.size(); ++k) {
+    Pass pass{radii[k], passes.empty(), {}};
     for (std::size_t i = 0; i < obs.size(); ++i) pass.values.push_back(obs[i].hPa - analysed[i]);
-    for (std::size_t i = 0; i < obs.size(); ++i) analysed[i] += pass.At(obs, obs[i].at);
+    for (std::size_t i = 0; i < obs.size(); ++i) analysed[i] += pass.AtObservation(weights[k], i);
     passes.push_back(std::move(pass));
   }
   return passes;
@@ -174,10 +216,11 @@ double ProfileRadius(std::span<const PressureObservation> others, std::span<cons
 }
 
 std::vector<CentreProfile> CentreProfiles(std::span<const PressureObservation> obs,
-                                          std::span<const PressureObservation> others) {
-  const Pass broad = BarnesPasses(others, std::span(kPassRadii).first(1)).front();
+                                          std::span<const PressureObservation> others,
+                                          std::span<const ObservationWeights> weights) {
+  const Pass broad = BarnesPasses(others, weights, std::span(kPassRadii).first(1)).front();
   std::vector<double> beyondBroad;
-  for (const PressureObservation& o : others) beyondBroad.push_back(o.hPa - broad.At(others, o.at));
+  for (std::size_t i = 0; i < others.size(); ++i) beyondBroad.push_back(others[i].hPa - broad.AtObservation(weights[0], i));
   std::vector<CentreProfile> centres;
   for (const PressureObservation& c : obs) {
     if (c.centre == CentreSense::None || !OnBaseMap(c.at.x) || !OnBaseMap(c.at.y)) continue;
@@ -196,12 +239,13 @@ double ProfilesAt(std::span<const CentreProfile> centres, PointF p) {
 // The passes of the stations beyond the centres' profiles, with the
 // profiles' depths chosen so that passes and profiles together reach each
 // centre's target under its cross.
-std::vector<Pass> FitCentres(std::span<const PressureObservation> others, std::vector<CentreProfile>& centres) {
+std::vector<Pass> FitCentres(std::span<const PressureObservation> others, std::span<const ObservationWeights> weights,
+                             std::vector<CentreProfile>& centres) {
   std::vector<Pass> passes;
   for (int round = 0; round < kCentreRounds; ++round) {
     std::vector<PressureObservation> beyond(others.begin(), others.end());
     for (PressureObservation& o : beyond) o.hPa -= ProfilesAt(centres, o.at);
-    passes = BarnesPasses(beyond, kPassRadii);
+    passes = BarnesPasses(beyond, weights, kPassRadii);
     std::vector<double> depths;
     for (const CentreProfile& c : centres) {
       double background = 0;
@@ -215,20 +259,82 @@ std::vector<Pass> FitCentres(std::span<const PressureObservation> others, std::v
 
 double SoftMax(double a, double b) { return (a + b + std::sqrt((a - b) * (a - b) + kBowlJoin * kBowlJoin)) / 2; }
 
-void HoldCentresExtreme(std::span<const CentreProfile> centres, SampledField& field) {
+// Each centre's distance to every node and its profile's decay there,
+// exp(-distance / radius): the profile and the bowl are both made of them.
+// Nodes mirrored round the cross take those of their earlier mirror.
+struct NodeDecay {
+  std::vector<double> distance;
+  std::vector<double> decay;
+};
+
+// The earlier node index as far from `centre` on the other side of it, if
+// there is one: the nodes mirrored round a cross have its distances.
+std::optional<int> EarlierMirror(int index, double centre) {
+  const double mirrored = 2 * centre / SampledField::kSpacing - index;
+  const int earlier = static_cast<int>(mirrored);
+  if (mirrored != earlier || earlier < 0 || earlier >= index ||
+      std::fabs(NodeCoordinate(earlier) - centre) != std::fabs(NodeCoordinate(index) - centre))
+    return std::nullopt;
+  return earlier;
+}
+
+std::vector<NodeDecay> NodeDecays(std::span<const CentreProfile> centres) {
+  constexpr int n = SampledField::kNodes;
+  const auto node = [](int col, int r) { return static_cast<std::size_t>(r) * n + static_cast<std::size_t>(col); };
+  std::vector<NodeDecay> decays;
   for (const CentreProfile& c : centres) {
+    NodeDecay& d = decays.emplace_back();
+    d.distance.resize(static_cast<std::size_t>(n) * n);
+    d.decay.resize(d.distance.size());
+    for (int r = 0; r < n; ++r) {
+      const std::optional<int> rowMirror = EarlierMirror(r, c.at.y);
+      for (int col = 0; col < n; ++col) {
+        std::optional<std::size_t> same;
+        if (rowMirror) same = node(col, *rowMirror);
+        else if (const std::optional<int> colMirror = EarlierMirror(col, c.at.x)) same = node(*colMirror, r);
+        const std::size_t k = node(col, r);
+        if (same) {
+          d.distance[k] = d.distance[*same];
+          d.decay[k] = d.decay[*same];
+          continue;
+        }
+        d.distance[k] = std::sqrt(SquaredDistance({NodeCoordinate(col), NodeCoordinate(r)}, c.at));
+        d.decay[k] = std::exp(-d.distance[k] / c.radius);
+      }
+    }
+  }
+  return decays;
+}
+
+// Each centre's bowl (a low's field is held above it, a high's under its
+// dome) at every node, in the field's sign for the centre.
+std::vector<std::vector<double>> Bowls(std::span<const CentreProfile> centres, std::span<const NodeDecay> decays) {
+  std::vector<std::vector<double>> bowls;
+  for (std::size_t k = 0; k < centres.size(); ++k) {
+    const CentreProfile& c = centres[k];
     double reach = kWidestBowl;
     for (const CentreProfile& other : centres)
       if (&other != &c) reach = std::min(reach, kBowlShare * std::sqrt(SquaredDistance(other.at, c.at)));
-    const double sign = c.sense == CentreSense::High ? -1 : 1;  // a low's field is held above its bowl
+    const double sign = c.sense == CentreSense::High ? -1 : 1;
+    std::vector<double>& bowl = bowls.emplace_back();
+    for (std::size_t node = 0; node < decays[k].distance.size(); ++node) {
+      const double beyond = std::max(0.0, decays[k].distance[node] - reach);
+      const double rise = kBowlDepth * std::abs(c.depth) * (1 - decays[k].decay[node]);
+      bowl.push_back(sign * (c.target - sign * kBowlSlack) + rise - kBowlFall * beyond * beyond);
+    }
+  }
+  return bowls;
+}
+
+void HoldCentresExtreme(std::span<const CentreProfile> centres, std::span<const std::vector<double>> bowls,
+                        SampledField& field) {
+  for (std::size_t k = 0; k < centres.size(); ++k) {
+    const double sign = centres[k].sense == CentreSense::High ? -1 : 1;
+    std::size_t node = 0;
     for (int r = 0; r < SampledField::kNodes; ++r)
       for (int col = 0; col < SampledField::kNodes; ++col) {
-        const double d = std::sqrt(SquaredDistance({NodeCoordinate(col), NodeCoordinate(r)}, c.at));
-        const double beyond = std::max(0.0, d - reach);
-        const double rise = kBowlDepth * std::abs(c.depth) * (1 - std::exp(-d / c.radius));
-        const double bowl = sign * (c.target - sign * kBowlSlack) + rise - kBowlFall * beyond * beyond;
-        double& node = field.Node(col, r);
-        node = sign * SoftMax(sign * node, bowl);
+        double& value = field.Node(col, r);
+        value = sign * SoftMax(sign * value, bowls[k][node++]);
       }
   }
 }
@@ -296,21 +402,29 @@ SampledField AnalysePressure(std::span<const PressureObservation> observations) 
   for (const PressureObservation& o : observations)
     if (o.centre == CentreSense::None) others.push_back(o);
   if (others.empty()) return field;
-  std::vector<CentreProfile> centres = CentreProfiles(observations, others);
-  const std::vector<Pass> passes = FitCentres(others, centres);
+  std::vector<ObservationWeights> weights;
+  for (const double radius : kPassRadii) weights.emplace_back(others, radius);
+  std::vector<CentreProfile> centres = CentreProfiles(observations, others, weights);
+  const std::vector<Pass> passes = FitCentres(others, weights, centres);
   std::vector<PressureObservation> beyond = others;
   for (PressureObservation& o : beyond) o.hPa -= ProfilesAt(centres, o.at);
   for (const Pass& pass : passes) pass.AddTo(beyond, field);
+  const std::vector<NodeDecay> decays = NodeDecays(centres);
+  std::size_t node = 0;
   for (int r = 0; r < SampledField::kNodes; ++r)
-    for (int c = 0; c < SampledField::kNodes; ++c)
-      field.Node(c, r) += ProfilesAt(centres, {NodeCoordinate(c), NodeCoordinate(r)});
-  HoldCentresExtreme(centres, field);
+    for (int c = 0; c < SampledField::kNodes; ++c, ++node) {
+      double profiles = 0;
+      for (std::size_t k = 0; k < centres.size(); ++k) profiles += centres[k].depth * decays[k].decay[node];
+      field.Node(c, r) += profiles;
+    }
+  const std::vector<std::vector<double>> bowls = Bowls(centres, decays);
+  HoldCentresExtreme(centres, bowls, field);
   // What the centres' profiles and bowls took from the stations near them is
   // given back close to those stations, before the centres' last touch.
   Pass giveBack{kGiveBackRadius, false, {}};
   for (const PressureObservation& o : others) giveBack.values.push_back(o.hPa - field.At(o.at));
   giveBack.AddTo(others, field);
-  HoldCentresExtreme(centres, field);
+  HoldCentresExtreme(centres, bowls, field);
   TouchUpCentres(centres, field);
   return field;
 }

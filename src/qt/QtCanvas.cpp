@@ -70,12 +70,20 @@ void QtCanvas::PaintDrawing(QPainter& painter) const {
 }
 
 void QtCanvas::Record(DrawCall paint) {
-  QPainter painter(&m_layer);
-  painter.setRenderHint(QPainter::Antialiasing);
-  painter.setRenderHint(QPainter::TextAntialiasing);
-  paint(painter);
+  paint(LayerPainter());
   m_calls.push_back(std::move(paint));
 }
+
+QPainter& QtCanvas::LayerPainter() {
+  if (!m_layerPainter) {
+    m_layerPainter = std::make_unique<QPainter>(&m_layer);
+    m_layerPainter->setRenderHint(QPainter::Antialiasing);
+    m_layerPainter->setRenderHint(QPainter::TextAntialiasing);
+  }
+  return *m_layerPainter;
+}
+
+void QtCanvas::EndLayerPainter() const { m_layerPainter.reset(); }
 
 QPointF QtCanvas::PictureScale() const {
   return {PixelsPerReferencePixel(*this), PixelsPerReferencePixel(*this)};
@@ -105,6 +113,7 @@ QBrush QtCanvas::FillBrush() const {
 }
 
 void QtCanvas::DoClear() {
+  EndLayerPainter();
   m_calls.clear();
   m_layer.fill(Qt::transparent);
 }
@@ -189,8 +198,9 @@ void QtCanvas::DoText(PointF topLeft, std::string_view text) {
 }
 
 void QtCanvas::DoPolyline(std::span<const PointF> points, Colour colour) {
-  QPainterPath path(ToQPoint(ToPixels(points.front())));
-  for (const PointF& point : points.subspan(1)) path.lineTo(ToQPoint(ToPixels(point)));
+  const PixelMapping toPixels = ToPixelsMapping();
+  QPainterPath path(ToQPoint(toPixels(points.front())));
+  for (const PointF& point : points.subspan(1)) path.lineTo(ToQPoint(toPixels(point)));
   Record([path, pen = PenFor(colour)](QPainter& p) {
     p.setPen(pen);
     p.setBrush(Qt::NoBrush);
@@ -229,6 +239,7 @@ Colour QtCanvas::PointColour(PointF p) const {
   const int pictureY = static_cast<int>(std::floor((px.y - origin.y) / scale.y()));
   if (pictureX >= 0 && pictureY >= 0 && pictureX < m_picture.width() && pictureY < m_picture.height())
     under = m_picture.pixelColor(pictureX, pictureY);
+  EndLayerPainter();
   const QColor over = m_layer.pixelColor(pixel->x, pixel->y);
   return Blend(Rgb(over.red(), over.green(), over.blue()), over.alphaF(),
                Rgb(under.red(), under.green(), under.blue()));
@@ -266,6 +277,7 @@ std::optional<Picture> QtCanvas::GetPicture() const {
 }
 
 QImage QtCanvas::Composite() const {
+  EndLayerPainter();
   QImage image(m_layer.size(), QImage::Format_RGB32);
   image.fill(ToQColor(BackColour()));
   QPainter painter(&image);

@@ -13,6 +13,7 @@
 #include <QPainter>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "canvas/Canvas.h"
@@ -56,6 +57,10 @@ class QtCanvas : public Canvas {
   using DrawCall = std::function<void(QPainter&)>;
   // Paints `call` on the layer now and keeps it for repainting.
   void Record(DrawCall paint);
+  // One painter stays open on the layer while calls follow one another; it
+  // is closed before the layer is read or erased.
+  QPainter& LayerPainter();
+  void EndLayerPainter() const;
   QPen PenFor(Colour colour) const;
   QBrush FillBrush() const;
   QFont MapFont() const;
@@ -65,6 +70,7 @@ class QtCanvas : public Canvas {
   QImage m_layer;
   QImage m_picture;
   std::vector<DrawCall> m_calls;
+  mutable std::unique_ptr<QPainter> m_layerPainter;  // after m_layer: ends before it goes
 };
 
 QColor ToQColor(Colour colour);

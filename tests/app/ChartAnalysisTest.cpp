@@ -9,11 +9,14 @@
 #include <algorithm>
 #include <cmath>
 #include <queue>
+#include <set>
 
 #include "app/FileCommands.h"
 #include "core/MapView.h"
 #include "pressure/FieldIsobars.h"
 #include "pressure/PressureAnalysis.h"
+#include "pressure/IsobarLabels.h"
+#include "support/MadeUpMaps.h"
 #include "support/TestApp.h"
 
 namespace nimbara {
@@ -50,8 +53,14 @@ Map MadeUpMap(std::string name, std::vector<PressureObservation> centres) {
   return {std::move(name), std::move(obs)};
 }
 
+std::vector<PressureObservation> MadeUpObservations(const testing::MadeUpMap& map) {
+  testing::TestApp app;
+  testing::LoadMadeUpMap(app.Context(), map);
+  return AnalysisObservations(app.state.store, app.state.plot);
+}
+
 std::vector<Map> Maps() {
-  return {{"winter sample", SampleObservations("20240115_06.txt")},
+  std::vector<Map> maps = {{"winter sample", SampleObservations("20240115_06.txt")},
           {"summer sample", SampleObservations("20240820_12.txt")},
           MadeUpMap("centres at the edges", {{{8, 200}, 986, CentreSense::Low},
                                               {{395, 6}, 1034, CentreSense::High},
@@ -59,6 +68,8 @@ std::vector<Map> Maps() {
           MadeUpMap("two lows side by side", {{{150, 150}, 996, CentreSense::Low},
                                                {{190, 160}, 1000, CentreSense::Low},
                                                {{330, 320}, 1024, CentreSense::High}})};
+  for (const testing::MadeUpMap& map : testing::MadeUpMaps()) maps.push_back({map.name, MadeUpObservations(map)});
+  return maps;
 }
 
 class ChartAnalysis : public ::testing::TestWithParam<Map> {
@@ -176,6 +187,32 @@ TEST_P(ChartAnalysis, IsobarsNeverCrossAndRunToTheEdges) {
               if (p.line != q.line && SegmentsCross(p.a, p.b, q.a, q.b)) ++crossings;
           }
   EXPECT_EQ(crossings, 0);
+}
+
+// The rings round a deep centre carry one or two of their values, never a
+// column of them beside its cross.
+TEST_P(ChartAnalysis, RingsRoundACentreCarryAtMostTwoValues) {
+  constexpr std::size_t kMostValues = 2;
+  const std::vector<IsobarLine> lines = FieldIsobars(field, kFourHectopascals);
+  LabelLayout layout;
+  layout.area = {0, 0, kMapSize, kMapSize};
+  layout.textHeight = 5.5;  // map units, as the chart's 8-point values
+  layout.columnWidth = 2.8;
+  const std::vector<IsobarLabel> labels = PlaceIsobarLabels(lines, layout);
+  for (const PressureObservation& c : Obs()) {
+    if (c.centre == CentreSense::None || !OnBaseMap(c.at.x) || !OnBaseMap(c.at.y)) continue;
+    const auto round = [&](std::size_t line) { return lines[line].Closed() && Encloses(lines[line].points, c.at); };
+    int rings = 0;
+    for (std::size_t i = 0; i < lines.size(); ++i) rings += round(i);
+    std::set<std::size_t> labelled;  // a long outer ring may carry its value more than once
+    for (const IsobarLabel& l : labels)
+      if (round(l.line)) labelled.insert(l.line);
+    EXPECT_LE(labelled.size(), kMostValues) << c.hPa << " hPa at " << c.at.x << " " << c.at.y << " within " << rings << " rings";
+    constexpr double kWellInside = 60.0;  // map units from every edge: its rings are whole
+    if (c.hPa <= 940 && std::min({c.at.x, c.at.y, kMapSize - c.at.x, kMapSize - c.at.y}) > kWellInside) {
+      EXPECT_GE(rings, 5) << "a deep typhoon's rings";
+    }
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Maps, ChartAnalysis, ::testing::ValuesIn(Maps()), [](const auto& info) {

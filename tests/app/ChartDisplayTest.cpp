@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <numeric>
 #include <sstream>
 
@@ -22,6 +23,7 @@
 #include "render/chart/ChartPalette.h"
 #include "render/chart/ChartStations.h"
 #include "render/chart/ChartText.h"
+#include "support/MadeUpMaps.h"
 #include "support/TestApp.h"
 
 namespace nimbara {
@@ -57,27 +59,35 @@ Path PointsOf(const Field& polyline) {  // "polyline WIDTH COLOUR X1 Y1 ..."
 
 bool IsPolyline(const Field& f, Colour colour) { return f.op == "polyline" && f.words[1] == LogColour(colour); }
 
-// Whether a closed path goes round the point (crossings of a ray eastward).
-bool Encloses(const Path& ring, PointF p) {
-  bool inside = false;
-  for (std::size_t i = 1; i < ring.size(); ++i) {
-    const PointF a = ring[i - 1];
-    const PointF b = ring[i];
-    if ((a.y > p.y) != (b.y > p.y) && p.x < a.x + (p.y - a.y) * (b.x - a.x) / (b.y - a.y)) inside = !inside;
-  }
-  return inside;
+// A map to draw: a sample, or one made up (support/MadeUpMaps.h).
+struct Chart {
+  std::string name;
+  std::function<void(const AppContext&)> load;
+};
+
+Chart SampleChart(std::string name, const char* sample) {
+  return {std::move(name), [sample](const AppContext& app) {
+            OpenDataFile(app, std::string(NIMBARA_SAMPLES) + "/" + sample);
+          }};
+}
+
+std::vector<Chart> Charts() {
+  std::vector<Chart> charts = {SampleChart("WinterSample", kSamples[0]), SampleChart("SummerSample", kSamples[1])};
+  for (const testing::MadeUpMap& map : testing::MadeUpMaps())
+    charts.push_back({map.name, [map](const AppContext& app) { testing::LoadMadeUpMap(app, map); }});
+  return charts;
 }
 
 struct SampleMap {
   TestApp app;
   std::vector<Field> log;
 
-  SampleMap(const char* sample, bool chart) {
-    app.state.layers.chartStyle = chart;
-    if (!chart) app.state.layers = {false, true, false, false, false, true, false};  // the isobars alone
-    OpenDataFile(app.Context(), std::string(NIMBARA_SAMPLES) + "/" + sample);
+  SampleMap(const Chart& chart) {
+    app.state.layers.chartStyle = true;
+    chart.load(app.Context());
     for (const std::string& line : app.canvas.Lines()) log.push_back(Parse(line));
   }
+  SampleMap(const char* sample) : SampleMap(SampleChart(sample, sample)) {}
 
   std::vector<Path> Polylines(Colour colour) const {
     std::vector<Path> paths;
@@ -86,19 +96,26 @@ struct SampleMap {
     return paths;
   }
 
-  // The boxes of the texts written over a halo, by whether they are bold.
-  std::vector<Box> HaloTexts(bool bold, Colour colour = -1) {
-    std::vector<Box> boxes;
+  // The texts written over a halo, with their boxes, by whether they are bold.
+  std::vector<std::pair<Box, std::string>> HaloTextsWithBoxes(bool bold, Colour colour = -1) {
+    std::vector<std::pair<Box, std::string>> texts;
     for (const Field& f : log) {
       if (f.op != "halotext" || (f.words[3] == "1") != bold) continue;
       if (colour >= 0 && f.words[4] != LogColour(colour)) continue;
       const std::string text = f.words.back();
       const chart::TextMetrics metrics = chart::MetricsFor(app.canvas, f.numbers[2]);
-      boxes.push_back({f.numbers[0], f.numbers[1], f.numbers[0] + chart::TextWidth(metrics, text),
-                       f.numbers[1] + metrics.height});
+      texts.push_back({{f.numbers[0], f.numbers[1], f.numbers[0] + chart::TextWidth(metrics, text),
+                        f.numbers[1] + metrics.height},
+                       text});
     }
+    return texts;
+  }
+  std::vector<Box> HaloTexts(bool bold, Colour colour = -1) {
+    std::vector<Box> boxes;
+    for (const auto& [box, text] : HaloTextsWithBoxes(bold, colour)) boxes.push_back(box);
     return boxes;
   }
+  std::vector<std::pair<Box, std::string>> IsobarValues() { return HaloTextsWithBoxes(false, chart::kIsobar); }
   std::vector<Box> IsobarLabels() { return HaloTexts(false, chart::kIsobar); }
   // The arms of the centres' crosses.
   std::vector<Box> Crosses() const {
@@ -117,6 +134,8 @@ struct SampleMap {
   }
 };
 
+class ChartOnMaps : public ::testing::TestWithParam<Chart> {};
+
 bool InAny(PointF p, const std::vector<Box>& boxes) {
   return std::any_of(boxes.begin(), boxes.end(), [&](const Box& b) { return b.Grown(kLogPrecision).Contains(p); });
 }
@@ -125,62 +144,60 @@ bool InAny(PointF p, const std::vector<Box>& boxes) {
 // leaves the map has its value beside it in the frame; every line so joined
 // carries a label, unless it is a ring round a centre (a typhoon's rings
 // are labelled sparingly, where a label hides nothing) or too short to hold one.
-TEST(ChartDisplay, EveryIsobarLineCarriesItsValue) {
+TEST_P(ChartOnMaps, EveryIsobarLineCarriesItsValue) {
   constexpr double kBesideTheEdge = 2.0;  // map units from a line's end to its value in the frame
-  for (const char* sample : kSamples) {
-    SampleMap chart(sample, true);
-    const std::vector<Path> pieces = chart.Polylines(chart::kIsobar);
-    const std::vector<Box> gaps = chart.LabelGaps();
-    const auto onEdge = [](PointF p) { return std::min({p.x, p.y, kMapSize - p.x, kMapSize - p.y}) < kLogPrecision; };
-    const auto meets = [&](PointF end, const Box& gap) {
-      return InAny(end, {gap}) || (onEdge(end) && InAny(end, {gap.Grown(kBesideTheEdge)}));
-    };
-    std::vector<std::size_t> group(pieces.size());
-    std::iota(group.begin(), group.end(), 0);
-    const auto root = [&](std::size_t i) {
-      while (group[i] != i) i = group[i] = group[group[i]];
-      return i;
-    };
-    std::vector<bool> labelled(pieces.size(), false);
-    for (const Box& gap : gaps) {
-      std::optional<std::size_t> first;
-      for (std::size_t i = 0; i < pieces.size(); ++i) {
-        if (!meets(pieces[i].front(), gap) && !meets(pieces[i].back(), gap)) continue;
-        labelled[i] = true;
-        if (first) group[root(i)] = root(*first);
-        first = first.value_or(i);
-      }
-    }
-    for (std::size_t i = 0; i < pieces.size(); ++i)
-      if (labelled[i]) labelled[root(i)] = true;
-    const std::vector<Box> crosses = chart.Crosses();
-    const auto ringRoundACentre = [&](const Path& p) {
-      constexpr double kShortest = 50.0;  // map units: a short line among stations may find no clear place
-      return PathLength(p) < kShortest || (p.front() == p.back() && std::any_of(crosses.begin(), crosses.end(), [&](const Box& c) {
-        return Encloses(p, c.Centre());
-      }));
-    };
+  const std::string sample = GetParam().name;
+  SampleMap chart(GetParam());
+  const std::vector<Path> pieces = chart.Polylines(chart::kIsobar);
+  const std::vector<Box> gaps = chart.LabelGaps();
+  const auto onEdge = [](PointF p) { return std::min({p.x, p.y, kMapSize - p.x, kMapSize - p.y}) < kLogPrecision; };
+  const auto meets = [&](PointF end, const Box& gap) {
+    return InAny(end, {gap}) || (onEdge(end) && InAny(end, {gap.Grown(kBesideTheEdge)}));
+  };
+  std::vector<std::size_t> group(pieces.size());
+  std::iota(group.begin(), group.end(), 0);
+  const auto root = [&](std::size_t i) {
+    while (group[i] != i) i = group[i] = group[group[i]];
+    return i;
+  };
+  std::vector<bool> labelled(pieces.size(), false);
+  for (const Box& gap : gaps) {
+    std::optional<std::size_t> first;
     for (std::size_t i = 0; i < pieces.size(); ++i) {
-      const Path& p = pieces[i];
-      EXPECT_TRUE(labelled[root(i)] || ringRoundACentre(p))
-          << sample << ": the line through " << p.front().x << " " << p.front().y << " (" << PathLength(p) << " long)";
+      if (!meets(pieces[i].front(), gap) && !meets(pieces[i].back(), gap)) continue;
+      labelled[i] = true;
+      if (first) group[root(i)] = root(*first);
+      first = first.value_or(i);
     }
+  }
+  for (std::size_t i = 0; i < pieces.size(); ++i)
+    if (labelled[i]) labelled[root(i)] = true;
+  const std::vector<Box> crosses = chart.Crosses();
+  const auto ringRoundACentre = [&](const Path& p) {
+    constexpr double kShortest = 50.0;  // map units: a short line among stations may find no clear place
+    return PathLength(p) < kShortest || (p.front() == p.back() && std::any_of(crosses.begin(), crosses.end(), [&](const Box& c) {
+      return Encloses(p, c.Centre());
+    }));
+  };
+  for (std::size_t i = 0; i < pieces.size(); ++i) {
+    const Path& p = pieces[i];
+    EXPECT_TRUE(labelled[root(i)] || ringRoundACentre(p))
+        << sample << ": the line through " << p.front().x << " " << p.front().y << " (" << PathLength(p) << " long)";
   }
 }
 
-TEST(ChartDisplay, ValuesOverlapNeitherEachOtherNorACentreMark) {
-  for (const char* sample : kSamples) {
-    SampleMap chart(sample, true);
-    const std::vector<Box> labels = chart.IsobarLabels();
-    ASSERT_GT(labels.size(), 20u) << sample;
-    std::vector<Box> centres = chart.HaloTexts(true);
-    const std::vector<Box> crosses = chart.Crosses();
-    centres.insert(centres.end(), crosses.begin(), crosses.end());
-    ASSERT_GE(crosses.size(), 6u) << sample;  // two arms per centre on the map
-    for (std::size_t i = 0; i < labels.size(); ++i) {
-      for (std::size_t j = i + 1; j < labels.size(); ++j) EXPECT_FALSE(labels[i].Overlaps(labels[j])) << sample;
-      for (const Box& centre : centres) EXPECT_FALSE(labels[i].Overlaps(centre)) << sample;
-    }
+TEST_P(ChartOnMaps, ValuesOverlapNeitherEachOtherNorACentreMark) {
+  const std::string sample = GetParam().name;
+  SampleMap chart(GetParam());
+  const std::vector<Box> labels = chart.IsobarLabels();
+  ASSERT_GT(labels.size(), 20u) << sample;
+  std::vector<Box> centres = chart.HaloTexts(true);
+  const std::vector<Box> crosses = chart.Crosses();
+  centres.insert(centres.end(), crosses.begin(), crosses.end());
+  ASSERT_GE(crosses.size(), 6u) << sample;  // two arms per centre on the map
+  for (std::size_t i = 0; i < labels.size(); ++i) {
+    for (std::size_t j = i + 1; j < labels.size(); ++j) EXPECT_FALSE(labels[i].Overlaps(labels[j])) << sample;
+    for (const Box& centre : centres) EXPECT_FALSE(labels[i].Overlaps(centre)) << sample;
   }
 }
 
@@ -189,7 +206,7 @@ TEST(ChartDisplay, ValuesOverlapNeitherEachOtherNorACentreMark) {
 TEST(ChartDisplay, FrontSymbolsFollowTheRunsLengthOnOneSide) {
   const Colour frontColours[] = {chart_colour::kWarm, chart_colour::kCold, chart_colour::kOccluded};
   for (const char* sample : kSamples) {
-    SampleMap chart(sample, true);
+    SampleMap chart(sample);
     struct Run {
       Path curve;
       int symbols = 0;
@@ -233,95 +250,107 @@ TEST(ChartDisplay, FrontSymbolsFollowTheRunsLengthOnOneSide) {
 
 // A label never hides data: no value over a station's symbol, a front (with
 // the reach of its symbols) or a centre's cross and texts.
-TEST(ChartDisplay, ValuesHideNoStationFrontOrCentre) {
-  for (const char* sample : kSamples) {
-    SampleMap chart(sample, true);
-    const std::vector<Box> labels = chart.IsobarLabels();
-    std::vector<Box> data = chart::StationBoxes(SymbolPlaces(chart.app.state.store, chart.app.state.layers.allData),
-                                                chart.app.state.symbols);
-    const std::vector<Box> centres = chart.HaloTexts(true);
-    const std::vector<Box> crosses = chart.Crosses();
-    data.insert(data.end(), centres.begin(), centres.end());
-    data.insert(data.end(), crosses.begin(), crosses.end());
-    std::vector<Path> fronts;
-    for (const Colour c : {chart_colour::kWarm, chart_colour::kCold, chart_colour::kOccluded})
-      for (const Path& p : chart.Polylines(c)) fronts.push_back(p);
-    ASSERT_FALSE(fronts.empty()) << sample;
-    for (const Box& label : labels) {
-      for (const Box& d : data)
-        EXPECT_FALSE(label.Overlaps(d)) << sample << ": value at " << label.left << " " << label.top;
-      for (const Path& front : fronts)
-        for (std::size_t i = 1; i < front.size(); ++i)
-          EXPECT_FALSE(SegmentMeetsBox(front[i - 1], front[i], label.Grown(chart::kFrontSymbolReach)))
-              << sample << ": value at " << label.left << " " << label.top;
-    }
+TEST_P(ChartOnMaps, ValuesHideNoStationFrontOrCentre) {
+  const std::string sample = GetParam().name;
+  SampleMap chart(GetParam());
+  const std::vector<Box> labels = chart.IsobarLabels();
+  std::vector<Box> data = chart::StationBoxes(SymbolPlaces(chart.app.state.store, chart.app.state.layers.allData),
+                                              chart.app.state.symbols);
+  const std::vector<Box> centres = chart.HaloTexts(true);
+  const std::vector<Box> crosses = chart.Crosses();
+  data.insert(data.end(), centres.begin(), centres.end());
+  data.insert(data.end(), crosses.begin(), crosses.end());
+  std::vector<Path> fronts;
+  for (const Colour c : {chart_colour::kWarm, chart_colour::kCold, chart_colour::kOccluded})
+    for (const Path& p : chart.Polylines(c)) fronts.push_back(p);
+  ASSERT_FALSE(fronts.empty()) << sample;
+  for (const Box& label : labels) {
+    for (const Box& d : data)
+      EXPECT_FALSE(label.Overlaps(d)) << sample << ": value at " << label.left << " " << label.top;
+    for (const Path& front : fronts)
+      for (std::size_t i = 1; i < front.size(); ++i)
+        EXPECT_FALSE(SegmentMeetsBox(front[i - 1], front[i], label.Grown(chart::kFrontSymbolReach)))
+            << sample << ": value at " << label.left << " " << label.top;
   }
 }
 
 // The frame lies round the map: nothing of the map is under the title band
 // or the legend, and only the frame's own texts are written outside the map.
-TEST(ChartDisplay, TheFrameCoversNothingOfTheMap) {
+TEST_P(ChartOnMaps, TheFrameCoversNothingOfTheMap) {
   const Box map{0, 0, kMapSize, kMapSize};
-  for (const char* sample : kSamples) {
-    SampleMap chart(sample, true);
-    EXPECT_FALSE(chart::TitleBandBox(chart.app.canvas).Overlaps(map));
-    EXPECT_FALSE(chart::LegendBox(chart.app.canvas).Overlaps(map));
-    const Box frame = chart::CanvasBox(chart.app.canvas);
-    EXPECT_LT(frame.top, chart::TitleBandBox(chart.app.canvas).top + kLogPrecision);
-    EXPECT_GT(frame.right, chart::LegendBox(chart.app.canvas).right - kLogPrecision);
-    const Box legend = chart::LegendBox(chart.app.canvas);  // its front samples
-    for (const Colour c : {chart::kIsobar, chart::kCoast, chart_colour::kWarm, chart_colour::kCold})
-      for (const Path& p : chart.Polylines(c))
-        for (const PointF point : p)
-          EXPECT_TRUE(map.Grown(kLogPrecision).Contains(point) || legend.Contains(point))
-              << sample << " " << LogColour(c) << " at " << point.x << " " << point.y;
-  }
+  const std::string sample = GetParam().name;
+  SampleMap chart(GetParam());
+  EXPECT_FALSE(chart::TitleBandBox(chart.app.canvas).Overlaps(map));
+  EXPECT_FALSE(chart::LegendBox(chart.app.canvas).Overlaps(map));
+  const Box frame = chart::CanvasBox(chart.app.canvas);
+  EXPECT_LT(frame.top, chart::TitleBandBox(chart.app.canvas).top + kLogPrecision);
+  EXPECT_GT(frame.right, chart::LegendBox(chart.app.canvas).right - kLogPrecision);
+  const Box legend = chart::LegendBox(chart.app.canvas);  // its front samples
+  for (const Colour c : {chart::kIsobar, chart::kCoast, chart_colour::kWarm, chart_colour::kCold})
+    for (const Path& p : chart.Polylines(c))
+      for (const PointF point : p)
+        EXPECT_TRUE(map.Grown(kLogPrecision).Contains(point) || legend.Contains(point))
+            << sample << " " << LogColour(c) << " at " << point.x << " " << point.y;
 }
 
-TEST(ChartDisplay, TheTitleGivesTheHourInHalfWidthDigitsAndJapanTime) {
-  SampleMap chart(kSamples[0], true);
-  const auto written = std::find_if(chart.log.begin(), chart.log.end(), [](const Field& f) {
-    return f.op == "text" && f.words.back() == "(JST)";
-  });
-  ASSERT_NE(written, chart.log.end());
-  const std::string line = written->words[written->words.size() - 3] + " " + written->words[written->words.size() - 2];
-  EXPECT_EQ(line, "2024年01月15日06時 日本時");
+// A value written twice close together along the frame reads as two lines:
+// near the map's edges no value is repeated within a short distance.
+TEST_P(ChartOnMaps, ValuesAlongTheEdgesAreNotRepeatedCloseTogether) {
+  constexpr double kNearTheEdge = 25.0;  // map units from the edge, inside or out
+  constexpr double kCrowded = 40.0;      // map units between the values' middles
+  SampleMap chart(GetParam());
+  std::vector<std::pair<Box, std::string>> values;
+  for (const auto& [box, text] : chart.IsobarValues()) {
+    const PointF c = box.Centre();
+    if (std::min({c.x, c.y, kMapSize - c.x, kMapSize - c.y}) < kNearTheEdge) values.push_back({box, text});
+  }
+  ASSERT_FALSE(values.empty());
+  for (std::size_t i = 0; i < values.size(); ++i)
+    for (std::size_t j = i + 1; j < values.size(); ++j)
+      if (values[i].second == values[j].second) {
+        EXPECT_GE(Distance(values[i].first.Centre(), values[j].first.Centre()), kCrowded)
+            << values[i].second << " at " << values[i].first.left << " " << values[i].first.top << " and "
+            << values[j].first.left << " " << values[j].first.top;
+      }
 }
 
 // A picture of another shape shows the same map with margins: the drawing
 // log, in map units, is the square picture's (in the chart style, whose
 // picture grows by its frame, but for the paper over the margins).
-TEST(ChartDisplay, ANonSquarePictureDrawsTheSquareMapsLog) {
+TEST_P(ChartOnMaps, ANonSquarePictureDrawsTheSquareMapsLog) {
   for (const bool chartStyle : {false, true}) {
-    std::vector<std::vector<std::string>> logs;
-    for (const auto& [width, height] : {std::pair{800, 800}, std::pair{1200, 800}}) {
+    std::vector<std::string> square;
+    for (const auto& [width, height] : {std::pair{800, 800}, std::pair{1200, 800}, std::pair{800, 1200}}) {
       AppState state;
       state.layers.chartStyle = chartStyle;
       const ScreenSize size =
           FramedPixelSize(width, height, chartStyle ? chart::ChartFrameMargins(state.layers.legend) : FrameMargins{});
       RecordingCanvas canvas(size.width, size.height);
       testing::ScriptedUi ui;
-      OpenDataFile({state, canvas, ui}, std::string(NIMBARA_SAMPLES) + "/" + kSamples[0]);
+      GetParam().load({state, canvas, ui});
       std::vector<std::string> log = canvas.Lines();
       const auto paper = std::find_if(log.begin(), log.end(), [](const std::string& l) { return l.starts_with("rect "); });
       const auto drawing = std::find_if(paper, log.end(), [](const std::string& l) { return !l.starts_with("rect "); });
       log.erase(paper, drawing);
-      logs.push_back(log);
+      if (square.empty())
+        square = log;
+      else
+        EXPECT_EQ(log, square) << (chartStyle ? "chart " : "classic ") << width << "x" << height;
     }
-    EXPECT_EQ(logs[0], logs[1]) << (chartStyle ? "chart" : "classic");
   }
 }
 
-TEST(ChartDisplay, IslandStationsStandOnIslands) {
-  SampleMap chart(kSamples[0], true);
-  const StationTable& stations = chart.app.state.store.stations;
-  for (const std::string_view island : chart::kIslandStations) {
-    const auto slot = std::find(stations.names.begin(), stations.names.end(), island) - stations.names.begin();
-    const std::string ring = "circle " + std::to_string(stations.x[slot]) + " " + std::to_string(stations.y[slot]) + " 4.5";
-    EXPECT_TRUE(std::any_of(chart.app.canvas.Lines().begin(), chart.app.canvas.Lines().end(),
-                            [&](const std::string& l) { return l.starts_with(ring); }))
-        << island;
-  }
+INSTANTIATE_TEST_SUITE_P(Maps, ChartOnMaps, ::testing::ValuesIn(Charts()),
+                         [](const ::testing::TestParamInfo<Chart>& info) { return info.param.name; });
+
+TEST(ChartDisplay, TheTitleGivesTheHourInHalfWidthDigitsAndJapanTime) {
+  SampleMap chart(kSamples[0]);
+  const auto written = std::find_if(chart.log.begin(), chart.log.end(), [](const Field& f) {
+    return f.op == "text" && f.words.back() == "(JST)";
+  });
+  ASSERT_NE(written, chart.log.end());
+  const std::string line = written->words[written->words.size() - 3] + " " + written->words[written->words.size() - 2];
+  EXPECT_EQ(line, "2024年01月15日06時 日本時");
 }
 
 TEST(ChartDisplay, SwitchingTheStyleBackDrawsTheClassicMapAsBefore) {

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
+
 
 namespace nimbara {
 namespace {
@@ -63,6 +65,47 @@ TEST(PathGeometry, PartsInsideAndOutsideABoxShareThePath) {
   }
   EXPECT_EQ(PartsOutsideAll(Path{{0, 15}, {60, 15}}, std::vector<Box>{box, {40, 10, 50, 20}}).size(), 3u);
 }
+
+// Clipped, a polygon fills just where it did inside the box: sampled on a
+// grid of points (off the polygons' own edges), the clipped polygon encloses
+// exactly those the whole one does inside the box, and none outside it.
+struct ClippedPolygon {
+  std::string name;
+  Path polygon;
+};
+
+class PolygonClipping : public ::testing::TestWithParam<ClippedPolygon> {};
+
+TEST_P(PolygonClipping, FillsWhereThePolygonDidInsideTheBox) {
+  const Box box{10, 10, 30, 30};
+  const Path& polygon = GetParam().polygon;
+  const Path clipped = ClipPolygon(polygon, box);
+  for (const PointF& p : clipped) EXPECT_TRUE(box.Contains(p)) << p.x << " " << p.y;
+  if (!clipped.empty()) {
+    EXPECT_EQ(clipped.front(), clipped.back());
+  }
+  constexpr double kStep = 1.0;
+  constexpr double kOffEdges = 0.37;  // keeps samples off the polygons' whole-unit edges
+  for (double x = 0 + kOffEdges; x < 40; x += kStep)
+    for (double y = 0 + kOffEdges; y < 40; y += kStep) {
+      const PointF p{x, y};
+      EXPECT_EQ(Encloses(clipped, p), box.Contains(p) && Encloses(polygon, p)) << x << " " << y;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    PathGeometry, PolygonClipping,
+    ::testing::Values(
+        ClippedPolygon{"WhollyInside", {{12, 12}, {28, 12}, {20, 28}, {12, 12}}},
+        ClippedPolygon{"WhollyOutside", {{0, 0}, {8, 0}, {8, 8}, {0, 0}}},
+        ClippedPolygon{"RoundTheBox", {{0, 0}, {40, 0}, {40, 40}, {0, 40}, {0, 0}}},
+        // A U whose two arms the box's bottom cuts apart: one ring joining
+        // them along the side, with no sliver between the arms.
+        ClippedPolygon{"ArmsCutApart", {{12, 20}, {12, 40}, {16, 40}, {16, 24}, {24, 24}, {24, 40}, {28, 40}, {28, 20}, {12, 20}}},
+        // Land over a corner: the box's corner becomes a vertex.
+        ClippedPolygon{"OverACorner", {{20, 0}, {40, 0}, {40, 20}, {20, 0}}},
+        ClippedPolygon{"OverACornerItContains", {{25, 5}, {45, 5}, {45, 45}, {5, 45}, {25, 5}}}),
+    [](const ::testing::TestParamInfo<ClippedPolygon>& info) { return info.param.name; });
 
 TEST(PathGeometry, PlacesAlongAPathByLength) {
   const Path path{{0, 0}, {10, 0}, {10, 0}, {10, 20}};

@@ -1,13 +1,12 @@
 #include "render/chart/ChartBase.h"
 
 #include <algorithm>
-#include <string>
 #include <cmath>
 #include <optional>
 #include <string>
 
 #include "core/Projection.h"
-#include "render/chart/ChartCoast.h"
+#include "render/chart/ChartLand.h"
 #include "render/chart/ChartPalette.h"
 #include "render/chart/ChartText.h"
 
@@ -33,8 +32,6 @@ constexpr double kDegreeInset = 1.0;          // map units between a degree and 
 // so that it does not read as isobars.
 constexpr double kDash = 3.0;     // map units
 constexpr double kDashGap = 3.0;
-// An island station's island: a ring just round its symbol's circle.
-constexpr double kIslandRadius = 4.5;
 
 Path Parallel(double latitude) {
   Path points;
@@ -118,9 +115,9 @@ Box CanvasBox(const Canvas& canvas) {
   return {std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x), std::max(a.y, b.y)};
 }
 
-void DrawPaper(Canvas& canvas) {
+void DrawPaper(Canvas& canvas, bool tinted) {
   const Box all = CanvasBox(canvas);
-  if (!canvas.HasPicture()) {
+  if (!canvas.HasPicture() && !tinted) {
     canvas.Rect({all.left, all.top}, {all.right, all.bottom}, kPaper, true);
     return;
   }
@@ -132,21 +129,10 @@ void DrawPaper(Canvas& canvas) {
 }
 
 void DrawGraticuleAndCoast(Canvas& canvas, const ObservationStore& store) {
-  const Box view = ViewBox(canvas);
-  DrawGraticule(canvas, view);
-  const std::span<const PointF> points = CoastPoints();
-  for (const CoastRun& run : CoastRuns())
-    for (const Path& inside : PartsInside(points.subspan(run.first, run.count), view))
-      StrokeLine(canvas, inside, kCoast, kCoastWidth);
-  canvas.SetLineWidth(kCoastWidth);
-  canvas.SetFillStyle(FillStyle::Transparent);
-  for (int slot = 0; slot < std::min<int>(store.stationCount, kBuiltInStationCount); ++slot) {
-    const std::string& name = store.stations.names[slot];
-    const PointF at{static_cast<double>(store.stations.x[slot]), static_cast<double>(store.stations.y[slot])};
-    if (view.Contains(at) && std::find(kIslandStations.begin(), kIslandStations.end(), name) != kIslandStations.end())
-      canvas.Circle(at, kIslandRadius, kCoast);
-  }
-  canvas.SetLineWidth(kThinLineWidth);
+  const std::vector<Path> islands = IslandRings(canvas, store);
+  TintLandAndSea(canvas, islands);
+  DrawGraticule(canvas, ViewBox(canvas));
+  DrawShore(canvas, islands);
 }
 
 void StrokeLine(Canvas& canvas, std::span<const PointF> points, Colour colour, int width) {

@@ -3,9 +3,7 @@
 // degrees written at the map's edge, and the coast. Also the small helpers the
 // other chart layers draw their lines with.
 
-#include <array>
 #include <span>
-#include <string_view>
 
 #include "canvas/Canvas.h"
 #include "core/ObservationStore.h"
@@ -19,16 +17,13 @@ Box ViewBox(const Canvas& canvas);
 Box CanvasBox(const Canvas& canvas);
 
 // White paper over all the Canvas shows; over the frame only where a
-// satellite picture lies under the map.
-void DrawPaper(Canvas& canvas);
+// satellite picture or the sea's tint (`tinted`: the coast is drawn) will
+// cover the map.
+void DrawPaper(Canvas& canvas, bool tinted);
 
-// The graticule and its degrees, then the coast, with a small island drawn
-// round each island station the low-resolution shoreline lacks.
+// The tinted land and sea (render/chart/ChartLand.h), the graticule and its
+// degrees, then the shore.
 void DrawGraticuleAndCoast(Canvas& canvas, const ObservationStore& store);
-
-// The island stations too small for the chart's shoreline.
-inline constexpr std::array<std::string_view, 5> kIslandStations = {"八丈島", "ウルルン島", "南大東島", "父島",
-                                                                   "南鳥島"};
 
 // A line `width` wide; over a satellite picture first an outline in white
 // around it, so that it shows on dark and bright parts alike.

@@ -6,17 +6,27 @@
 #include <span>
 
 #include "canvas/Canvas.h"
+#include "core/MapView.h"
+#include "core/PathGeometry.h"
 
 namespace nimbara::chart {
 
-// One shore line: `count` points from `first` of CoastPoints(); a closed one
-// (an island, a lake) repeats its first point last.
-struct CoastRun {
+enum class CoastKind { Land, Lake };
+
+// One closed ring of shore, its first point repeated last: `count` points
+// from `first` of CoastPoints(). Rings are filled as they are listed, land
+// first, so a lake is filled over the land round it.
+struct CoastRing {
   std::size_t first;
   std::size_t count;
+  CoastKind kind;
 };
 
+// The box the rings were clipped to: a ring the map's edge cuts is closed
+// along the box's sides, and those sides are no shore.
+inline constexpr Box kCoastBox{0, 0, kMapSize, kMapSize};
+
 std::span<const PointF> CoastPoints();
-std::span<const CoastRun> CoastRuns();
+std::span<const CoastRing> CoastRings();
 
 }  // namespace nimbara::chart

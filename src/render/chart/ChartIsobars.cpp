@@ -23,11 +23,11 @@ ChartIsobars LayOutChartIsobars(Canvas& canvas, std::span<const IsobarLine> line
   const TextMetrics metrics = MetricsFor(canvas, kLabelPoints);
   const LabelLayout layout{ViewBox(canvas),  metrics.height,   metrics.column,   obstacles.keepClear,
                            obstacles.avoid,  obstacles.fronts, kFrontSymbolReach};
-  std::vector<IsobarLabel> labels = PlaceIsobarLabels(visible, layout);
-  ChartIsobars isobars{CutLabelGaps(visible, labels), std::move(labels)};
   const double unit = (view.right - view.left) / kMapSize;
-  for (IsobarLabel& label : EdgeLabels(visible, layout, kEdgeLabelGap * unit))
-    isobars.labels.push_back(std::move(label));
+  const std::vector<IsobarLabel> frameValues = EdgeLabels(visible, layout, kEdgeLabelGap * unit);
+  std::vector<IsobarLabel> labels = PlaceIsobarLabels(visible, layout, frameValues);
+  ChartIsobars isobars{CutLabelGaps(visible, labels), std::move(labels)};
+  isobars.labels.insert(isobars.labels.end(), frameValues.begin(), frameValues.end());
   return isobars;
 }
 

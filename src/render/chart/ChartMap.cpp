@@ -17,7 +17,7 @@ namespace nimbara {
 void DrawChartMap(Canvas& canvas, const ChartScene& scene) {
   using namespace chart;
   canvas.SetFrameMargins(ChartFrameMargins(scene.legend));
-  DrawPaper(canvas);
+  DrawPaper(canvas, scene.coast);
   if (scene.coast) DrawGraticuleAndCoast(canvas, scene.store);
   // Only what lies on the map's view is drawn: the frame round it stays clear.
   const Box view = ViewBox(canvas);
@@ -54,7 +54,7 @@ void DrawChartMap(Canvas& canvas, const ChartScene& scene) {
 
 void DrawChartBaseMap(Canvas& canvas, const ObservationStore& store, bool coast) {
   canvas.SetFrameMargins(chart::ChartFrameMargins(false));
-  chart::DrawPaper(canvas);
+  chart::DrawPaper(canvas, coast);
   if (coast) chart::DrawGraticuleAndCoast(canvas, store);
   chart::DrawTitleBand(canvas, store.observationDate, std::nullopt);
 }

@@ -9,6 +9,10 @@
 namespace nimbara::chart {
 
 inline constexpr Colour kPaper = kWhite;
+// The tints of the agency's colour charts, pale enough for black lines and
+// texts over them: land warm, sea cool. Not over a satellite picture.
+inline constexpr Colour kLand = Rgb(246, 238, 214);
+inline constexpr Colour kSea = Rgb(228, 240, 250);
 inline constexpr Colour kCoast = Rgb(96, 96, 96);
 inline constexpr Colour kGraticule = Rgb(190, 190, 190);
 inline constexpr Colour kGraticuleText = Rgb(128, 128, 128);
