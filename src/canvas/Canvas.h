@@ -32,6 +32,9 @@ struct FrameMargins {
 
 // What the map's lines are drawn with unless a layer draws them thicker.
 inline constexpr int kThinLineWidth = 1;
+// A polygon drawn at this line width is filled without an outline (the
+// chart's land and sea, whose shore is drawn over them).
+inline constexpr int kNoOutline = 0;
 
 struct DrawState {
   Colour foreColour = kBlack;

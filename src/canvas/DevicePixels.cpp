@@ -29,6 +29,10 @@ double PenPixels(const Canvas& canvas) {
   return std::max(1.0, canvas.State().lineWidth * PixelsPerReferencePixel(canvas));
 }
 
+double OutlinePixels(const Canvas& canvas) {
+  return canvas.State().lineWidth == kNoOutline ? 0.0 : PenPixels(canvas);
+}
+
 int FontPixels(const Canvas& canvas) {
   return std::max(
       1, static_cast<int>(std::lround(canvas.State().fontSize * kPointsToPixels * PixelsPerReferencePixel(canvas))));

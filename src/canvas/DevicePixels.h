@@ -29,6 +29,8 @@ DevicePixel NearestPixel(const Canvas& canvas, PointF p);
 double PixelsPerReferencePixel(const Canvas& canvas);
 // The pen of the canvas's line width, at least one pixel.
 double PenPixels(const Canvas& canvas);
+// A polygon's outline: the pen, or 0 for none at line width kNoOutline.
+double OutlinePixels(const Canvas& canvas);
 // The height of the canvas's font, at least one pixel.
 int FontPixels(const Canvas& canvas);
 // A circle's radius, measured with the horizontal scale so circles stay round.

@@ -176,7 +176,8 @@ void QtCanvas::DoPolygon(std::span<const PointF> vertices) {
     const DevicePixel px = NearestPixel(*this, v);
     polygon << QPoint(px.x, px.y);
   }
-  Record([polygon, brush = FillBrush(), pen = PenFor(State().foreColour)](QPainter& p) {
+  const QPen pen = OutlinePixels(*this) > 0 ? PenFor(State().foreColour) : QPen(Qt::NoPen);
+  Record([polygon, brush = FillBrush(), pen](QPainter& p) {
     p.setPen(pen);
     p.setBrush(brush);
     p.drawPolygon(polygon);

@@ -30,6 +30,23 @@ TEST_F(QtCanvasTest, PolygonVerticesLandOnTheSamePixelsAsLines) {
   EXPECT_EQ(canvas.PointColour({125, 110}), kWhite);
 }
 
+TEST_F(QtCanvasTest, APolygonAtNoOutlineWidthIsFilledOnly) {
+  canvas.SetScale({0, 0, 400, 400});
+  canvas.SetFillStyle(FillStyle::Solid);
+  canvas.SetFillColour(kLightRed);
+  canvas.SetForeColour(kLightBlue);
+  const std::vector<PointF> square = {{100, 100}, {140, 100}, {140, 140}, {100, 140}};
+  canvas.SetLineWidth(4);
+  canvas.Polygon(square);
+  EXPECT_EQ(canvas.PointColour({99, 120}), kLightBlue) << "the outline reaches out of the fill";
+  canvas.Clear();
+  canvas.SetLineWidth(kNoOutline);
+  canvas.Polygon(square);
+  EXPECT_EQ(canvas.PointColour({120, 120}), kLightRed);
+  EXPECT_EQ(canvas.PointColour({99, 120}), kWhite);
+  EXPECT_EQ(canvas.PointColour({101, 120}), kLightRed);
+}
+
 TEST_F(QtCanvasTest, PolylineAndHaloTextPaintTheirPixels) {
   canvas.SetScale({0, 0, 400, 400});
   canvas.SetLineWidth(4);

@@ -67,7 +67,7 @@ void HtmlCanvas::DoPolygon(std::span<const PointF> vertices) {
     points.push_back(px.x);
     points.push_back(px.y);
   }
-  nimbara_layers_polygon(points.data(), static_cast<int>(vertices.size()), PenWidth(), State().foreColour,
+  nimbara_layers_polygon(points.data(), static_cast<int>(vertices.size()), OutlinePixels(*this), State().foreColour,
                          FillColour());
 }
 

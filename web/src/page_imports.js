@@ -76,6 +76,7 @@ mergeInto(LibraryManager.library, {
         context.fillStyle = nimbaraPaint.css(fill);
         context.fill('evenodd');
       }
+      if (width <= 0) return;  // a polygon filled without an outline
       nimbaraPaint.pen(context, width, colour);
       context.stroke();
     },

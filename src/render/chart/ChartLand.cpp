@@ -73,12 +73,13 @@ void TintLandAndSea(Canvas& canvas, std::span<const Path> islands) {
   if (canvas.HasPicture()) return;
   const Box view = ViewBox(canvas);
   canvas.Rect({view.left, view.top}, {view.right, view.bottom}, kSea, true);
-  canvas.SetLineWidth(kThinLineWidth);
+  canvas.SetLineWidth(kNoOutline);  // the shore is drawn over the edges
   canvas.SetFillStyle(FillStyle::Solid);
   for (const CoastRing& ring : CoastRings())
     FillInside(canvas, RingPoints(ring), ring.kind == CoastKind::Land ? kLand : kSea, view);
   for (const Path& island : islands) FillInside(canvas, island, kLand, view);
   canvas.SetFillStyle(FillStyle::Transparent);
+  canvas.SetLineWidth(kThinLineWidth);
 }
 
 void DrawShore(Canvas& canvas, std::span<const Path> islands) {
