@@ -7,6 +7,7 @@
 
 #include "core/Text.h"
 #include "pressure/IsobarTracer.h"
+#include "pressure/LabelIndexes.h"
 
 namespace nimbara {
 namespace {
@@ -18,7 +19,6 @@ constexpr double kSearchStep = 2.0;       // map units along the line between tr
 constexpr double kEndReach = 60.0;        // how far from its end a line's end label may move
 constexpr double kMiddleReach = 50.0;     // how far a further label may move either way
 constexpr double kLabelSpacing = 170.0;   // a long line is labelled again where its labels lie further apart
-constexpr double kIndexCell = 10.0;       // map units per cell of the segment index
 // A value repeated closer than this (map units) to the same value, as on the
 // map beside where the frame writes it, reads as a second line.
 constexpr double kRepeatReach = 50.0;
@@ -36,118 +36,6 @@ struct LineInfo {
 struct Placed {
   IsobarLabel label;
   double along;  // distance along its line
-};
-
-// The cells of a coarse grid over an area; a box reaching beyond the area's
-// edge is in the cells at the edge.
-class GridCells {
- public:
-  explicit GridCells(const Box& area)
-      : m_area(area),
-        m_columns(std::max(1, static_cast<int>(std::ceil((area.right - area.left) / kIndexCell)))),
-        m_rows(std::max(1, static_cast<int>(std::ceil((area.bottom - area.top) / kIndexCell)))) {}
-  std::size_t Count() const { return static_cast<std::size_t>(m_columns * m_rows); }
-
-  template <typename Visit>
-  void ForCells(const Box& box, Visit visit) const {
-    const auto cell = [](double offset, int count) {
-      return std::clamp(static_cast<int>(std::floor(offset / kIndexCell)), 0, count - 1);
-    };
-    const int left = cell(box.left - m_area.left, m_columns);
-    const int right = cell(box.right - m_area.left, m_columns);
-    const int top = cell(box.top - m_area.top, m_rows);
-    const int bottom = cell(box.bottom - m_area.top, m_rows);
-    for (int row = top; row <= bottom; ++row)
-      for (int column = left; column <= right; ++column) visit(static_cast<std::size_t>(row * m_columns + column));
-  }
-
- private:
-  Box m_area;
-  int m_columns;
-  int m_rows;
-};
-
-// The segments of the isobars and of the other lines by the cells of a
-// coarse grid, to find what passes through a box without looking at every
-// segment.
-class SegmentIndex {
- public:
-  SegmentIndex(std::span<const IsobarLine> lines, const LabelLayout& layout)
-      : m_isobarCount(lines.size()), m_otherMargin(layout.otherLineMargin), m_grid(layout.area), m_cells(m_grid.Count()) {
-    for (const IsobarLine& line : lines) m_paths.push_back(line.points);
-    for (const Path& other : layout.otherLines) m_paths.push_back(other);
-    for (std::size_t path = 0; path < m_paths.size(); ++path) {
-      const std::span<const PointF> points = m_paths[path];
-      const double margin = path < m_isobarCount ? 0 : m_otherMargin;
-      double along = 0;
-      for (std::size_t i = 1; i < points.size(); ++i) {
-        const PointF a = points[i - 1];
-        const PointF b = points[i];
-        const Box bounds = Box{std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x), std::max(a.y, b.y)}
-                               .Grown(margin);
-        m_grid.ForCells(bounds, [&](std::size_t cell) { m_cells[cell].push_back({path, i, along}); });
-        along += Distance(a, b);
-      }
-    }
-  }
-
-  // Whether another isobar than `line`, `line` itself away from `along`
-  // (beyond `reach`), or one of the other lines (with its margin) passes
-  // through the box.
-  bool OtherLineMeets(const Box& box, std::size_t line, double along, double reach, double lineLength,
-                      bool closed) const {
-    bool meets = false;
-    m_grid.ForCells(box.Grown(m_otherMargin), [&](std::size_t cell) {
-      for (const Entry& e : m_cells[cell]) {
-        if (meets) return;
-        if (e.path == line) {
-          double apart = std::fabs(e.along - along);
-          if (closed) apart = std::min(apart, lineLength - apart);
-          if (apart <= reach) continue;
-        }
-        const std::span<const PointF> points = m_paths[e.path];
-        const Box reached = e.path < m_isobarCount ? box : box.Grown(m_otherMargin);
-        meets = SegmentMeetsBox(points[e.segment - 1], points[e.segment], reached);
-      }
-    });
-    return meets;
-  }
-
- private:
-  struct Entry {
-    std::size_t path;
-    std::size_t segment;  // index of its second point
-    double along;         // distance along the path to its first point
-  };
-
-  std::size_t m_isobarCount;
-  double m_otherMargin;
-  std::vector<std::span<const PointF>> m_paths;  // the isobars, then the other lines
-  GridCells m_grid;
-  std::vector<std::vector<Entry>> m_cells;
-};
-
-// Boxes by the cells of a coarse grid over an area, to find those a box
-// overlaps without looking at every one (a map holds hundreds of stations).
-class BoxIndex {
- public:
-  BoxIndex(std::span<const Box> boxes, const Box& area) : m_boxes(boxes), m_grid(area), m_cells(m_grid.Count()) {
-    for (std::size_t i = 0; i < boxes.size(); ++i)
-      m_grid.ForCells(boxes[i], [&](std::size_t cell) { m_cells[cell].push_back(i); });
-  }
-
-  bool AnyOverlaps(const Box& box) const {
-    bool overlaps = false;
-    m_grid.ForCells(box, [&](std::size_t cell) {
-      for (const std::size_t i : m_cells[cell]) overlaps = overlaps || box.Overlaps(m_boxes[i]);
-    });
-    return overlaps;
-  }
-
- private:
-  std::span<const Box> m_boxes;
-  GridCells m_grid;
-  std::vector<std::vector<std::size_t>> m_cells;
 };
 
 // Whether a box would hide a station's symbol, a centre or a front (with
