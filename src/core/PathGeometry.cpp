@@ -84,10 +84,12 @@ Box BoxAround(PointF centre, double width, double height) {
 
 // Map distances are far from overflow, so the plain root serves: std::hypot's
 // care for it made a fifth of a chart's path work.
-double Distance(PointF a, PointF b) {
+double Distance(PointF a, PointF b) { return std::sqrt(SquaredDistance(a, b)); }
+
+double SquaredDistance(PointF a, PointF b) {
   const double dx = b.x - a.x;
   const double dy = b.y - a.y;
-  return std::sqrt(dx * dx + dy * dy);
+  return dx * dx + dy * dy;
 }
 
 double PathLength(std::span<const PointF> path) {

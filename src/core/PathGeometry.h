@@ -38,6 +38,7 @@ struct Box {
 Box BoxAround(PointF centre, double width, double height);
 
 double Distance(PointF a, PointF b);
+double SquaredDistance(PointF a, PointF b);
 double PathLength(std::span<const PointF> path);
 
 // A place on a path and the unit direction the path runs there.

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "core/Numbers.h"
+#include "core/PathGeometry.h"
 
 namespace nimbara {
 
@@ -18,12 +19,6 @@ constexpr float kSpacing = static_cast<float>(kNodeSpacing);
 constexpr int kLastContouredIndex = kGridLast - 2;
 
 bool IsTraced(float value) { return value > kLowestTraced && value < kHighestTraced; }
-
-double SquaredDistance(PointF a, PointF b) {
-  const double dx = a.x - b.x;
-  const double dy = a.y - b.y;
-  return dx * dx + dy * dy;
-}
 
 }  // namespace
 

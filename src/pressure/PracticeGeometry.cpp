@@ -33,8 +33,6 @@ bool BoxesTouch(const Box& a, const Box& b) {
   return a.left <= b.right && b.left <= a.right && a.top <= b.bottom && b.top <= a.bottom;
 }
 
-double SquaredDistance(PointF a, PointF b) { return (a.x - b.x) * (a.x - b.x) + (a.y - b.y) * (a.y - b.y); }
-
 }  // namespace
 
 std::optional<NearestOnPath> NearestPointOn(std::span<const PointF> path, PointF p) {

@@ -8,6 +8,7 @@
 
 #include "core/CodeTables.h"
 #include "core/MapView.h"
+#include "core/PathGeometry.h"
 #include "core/SystemKind.h"
 
 namespace nimbara {
@@ -62,12 +63,6 @@ constexpr double kTouchReach = 4.0;  // radii
 constexpr int kTouchRounds = 3;
 
 double Weight(double squaredDistance, double radius) { return std::exp(-squaredDistance / (radius * radius)); }
-
-double SquaredDistance(PointF a, PointF b) {
-  const double dx = a.x - b.x;
-  const double dy = a.y - b.y;
-  return dx * dx + dy * dy;
-}
 
 double NodeCoordinate(int index) { return index * SampledField::kSpacing; }
 
