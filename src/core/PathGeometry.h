@@ -29,6 +29,11 @@ struct Box {
   bool Overlaps(const Box& other) const {
     return left < other.right && other.left < right && top < other.bottom && other.top < bottom;
   }
+  // Overlapping or sharing an edge or a corner (so that the flat bounds of an
+  // axis-aligned segment still meet what it crosses).
+  bool Touches(const Box& other) const {
+    return left <= other.right && other.left <= right && top <= other.bottom && other.top <= bottom;
+  }
   bool Contains(PointF p) const { return p.x >= left && p.x <= right && p.y >= top && p.y <= bottom; }
   Box Grown(double margin) const { return {left - margin, top - margin, right + margin, bottom + margin}; }
   PointF Centre() const { return {(left + right) / 2, (top + bottom) / 2}; }

@@ -29,10 +29,6 @@ Box BoundsOf(std::span<const PointF> path) {
   return box;
 }
 
-bool BoxesTouch(const Box& a, const Box& b) {
-  return a.left <= b.right && b.left <= a.right && a.top <= b.bottom && b.top <= a.bottom;
-}
-
 }  // namespace
 
 std::optional<NearestOnPath> NearestPointOn(std::span<const PointF> path, PointF p) {
@@ -68,13 +64,13 @@ bool SegmentsCross(PointF a, PointF b, PointF c, PointF d) {
 }
 
 bool PathsCross(std::span<const PointF> first, std::span<const PointF> second) {
-  if (first.size() < 2 || second.size() < 2 || !BoxesTouch(BoundsOf(first), BoundsOf(second))) return false;
+  if (first.size() < 2 || second.size() < 2 || !BoundsOf(first).Touches(BoundsOf(second))) return false;
   const Box secondBounds = BoundsOf(second);
   for (std::size_t i = 0; i + 1 < first.size(); ++i) {
     const PointF a = first[i];
     const PointF b = first[i + 1];
     const Box segment = BoundsOf(first.subspan(i, 2));
-    if (!BoxesTouch(segment, secondBounds)) continue;
+    if (!segment.Touches(secondBounds)) continue;
     for (std::size_t j = 0; j + 1 < second.size(); ++j) {
       const PointF c = second[j];
       const PointF d = second[j + 1];
